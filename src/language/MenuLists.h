@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace vistrel {
+
+class MainDialog;
+
+// Entries of a disc folder as the menu lists take them: sorted by name without regard to case
+// (the order in which the disc's own file system keeps them), "." and ".." and hidden (dot)
+// names left out.
+QStringList listSkinFolders(const QString& folder);
+QStringList listLanguageFiles(const QString& folder);
+// The caption of a language file: its name up to the first dot.
+QString languageCaption(const QString& fileName);
+
+// Build the two lists of the menu once, at start-up; false when the folder gives no entry.
+bool FillLanguageMenu(MainDialog& dialog, const QString& appPath);
+bool FillSkinMenu(MainDialog& dialog, const QString& appPath);
+
+} // namespace vistrel

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class QWidget;
+
+namespace vistrel {
+
+// The information document shown in place of the media. It never goes to a network.
+class DocumentView : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+
+    virtual QWidget* widget() = 0;
+    virtual void setOffline(bool offline) = 0;
+    virtual void Navigate(const QString& path) = 0;
+    virtual void setVisible(bool visible) = 0;
+    virtual bool Visible() const = 0;
+    virtual void setGeometry(int left, int top, int width, int height) = 0;
+};
+
+} // namespace vistrel

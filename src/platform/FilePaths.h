@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+namespace vistrel {
+
+// Configured paths come from a platform where '\' separates names and case does not matter.
+// These helpers give them the same meaning on any file system.
+
+// base, the platform's separator, then relative (a doubled separator is harmless).
+QString joinPath(const QString& base, const QString& relative);
+
+// The path as it exists on disk: separators normalised, doubled ones collapsed, and each name
+// matched without regard to case when the exact name does not exist. A path that does not exist
+// comes back normalised as far as it was found.
+QString resolvePath(const QString& path);
+
+// True when a file or a directory exists at the path.
+bool PathFileExists(const QString& path);
+// True when a directory exists at the path.
+bool PathIsDirectory(const QString& path);
+// True when a file (not a directory) exists at the path.
+bool isExistingFile(const QString& path);
+
+} // namespace vistrel

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+namespace vistrel {
+
+// Ending the program is immediate: no further events run. Callers return right after end().
+class ProgramEnd {
+public:
+    virtual ~ProgramEnd() = default;
+    void end(const QString& reason, int exitCode = 0);
+
+protected:
+    virtual void terminate(int exitCode) = 0;
+};
+
+} // namespace vistrel

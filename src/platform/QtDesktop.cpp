@@ -1,0 +1,44 @@
+#include "platform/QtDesktop.h"
+
+#include "platform/Log.h"
+
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QProcess>
+
+namespace vistrel {
+
+bool QtDesktop::doStartProgram(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.setProgram(program);
+    process.setArguments(arguments);
+    process.setWorkingDirectory(QFileInfo(program).absolutePath());
+    process.setStandardInputFile(QProcess::nullDevice());
+    return process.startDetached();
+}
+
+void QtDesktop::doOpenFolder(const QString& path) {
+    const QUrl folder = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    const QString service = QStringLiteral("org.freedesktop.FileManager1");
+    if (bus.isConnected() && bus.interface() &&
+        bus.interface()->isServiceRegistered(service).value()) {
+        QDBusMessage call = QDBusMessage::createMethodCall(
+            service, "/org/freedesktop/FileManager1", service, "ShowFolders");
+        call << QStringList{folder.toString()} << QString();
+        bus.asyncCall(call);
+        return;
+    }
+    if (!QDesktopServices::openUrl(folder))
+        qCInfo(logAction).noquote() << "no file manager opened" << path;
+}
+
+void QtDesktop::doOpenUrl(const QUrl& url) {
+    if (!QDesktopServices::openUrl(url))
+        qCInfo(logAction).noquote() << "no program opened" << url.toString();
+}
+
+} // namespace vistrel

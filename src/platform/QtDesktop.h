@@ -1,0 +1,15 @@
+#pragma once
+
+#include "platform/Desktop.h"
+
+namespace vistrel {
+
+// Programs start detached and never through a shell; folders and links go to the desktop.
+class QtDesktop : public Desktop {
+protected:
+    bool doStartProgram(const QString& program, const QStringList& arguments) override;
+    void doOpenFolder(const QString& path) override;
+    void doOpenUrl(const QUrl& url) override;
+};
+
+} // namespace vistrel

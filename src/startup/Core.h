@@ -1,0 +1,51 @@
+#pragma once
+
+#include "language/LanguageLoader.h"
+#include "language/LanguageTexts.h"
+#include "skin/SkinLoader.h"
+#include "startup/AppState.h"
+#include "startup/Services.h"
+
+#include <QObject>
+
+#include <memory>
+
+namespace vistrel {
+
+// Owns the program's state and subsystems and wires the main window's events to them.
+class Core : public QObject {
+    Q_OBJECT
+public:
+    explicit Core(Services services);
+    ~Core() override;
+
+    // The start-up sequence. True when the main window is shown; false when the program has
+    // been ended (services.programEnd has been told why).
+    bool Main(const QString& appPath);
+
+    MainDialog& dialog() { return *dialog_; }
+    bool hasDialog() const { return dialog_ != nullptr; }
+
+    // Ends the program because the main window was unloaded.
+    void unload(const QString& reason);
+
+    Services services;
+    AppState state;
+    LanguageTexts texts;
+    LanguageLoader language;
+    SkinLoader skins;
+
+private:
+    bool createMainDialog();
+    QString chooseLanguage();
+    void readConfiguration();
+    void selectMedia();
+    void checkMediaFile();
+    void showOfferedButtons();
+    void connectHandlers();
+    bool fail(const QString& reason);
+
+    std::unique_ptr<MainDialog> dialog_;
+};
+
+} // namespace vistrel

@@ -1,0 +1,12 @@
+#pragma once
+
+namespace vistrel {
+
+class Registry;
+
+// Whether the video codec is installed: either of its two machine-wide registry entries.
+bool DetectCodec(Registry& registry);
+// Whether the recommended external player is installed.
+bool DetectPlayer(Registry& registry);
+
+} // namespace vistrel

@@ -1,0 +1,71 @@
+#include "startup/ReadIni.h"
+
+#include "platform/FilePaths.h"
+#include "startup/IniFile.h"
+#include "startup/TextDecoding.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QMutex>
+
+#include <memory>
+#include <optional>
+
+namespace vistrel {
+
+namespace {
+
+struct CachedIni {
+    qint64 size = -1;
+    QDateTime modified;
+    std::shared_ptr<const IniFile> file; // null: missing or unreadable
+};
+
+QMutex cacheMutex;
+QHash<QString, CachedIni>& cache() {
+    static QHash<QString, CachedIni> entries;
+    return entries;
+}
+
+std::shared_ptr<const IniFile> loadIni(const QFileInfo& info) {
+    if (!info.exists() || info.isDir())
+        return nullptr;
+    QFile file(info.filePath());
+    if (!file.open(QIODevice::ReadOnly))
+        return nullptr;
+    const QByteArray bytes = file.readAll();
+    const std::string text = decodeText(std::string_view(bytes.constData(), bytes.size()));
+    return std::make_shared<const IniFile>(IniFile::parse(text));
+}
+
+std::shared_ptr<const IniFile> cachedIni(const QString& filePath) {
+    const QFileInfo info(resolvePath(filePath));
+    const qint64 size = info.exists() ? info.size() : -1;
+    const QDateTime modified = info.exists() ? info.lastModified() : QDateTime();
+    QMutexLocker lock(&cacheMutex);
+    auto it = cache().find(info.filePath());
+    if (it != cache().end() && it->size == size && it->modified == modified)
+        return it->file;
+    CachedIni entry{size, modified, loadIni(info)};
+    cache().insert(info.filePath(), entry);
+    return entry.file;
+}
+
+} // namespace
+
+QString ReadIni(const QString& section, const QString& key, const QString& defaultValue,
+                const QString& filePath) {
+    const auto file = cachedIni(filePath);
+    const std::string value = readProfileString(file.get(), section.toStdString(),
+                                                key.toStdString(), defaultValue.toStdString());
+    return QString::fromStdString(value);
+}
+
+void clearIniCache() {
+    QMutexLocker lock(&cacheMutex);
+    cache().clear();
+}
+
+} // namespace vistrel

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+
+namespace vistrel {
+
+// Mouse button codes as the handlers see them: 1 left, 2 right, 4 middle.
+int buttonCode(Qt::MouseButton button);
+
+// An element that shows one picture from its top-left corner, unscaled (or stretched over its
+// area), or nothing, so that whatever lies beneath shows through. It reports presses as
+// mouse-down, mouse-up, click (released over it) and double-click.
+class ImageArea : public QWidget {
+    Q_OBJECT
+public:
+    explicit ImageArea(const QString& name, QWidget* parent);
+
+    void setPicture(const QPixmap& picture);
+    void clearPicture();
+    bool hasPicture() const { return !picture_.isNull(); }
+    const QPixmap& picture() const { return picture_; }
+    void setStretch(bool stretch);
+    // An element that takes the size of its picture whenever it gets one.
+    void setAutoSize(bool autoSize) { autoSize_ = autoSize; }
+
+signals:
+    void mouseDown(int button);
+    void mouseUp(int button);
+    void mouseMoved(QPoint globalPosition, Qt::MouseButtons buttons);
+    void clicked();
+    void doubleClicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    QPixmap picture_;
+    bool stretch_ = false;
+    bool autoSize_ = false;
+};
+
+// A child window showing one picture, clipped to its own size.
+class PictureBox : public ImageArea {
+    Q_OBJECT
+public:
+    using ImageArea::ImageArea;
+};
+
+} // namespace vistrel

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QPoint>
+
+class QWidget;
+
+namespace vistrel {
+
+// Moves a frameless window while the left button is held on its drag surfaces. The system move
+// starts only once the pointer has travelled, so that a double click still arrives as one.
+class WindowDrag {
+public:
+    explicit WindowDrag(QWidget* window) : window_(window) {}
+
+    void press(int button, QPoint globalPosition);
+    void move(QPoint globalPosition, bool leftHeld);
+    void release();
+    bool active() const { return pressed_; }
+
+private:
+    QWidget* window_;
+    bool pressed_ = false;
+    bool systemMove_ = false;
+    QPoint pressPosition_;
+    QPoint windowStart_;
+};
+
+} // namespace vistrel

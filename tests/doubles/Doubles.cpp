@@ -1,0 +1,159 @@
+#include "doubles/Doubles.h"
+
+namespace vistrel::test {
+
+QString FakeRegistry::slot(RegistryRoot root, const QString& keyPath, const QString& valueName) {
+    return QString(root == RegistryRoot::CurrentUser ? "HKCU\\" : "HKLM\\") + keyPath.toLower() +
+           "\\" + valueName.toLower();
+}
+
+RegistryValue FakeRegistry::ReadRegistryValue(RegistryRoot root, const QString& keyPath,
+                                              const QString& valueName) {
+    reads.append(keyPath + "\\" + valueName);
+    const auto it = values_.find(slot(root, keyPath, valueName));
+    LastRegResult = it == values_.end() ? 2 : 0;
+    return it == values_.end() ? RegistryValue{} : *it;
+}
+
+void FakeRegistry::WriteRegistryValue(RegistryRoot root, const QString& keyPath,
+                                      const QString& valueName, const RegistryValue& value) {
+    writes.append(keyPath + "\\" + valueName + "=" + value.toText());
+    set(root, keyPath, valueName, value);
+}
+
+void FakeRegistry::set(RegistryRoot root, const QString& keyPath, const QString& valueName,
+                       const RegistryValue& value) {
+    values_.insert(slot(root, keyPath, valueName), value);
+}
+
+QStringList RecordingMessageBoxes::texts() const {
+    QStringList result;
+    for (const auto& message : shown)
+        result.append(message.text);
+    return result;
+}
+
+void RecordingMessageBoxes::present(const QString& title, const QString& text) {
+    shown.append({title, text});
+}
+
+void RecordingProgramEnd::terminate(int code) {
+    ended = true;
+    exitCode = code;
+    ++count;
+}
+
+bool RecordingDesktop::doStartProgram(const QString& program, const QStringList& arguments) {
+    started.append({program, arguments});
+    return !refuseStarts;
+}
+
+void RecordingDesktop::doOpenFolder(const QString& path) { foldersOpened.append(path); }
+void RecordingDesktop::doOpenUrl(const QUrl& url) { urlsOpened.append(url); }
+
+bool FakeSingleInstance::activateRunningInstance() {
+    activatedOther = otherRunning;
+    return otherRunning;
+}
+
+void FakeSingleInstance::becomeRunningInstance(std::function<void()> activate) {
+    listening = true;
+    onActivate = std::move(activate);
+}
+
+FakeMediaPlayerControl::FakeMediaPlayerControl(QWidget* parent)
+    : MediaPlayerControl(parent), area_(new QWidget(parent)) {
+    area_->setObjectName("fakeVideo");
+}
+
+void FakeMediaPlayerControl::setFileName(const QString& path) {
+    calls.append("FileName=" + path);
+    fileName_ = failOpen ? QString() : path;
+}
+
+void FakeMediaPlayerControl::Play() {
+    calls.append("Play");
+    if (!fileName_.isEmpty())
+        playState = Playing;
+}
+
+void FakeMediaPlayerControl::Pause() {
+    calls.append("Pause");
+    if (playState == Playing)
+        playState = Paused;
+}
+
+void FakeMediaPlayerControl::Stop() {
+    calls.append("Stop");
+    playState = 0;
+}
+
+int FakeMediaPlayerControl::PlayState() const { return playState; }
+
+void FakeMediaPlayerControl::setCurrentPosition(double seconds) {
+    calls.append(QString("CurrentPosition=%1").arg(seconds));
+    position = seconds;
+}
+
+void FakeMediaPlayerControl::setDisplaySize(int size) {
+    calls.append(QString("DisplaySize=%1").arg(size));
+    displaySize = size;
+}
+
+void FakeMediaPlayerControl::setLeft(int left) {
+    calls.append(QString("Left=%1").arg(left));
+    area_->move(left, area_->y());
+}
+
+void FakeMediaPlayerControl::setTop(int top) {
+    calls.append(QString("Top=%1").arg(top));
+    area_->move(area_->x(), top);
+}
+
+void FakeMediaPlayerControl::setWidth(int width) {
+    calls.append(QString("Width=%1").arg(width));
+    area_->resize(width, area_->height());
+}
+
+void FakeMediaPlayerControl::setHeight(int height) {
+    calls.append(QString("Height=%1").arg(height));
+    area_->resize(area_->width(), height);
+}
+
+void FakeMediaPlayerControl::setVisible(bool visible) {
+    calls.append(QString("Visible=%1").arg(visible));
+    visible_ = visible;
+    area_->setVisible(visible);
+}
+
+void FakeMediaPlayerControl::setEnabled(bool enabled) {
+    calls.append(QString("Enabled=%1").arg(enabled));
+}
+
+FakeDocumentView::FakeDocumentView(QWidget* parent)
+    : DocumentView(parent), area_(new QWidget(parent)) {
+    area_->setObjectName("fakeDocument");
+}
+
+void FakeDocumentView::setOffline(bool value) {
+    calls.append(QString("Offline=%1").arg(value));
+    offline = value;
+}
+
+void FakeDocumentView::Navigate(const QString& path) {
+    calls.append("Navigate=" + path);
+    navigated.append(path);
+}
+
+void FakeDocumentView::setVisible(bool visible) {
+    calls.append(QString("Visible=%1").arg(visible));
+    visible_ = visible;
+    area_->setVisible(visible);
+}
+
+void FakeDocumentView::setGeometry(int left, int top, int width, int height) {
+    calls.append(QString("Geometry=%1,%2,%3,%4").arg(left).arg(top).arg(width).arg(height));
+    area_->setGeometry(left, top, width, height);
+}
+
+} // namespace vistrel::test

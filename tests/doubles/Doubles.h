@@ -1,0 +1,155 @@
+#pragma once
+
+#include "platform/Desktop.h"
+#include "platform/DocumentView.h"
+#include "platform/MediaPlayerControl.h"
+#include "platform/MessageBoxes.h"
+#include "platform/ProgramEnd.h"
+#include "platform/Registry.h"
+#include "platform/SingleInstance.h"
+
+#include <QMap>
+#include <QStringList>
+#include <QWidget>
+
+#include <utility>
+
+namespace vistrel::test {
+
+// A registry held in memory; values are keyed by root, key path (without case) and name.
+class FakeRegistry : public Registry {
+public:
+    RegistryValue ReadRegistryValue(RegistryRoot root, const QString& keyPath,
+                                    const QString& valueName) override;
+    void WriteRegistryValue(RegistryRoot root, const QString& keyPath, const QString& valueName,
+                            const RegistryValue& value) override;
+    void set(RegistryRoot root, const QString& keyPath, const QString& valueName,
+             const RegistryValue& value);
+
+    QStringList reads;  // "key\name" in the order read
+    QStringList writes; // "key\name=value"
+
+private:
+    static QString slot(RegistryRoot root, const QString& keyPath, const QString& valueName);
+    QMap<QString, RegistryValue> values_;
+};
+
+struct RecordedMessage {
+    QString title;
+    QString text;
+};
+
+class RecordingMessageBoxes : public MessageBoxes {
+public:
+    QList<RecordedMessage> shown;
+    QStringList texts() const;
+
+protected:
+    void present(const QString& title, const QString& text) override;
+};
+
+// Records the end instead of ending the process; the code under test returns right after.
+class RecordingProgramEnd : public ProgramEnd {
+public:
+    bool ended = false;
+    int exitCode = -1;
+    int count = 0;
+
+protected:
+    void terminate(int code) override;
+};
+
+class RecordingDesktop : public Desktop {
+public:
+    struct Start {
+        QString program;
+        QStringList arguments;
+    };
+    QList<Start> started;
+    QStringList foldersOpened;
+    QList<QUrl> urlsOpened;
+    bool refuseStarts = false;
+
+protected:
+    bool doStartProgram(const QString& program, const QStringList& arguments) override;
+    void doOpenFolder(const QString& path) override;
+    void doOpenUrl(const QUrl& url) override;
+};
+
+class FakeSingleInstance : public SingleInstance {
+public:
+    bool otherRunning = false;
+    bool activatedOther = false;
+    bool listening = false;
+    std::function<void()> onActivate;
+
+    bool activateRunningInstance() override;
+    void becomeRunningInstance(std::function<void()> activate) override;
+};
+
+// A player that records the calls made to it and plays nothing. Tests set its state.
+class FakeMediaPlayerControl : public MediaPlayerControl {
+    Q_OBJECT
+public:
+    explicit FakeMediaPlayerControl(QWidget* parent);
+
+    QWidget* widget() override { return area_; }
+    void setFileName(const QString& path) override;
+    QString fileName() const override { return fileName_; }
+    int errorIndicator() const override { return failOpen ? 1 : 0; }
+    void Play() override;
+    void Pause() override;
+    void Stop() override;
+    int PlayState() const override;
+    void setCurrentPosition(double seconds) override;
+    double CurrentPosition() const override { return position; }
+    double Duration() const override { return duration; }
+    int DisplaySize() const override { return displaySize; }
+    void setDisplaySize(int size) override;
+    void setLeft(int left) override;
+    void setTop(int top) override;
+    void setWidth(int width) override;
+    void setHeight(int height) override;
+    int Left() const override { return area_->x(); }
+    int Top() const override { return area_->y(); }
+    int Width() const override { return area_->width(); }
+    int Height() const override { return area_->height(); }
+    void setVisible(bool visible) override;
+    bool Visible() const override { return visible_; }
+    void setEnabled(bool enabled) override;
+
+    QStringList calls; // every member used, in order ("Play", "Width=517", ...)
+    bool failOpen = false;
+    int playState = 0;
+    double position = 0;
+    double duration = 60;
+    int displaySize = FitToSize;
+
+private:
+    QWidget* area_;
+    QString fileName_;
+    bool visible_ = true;
+};
+
+class FakeDocumentView : public DocumentView {
+    Q_OBJECT
+public:
+    explicit FakeDocumentView(QWidget* parent);
+
+    QWidget* widget() override { return area_; }
+    void setOffline(bool offline) override;
+    void Navigate(const QString& path) override;
+    void setVisible(bool visible) override;
+    bool Visible() const override { return visible_; }
+    void setGeometry(int left, int top, int width, int height) override;
+
+    QStringList calls;
+    QStringList navigated;
+    bool offline = false;
+
+private:
+    QWidget* area_;
+    bool visible_ = true;
+};
+
+} // namespace vistrel::test
