@@ -2,6 +2,7 @@
 
 #include "language/LanguageLoader.h"
 #include "language/LanguageTexts.h"
+#include "media/Slideshow.h"
 #include "skin/SkinLoader.h"
 #include "startup/AppState.h"
 #include "startup/Services.h"
@@ -34,6 +35,7 @@ public:
     LanguageTexts texts;
     LanguageLoader language;
     SkinLoader skins;
+    Slideshow slideshow;
 
 private:
     bool createMainDialog();
