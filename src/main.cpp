@@ -48,17 +48,6 @@ QString discFolder(const QCoreApplication& app) {
     return QCoreApplication::applicationDirPath();
 }
 
-// --help and --version answer without a display.
-bool asksForTextOnly(int argc, char* argv[]) {
-    for (int i = 1; i < argc; ++i) {
-        const QByteArray argument(argv[i]);
-        if (argument == "-h" || argument == "--help" || argument == "-?" ||
-            argument == "--help-all" || argument == "-v" || argument == "--version")
-            return true;
-    }
-    return false;
-}
-
 void nameTheApplication() {
     QCoreApplication::setApplicationName("vistrel");
     QCoreApplication::setApplicationVersion(VISTREL_VERSION);
@@ -74,16 +63,17 @@ bool frameworkDecodesMpeg4Video() {
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_MESSAGE_PATTERN"))
         qSetMessagePattern("%{category}: %{message}");
-    if (asksForTextOnly(argc, argv)) {
-        QCoreApplication app(argc, argv);
+    // The arguments are settled before any display is needed: --help, --version and a wrong
+    // disc folder answer on a terminal without one.
+    QString appPath;
+    {
+        QCoreApplication arguments(argc, argv);
         nameTheApplication();
-        discFolder(app); // answers and ends
-        return 0;
+        appPath = discFolder(arguments);
     }
     QApplication app(argc, argv);
     nameTheApplication();
     QApplication::setQuitOnLastWindowClosed(false);
-    const QString appPath = discFolder(app);
 
 #ifdef Q_OS_WIN
     WindowsRegistry registry;
