@@ -72,11 +72,21 @@ wait_for_exit() {
   fail "process $pid still running after ${timeout}s"
 }
 
+# The ids of the visible main windows: titled Vistrel and 699 x 432 (a message box has the
+# same title).
+main_windows() {
+  local id
+  for id in $(xdotool search --onlyvisible --name '^Vistrel$' 2>/dev/null); do
+    xdotool getwindowgeometry "$id" 2>/dev/null | grep -q 'Geometry: 699x432' && echo "$id"
+  done
+  return 0
+}
+
 # The visible main window's id and its top-left corner on the screen (WIN_X, WIN_Y).
 find_window() {
   local id=""
   for _ in $(seq 100); do
-    id=$(xdotool search --onlyvisible --name '^Vistrel$' 2>/dev/null | head -n1 || true)
+    id=$(main_windows | head -n1)
     [ -n "$id" ] && break
     sleep 0.1
   done
@@ -86,7 +96,7 @@ find_window() {
   WIN_X=$X WIN_Y=$Y
 }
 
-visible_window_count() { xdotool search --onlyvisible --name '^Vistrel$' 2>/dev/null | wc -l; }
+visible_window_count() { main_windows | wc -l; }
 
 # Mouse actions at window coordinates.
 move_to() { xdotool mousemove "$((WIN_X + $1))" "$((WIN_Y + $2))"; sleep 0.1; }
