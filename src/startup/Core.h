@@ -1,5 +1,6 @@
 #pragma once
 
+#include "actions/DiscActions.h"
 #include "language/LanguageLoader.h"
 #include "language/LanguageTexts.h"
 #include "skin/SkinLoader.h"
@@ -34,6 +35,7 @@ public:
     LanguageTexts texts;
     LanguageLoader language;
     SkinLoader skins;
+    DiscActions actions;
 
 private:
     bool createMainDialog();
