@@ -3,5 +3,5 @@
 message="This installer would now install the Vistrel Sample Player."
 title="Vistrel sample disc"
 notify-send "$title" "$message" 2>/dev/null ||
-    xmessage -center "$title: $message" 2>/dev/null ||
+    xmessage -center -timeout 10 "$title: $message" 2>/dev/null ||
     echo "$title: $message"
