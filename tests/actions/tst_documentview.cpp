@@ -213,7 +213,7 @@ void TestDocumentView::showsNothingOfABinaryDocument() {
     View v;
     v.write("index.html", "<p>first document</p>");
     v.show("index.html");
-    QByteArray binary("MZ\x90\0\x03\0\0\0\x04\0\0\0\xFF\xFF", 16);
+    QByteArray binary("MZ\x90\0\x03\0\0\0\x04\0\0\0\xFF\xFF", 14);
     for (int i = 0; i < 4096; ++i)
         binary += char(i * 37);
     v.write("setup.exe", binary);
