@@ -5,6 +5,7 @@
 #include "skin/SkinLoader.h"
 #include "startup/AppState.h"
 #include "startup/Services.h"
+#include "window/ButtonLooks.h"
 
 #include <QObject>
 
@@ -34,6 +35,7 @@ public:
     LanguageTexts texts;
     LanguageLoader language;
     SkinLoader skins;
+    ButtonLooks buttonLooks;
 
 private:
     bool createMainDialog();
