@@ -16,7 +16,9 @@ struct MaskRect {
     friend bool operator==(const MaskRect&, const MaskRect&) = default;
 };
 
-// One row of mask pixels, width values of the form 0x??RRGGBB (the top byte is ignored).
+// One row of mask pixels, width values of the form 0x??RRGGBB (the top byte is ignored). Each
+// row's pixels must stay in place until the scan is over (rows of one picture in memory): a
+// row is compared with the row above it to skip finding the same runs again.
 using MaskRowReader = std::function<const std::uint32_t*(int y)>;
 
 // The outline of a window cut from a mask: every pixel that is not exactly black (RGB 0,0,0)
