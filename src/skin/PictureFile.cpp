@@ -1,15 +1,34 @@
 #include "skin/PictureFile.h"
 
+#include "skin/BitmapHeader.h"
+
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 
 namespace vistrel {
 
+namespace {
+
+bool truncatedBitmap(QFile& file) {
+    const QByteArray head = file.peek(64);
+    return bitmapDataTruncated(
+        std::string_view(head.constData(), static_cast<std::size_t>(head.size())),
+        static_cast<std::uint64_t>(file.size()));
+}
+
+} // namespace
+
 PictureFile loadPictureFile(const QString& path) {
     QImageReader::setAllocationLimit(kPictureAllocationLimitMB);
     if (QFileInfo(path).isDir())
         return {{}, QStringLiteral("it is a folder")};
-    QImageReader reader(path);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {{}, file.errorString()};
+    if (truncatedBitmap(file))
+        return {{}, QStringLiteral("the file ends before its picture data")};
+    QImageReader reader(&file);
     reader.setDecideFormatFromContent(true);
     PictureFile picture;
     if (!reader.read(&picture.image) || picture.image.isNull()) {
