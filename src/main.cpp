@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QIcon>
 #include <QMediaFormat>
 
 using namespace vistrel;
@@ -36,6 +37,14 @@ bool frameworkDecodesMpeg4Video() {
     return decoders.contains(QMediaFormat::VideoCodec::MPEG4);
 }
 
+// The icon built into the program, in the two sizes the desktop asks for.
+QIcon programIcon() {
+    QIcon icon;
+    icon.addFile(":/icons/vistrel-32.png", QSize(32, 32));
+    icon.addFile(":/icons/vistrel-48.png", QSize(48, 48));
+    return icon;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -45,6 +54,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName("vistrel");
     QApplication::setApplicationVersion(VISTREL_VERSION);
     QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setWindowIcon(programIcon());
     const QString appPath = discFolder(app);
 
     FileRegistry registry = FileRegistry::forThisUser();
