@@ -73,15 +73,17 @@ QPainterPath cornersPath(const Theme& t) {
         path.addRoundedRect(r, t.cornerSize, t.cornerSize);
         return path;
     }
-    const qreal c = t.cornerSize;
-    path.moveTo(c, 0);
-    path.lineTo(r.width() - c, 0);
-    path.lineTo(r.width(), c);
-    path.lineTo(r.width(), r.height() - c);
-    path.lineTo(r.width() - c, r.height());
-    path.lineTo(c, r.height());
-    path.lineTo(0, r.height() - c);
-    path.lineTo(0, c);
+    // Small cuts at the top, where the title-bar buttons sit in the corners; large ones below.
+    const qreal top = t.cornerSize / 3.0;
+    const qreal bottom = t.cornerSize;
+    path.moveTo(top, 0);
+    path.lineTo(r.width() - top, 0);
+    path.lineTo(r.width(), top);
+    path.lineTo(r.width(), r.height() - bottom);
+    path.lineTo(r.width() - bottom, r.height());
+    path.lineTo(bottom, r.height());
+    path.lineTo(0, r.height() - bottom);
+    path.lineTo(0, top);
     path.closeSubpath();
     return path;
 }

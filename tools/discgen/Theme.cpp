@@ -38,7 +38,7 @@ Theme nightfallTheme() {
     t.text = QColor(236, 226, 206);
     t.dimText = QColor(110, 108, 118);
     t.corners = Theme::Corners::Chamfered;
-    t.cornerSize = 18;
+    t.cornerSize = 24;
     t.menuLooks = false;
     t.monochromeMask = true;
     return t;
