@@ -17,10 +17,23 @@ bool truncatedBitmap(QFile& file) {
         static_cast<std::uint64_t>(file.size()));
 }
 
+// The reader's limit is program-wide; ours holds only while a skin picture is read.
+class AllocationLimit {
+public:
+    explicit AllocationLimit(int megabytes) : previous_(QImageReader::allocationLimit()) {
+        QImageReader::setAllocationLimit(megabytes);
+    }
+    ~AllocationLimit() { QImageReader::setAllocationLimit(previous_); }
+    AllocationLimit(const AllocationLimit&) = delete;
+    AllocationLimit& operator=(const AllocationLimit&) = delete;
+
+private:
+    int previous_;
+};
+
 } // namespace
 
 PictureFile loadPictureFile(const QString& path) {
-    QImageReader::setAllocationLimit(kPictureAllocationLimitMB);
     if (QFileInfo(path).isDir())
         return {{}, QStringLiteral("it is a folder")};
     QFile file(path);
@@ -28,6 +41,7 @@ PictureFile loadPictureFile(const QString& path) {
         return {{}, file.errorString()};
     if (truncatedBitmap(file))
         return {{}, QStringLiteral("the file ends before its picture data")};
+    const AllocationLimit limit(kPictureAllocationLimitMB);
     QImageReader reader(&file);
     reader.setDecideFormatFromContent(true);
     PictureFile picture;
