@@ -19,7 +19,7 @@ bool truncatedBitmap(QFile& file) {
 
 // The reader's limit is program-wide; ours holds only while a skin picture is read.
 class AllocationLimit {
-public:
+  public:
     explicit AllocationLimit(int megabytes) : previous_(QImageReader::allocationLimit()) {
         QImageReader::setAllocationLimit(megabytes);
     }
@@ -27,7 +27,7 @@ public:
     AllocationLimit(const AllocationLimit&) = delete;
     AllocationLimit& operator=(const AllocationLimit&) = delete;
 
-private:
+  private:
     int previous_;
 };
 
