@@ -1,5 +1,6 @@
 #pragma once
 
+#include "actions/DiscActions.h"
 #include "language/LanguageLoader.h"
 #include "language/LanguageTexts.h"
 #include "skin/SkinLoader.h"
@@ -36,6 +37,7 @@ public:
     LanguageLoader language;
     SkinLoader skins;
     ButtonLooks buttonLooks;
+    DiscActions actions;
 
 private:
     bool createMainDialog();
