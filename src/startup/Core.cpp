@@ -24,7 +24,7 @@ bool switchOn(const QString& key, const QString& iniPath) {
 
 Core::Core(Services services)
     : services(std::move(services)), language(*this), skins(*this), slideshow(*this),
-      actions(*this) {}
+      buttonLooks(*this), actions(*this) {}
 
 Core::~Core() = default;
 
@@ -49,8 +49,9 @@ bool Core::Main(const QString& appPath) {
 
     state.CodecInstalled = false;
     state.PlayerInstalled = false;
-    state.CodecInstalled = DetectCodec(services.registry) ||
-                           (services.frameworkDecodesMovieVideo && services.frameworkDecodesMovieVideo());
+    state.CodecInstalled =
+        DetectCodec(services.registry) ||
+        (services.frameworkDecodesMovieVideo && services.frameworkDecodesMovieVideo());
     state.PlayerInstalled = DetectPlayer(services.registry);
     qCInfo(logStartup) << "codec installed:" << state.CodecInstalled
                        << "player installed:" << state.PlayerInstalled;
@@ -82,9 +83,9 @@ bool Core::createMainDialog() {
 }
 
 QString Core::chooseLanguage() {
-    QString name = services.registry
-                       .ReadRegistryValue(RegistryRoot::CurrentUser, kRegistryKey, "Language")
-                       .toText();
+    QString name =
+        services.registry.ReadRegistryValue(RegistryRoot::CurrentUser, kRegistryKey, "Language")
+            .toText();
     if (name.isEmpty())
         name = ReadIni("Main", "DefaultLanguage", "english", state.IniPath);
     if (name.isEmpty())
@@ -171,7 +172,8 @@ void Core::showOfferedButtons() {
         w.btnStartPlayer->show();
     if (state.ExploreVisible)
         w.btnExplore->show();
-    qCInfo(logStartup).noquote() << "media:" << (state.MediaPath.isEmpty() ? "none" : state.MediaPath)
+    qCInfo(logStartup).noquote() << "media:"
+                                 << (state.MediaPath.isEmpty() ? "none" : state.MediaPath)
                                  << "movie:" << state.IsMovie << "music:" << state.IsMusic
                                  << "slideshow:" << state.SlideShowOn;
 }
@@ -194,6 +196,7 @@ void Core::connectHandlers() {
     });
     connect(&w, &MainDialog::unloaded, this, [this] { unload("window closed"); });
     slideshow.connectTo(w);
+    buttonLooks.connectTo(w);
     actions.connectTo(w);
 }
 

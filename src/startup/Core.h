@@ -7,6 +7,7 @@
 #include "skin/SkinLoader.h"
 #include "startup/AppState.h"
 #include "startup/Services.h"
+#include "window/ButtonLooks.h"
 
 #include <QObject>
 
@@ -17,7 +18,7 @@ namespace vistrel {
 // Owns the program's state and subsystems and wires the main window's events to them.
 class Core : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit Core(Services services);
     ~Core() override;
 
@@ -37,9 +38,10 @@ public:
     LanguageLoader language;
     SkinLoader skins;
     Slideshow slideshow;
+    ButtonLooks buttonLooks;
     DiscActions actions;
 
-private:
+  private:
     bool createMainDialog();
     QString chooseLanguage();
     void readConfiguration();
