@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+class QAction;
+
 namespace vistrel {
 
 class MainDialog;
@@ -14,6 +16,9 @@ QStringList listSkinFolders(const QString& folder);
 QStringList listLanguageFiles(const QString& folder);
 // The caption of a language file: its name up to the first dot.
 QString languageCaption(const QString& fileName);
+
+// The name a list entry stands for: the very string handed to LoadLanguage or LoadSkin.
+QString menuEntryName(const QAction& entry);
 
 // Build the two lists of the menu once, at start-up; false when the folder gives no entry.
 bool FillLanguageMenu(MainDialog& dialog, const QString& appPath);

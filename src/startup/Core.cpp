@@ -23,7 +23,7 @@ bool switchOn(const QString& key, const QString& iniPath) {
 } // namespace
 
 Core::Core(Services services)
-    : services(std::move(services)), language(*this), skins(*this) {}
+    : services(std::move(services)), language(*this), skins(*this), menu(*this) {}
 
 Core::~Core() = default;
 
@@ -192,6 +192,7 @@ void Core::connectHandlers() {
         dialog_->showMinimized();
     });
     connect(&w, &MainDialog::unloaded, this, [this] { unload("window closed"); });
+    menu.connectTo(w);
 }
 
 } // namespace vistrel

@@ -2,6 +2,7 @@
 
 #include "language/LanguageLoader.h"
 #include "language/LanguageTexts.h"
+#include "language/MainMenu.h"
 #include "skin/SkinLoader.h"
 #include "startup/AppState.h"
 #include "startup/Services.h"
@@ -34,6 +35,7 @@ public:
     LanguageTexts texts;
     LanguageLoader language;
     SkinLoader skins;
+    MainMenu menu;
 
 private:
     bool createMainDialog();
