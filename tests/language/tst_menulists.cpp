@@ -61,14 +61,12 @@ class TestMenuLists : public QObject {
     void languageList();
     void skinList_data();
     void skinList();
-    void fillsTheLanguageEntriesInOrder();
+    void fillPutsTheNamesIntoTheMenu();
     void oneLanguageUsesElementZeroOnly();
     void emptyOrMissingFolderLeavesTheMenuAlone();
-    void folderNamesMatchWithoutRegardToCase();
     void thousandsOfSkinFolders();
     void specialFilesAndBrokenLinksAreNoLanguages();
     void namesInAForeignEncodingAreLeftOut();
-    void ampersandIsShownNotTakenAsMnemonic();
 };
 
 // Each row: the entries of the language folder and the captions the list shows, in order.
@@ -134,16 +132,25 @@ void TestMenuLists::skinList() {
     QCOMPARE(listSkinFolders(disc.filePath("skins")), skins);
 }
 
-void TestMenuLists::fillsTheLanguageEntriesInOrder() {
+// The folders are found without regard to case; each entry shows its name as it stands (a "&"
+// is no keyboard mnemonic) and stands for exactly that name.
+void TestMenuLists::fillPutsTheNamesIntoTheMenu() {
     QTemporaryDir disc;
-    makeEntries(disc.filePath("language"), {"german.lng", "english.lng", "dutch.lng"});
+    makeEntries(disc.filePath("Language"), {"german.lng", "Rock&Roll.lng", "english.lng"});
+    makeEntries(disc.filePath("SKINS"), {"default/", "Black & White/"});
     auto dialog = makeDialog();
 
     QVERIFY(FillLanguageMenu(*dialog, disc.path()));
-    QCOMPARE(entryNames(dialog->mnuLanguage), (QStringList{"dutch", "english", "german"}));
+    QVERIFY(FillSkinMenu(*dialog, disc.path()));
+    QCOMPARE(entryNames(dialog->mnuLanguage), (QStringList{"english", "german", "Rock&Roll"}));
+    QCOMPARE(entryTexts(dialog->mnuLanguage), (QStringList{"english", "german", "Rock&&Roll"}));
+    QCOMPARE(entryNames(dialog->mnuSkin), (QStringList{"Black & White", "default"}));
+    QCOMPARE(entryTexts(dialog->mnuSkin), (QStringList{"Black && White", "default"}));
     QCOMPARE(dialog->mnuChooseLanguage->actions(), dialog->mnuLanguage);
-    for (const QAction* entry : dialog->mnuLanguage)
+    QCOMPARE(dialog->mnuChooseSkin->actions(), dialog->mnuSkin);
+    for (const QAction* entry : dialog->mnuLanguage + dialog->mnuSkin)
         QVERIFY(entry->isVisible());
+    QVERIFY(!dialog->mnuChooseSkin->menuAction()->isVisible());
 }
 
 void TestMenuLists::oneLanguageUsesElementZeroOnly() {
@@ -172,18 +179,6 @@ void TestMenuLists::emptyOrMissingFolderLeavesTheMenuAlone() {
     QVERIFY(!FillSkinMenu(*dialog, empty.path()));
     QCOMPARE(entryTexts(dialog->mnuLanguage), QStringList{"<empty>"});
     QCOMPARE(entryTexts(dialog->mnuSkin), QStringList{"<empty>"});
-}
-
-void TestMenuLists::folderNamesMatchWithoutRegardToCase() {
-    QTemporaryDir disc;
-    makeEntries(disc.filePath("Language"), {"english.lng"});
-    makeEntries(disc.filePath("SKINS"), {"default/"});
-    auto dialog = makeDialog();
-
-    QVERIFY(FillLanguageMenu(*dialog, disc.path()));
-    QVERIFY(FillSkinMenu(*dialog, disc.path()));
-    QCOMPARE(entryNames(dialog->mnuLanguage), QStringList{"english"});
-    QCOMPARE(entryNames(dialog->mnuSkin), QStringList{"default"});
 }
 
 void TestMenuLists::thousandsOfSkinFolders() {
@@ -247,20 +242,6 @@ void TestMenuLists::namesInAForeignEncodingAreLeftOut() {
     QVERIFY(skinList);
     QCOMPARE(entryNames(dialog->mnuLanguage), QStringList{"english"});
     QCOMPARE(entryNames(dialog->mnuSkin), QStringList{"default"});
-}
-
-void TestMenuLists::ampersandIsShownNotTakenAsMnemonic() {
-    QTemporaryDir disc;
-    makeEntries(disc.filePath("language"), {"Rock&Roll.lng"});
-    makeEntries(disc.filePath("skins"), {"Black & White/"});
-    auto dialog = makeDialog();
-
-    QVERIFY(FillLanguageMenu(*dialog, disc.path()));
-    QVERIFY(FillSkinMenu(*dialog, disc.path()));
-    QCOMPARE(menuEntryName(*dialog->mnuLanguage[0]), QString("Rock&Roll"));
-    QCOMPARE(dialog->mnuLanguage[0]->text(), QString("Rock&&Roll"));
-    QCOMPARE(menuEntryName(*dialog->mnuSkin[0]), QString("Black & White"));
-    QCOMPARE(dialog->mnuSkin[0]->text(), QString("Black && White"));
 }
 
 QTEST_MAIN(TestMenuLists)
