@@ -9,9 +9,11 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#ifdef Q_OS_UNIX
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 using namespace vistrel;
 
@@ -201,6 +203,9 @@ void TestMenuLists::thousandsOfSkinFolders() {
 }
 
 void TestMenuLists::specialFilesAndBrokenLinksAreNoLanguages() {
+#ifndef Q_OS_UNIX
+    QSKIP("pipes and symbolic links as a Unix file system has them");
+#else
     QTemporaryDir disc;
     const QString folder = disc.filePath("language");
     makeEntries(folder, {"english.lng"});
@@ -213,20 +218,23 @@ void TestMenuLists::specialFilesAndBrokenLinksAreNoLanguages() {
 
     QCOMPARE(listLanguageFiles(folder), (QStringList{"english.lng", "linked.lng"}));
     QCOMPARE(listSkinFolders(disc.filePath("skins")), (QStringList{"linked", "real"}));
+#endif
 }
 
 // A name that is not valid in the file system's encoding cannot be opened through the toolkit,
 // so it is not offered; the other entries are listed as usual.
 void TestMenuLists::namesInAForeignEncodingAreLeftOut() {
+#ifndef Q_OS_UNIX
+    QSKIP("names of raw bytes exist on Unix file systems only");
+#else
     QTemporaryDir disc;
     const QByteArray language = QFile::encodeName(disc.filePath("language"));
     const QByteArray skins = QFile::encodeName(disc.filePath("skins"));
     makeEntries(disc.filePath("language"), {"english.lng"});
     makeEntries(disc.filePath("skins"), {"default/"});
     // "Français" and "Grün" in Windows-1252: not valid UTF-8.
-    const QByteArray rawFile = language + "/Fran\xe7"
-                                          "ais.lng";
-    const QByteArray rawFolder = skins + "/Gr\xfcn";
+    const QByteArray rawFile = language + "/Fran" + '\xe7' + "ais.lng";
+    const QByteArray rawFolder = skins + "/Gr" + '\xfc' + "n";
     const int fd = ::open(rawFile.constData(), O_CREAT | O_WRONLY, 0644);
     QVERIFY(fd >= 0);
     ::close(fd);
@@ -242,6 +250,7 @@ void TestMenuLists::namesInAForeignEncodingAreLeftOut() {
     QVERIFY(skinList);
     QCOMPARE(entryNames(dialog->mnuLanguage), QStringList{"english"});
     QCOMPARE(entryNames(dialog->mnuSkin), QStringList{"default"});
+#endif
 }
 
 QTEST_MAIN(TestMenuLists)
