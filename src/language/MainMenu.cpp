@@ -19,7 +19,7 @@ void MainMenu::connectTo(MainDialog& dialog) {
     popup_ = new MenuPopup(dialog.mnuMain, dialog.btnMenu);
     connect(dialog.btnMenu, &ImageArea::mouseDown, this, &MainMenu::btnMenuMouseDown);
     connect(dialog.btnMenu, &ImageArea::clicked, this, &MainMenu::btnMenuClick);
-    connect(dialog.btnMenu, &ImageArea::doubleClicked, this, &MainMenu::btnMenuDblClick);
+    connect(dialog.btnMenu, &ImageArea::doubleClicked, this, &MainMenu::btnMenuDoubleClickEvent);
     for (int i = 0; i < dialog.mnuLanguage.size(); ++i)
         connect(dialog.mnuLanguage[i], &QAction::triggered, this,
                 [this, i] { mnuLanguageClick(i); });
@@ -42,6 +42,16 @@ void MainMenu::btnMenuClick() {
     qCInfo(logMenu) << "menu: open";
     if (popup_->exec(dialog_->mapToGlobal(PopupPoint)))
         btnMenuDblClick();
+}
+
+void MainMenu::btnMenuDoubleClickEvent() {
+    // The toolkit pairs this press with the one before it. When that one closed the menu, the
+    // button did not have it: this is the first press of a new click, which opens the menu.
+    if (!popup_->followsButtonPress()) {
+        btnMenuMouseDown(1);
+        return;
+    }
+    btnMenuDblClick();
 }
 
 void MainMenu::btnMenuDblClick() {

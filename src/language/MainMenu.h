@@ -24,6 +24,7 @@ class MainMenu : public QObject {
   private:
     void btnMenuMouseDown(int button);
     void btnMenuClick();
+    void btnMenuDoubleClickEvent();
     void btnMenuDblClick();
     void mnuLanguageClick(int index);
     void mnuSkinClick(int index);

@@ -46,7 +46,7 @@ bool MenuPopup::eventFilter(QObject*, QEvent* event) {
     if (isOverOpenMenu(at) || !isOverButton(at))
         return false;
     closedByDoubleClick_ =
-        mouse->button() == Qt::LeftButton && (doubleClick || withinDoubleClickTime());
+        mouse->button() == Qt::LeftButton && (doubleClick || followsButtonPress());
     closeMenus();
     return true;
 }
@@ -63,7 +63,7 @@ bool MenuPopup::isOverButton(QPoint globalPosition) const {
     return QRect(button_->mapToGlobal(QPoint(0, 0)), button_->size()).contains(globalPosition);
 }
 
-bool MenuPopup::withinDoubleClickTime() const {
+bool MenuPopup::followsButtonPress() const {
     return sinceButtonPress_.isValid() &&
            sinceButtonPress_.elapsed() < QGuiApplication::styleHints()->mouseDoubleClickInterval();
 }

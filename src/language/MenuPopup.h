@@ -21,6 +21,9 @@ class MenuPopup : public QObject {
 
     // The button was pressed with the left button: a double click may begin here.
     void buttonPressed();
+    // True within the double-click time of the button's own last press. A press that closed the
+    // menu is not the button's own, so it begins no double click on the button.
+    bool followsButtonPress() const;
     // Pops the menu up with its top-left corner at the global point and returns once it has
     // closed. True when the press that closed it completed a double click on the button.
     bool exec(QPoint globalPosition);
@@ -32,7 +35,6 @@ class MenuPopup : public QObject {
     QList<QMenu*> menus() const;
     bool isOverOpenMenu(QPoint globalPosition) const;
     bool isOverButton(QPoint globalPosition) const;
-    bool withinDoubleClickTime() const;
     void closeMenus();
 
     QMenu* menu_;

@@ -65,6 +65,19 @@ screenshot "$E2E_TMP/again.png"
 kill -0 "$E2E_LAST_PID" || fail "closing the menu ended the program"
 pass "a second click on btnMenu closes the menu"
 
+# A quick click right after the one that closed the menu opens it again: no double click.
+open_menu
+opened=$(log_count 'menu: open')
+xdotool click 1
+sleep 0.15
+xdotool click 1
+for _ in $(seq 20); do [ "$(log_count 'menu: open')" -gt "$opened" ] && break; sleep 0.1; done
+[ "$(log_count 'menu: open')" -gt "$opened" ] || fail "a quick click after closing the menu did not open it"
+kill -0 "$E2E_LAST_PID" || fail "a quick click after closing the menu ended the program"
+xdotool key Escape
+sleep 0.3
+pass "a quick click after closing the menu opens it again"
+
 # The language list holds english and german, in that order: choose the second one.
 open_menu
 keys Down Right Down Return

@@ -62,6 +62,12 @@ void clickMenuButton(Started& s, const std::function<void(QMenu*)>& whileOpen) {
                       s.centreOf(s.window().btnMenu));
 }
 
+void sendDoubleClick(QWidget* target, QPoint at) {
+    QMouseEvent doubleClick(QEvent::MouseButtonDblClick, at, target->mapToGlobal(at),
+                            Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &doubleClick);
+}
+
 void setDoubleClickTime(int milliseconds) {
     QGuiApplication::styleHints()->setMouseDoubleClickInterval(milliseconds);
 }
@@ -78,6 +84,7 @@ class TestMainMenu : public QObject {
     void skinEntryLoadsThatSkin();
     void endsWithoutStoppingThePlayer_data();
     void endsWithoutStoppingThePlayer();
+    void quickClickAfterClosingOpensAgain();
     void pressOnTheButtonWhileOpen_data();
     void pressOnTheButtonWhileOpen();
     void pressElsewhereOnlyClosesTheMenu();
@@ -168,17 +175,43 @@ void TestMainMenu::endsWithoutStoppingThePlayer() {
     Started s;
     QVERIFY(s.started);
     if (byDoubleClick) {
-        const QPointF at(8, 8);
-        QMouseEvent doubleClick(QEvent::MouseButtonDblClick, at,
-                                s.window().btnMenu->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
-                                Qt::NoModifier);
-        QApplication::sendEvent(s.window().btnMenu, &doubleClick);
+        // The first click is released off the button, so it opens no menu.
+        QTest::mousePress(s.window().btnMenu, Qt::LeftButton, {}, QPoint(8, 8));
+        QTest::mouseRelease(s.window().btnMenu, Qt::LeftButton, {}, QPoint(30, 30));
+        sendDoubleClick(s.window().btnMenu, QPoint(8, 8));
     } else {
         s.window().mnuExit->trigger();
     }
     QCOMPARE(s.tc.programEnd.count, 1);
     QVERIFY(!s.tc.player->calls.contains("Stop"));
     QVERIFY(!QApplication::activePopupWidget());
+}
+
+// The menu was closed by a press on btnMenu; a quick press after it is paired with that one
+// by the toolkit, yet it is the first press of a new click: the menu opens again.
+void TestMainMenu::quickClickAfterClosingOpensAgain() {
+    Started s;
+    QVERIFY(s.started);
+    int opened = 0;
+    connect(s.window().mnuMain, &QMenu::aboutToShow, [&opened] { ++opened; });
+    MainDialog& w = s.window();
+    clickMenuButton(s, [&](QMenu* popup) {
+        if (!popup)
+            return;
+        setDoubleClickTime(0);
+        QTest::mouseClick(w.windowHandle(), Qt::LeftButton, {}, s.centreOf(w.btnMenu));
+    });
+    QCOMPARE(opened, 1);
+
+    setDoubleClickTime(60000);
+    QTimer closer;
+    closer.setSingleShot(true);
+    connect(&closer, &QTimer::timeout, &closeAllPopups);
+    connect(w.mnuMain, &QMenu::aboutToShow, [&closer] { closer.start(0); });
+    sendDoubleClick(w.btnMenu, QPoint(8, 8));
+    QTest::mouseRelease(w.btnMenu, Qt::LeftButton, {}, QPoint(8, 8));
+    QCOMPARE(opened, 2);
+    QVERIFY(!s.tc.programEnd.ended);
 }
 
 // The first click of a double click on btnMenu has opened the menu, so the second press lands
