@@ -23,7 +23,8 @@ bool switchOn(const QString& key, const QString& iniPath) {
 } // namespace
 
 Core::Core(Services services)
-    : services(std::move(services)), language(*this), skins(*this), menu(*this) {}
+    : services(std::move(services)), language(*this), skins(*this), menu(*this),
+      actions(*this) {}
 
 Core::~Core() = default;
 
@@ -193,6 +194,7 @@ void Core::connectHandlers() {
     });
     connect(&w, &MainDialog::unloaded, this, [this] { unload("window closed"); });
     menu.connectTo(w);
+    actions.connectTo(w);
 }
 
 } // namespace vistrel

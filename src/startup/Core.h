@@ -1,5 +1,6 @@
 #pragma once
 
+#include "actions/DiscActions.h"
 #include "language/LanguageLoader.h"
 #include "language/LanguageTexts.h"
 #include "language/MainMenu.h"
@@ -36,6 +37,7 @@ public:
     LanguageLoader language;
     SkinLoader skins;
     MainMenu menu;
+    DiscActions actions;
 
 private:
     bool createMainDialog();
