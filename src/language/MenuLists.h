@@ -11,7 +11,8 @@ class MainDialog;
 
 // Entries of a disc folder as the menu lists take them: sorted by name without regard to case
 // (the order in which the disc's own file system keeps them), "." and ".." and hidden (dot)
-// names left out.
+// names left out. Skins are the sub-folders; languages the regular files named "*.lng" (any
+// case). Names the toolkit cannot decode are not listed, as they could not be opened.
 QStringList listSkinFolders(const QString& folder);
 QStringList listLanguageFiles(const QString& folder);
 // The caption of a language file: its name up to the first dot.
