@@ -88,6 +88,12 @@ void LanguageLoader::applyTexts() {
     w.mnuChooseSkin->setTitle(t.CaptionChooseSkin);
     w.mnuAbout->setText(t.CaptionAbout);
     w.mnuExit->setText(t.CaptionExit);
+    const QStringList tips{t.ToolTipInstallCodec, t.ToolTipInstallPlayer, t.ToolTipInfo,
+                           t.ToolTipStartPlayer,  t.ToolTipExplore,       t.ToolTipExit,
+                           t.ToolTipBackward,     t.ToolTipForward,       t.ToolTipPlay,
+                           t.ToolTipPause,        t.ToolTipStop,          t.ToolTipMinimize,
+                           t.ToolTipMaximize,     t.ToolTipClose};
+    qCInfo(logLanguage).noquote() << "tooltips:" << tips.join(QLatin1String(" | "));
 }
 
 } // namespace vistrel

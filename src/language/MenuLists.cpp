@@ -9,24 +9,41 @@
 #include <QFileInfo>
 #include <QMenu>
 
+#include <algorithm>
+
 namespace vistrel {
 
 namespace {
 
+// Folders and regular files only: without QDir::System, special files (pipes, sockets, devices)
+// and links that lead nowhere are left out, so a listed language file can be read without
+// blocking. Names that differ only in case keep a fixed order between them.
 QFileInfoList sortedEntries(const QString& folder) {
     const QString resolved = resolvePath(folder);
     if (!QFileInfo(resolved).isDir())
         return {};
-    QDir dir(resolved);
-    return dir.entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System,
-                             QDir::Name | QDir::IgnoreCase);
+    QFileInfoList entries =
+        QDir(resolved).entryInfoList(QDir::Dirs | QDir::Files | QDir::NoDotAndDotDot, QDir::NoSort);
+    std::sort(entries.begin(), entries.end(), [](const QFileInfo& a, const QFileInfo& b) {
+        const int order = a.fileName().compare(b.fileName(), Qt::CaseInsensitive);
+        return order != 0 ? order < 0 : a.fileName() < b.fileName();
+    });
+    return entries;
 }
 
-void fillList(QMenu* submenu, QList<QAction*>& elements, const QStringList& captions) {
-    elements[0]->setText(captions.first());
+// The entry shows its name as it stands: a "&" in a file name is no keyboard mnemonic.
+void setEntryName(QAction* entry, const QString& name) {
+    entry->setText(QString(name).replace(QLatin1Char('&'), QLatin1String("&&")));
+    entry->setData(name);
+}
+
+void fillList(QMenu* submenu, QList<QAction*>& elements, const QStringList& names) {
+    setEntryName(elements[0], names.first());
     elements[0]->setVisible(true);
-    for (qsizetype i = 1; i < captions.size(); ++i)
-        elements.append(submenu->addAction(captions[i]));
+    for (qsizetype i = 1; i < names.size(); ++i) {
+        elements.append(submenu->addAction(QString()));
+        setEntryName(elements.last(), names[i]);
+    }
 }
 
 } // namespace
@@ -44,11 +61,15 @@ QStringList listLanguageFiles(const QString& folder) {
     QStringList names;
     for (const QFileInfo& entry : sortedEntries(folder)) {
         const QString name = entry.fileName();
-        if (!entry.isDir() && !name.startsWith(QLatin1Char('.')) &&
+        if (entry.isFile() && !name.startsWith(QLatin1Char('.')) &&
             name.endsWith(QLatin1String(".lng"), Qt::CaseInsensitive))
             names.append(name);
     }
     return names;
+}
+
+QString menuEntryName(const QAction& entry) {
+    return entry.data().toString();
 }
 
 QString languageCaption(const QString& fileName) {

@@ -24,7 +24,7 @@ bool switchOn(const QString& key, const QString& iniPath) {
 
 Core::Core(Services services)
     : services(std::move(services)), language(*this), skins(*this), slideshow(*this),
-      buttonLooks(*this), actions(*this) {}
+      buttonLooks(*this), menu(*this), actions(*this) {}
 
 Core::~Core() = default;
 
@@ -197,6 +197,7 @@ void Core::connectHandlers() {
     connect(&w, &MainDialog::unloaded, this, [this] { unload("window closed"); });
     slideshow.connectTo(w);
     buttonLooks.connectTo(w);
+    menu.connectTo(w);
     actions.connectTo(w);
 }
 

@@ -3,6 +3,7 @@
 #include "actions/DiscActions.h"
 #include "language/LanguageLoader.h"
 #include "language/LanguageTexts.h"
+#include "language/MainMenu.h"
 #include "media/Slideshow.h"
 #include "skin/SkinLoader.h"
 #include "startup/AppState.h"
@@ -39,6 +40,7 @@ class Core : public QObject {
     SkinLoader skins;
     Slideshow slideshow;
     ButtonLooks buttonLooks;
+    MainMenu menu;
     DiscActions actions;
 
   private:

@@ -42,7 +42,15 @@ struct Window {
         disc.addSkin("default", menuLooks);
         core = doubles.make();
     }
-    bool start() { return core->Main(disc.path()); }
+    // Only the looks are under test: the buttons' click actions (a modal menu, the end of the
+    // program) are taken off.
+    bool start() {
+        if (!core->Main(disc.path()))
+            return false;
+        for (ImageArea* area : core->dialog().findChildren<ImageArea*>())
+            QObject::disconnect(area, &ImageArea::clicked, nullptr, nullptr);
+        return true;
+    }
     ImageArea* element(const QString& name) { return core->dialog().findChild<ImageArea*>(name); }
     qint64 shown(const QString& name) { return handle(element(name)->picture()); }
     qint64 expected(const QString& pictureName) {
