@@ -23,7 +23,8 @@ bool switchOn(const QString& key, const QString& iniPath) {
 } // namespace
 
 Core::Core(Services services)
-    : services(std::move(services)), language(*this), skins(*this) {}
+    : services(std::move(services)), language(*this), skins(*this), slideshow(*this),
+      playback(*this), displayModes(*this), externalPlayer(*this) {}
 
 Core::~Core() = default;
 
@@ -48,8 +49,9 @@ bool Core::Main(const QString& appPath) {
 
     state.CodecInstalled = false;
     state.PlayerInstalled = false;
-    state.CodecInstalled = DetectCodec(services.registry) ||
-                           (services.frameworkDecodesMovieVideo && services.frameworkDecodesMovieVideo());
+    state.CodecInstalled =
+        DetectCodec(services.registry) ||
+        (services.frameworkDecodesMovieVideo && services.frameworkDecodesMovieVideo());
     state.PlayerInstalled = DetectPlayer(services.registry);
     qCInfo(logStartup) << "codec installed:" << state.CodecInstalled
                        << "player installed:" << state.PlayerInstalled;
@@ -81,9 +83,9 @@ bool Core::createMainDialog() {
 }
 
 QString Core::chooseLanguage() {
-    QString name = services.registry
-                       .ReadRegistryValue(RegistryRoot::CurrentUser, kRegistryKey, "Language")
-                       .toText();
+    QString name =
+        services.registry.ReadRegistryValue(RegistryRoot::CurrentUser, kRegistryKey, "Language")
+            .toText();
     if (name.isEmpty())
         name = ReadIni("Main", "DefaultLanguage", "english", state.IniPath);
     if (name.isEmpty())
@@ -170,7 +172,8 @@ void Core::showOfferedButtons() {
         w.btnStartPlayer->show();
     if (state.ExploreVisible)
         w.btnExplore->show();
-    qCInfo(logStartup).noquote() << "media:" << (state.MediaPath.isEmpty() ? "none" : state.MediaPath)
+    qCInfo(logStartup).noquote() << "media:"
+                                 << (state.MediaPath.isEmpty() ? "none" : state.MediaPath)
                                  << "movie:" << state.IsMovie << "music:" << state.IsMusic
                                  << "slideshow:" << state.SlideShowOn;
 }
@@ -192,6 +195,9 @@ void Core::connectHandlers() {
         dialog_->showMinimized();
     });
     connect(&w, &MainDialog::unloaded, this, [this] { unload("window closed"); });
+    playback.connectTo(w);
+    displayModes.connectTo(w);
+    externalPlayer.connectTo(w);
 }
 
 } // namespace vistrel

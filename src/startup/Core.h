@@ -2,6 +2,10 @@
 
 #include "language/LanguageLoader.h"
 #include "language/LanguageTexts.h"
+#include "media/DisplayModes.h"
+#include "media/ExternalPlayer.h"
+#include "media/Playback.h"
+#include "media/Slideshow.h"
 #include "skin/SkinLoader.h"
 #include "startup/AppState.h"
 #include "startup/Services.h"
@@ -15,7 +19,7 @@ namespace vistrel {
 // Owns the program's state and subsystems and wires the main window's events to them.
 class Core : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit Core(Services services);
     ~Core() override;
 
@@ -34,8 +38,12 @@ public:
     LanguageTexts texts;
     LanguageLoader language;
     SkinLoader skins;
+    Slideshow slideshow;
+    Playback playback;
+    DisplayModes displayModes;
+    ExternalPlayer externalPlayer;
 
-private:
+  private:
     bool createMainDialog();
     QString chooseLanguage();
     void readConfiguration();
