@@ -1,4 +1,7 @@
 #include "platform/FileRegistry.h"
+#ifdef Q_OS_WIN
+#include "platform/windows/WindowsRegistry.h"
+#endif
 #include "platform/ImmediateProgramEnd.h"
 #include "platform/LocalSingleInstance.h"
 #include "platform/QtDesktop.h"
@@ -10,14 +13,18 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFileInfo>
 #include <QMediaFormat>
+
+#include <cstdio>
+#include <cstdlib>
 
 using namespace vistrel;
 
 namespace {
 
 // The disc folder: the program's own folder, or the folder named by the first argument.
-QString discFolder(const QApplication& app) {
+QString discFolder(const QCoreApplication& app) {
     QCommandLineParser parser;
     parser.setApplicationDescription("Vistrel: the skinned front end of a video disc.");
     parser.addHelpOption();
@@ -26,9 +33,24 @@ QString discFolder(const QApplication& app) {
                                  "[disc]");
     parser.process(app);
     const QStringList arguments = parser.positionalArguments();
-    if (!arguments.isEmpty())
-        return QDir(arguments.first()).absolutePath();
+    if (arguments.size() > 1) {
+        std::fprintf(stderr, "vistrel: one disc folder at most\n");
+        std::exit(2);
+    }
+    if (!arguments.isEmpty()) {
+        const QFileInfo disc(arguments.first());
+        if (!disc.isDir()) {
+            std::fprintf(stderr, "vistrel: %s is not a folder\n", qPrintable(arguments.first()));
+            std::exit(2);
+        }
+        return disc.absoluteFilePath();
+    }
     return QCoreApplication::applicationDirPath();
+}
+
+void nameTheApplication() {
+    QCoreApplication::setApplicationName("vistrel");
+    QCoreApplication::setApplicationVersion(VISTREL_VERSION);
 }
 
 bool frameworkDecodesMpeg4Video() {
@@ -41,13 +63,23 @@ bool frameworkDecodesMpeg4Video() {
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_MESSAGE_PATTERN"))
         qSetMessagePattern("%{category}: %{message}");
+    // The arguments are settled before any display is needed: --help, --version and a wrong
+    // disc folder answer on a terminal without one.
+    QString appPath;
+    {
+        QCoreApplication arguments(argc, argv);
+        nameTheApplication();
+        appPath = discFolder(arguments);
+    }
     QApplication app(argc, argv);
-    QApplication::setApplicationName("vistrel");
-    QApplication::setApplicationVersion(VISTREL_VERSION);
+    nameTheApplication();
     QApplication::setQuitOnLastWindowClosed(false);
-    const QString appPath = discFolder(app);
 
+#ifdef Q_OS_WIN
+    WindowsRegistry registry;
+#else
     FileRegistry registry = FileRegistry::forThisUser();
+#endif
     QtMessageBoxes messages;
     ImmediateProgramEnd programEnd;
     QtDesktop desktop;

@@ -22,6 +22,8 @@ constexpr qint32 kFileNotFound = 2;
 constexpr qint32 kAccessDenied = 5;
 
 std::optional<RegHive> readHive(const QString& path) {
+    if (path.isEmpty())
+        return std::nullopt;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;

@@ -2,6 +2,8 @@
 
 #include "startup/TextDecoding.h"
 
+#include <cstdint>
+
 namespace vistrel {
 
 namespace {
@@ -46,7 +48,46 @@ char32_t upperCase(char32_t c) {
     return c;
 }
 
+// The folded code point at `pos`, moving `pos` past it. A byte that is not
+// UTF-8 yields a value above every code point, so it only equals itself.
+char32_t nextFolded(std::string_view utf8, std::size_t& pos) {
+    const auto byte = static_cast<unsigned char>(utf8[pos]);
+    if (byte < 0x80) {
+        ++pos;
+        return upperCase(byte);
+    }
+    char32_t codePoint = 0;
+    const std::size_t length = readUtf8(utf8, pos, codePoint);
+    if (length == 0) {
+        ++pos;
+        return 0x110000 + byte;
+    }
+    pos += length;
+    return upperCase(codePoint);
+}
+
 } // namespace
+
+bool equalFolded(std::string_view first, std::string_view second) {
+    std::size_t firstPos = 0;
+    std::size_t secondPos = 0;
+    while (firstPos < first.size() && secondPos < second.size()) {
+        if (nextFolded(first, firstPos) != nextFolded(second, secondPos)) {
+            return false;
+        }
+    }
+    return firstPos == first.size() && secondPos == second.size();
+}
+
+std::size_t hashFolded(std::string_view utf8) {
+    // FNV-1a over the folded code points.
+    std::uint64_t hash = 14695981039346656037ull;
+    std::size_t pos = 0;
+    while (pos < utf8.size()) {
+        hash = (hash ^ nextFolded(utf8, pos)) * 1099511628211ull;
+    }
+    return static_cast<std::size_t>(hash);
+}
 
 std::string foldCase(std::string_view utf8) {
     std::string out;

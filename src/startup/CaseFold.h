@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -10,5 +11,20 @@ namespace vistrel {
 // Cyrillic), everything else is kept. Two names match when their folded forms
 // are equal.
 std::string foldCase(std::string_view utf8);
+
+// The same comparison without building the folded text, for hash tables keyed
+// by names as they stand in a file.
+bool equalFolded(std::string_view first, std::string_view second);
+std::size_t hashFolded(std::string_view utf8);
+
+struct FoldedHash {
+    std::size_t operator()(std::string_view utf8) const { return hashFolded(utf8); }
+};
+
+struct FoldedEqual {
+    bool operator()(std::string_view first, std::string_view second) const {
+        return equalFolded(first, second);
+    }
+};
 
 } // namespace vistrel

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "startup/CaseFold.h"
+
 #include <cstddef>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -33,13 +36,33 @@ class IniFile {
     std::optional<std::string> value(std::string_view section, std::string_view key) const;
 
   private:
-    using Keys = std::unordered_map<std::string, std::string>;
+    // Names and values are views into the file's own text, which the parsed
+    // file keeps (shared, so copies stay cheap and views stay valid). All
+    // values sit in one open-addressing table keyed by section number and key
+    // name: large files have millions of keys, and node-based maps spend most
+    // of the parse chasing pointers.
+    struct Entry {
+        std::size_t hash;
+        std::size_t section;
+        std::string_view key;
+        std::string_view value;
+    };
 
     void addSection(std::string_view name);
     void addValue(std::string_view key, std::string_view value);
+    const Entry* findEntry(std::size_t section, std::string_view key, std::size_t hash) const;
+    void growSlots();
 
-    std::vector<Keys> sections_;
-    std::unordered_map<std::string, std::size_t> sectionIndex_;
+    std::shared_ptr<const std::string> text_;
+    std::unordered_map<std::string_view, std::size_t, FoldedHash, FoldedEqual> sectionIndex_;
+    std::vector<Entry> entries_;
+    // A slot holds an entry's hash beside its index (plus one; 0 = free), so
+    // probing rarely has to look at the entry itself.
+    struct Slot {
+        std::size_t hash = 0;
+        std::size_t index = 0;
+    };
+    std::vector<Slot> slots_;
     // Keys of a repeated section go nowhere; -1 stands for that.
     std::ptrdiff_t current_ = 0;
 };

@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# The real program on the sample disc: the shaped window, drag rules, pressed look, single
+# instance, and the end by btnExit.
+source "$(dirname "$0")/lib.sh"
+e2e_start
+e2e_run
+wait_for_log 'window shown' 30
+find_window
+pass "window shown at $WIN_X,$WIN_Y"
+
+# The outline follows the mask: the top-left corner is cut away, the root shows through.
+screenshot "$E2E_TMP/start.png"
+[ "$(window_pixel "$E2E_TMP/start.png" 0 0)" = "32,32,32" ] || fail "corner is not cut from the window"
+[ "$(window_pixel "$E2E_TMP/start.png" 300 200)" != "32,32,32" ] || fail "window body missing"
+pass "outline follows the mask"
+
+# A right-button drag on recDragWindow does not move the window; a left-button drag does.
+start_x=$WIN_X start_y=$WIN_Y
+press_at 300 8 3; xdotool mousemove_relative -- 60 40; sleep 0.3; release 3
+find_window
+[ "$WIN_X,$WIN_Y" = "$start_x,$start_y" ] || fail "right-button drag moved the window"
+press_at 300 8 1
+for _ in 1 2 3 4 5 6; do xdotool mousemove_relative -- 10 7; sleep 0.05; done
+release 1
+sleep 0.5
+find_window
+[ "$WIN_X,$WIN_Y" != "$start_x,$start_y" ] || fail "left-button drag did not move the window"
+pass "drag: right button ignored, left button moves ($start_x,$start_y -> $WIN_X,$WIN_Y)"
+
+# A second start leaves exactly one window and activates the first.
+first=$E2E_LAST_PID
+e2e_run
+second=$E2E_LAST_PID
+wait_for_exit "$second" 15
+[ "$(visible_window_count)" = 1 ] || fail "a second start left $(visible_window_count) windows"
+wait_for_log 'window activated by a second start' 10
+kill -0 "$first" || fail "the first instance ended"
+pass "second start activates the first and ends"
+
+# btnExit: a held left button shows its pressed look; releasing over it ends the program.
+screenshot "$E2E_TMP/released.png"
+press_at 600 398 1
+screenshot "$E2E_TMP/pressed.png"
+diff=$(region_difference "$E2E_TMP/released.png" "$E2E_TMP/pressed.png" 544 384 139 29)
+release 1
+[ "${diff%.*}" -gt 0 ] || fail "btnExit shows no pressed look (difference $diff)"
+wait_for_exit "$first" 10
+grep -q 'exit: btnExit' "$E2E_LOG" || fail "the program did not end through btnExit"
+pass "btnExit pressed look, then the end"

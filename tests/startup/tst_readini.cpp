@@ -1,0 +1,84 @@
+// ReadIni over real files: missing, unreadable and odd files, the cache and its renewal.
+#include "startup/ReadIni.h"
+
+#include <QtTest>
+
+using namespace vistrel;
+
+namespace {
+void writeAll(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
+} // namespace
+
+class TstReadIni : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { clearIniCache(); }
+
+    void filesThatReadAsDefaults_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("missing") << "missing";
+        QTest::newRow("directory") << "directory";
+        QTest::newRow("empty") << "empty";
+        QTest::newRow("binary") << "binary";
+    }
+    void filesThatReadAsDefaults() {
+        QFETCH(QString, kind);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("vistrel.ini");
+        if (kind == "directory")
+            QDir(dir.path()).mkdir("vistrel.ini");
+        if (kind == "empty")
+            writeAll(path, {});
+        if (kind == "binary") {
+            QByteArray noise(64 * 1024, '\0');
+            for (int i = 0; i < noise.size(); ++i)
+                noise[i] = char((i * 7919) % 251);
+            writeAll(path, noise);
+        }
+        QCOMPARE(ReadIni("Main", "Version", "1.0", path), QString("1.0"));
+        QCOMPARE(ReadIni("Main", "Skin", "", path), QString());
+    }
+
+    void windowsCodePageAndUtf8() {
+        QTemporaryDir dir;
+        writeAll(dir.filePath("german.lng"), "[Tooltip]\ntipExit=Vistrel schlie\xdf" "en\n");
+        writeAll(dir.filePath("utf8.lng"), "\xef\xbb\xbf[Tooltip]\ntipExit=Vistrel schlie\xc3\x9f" "en\n");
+        QCOMPARE(ReadIni("tooltip", "TIPEXIT", "", dir.filePath("german.lng")), QString("Vistrel schließen"));
+        QCOMPARE(ReadIni("Tooltip", "tipExit", "", dir.filePath("utf8.lng")), QString("Vistrel schließen"));
+    }
+
+    void hugeFileWithLongLinesIsCut() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("big.ini");
+        QByteArray text = "[Main]\nSkin=" + QByteArray(5000, 'x') + "\nTitle=t\n";
+        text += QByteArray(50 * 1024 * 1024, 'y'); // no final line end
+        writeAll(path, text);
+        QCOMPARE(ReadIni("Main", "Skin", "", path).size(), 2047);
+        QCOMPARE(ReadIni("Main", "Title", "", path), QString("t"));
+    }
+
+    void changedFileIsReadAgain() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("vistrel.ini");
+        writeAll(path, "[Main]\nSkin=first\n");
+        QCOMPARE(ReadIni("Main", "Skin", "", path), QString("first"));
+        writeAll(path, "[Main]\nSkin=second one\n"); // a different size
+        QCOMPARE(ReadIni("Main", "Skin", "", path), QString("second one"));
+        QFile::remove(path);
+        QCOMPARE(ReadIni("Main", "Skin", "default", path), QString("default"));
+    }
+
+    void caseInsensitiveFileName() {
+        QTemporaryDir dir;
+        QDir(dir.path()).mkdir("Language");
+        writeAll(dir.filePath("Language/English.lng"), "[Menu]\nmnuExit=Exit\n");
+        QCOMPARE(ReadIni("Menu", "mnuExit", "", dir.path() + "\\language\\english.lng"), QString("Exit"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TstReadIni)
+#include "tst_readini.moc"

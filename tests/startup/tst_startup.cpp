@@ -1,0 +1,290 @@
+// The start-up sequence against a disc folder on disk, with every seam recorded.
+#include "doubles/TestDisc.h"
+#include "window/MainDialog.h"
+
+#include <QtTest>
+
+using namespace vistrel;
+using namespace vistrel::test;
+
+namespace {
+
+const QByteArray kFullIni = "[Main]\nVersion=1.0\nMovie=movie.avi\nExplorerPath=Extras\n"
+                            "InfoPath=info.html\n[Player]\nInstallPath=p.exe\nRunPath=run.exe\n"
+                            "Parameter=movie.avi\n[Codec]\nInstallPath=c.exe\nDescription=Codec X\n";
+
+struct Fixture {
+    TestDisc disc;
+    TestCore tc;
+    std::unique_ptr<Core> core;
+
+    explicit Fixture(const QByteArray& ini = kFullIni, bool withSkin = true) {
+        disc.addLanguage("english");
+        disc.addLanguage("german");
+        if (withSkin)
+            disc.addSkin("default");
+        if (!ini.isNull())
+            disc.writeIni(ini);
+        disc.writeFile("movie.avi", "not really a movie");
+    }
+    bool run() {
+        core = tc.make();
+        return core->Main(disc.path());
+    }
+};
+
+} // namespace
+
+class TstStartup : public QObject {
+    Q_OBJECT
+private slots:
+    void fullDiscShowsTheWindow() {
+        Fixture f;
+        QVERIFY(f.run());
+        QVERIFY(!f.tc.programEnd.ended);
+        QVERIFY(f.tc.messages.shown.isEmpty());
+        MainDialog& w = f.core->dialog();
+        QVERIFY(w.isVisible());
+        QCOMPARE(w.windowTitle(), QString("Vistrel"));
+        QCOMPARE(w.btnPlay->toolTip(), QString("english tipPlay"));
+        for (QWidget* button : {w.btnInstallCodec, w.btnInstallPlayer, w.btnInfo,
+                                w.btnStartPlayer, w.btnExplore, w.btnExit})
+            QVERIFY2(button->isVisibleTo(&w), qPrintable(button->objectName()));
+        QVERIFY(f.core->state.IsMovie);
+        QCOMPARE(f.core->state.MediaPath, f.disc.path() + "/movie.avi");
+        QCOMPARE(f.tc.registry.writes,
+                 QStringList{"SOFTWARE\\Nordquill\\Vistrel\\Language=english"});
+    }
+
+    void registryIsReadInOrder() {
+        Fixture f;
+        QVERIFY(f.run());
+        QCOMPARE(f.tc.registry.reads,
+                 (QStringList{"SOFTWARE\\Nordquill\\Vistrel\\Language",
+                              "SYSTEM\\CurrentControlSet\\Control\\MediaResources\\icm\\vidc.DIV3\\Driver",
+                              "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\drivers.desc\\DivXc32.dll",
+                              "SOFTWARE\\DVE\\Micro DVD Player\\INILocation"}));
+    }
+
+    void failuresEndTheProgram_data() {
+        QTest::addColumn<QString>("situation");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no language file") << "nolang" << "";
+        QTest::newRow("stored language missing") << "storedmissing" << "Error";
+        QTest::newRow("version 2.0") << "version" << "Vistrel";
+        QTest::newRow("no skins folder") << "noskins" << "";
+        QTest::newRow("skin folder missing") << "skinmissing" << "Vistrel";
+        QTest::newRow("second instance") << "second" << "";
+    }
+    void failuresEndTheProgram() {
+        QFETCH(QString, situation);
+        QFETCH(QString, message);
+        QByteArray ini = kFullIni;
+        if (situation == "version")
+            ini.replace("Version=1.0", "Version=2.0");
+        if (situation == "skinmissing")
+            ini += "[Main]\n"; // the second section of a name is not read
+        Fixture f(situation == "skinmissing" ? ini.replace("[Main]\n", "[Main]\nSkin=gone\n") : ini,
+                  situation != "noskins");
+        if (situation == "nolang") {
+            QFile::remove(f.disc.filePath("Language/english.lng"));
+            QFile::remove(f.disc.filePath("Language/german.lng"));
+        }
+        if (situation == "storedmissing")
+            f.tc.registry.set(RegistryRoot::CurrentUser, "SOFTWARE\\Nordquill\\Vistrel", "Language",
+                              RegistryValue::fromText("klingon"));
+        if (situation == "second")
+            f.tc.singleInstance.otherRunning = true;
+
+        QVERIFY(!f.run());
+        QVERIFY(f.tc.programEnd.ended);
+        QCOMPARE(f.tc.programEnd.count, 1);
+        QVERIFY(!f.core->hasDialog() || !f.core->dialog().isVisible());
+        if (message.isEmpty()) {
+            QVERIFY(f.tc.messages.shown.isEmpty());
+        } else {
+            QCOMPARE(f.tc.messages.shown.size(), 1);
+            QCOMPARE(f.tc.messages.shown[0].title, message);
+        }
+        if (situation == "second") {
+            QVERIFY(f.tc.singleInstance.activatedOther);
+            QCOMPARE(f.core->dialog().windowTitle(), QString("HideApp"));
+            QVERIFY(f.tc.registry.reads.isEmpty());
+        }
+    }
+
+    void storedLanguageMissingDoesNotTryTheDefault() {
+        Fixture f;
+        f.tc.registry.set(RegistryRoot::CurrentUser, "SOFTWARE\\Nordquill\\Vistrel", "Language",
+                          RegistryValue::fromText("klingon"));
+        QVERIFY(!f.run());
+        QVERIFY(f.tc.messages.shown[0].text.contains("Language/klingon.lng not found"));
+        QVERIFY(f.tc.registry.writes.isEmpty());
+    }
+
+    void versionMessageUsesTheChosenLanguageAndIniPath() {
+        Fixture f(QByteArray(kFullIni).replace("Version=1.0", "Version=1.00"));
+        f.tc.registry.set(RegistryRoot::CurrentUser, "SOFTWARE\\Nordquill\\Vistrel", "Language",
+                          RegistryValue::fromText("german"));
+        QVERIFY(!f.run());
+        QCOMPARE(f.tc.messages.shown[0].text,
+                 "german errINIVersion " + f.disc.path() + "/vistrel.ini");
+    }
+
+    void versionIsTrimmedAndDefaults_data() {
+        QTest::addColumn<QByteArray>("versionLine");
+        QTest::addColumn<bool>("passes");
+        QTest::newRow("blanks around") << QByteArray("Version=  1.0  \n") << true;
+        QTest::newRow("missing key") << QByteArray() << true;
+        QTest::newRow("empty value") << QByteArray("Version=\n") << false;
+        QTest::newRow("1.00") << QByteArray("Version=1.00\n") << false;
+    }
+    void versionIsTrimmedAndDefaults() {
+        QFETCH(QByteArray, versionLine);
+        QFETCH(bool, passes);
+        Fixture f("[Main]\n" + versionLine);
+        QCOMPARE(f.run(), passes);
+    }
+
+    void missingConfigurationUsesDefaults() {
+        Fixture f(QByteArray(), true);
+        QVERIFY(f.run());
+        const AppState& s = f.core->state;
+        QVERIFY(!s.IsMovie && !s.IsMusic && !s.SlideShowOn);
+        QVERIFY(!s.InstallCodecVisible && !s.InstallPlayerVisible && !s.InfoVisible &&
+                !s.StartPlayerVisible && !s.ExploreVisible);
+        QCOMPARE(f.core->skins.skin.SkinName, QString("default"));
+        QCOMPARE(f.tc.registry.writes.last(), QString("SOFTWARE\\Nordquill\\Vistrel\\Language=english"));
+    }
+
+    void switchesAndPaths_data() {
+        QTest::addColumn<QByteArray>("extra");
+        QTest::addColumn<QString>("expected"); // codec, player, info, start, explore
+        QTest::newRow("all on") << QByteArray() << "11111";
+        QTest::newRow("player switch off") << QByteArray("ShowInstallPlayer=0\n") << "10000";
+        QTest::newRow("codec switch off") << QByteArray("ShowInstallCodec=0\n") << "01111";
+        QTest::newRow("yes is off") << QByteArray("ShowInstallPlayer=yes\n") << "10000";
+        QTest::newRow("empty explorer path") << QByteArray("ExplorerPath=\n") << "11110";
+    }
+    void switchesAndPaths() {
+        QFETCH(QByteArray, extra);
+        QFETCH(QString, expected);
+        // Keys placed first in [Main] win over the later ones.
+        Fixture f(QByteArray(kFullIni).replace("[Main]\n", "[Main]\n" + extra));
+        QVERIFY(f.run());
+        const AppState& s = f.core->state;
+        const QString flags = QString("%1%2%3%4%5")
+                                  .arg(s.InstallCodecVisible)
+                                  .arg(s.InstallPlayerVisible)
+                                  .arg(s.InfoVisible)
+                                  .arg(s.StartPlayerVisible)
+                                  .arg(s.ExploreVisible);
+        QCOMPARE(flags, expected);
+        MainDialog& w = f.core->dialog();
+        QCOMPARE(w.btnExplore->isVisibleTo(&w), s.ExploreVisible);
+        QCOMPARE(w.btnInstallCodec->isVisibleTo(&w), s.InstallCodecVisible);
+    }
+
+    void mediaSelection_data() {
+        QTest::addColumn<QByteArray>("main");
+        QTest::addColumn<bool>("movie");
+        QTest::addColumn<bool>("music");
+        QTest::addColumn<bool>("slideshow");
+        QTest::addColumn<QString>("forwardTip");
+        QTest::newRow("movie and music") << QByteArray("Movie=movie.avi\nMusic=movie.avi\nSlideShow=1\n")
+                                         << true << false << false << "english tipForward";
+        QTest::newRow("nothing but slideshow") << QByteArray("SlideShow=1\n") << false << false
+                                               << true << QString("nächstes Bild");
+        QTest::newRow("music with slideshow") << QByteArray("Music=movie.avi\nSlideShow=1\n")
+                                              << false << true << true << QString("nächstes Bild");
+        QTest::newRow("slideshow true is off") << QByteArray("SlideShow=true\n") << false << false
+                                               << false << "english tipForward";
+    }
+    void mediaSelection() {
+        QFETCH(QByteArray, main);
+        QFETCH(bool, movie);
+        QFETCH(bool, music);
+        QFETCH(bool, slideshow);
+        QFETCH(QString, forwardTip);
+        Fixture f("[Main]\n" + main);
+        QVERIFY(f.run());
+        const AppState& s = f.core->state;
+        QCOMPARE(s.IsMovie, movie);
+        QCOMPARE(s.IsMusic, music);
+        QCOMPARE(s.SlideShowOn, slideshow);
+        QCOMPARE(f.core->dialog().btnForward->toolTip(), forwardTip);
+        QCOMPARE(f.core->dialog().MediaPlayer->Visible(), movie);
+    }
+
+    void missingMovieIsReportedOnceAndDropped() {
+        Fixture f("[Main]\nMovie=films\\gone.avi\n");
+        QVERIFY(f.run());
+        QCOMPARE(f.tc.messages.texts(),
+                 QStringList{"english errFileNotFound " + f.disc.path() + "/films\\gone.avi"});
+        QVERIFY(f.core->state.MediaPath.isEmpty());
+        QVERIFY(!f.core->state.IsMovie);
+    }
+
+    void movieFoundCaseInsensitivelyUnderTheDisc() {
+        Fixture f("[Main]\nMovie=MOVIE.AVI\n");
+        QVERIFY(f.run());
+        QVERIFY(f.tc.messages.shown.isEmpty());
+        QVERIFY(f.core->state.IsMovie);
+    }
+
+    void detection_data() {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<bool>("framework");
+        QTest::addColumn<bool>("codec");
+        QTest::addColumn<bool>("player");
+        QTest::newRow("nothing") << "" << "" << false << false << false;
+        QTest::newRow("drivers.desc only")
+            << "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\drivers.desc|DivXc32.dll" << "x"
+            << false << true << false;
+        QTest::newRow("vidc driver") << "SYSTEM\\CurrentControlSet\\Control\\MediaResources\\icm\\vidc.DIV3|Driver"
+                                     << "divx.dll" << false << true << false;
+        QTest::newRow("player value empty") << "SOFTWARE\\DVE\\Micro DVD Player|INILocation" << ""
+                                            << false << false << false;
+        QTest::newRow("player installed") << "SOFTWARE\\DVE\\Micro DVD Player|INILocation"
+                                          << "c:\\mdp.ini" << false << false << true;
+        QTest::newRow("framework decodes") << "" << "" << true << true << false;
+    }
+    void detection() {
+        QFETCH(QString, key);
+        QFETCH(QString, value);
+        QFETCH(bool, framework);
+        QFETCH(bool, codec);
+        QFETCH(bool, player);
+        Fixture f;
+        if (!key.isEmpty())
+            f.tc.registry.set(RegistryRoot::LocalMachine, key.section('|', 0, 0),
+                              key.section('|', 1), RegistryValue::fromText(value));
+        f.tc.frameworkDecodes = framework;
+        QVERIFY(f.run());
+        QCOMPARE(f.core->state.CodecInstalled, codec);
+        QCOMPARE(f.core->state.PlayerInstalled, player);
+    }
+
+    void numericLanguageNameSurvivesTheNextStart() {
+        Fixture f;
+        f.disc.addLanguage("007");
+        f.disc.writeIni("[Main]\nDefaultLanguage=007\n");
+        QVERIFY(f.run());
+        const RegistryValue stored = f.tc.registry.ReadRegistryValue(
+            RegistryRoot::CurrentUser, "SOFTWARE\\Nordquill\\Vistrel", "Language");
+        QCOMPARE(stored, RegistryValue::fromText("007"));
+    }
+
+    void storedNumberIsReadAsItsDecimalText() {
+        Fixture f;
+        f.disc.addLanguage("42");
+        f.tc.registry.set(RegistryRoot::CurrentUser, "SOFTWARE\\Nordquill\\Vistrel", "Language",
+                          RegistryValue::fromNumber(42));
+        QVERIFY(f.run());
+        QCOMPARE(f.core->dialog().btnPlay->toolTip(), QString("42 tipPlay"));
+    }
+};
+
+QTEST_MAIN(TstStartup)
+#include "tst_startup.moc"

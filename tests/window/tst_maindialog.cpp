@@ -1,0 +1,151 @@
+// The main window's inventory and creation steps, closing, and the drag rules.
+#include "doubles/TestDisc.h"
+#include "window/MainDialog.h"
+#include "window/WindowDrag.h"
+
+#include <QtTest>
+
+using namespace vistrel;
+using namespace vistrel::test;
+
+namespace {
+
+struct Element {
+    const char* name;
+    QRect geometry;
+    const char* toolTip;
+    bool visible;
+};
+
+// The layout before the creation steps run (the playback area's three are placed by them).
+const Element kInventory[] = {
+    {"btnMenu", {0, 0, 16, 16}, "", true},
+    {"recDragWindow", {16, 0, 637, 17}, "", true},
+    {"btnMinimize", {653, 0, 16, 16}, "Minimieren", true},
+    {"btnMaximize", {668, 0, 16, 16}, "Vollbild", true},
+    {"btnClose", {683, 0, 16, 16}, "Schließen", true},
+    {"picShowPictures", {8, 16, 529, 393}, "", true},
+    {"picTitle", {533, 22, 152, 88}, "", true},
+    {"btnInstallCodec", {544, 128, 139, 29}, "Codec installieren (benötigt um Video-Daten anzuzeigen)", false},
+    {"btnInstallPlayer", {544, 168, 139, 29}, "Video-Player installieren (empfohlen)", false},
+    {"btnInfo", {544, 208, 139, 29}, "Weitere Informationen...", false},
+    {"btnStartPlayer", {544, 304, 139, 29}, "Film starten", false},
+    {"btnExplore", {544, 344, 139, 29}, "Weitere Inhalte auf dieser CD...", false},
+    {"btnExit", {544, 384, 139, 29}, "Vistrel schließen", false},
+    {"btnBackward", {19, 408, 21, 11}, "Zurück", true},
+    {"btnPlay", {41, 408, 21, 11}, "Start", true},
+    {"btnPause", {63, 408, 21, 11}, "Pause", true},
+    {"btnStop", {85, 408, 21, 11}, "Stop", true},
+    {"btnForward", {107, 408, 21, 11}, "Vor", true},
+    {"picTransparentMask", {24, 32, 105, 65}, "", false},
+};
+
+struct Window {
+    FakeMediaPlayerControl* player = nullptr;
+    FakeDocumentView* document = nullptr;
+    MainDialog dialog{[this](QWidget* p) { return player = new FakeMediaPlayerControl(p); },
+                      [this](QWidget* p) { return document = new FakeDocumentView(p); }};
+};
+
+} // namespace
+
+class TstMainDialog : public QObject {
+    Q_OBJECT
+private slots:
+    void inventoryAsDesigned() {
+        Window w;
+        QCOMPARE(w.dialog.size(), QSize(699, 432));
+        QVERIFY(w.dialog.windowFlags() & Qt::FramelessWindowHint);
+        for (const Element& e : kInventory) {
+            auto* widget = w.dialog.findChild<QWidget*>(e.name);
+            QVERIFY2(widget, e.name);
+            QCOMPARE(widget->geometry(), e.geometry);
+            QCOMPARE(widget->toolTip(), QString(e.toolTip));
+            QCOMPARE(widget->isVisibleTo(&w.dialog), e.visible);
+        }
+        QVERIFY(!w.document->Visible());
+        QVERIFY(w.dialog.TimerMovie->interval() == 1 && !w.dialog.TimerSlideShow->isActive());
+    }
+
+    void creationSteps() {
+        Window w;
+        FakeSingleInstance instance;
+        bool fullScreen = true;
+        w.player->calls.clear();
+        QVERIFY(w.dialog.load(instance, fullScreen));
+        QCOMPARE(w.dialog.windowTitle(), QString("Vistrel"));
+        QVERIFY(!fullScreen);
+        QVERIFY(instance.listening);
+        QVERIFY(w.dialog.btnExit->isVisibleTo(&w.dialog));
+        QCOMPARE(w.player->calls, (QStringList{"Top=24", "Left=13", "Width=517", "Height=378"}));
+        const QRect area(13, 24, 517, 378);
+        QCOMPARE(w.dialog.picShowPictures->geometry(), area);
+        QCOMPARE(w.player->widget()->geometry(), area);
+        QCOMPARE(w.document->widget()->geometry(), area);
+        QVERIFY(w.document->offline);
+    }
+
+    void secondInstanceHidesItsTitleAndStops() {
+        Window w;
+        FakeSingleInstance instance;
+        instance.otherRunning = true;
+        bool fullScreen = true;
+        QVERIFY(!w.dialog.load(instance, fullScreen));
+        QCOMPARE(w.dialog.windowTitle(), QString("HideApp"));
+        QVERIFY(!instance.listening);
+        QVERIFY(!w.dialog.btnExit->isVisibleTo(&w.dialog));
+    }
+
+    void closingButtonsStopThePlayerFirst_data() {
+        QTest::addColumn<QString>("button");
+        QTest::newRow("btnExit") << "btnExit";
+        QTest::newRow("btnClose") << "btnClose";
+    }
+    void closingButtonsStopThePlayerFirst() {
+        QFETCH(QString, button);
+        TestDisc disc;
+        disc.addLanguage("english");
+        disc.addSkin("default");
+        TestCore tc;
+        auto core = tc.make();
+        QVERIFY(core->Main(disc.path()));
+        tc.player->calls.clear();
+        auto* element = core->dialog().findChild<ImageArea*>(button);
+        QTest::mouseClick(element, Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(tc.player->calls.value(0), QString("Stop"));
+        QVERIFY(tc.programEnd.ended);
+    }
+
+    void rightButtonClickDoesNotClose() {
+        TestDisc disc;
+        disc.addLanguage("english");
+        disc.addSkin("default");
+        TestCore tc;
+        auto core = tc.make();
+        QVERIFY(core->Main(disc.path()));
+        QTest::mouseClick(core->dialog().btnExit, Qt::RightButton, {}, QPoint(5, 5));
+        QVERIFY(!tc.programEnd.ended);
+    }
+
+    void dragFollowsTheLeftButtonOnly() {
+        QWidget window(nullptr, Qt::Window | Qt::FramelessWindowHint);
+        window.move(100, 100);
+        WindowDrag drag(&window);
+        drag.press(2, {200, 110});
+        drag.move({260, 150}, true);
+        QCOMPARE(window.pos(), QPoint(100, 100));
+        drag.release();
+
+        drag.press(1, {200, 110});
+        drag.move({201, 110}, true); // within the double-click slop: no move yet
+        QCOMPARE(window.pos(), QPoint(100, 100));
+        drag.move({260, 150}, true);
+        QCOMPARE(window.pos(), QPoint(160, 140));
+        drag.release();
+        drag.move({300, 300}, true);
+        QCOMPARE(window.pos(), QPoint(160, 140));
+    }
+};
+
+QTEST_MAIN(TstMainDialog)
+#include "tst_maindialog.moc"
