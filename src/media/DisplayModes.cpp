@@ -83,6 +83,7 @@ void DisplayModes::LeaveFullScreen() {
 // The window is hidden while it changes and shown again afterwards.
 void DisplayModes::enterPictures() {
     MainDialog& w = core_.dialog();
+    normalPosition_ = w.pos();
     w.hide();
     w.setMinimumSize(0, 0);
     w.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
@@ -96,10 +97,10 @@ void DisplayModes::enterPictures() {
     qCInfo(logWindow) << "window full screen at" << size;
 }
 
-// Unlike a plain rectangle, the skin's own outline comes back with the normal layout.
+// Unlike a plain rectangle, the skin's own outline comes back with the normal layout. The window
+// stays mapped meanwhile: hidden and shown again, the window manager would place it anew.
 void DisplayModes::leavePictures() {
     MainDialog& w = core_.dialog();
-    w.hide();
     w.setFixedSize(MainDialog::WindowWidth, MainDialog::WindowHeight);
     const QRegion& outline = core_.skins.skin.ShapeRegion;
     if (outline.isEmpty())
@@ -110,7 +111,8 @@ void DisplayModes::leavePictures() {
     placeVideoElements(MainDialog::VideoArea);
     w.picTitle->show();
     w.showNormal();
-    qCInfo(logWindow) << "window back to normal";
+    w.move(normalPosition_); // back where the user left it
+    qCInfo(logWindow) << "window back to normal at" << w.pos();
 }
 
 void DisplayModes::placeVideoElements(const QRect& area) {

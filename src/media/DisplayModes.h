@@ -41,6 +41,7 @@ class DisplayModes : public QObject {
     bool picturesFullScreen() const;
 
     Core& core_;
+    QPoint normalPosition_;
 };
 
 } // namespace vistrel
