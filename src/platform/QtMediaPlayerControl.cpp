@@ -55,6 +55,8 @@ QtMediaPlayerControl::QtMediaPlayerControl(QWidget* parent)
                     watchdog_->stop();
             });
     connect(watchdog_, &QTimer::timeout, this, &QtMediaPlayerControl::watchdogTick);
+    connect(player_, &QMediaPlayer::hasVideoChanged, this,
+            &QtMediaPlayerControl::updateVideoVisibility);
     connect(video_, &QVideoWidget::fullScreenChanged, this, [this](bool fullScreen) {
         if (!fullScreen)
             leftFullScreen();
@@ -76,10 +78,11 @@ void QtMediaPlayerControl::setFileName(const QString& path) {
         player_->stop();
     fileName_ = path;
     failed_ = false;
-    kicks_ = 0;
+    stallWatch_.reset();
     error_ = NoError;
     if (path.isEmpty()) {
         player_->setSource(QUrl());
+        updateVideoVisibility();
         qCInfo(logMedia) << "open: nothing";
         return;
     }
@@ -91,6 +94,7 @@ void QtMediaPlayerControl::setFileName(const QString& path) {
     }
     if (error_ != NoError)
         player_->setSource(QUrl());
+    updateVideoVisibility();
     qCInfo(logMedia).noquote() << "open:" << path << "error:" << error_
                                << "duration:" << Duration();
 }
@@ -181,6 +185,7 @@ void QtMediaPlayerControl::failLate(const QString& reason) {
     playWhenLoaded_ = false;
     stopPending_ = false;
     watchdog_->stop();
+    updateVideoVisibility();
     qCInfo(logMedia).noquote() << "open failed late:" << fileName_ << reason;
     // The framework can be left "playing" and its stop() blocks; tear down after this event.
     QTimer::singleShot(0, this, [this] {
@@ -202,9 +207,7 @@ void QtMediaPlayerControl::Play() {
         stopPending_ = false;
         player_->stop();
     }
-    kicks_ = 0;
-    quietTicks_ = 0;
-    lastPosition_ = -1;
+    stallWatch_.reset();
     // Playing before the media is loaded can stall; start once it is.
     if (!isLoaded(player_->mediaStatus())) {
         playWhenLoaded_ = true;
@@ -280,29 +283,21 @@ double QtMediaPlayerControl::Duration() const {
 
 // A stall shows as a position that stands still while the framework says "playing".
 void QtMediaPlayerControl::watchdogTick() {
-    if (player_->playbackState() != QMediaPlayer::PlayingState ||
-        player_->mediaStatus() == QMediaPlayer::EndOfMedia) {
-        quietTicks_ = 0;
-        return;
-    }
+    const bool playing = player_->playbackState() == QMediaPlayer::PlayingState &&
+                         player_->mediaStatus() != QMediaPlayer::EndOfMedia;
     const qint64 position = player_->position();
-    if (position != lastPosition_) {
-        lastPosition_ = position;
-        quietTicks_ = 0;
-        kicks_ = 0;
+    switch (stallWatch_.tick(playing, position)) {
+    case StallWatch::Action::None:
         return;
-    }
-    if (++quietTicks_ < StallSeconds)
+    case StallWatch::Action::Restart:
+        qCInfo(logMedia) << "playback stalled at" << position << "ms: restarting";
+        player_->pause();
+        player_->play();
         return;
-    quietTicks_ = 0;
-    if (kicks_ >= 2) {
+    case StallWatch::Action::GiveUp:
         failLate("playback stalled");
         return;
     }
-    ++kicks_;
-    qCInfo(logMedia) << "playback stalled at" << position << "ms: restarting";
-    player_->pause();
-    player_->play();
 }
 
 // ---- display ----
@@ -334,6 +329,7 @@ void QtMediaPlayerControl::leftFullScreen() {
     video_->setAspectRatioMode(Qt::IgnoreAspectRatio);
     video_->setGeometry(normalGeometry_);
     normalGeometry_ = QRect();
+    updateVideoVisibility();
     qCInfo(logMedia) << "player back in the window at" << video_->geometry();
 }
 
@@ -385,12 +381,24 @@ int QtMediaPlayerControl::Width() const {
 int QtMediaPlayerControl::Height() const {
     return currentGeometry().height();
 }
+
 void QtMediaPlayerControl::setVisible(bool visible) {
-    video_->setVisible(visible);
+    visible_ = visible;
+    updateVideoVisibility();
 }
+
 bool QtMediaPlayerControl::Visible() const {
-    return !video_->isHidden();
+    return visible_;
 }
+
+// Sound alone, or nothing opened, draws nothing: the picture area beneath stays in sight instead
+// of a black box over it.
+void QtMediaPlayerControl::updateVideoVisibility() {
+    if (video_->isFullScreen())
+        return;
+    video_->setVisible(visible_ && isOpen() && player_->hasVideo());
+}
+
 void QtMediaPlayerControl::setEnabled(bool enabled) {
     video_->setEnabled(enabled);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/MediaPlayerControl.h"
+#include "platform/StallWatch.h"
 
 #include <QMediaPlayer>
 #include <QRect>
@@ -62,8 +63,6 @@ class QtMediaPlayerControl : public MediaPlayerControl {
 
     // How long opening waits for the framework before the file is taken as opened.
     static constexpr int OpenTimeoutMs = 5000;
-    // Seconds without progress while playing before the watchdog steps in.
-    static constexpr int StallSeconds = 3;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -80,6 +79,7 @@ class QtMediaPlayerControl : public MediaPlayerControl {
     void finishPendingStop();
     void watchdogTick();
     void leftFullScreen();
+    void updateVideoVisibility();
     void watchChildren();
     void setGeometryOrKeep(const QRect& geometry);
     QRect currentGeometry() const;
@@ -94,9 +94,9 @@ class QtMediaPlayerControl : public MediaPlayerControl {
     bool opening_ = false;
     bool playWhenLoaded_ = false;
     bool stopPending_ = false;
-    qint64 lastPosition_ = -1;
-    int quietTicks_ = 0;
-    int kicks_ = 0;
+    StallWatch stallWatch_;
+    // Visible as the callers set it; the video itself shows only where there is a picture.
+    bool visible_ = true;
     // Where the control lies in the window while its video covers the screen.
     QRect normalGeometry_;
 };

@@ -119,6 +119,23 @@ class TestQtMediaPlayerControl : public QObject {
         QCOMPARE(player->errorIndicator(), 0);
         player->Play();
         QTRY_VERIFY_WITH_TIMEOUT(player->CurrentPosition() > 0.1, 10000);
+        // Visible as far as the callers know, but no black box over the pictures beneath.
+        player->setVisible(true);
+        QVERIFY(player->Visible());
+        QVERIFY(player->widget()->isHidden());
+    }
+
+    void onlyAnOpenedVideoIsDrawn() {
+        player->setVisible(true);
+        QVERIFY(player->widget()->isHidden()); // nothing opened yet
+        player->setFileName(movie);
+        QVERIFY(!player->widget()->isHidden());
+        player->setVisible(false);
+        QVERIFY(player->widget()->isHidden());
+        player->setVisible(true);
+        player->setFileName(writeFile("empty.avi", {}));
+        QVERIFY(player->Visible());
+        QVERIFY(player->widget()->isHidden());
     }
 
     void aBadFileAfterAGoodOneLeavesNothingLoaded() {
@@ -161,6 +178,10 @@ class TestQtMediaPlayerControl : public QObject {
         QTRY_VERIFY_WITH_TIMEOUT(player->CurrentPosition() > 0.1, 10000);
         player->setCurrentPosition(player->Duration());
         QTRY_VERIFY_WITH_TIMEOUT(player->PlayState() != MediaPlayerControl::Playing, 10000);
+        player->Play(); // from the end: the movie starts over
+        QCOMPARE(player->PlayState(), int(MediaPlayerControl::Playing));
+        QTRY_VERIFY_WITH_TIMEOUT(player->CurrentPosition() > 0.1 && player->CurrentPosition() < 5,
+                                 10000);
     }
 
     void placementVisibilityAndZeroSize() {
