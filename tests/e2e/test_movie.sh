@@ -1,9 +1,14 @@
 #!/usr/bin/env bash
 # The movie on the sample disc with the real player: it moves, Pause halts it, Stop shows the
 # picture area, a double click puts the video over the whole screen and a second one (or Esc)
-# brings it back.
+# brings it back; "start the movie" hands it to the desktop's player and the front end ends.
 source "$(dirname "$0")/lib.sh"
 [ -f "$VISTREL_DISC_DIR/movie.avi" ] || fail "the sample disc has no movie"
+# The desktop's default player is replaced by one that notes what it was asked to open.
+mkdir -p "$E2E_TMP/bin"
+printf '#!/bin/sh\nprintf "%%s" "$1" >"%s/opened"\n' "$E2E_TMP" >"$E2E_TMP/bin/xdg-open"
+chmod +x "$E2E_TMP/bin/xdg-open"
+export PATH="$E2E_TMP/bin:$PATH"
 e2e_start
 e2e_run
 wait_for_log 'window shown' 30
@@ -94,3 +99,18 @@ sleep 1
 double_click_at 270 210
 [ "$(log_count 'player full screen')" = 3 ] || fail "after Esc, a double click does not enter full screen"
 pass "Esc leaves full screen; the next double click enters again"
+sleep 1
+xdotool mousemove 640 400 click --repeat 2 --delay 80 1
+sleep 1
+[ "$(log_count 'player back in the window')" = 3 ] || fail "the last double click did not leave full screen"
+
+# btnStartPlayer: the sample disc's player script gets the movie, and the front end ends.
+pid=$E2E_LAST_PID
+click_at 613 318
+wait_for_exit "$pid" 10
+grep -q 'exit: btnStartPlayer' "$E2E_LOG" || fail "the front end did not end after starting the player"
+for _ in $(seq 50); do [ -s "$E2E_TMP/opened" ] && break; sleep 0.1; done
+[ -s "$E2E_TMP/opened" ] || fail "the player script did not hand the movie on"
+[ "$(readlink -f "$(cat "$E2E_TMP/opened")")" = "$(readlink -f "$VISTREL_DISC_DIR/movie.avi")" ] ||
+  fail "the player was asked to open $(cat "$E2E_TMP/opened")"
+pass "the external player gets the movie and the front end ends"
