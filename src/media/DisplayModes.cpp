@@ -48,6 +48,12 @@ void DisplayModes::dragStripDoubleClicked() {
         EnterFullScreen();
 }
 
+void DisplayModes::movieEnded() {
+    refresh();
+    if (core_.state.IsMovie)
+        LeaveFullScreen();
+}
+
 void DisplayModes::EnterFullScreen() {
     if (core_.state.IsFullScreen)
         return;

@@ -28,6 +28,8 @@ class DisplayModes : public QObject {
     void toggleFullScreen();
     // The double click on the drag strip only ever goes in.
     void dragStripDoubleClicked();
+    // A movie that can no longer play does not keep the screen.
+    void movieEnded();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -52,6 +52,7 @@ void Playback::openFailed() {
 void Playback::failedLate() {
     if (!core_.state.IsMovie && !core_.state.IsMusic)
         return;
+    core_.displayModes.movieEnded();
     openFailed();
     core_.dialog().picShowPictures->show();
 }

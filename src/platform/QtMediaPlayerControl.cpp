@@ -46,7 +46,7 @@ QtMediaPlayerControl::QtMediaPlayerControl(QWidget* parent)
 
     connect(player_, &QMediaPlayer::mediaStatusChanged, this,
             &QtMediaPlayerControl::mediaStatusChanged);
-    connect(player_, &QMediaPlayer::errorOccurred, this, &QtMediaPlayerControl::framework);
+    connect(player_, &QMediaPlayer::errorOccurred, this, &QtMediaPlayerControl::frameworkError);
     connect(player_, &QMediaPlayer::playbackStateChanged, this,
             [this](QMediaPlayer::PlaybackState state) {
                 if (state == QMediaPlayer::PlayingState)
@@ -171,7 +171,7 @@ void QtMediaPlayerControl::mediaStatusChanged(QMediaPlayer::MediaStatus status) 
         startWhenLoaded();
 }
 
-void QtMediaPlayerControl::framework(QMediaPlayer::Error error, const QString& text) {
+void QtMediaPlayerControl::frameworkError(QMediaPlayer::Error error, const QString& text) {
     qCInfo(logMedia).noquote() << "player error:" << int(error) << text;
     failLate(text);
 }

@@ -74,7 +74,7 @@ class QtMediaPlayerControl : public MediaPlayerControl {
     bool isOpen() const;
     void startWhenLoaded();
     void mediaStatusChanged(QMediaPlayer::MediaStatus status);
-    void framework(QMediaPlayer::Error error, const QString& text);
+    void frameworkError(QMediaPlayer::Error error, const QString& text);
     void failLate(const QString& reason);
     void finishPendingStop();
     void watchdogTick();

@@ -123,6 +123,18 @@ class TestPlayback : public QObject {
         QVERIFY(player().calls.isEmpty());
     }
 
+    void lateFailureInFullScreenGivesBackTheScreen() {
+        started(Media::Movie);
+        emit player().DblClick();
+        QVERIFY(core->state.IsFullScreen);
+        player().calls.clear();
+        emit player().failedLate();
+        QCOMPARE(player().calls,
+                 QStringList({"DisplaySize=4", "Left=13", "Top=24", "Width=517", "Height=378"}));
+        QVERIFY(!core->state.IsFullScreen);
+        QVERIFY(!core->state.IsMovie);
+    }
+
     // ---- the state table: Play, Pause, Stop from each state ----
 
     void stateTable_data() {
