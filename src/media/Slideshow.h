@@ -1,16 +1,62 @@
 #pragma once
 
+#include "media/SlidePictureCache.h"
+
+#include <QObject>
+#include <QSize>
+
 namespace vistrel {
 
 class Core;
+class MainDialog;
 
-// The picture slideshow driven by the playback buttons.
-class Slideshow {
+// The picture slideshow of a disc without a movie: the slots built from the configuration's
+// keys "0" to "99", the picture shown in picShowPictures, stepping with wrap-around both ways,
+// and TimerSlideShow's interval. The timer is switched on and off by the playback buttons.
+class Slideshow : public QObject {
+    Q_OBJECT
   public:
     explicit Slideshow(Core& core);
+    ~Slideshow() override;
+
+    // Steps on every tick of TimerSlideShow and follows the picture area's size.
+    void connectTo(MainDialog& dialog);
+
+    // Builds the slots, tells the user once when pictures are missing, shows slot 0 and starts
+    // the timer. Nothing happens when no picture is configured.
     void StartSlideShow();
+    // The next slot, from the last back to the first.
     void AdvanceSlide();
-    void stepBack(); // previous picture
+    // The previous slot, from the first to the last, and the timer stops.
+    void stepBack();
+
+    // The slot last stepped to; never reset.
+    int SlideIndex() const { return slideIndex_; }
+    // One slot per configured picture; 0 before the slideshow is set up.
+    int slotCount() const { return pictures_.slotCount(); }
+    // The file shown in a slot; empty for a slot whose file was missing.
+    QString slotFile(int slot) const { return pictures_.file(slot); }
+    // Milliseconds between automatic steps; 0 when the pictures only step by hand.
+    int interval() const { return interval_; }
+    const SlidePictureCache& pictures() const { return pictures_; }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    QStringList configuredPictures() const;
+    QString findPicture(const QString& configured) const;
+    QSize pictureAreaSize() const;
+    void show(int slot);
+    void tick();
+    void areaResized();
+    void pictureDecoded(int slot);
+
+    Core& core_;
+    SlidePictureCache pictures_;
+    int slideIndex_ = 0;
+    int shownSlot_ = -1;
+    int interval_ = 0;
 };
 
 } // namespace vistrel

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QUrl>
 
 class QWidget;
 
@@ -19,6 +20,10 @@ public:
     virtual void setVisible(bool visible) = 0;
     virtual bool Visible() const = 0;
     virtual void setGeometry(int left, int top, int width, int height) = 0;
+
+signals:
+    // A link to the world outside the disc (web, mail) was clicked; the view does not follow it.
+    void outsideLinkClicked(const QUrl& url);
 };
 
 } // namespace vistrel

@@ -9,18 +9,30 @@
 #include <QFileInfo>
 #include <QProcess>
 
+#ifdef Q_OS_WIN
+#include "platform/windows/WindowsShell.h"
+#endif
+
 namespace vistrel {
 
 bool QtDesktop::doStartProgram(const QString& program, const QStringList& arguments) {
+#ifdef Q_OS_WIN
+    return windows::shellStartProgram(program, arguments);
+#else
     QProcess process;
     process.setProgram(program);
     process.setArguments(arguments);
     process.setWorkingDirectory(QFileInfo(program).absolutePath());
     process.setStandardInputFile(QProcess::nullDevice());
     return process.startDetached();
+#endif
 }
 
 void QtDesktop::doOpenFolder(const QString& path) {
+#ifdef Q_OS_WIN
+    if (!windows::openFolderInExplorer(path))
+        qCInfo(logAction).noquote() << "no file manager opened" << path;
+#else
     const QUrl folder = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
     QDBusConnection bus = QDBusConnection::sessionBus();
     const QString service = QStringLiteral("org.freedesktop.FileManager1");
@@ -34,6 +46,7 @@ void QtDesktop::doOpenFolder(const QString& path) {
     }
     if (!QDesktopServices::openUrl(folder))
         qCInfo(logAction).noquote() << "no file manager opened" << path;
+#endif
 }
 
 void QtDesktop::doOpenUrl(const QUrl& url) {

@@ -2,25 +2,39 @@
 
 #include "platform/DocumentView.h"
 
-class QTextBrowser;
+#include <QUrl>
 
 namespace vistrel {
 
-// The information document over QTextBrowser: local files only.
+class LocalTextBrowser;
+
+// The information document over a text browser: HTML with its local pictures and style
+// sheets, or plain text. It never goes to a network; links to local files are followed inside
+// the view, web and mail links are handed on through outsideLinkClicked.
 class QtDocumentView : public DocumentView {
     Q_OBJECT
-public:
+  public:
     explicit QtDocumentView(QWidget* parent);
 
     QWidget* widget() override;
     void setOffline(bool offline) override;
+    bool offline() const { return offline_; }
     void Navigate(const QString& path) override;
     void setVisible(bool visible) override;
     bool Visible() const override;
     void setGeometry(int left, int top, int width, int height) override;
 
-private:
-    QTextBrowser* browser_;
+    // The document showing, as a file address; empty before the first Navigate.
+    QUrl documentUrl() const;
+
+    // What a click on a link does.
+    void followLink(const QUrl& link);
+
+  private:
+    void show(const QString& file);
+
+    LocalTextBrowser* browser_;
+    // Nothing here ever uses a network; the value is kept for whoever asks.
     bool offline_ = true;
 };
 

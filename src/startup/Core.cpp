@@ -24,7 +24,7 @@ bool switchOn(const QString& key, const QString& iniPath) {
 
 Core::Core(Services services)
     : services(std::move(services)), language(*this), skins(*this), slideshow(*this),
-      playback(*this), displayModes(*this), externalPlayer(*this) {}
+      actions(*this), playback(*this), displayModes(*this), externalPlayer(*this) {}
 
 Core::~Core() = default;
 
@@ -195,6 +195,8 @@ void Core::connectHandlers() {
         dialog_->showMinimized();
     });
     connect(&w, &MainDialog::unloaded, this, [this] { unload("window closed"); });
+    slideshow.connectTo(w);
+    actions.connectTo(w);
     playback.connectTo(w);
     displayModes.connectTo(w);
     externalPlayer.connectTo(w);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "actions/DiscActions.h"
 #include "language/LanguageLoader.h"
 #include "language/LanguageTexts.h"
 #include "media/DisplayModes.h"
@@ -39,11 +40,12 @@ class Core : public QObject {
     LanguageLoader language;
     SkinLoader skins;
     Slideshow slideshow;
+    DiscActions actions;
     Playback playback;
     DisplayModes displayModes;
     ExternalPlayer externalPlayer;
 
-  private:
+private:
     bool createMainDialog();
     QString chooseLanguage();
     void readConfiguration();

@@ -11,7 +11,7 @@ using namespace vistrel::test;
 class TestPlayback : public QObject {
     Q_OBJECT
 
-    enum class Media { Movie, Music, Nothing, Slides };
+    enum class Media { Movie, Music, Nothing, Slides, Pictures };
 
     TestDisc disc;
     TestCore tc;
@@ -27,8 +27,10 @@ class TestPlayback : public QObject {
             ini += "Movie=film.avi\n";
         if (media == Media::Music || media == Media::Slides)
             ini += "Music=song.mp3\n";
-        if (media == Media::Slides || media == Media::Nothing)
+        if (media == Media::Slides || media == Media::Nothing || media == Media::Pictures)
             ini += "SlideShow=1\n";
+        if (media == Media::Pictures)
+            ini += "[SlideShow]\nInterval=60000\n0=a.png\n1=b.png\n2=c.png\n";
         disc.writeIni(ini);
         core = tc.make();
         QVERIFY(core->Main(disc.path()));
@@ -56,6 +58,9 @@ class TestPlayback : public QObject {
         disc.addSkin("plain");
         disc.writeFile("film.avi", "not really a movie");
         disc.writeFile("song.mp3", "not really music");
+        disc.addPicture("a.png", {40, 30}, Qt::red);
+        disc.addPicture("b.png", {40, 30}, Qt::green);
+        disc.addPicture("c.png", {40, 30}, Qt::blue);
     }
 
     void cleanup() {
@@ -299,6 +304,46 @@ class TestPlayback : public QObject {
         setSlideTimer(false);
         emit w().btnPlay->clicked();
         QVERIFY(!w().TimerSlideShow->isActive());
+    }
+
+    // ---- with the slideshow's pictures ----
+
+    void timerMovieStartsTheSlideshow() {
+        started(Media::Pictures);
+        QCOMPARE(core->slideshow.slotCount(), 3);
+        QCOMPARE(core->slideshow.SlideIndex(), 0);
+        QVERIFY(w().TimerSlideShow->isActive());
+        QVERIFY(w().picShowPictures->hasPicture());
+    }
+
+    void playStepsAtOnceOnlyWhenTheSlidesStood() {
+        started(Media::Pictures);
+        emit w().btnPlay->clicked(); // running: no step
+        QCOMPARE(core->slideshow.SlideIndex(), 0);
+        emit w().btnPause->clicked();
+        QCOMPARE(core->slideshow.SlideIndex(), 0);
+        emit w().btnPlay->clicked(); // stood: one step at once, then running
+        QCOMPARE(core->slideshow.SlideIndex(), 1);
+        QVERIFY(w().TimerSlideShow->isActive());
+    }
+
+    void forwardAndBackwardStepThePicturesAndWrap() {
+        started(Media::Pictures);
+        emit w().btnBackward->clicked();
+        QCOMPARE(core->slideshow.SlideIndex(), 2);
+        emit w().btnForward->clicked();
+        emit w().btnForward->clicked();
+        QCOMPARE(core->slideshow.SlideIndex(), 1);
+        QVERIFY(!w().TimerSlideShow->isActive());
+    }
+
+    void noPictureConfiguredNeverFails() {
+        started(Media::Slides);
+        QCOMPARE(core->slideshow.slotCount(), 0);
+        for (const char* button : {"btnPlay", "btnPause", "btnForward", "btnBackward", "btnPlay"})
+            emit w().findChild<ImageArea*>(button)->clicked();
+        QVERIFY(!w().TimerSlideShow->isActive());
+        QCOMPARE(core->slideshow.slotCount(), 0);
     }
 
     void anIntervalOfZeroIsNeverABusyTimer() {

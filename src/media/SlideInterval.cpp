@@ -1,0 +1,20 @@
+#include "media/SlideInterval.h"
+
+#include "startup/NumericText.h"
+
+#include <cmath>
+
+namespace vistrel {
+
+int slideInterval(std::string_view text) {
+    const std::optional<double> value = numericValue(text);
+    if (!value || *value < 0)
+        return DefaultSlideInterval;
+    // Rounding in the default mode rounds halves to even, as the 16-bit conversion did.
+    const double rounded = std::nearbyint(*value);
+    if (rounded >= static_cast<double>(LargestTimerInterval))
+        return LargestTimerInterval;
+    return static_cast<int>(rounded);
+}
+
+} // namespace vistrel

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <limits>
+#include <string_view>
+
+namespace vistrel {
+
+inline constexpr int DefaultSlideInterval = 3000;
+// QTimer takes its interval as an int of milliseconds.
+inline constexpr int LargestTimerInterval = std::numeric_limits<int>::max();
+
+// The slideshow's step interval in milliseconds from its configured text. Empty, non-numeric or
+// negative text gives the default; the value is rounded to whole milliseconds (halves to even)
+// and held at the largest interval a timer takes. 0 means the pictures never step by themselves.
+int slideInterval(std::string_view text);
+
+} // namespace vistrel

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace vistrel::windows {
+
+// Starts a program through the shell without waiting, so that an installer that needs
+// administrator rights gets its elevation prompt (a plain process start refuses it). The
+// program is a path, never a command line; the arguments are quoted one by one.
+bool shellStartProgram(const QString& program, const QStringList& arguments);
+
+// Opens the folder in Explorer.
+bool openFolderInExplorer(const QString& folder);
+
+} // namespace vistrel::windows

@@ -1,0 +1,289 @@
+// The real document view: what it shows, which links it follows, and that it never opens a
+// network connection whatever a document references.
+#include "platform/DocumentFile.h"
+#include "platform/QtDocumentView.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+#include <QWidget>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
+using namespace vistrel;
+
+namespace {
+
+// The view on a window of its own, shown, over a folder of documents.
+struct View {
+    QWidget window;
+    QtDocumentView* view;
+    QTemporaryDir dir;
+
+    View() : view(new QtDocumentView(&window)) {
+        window.resize(699, 432);
+        view->setGeometry(13, 24, 517, 378);
+        view->setVisible(true);
+        window.show();
+    }
+
+    QString path(const QString& name) const { return dir.filePath(name); }
+    void write(const QString& name, const QByteArray& bytes) {
+        QDir().mkpath(QFileInfo(path(name)).absolutePath());
+        QFile file(path(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    void picture(const QString& name, QColor colour) {
+        QImage image(60, 40, QImage::Format_RGB32);
+        image.fill(colour);
+        QDir().mkpath(QFileInfo(path(name)).absolutePath());
+        QVERIFY(image.save(path(name)));
+    }
+    QTextBrowser& browser() { return *static_cast<QTextBrowser*>(view->widget()); }
+    QString text() { return browser().toPlainText(); }
+    void show(const QString& name) {
+        view->Navigate(path(name));
+        QCoreApplication::processEvents();
+    }
+    void clickLink(const QString& href) { emit browser().anchorClicked(QUrl(href)); }
+    // How many pixels of the view, as drawn, have this colour.
+    int pixelsOf(QColor colour) {
+        const QImage drawn = browser().viewport()->grab().toImage();
+        int count = 0;
+        for (int y = 0; y < drawn.height(); ++y)
+            for (int x = 0; x < drawn.width(); ++x)
+                count += drawn.pixelColor(x, y) == colour;
+        return count;
+    }
+};
+
+} // namespace
+
+class TestDocumentView : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void neverConnectsToANetwork();
+    void showsLocalPicturesAndStyleSheets();
+    void decodesText_data();
+    void decodesText();
+    void showsAPartOfAnEnormousDocument_data();
+    void showsAPartOfAnEnormousDocument();
+    void showsNothingOfABinaryDocument();
+    void doesNotWaitOnAPipe();
+    void followsLocalLinksInside();
+    void handsWebAndMailLinksOn_data();
+    void handsWebAndMailLinksOn();
+};
+
+void TestDocumentView::neverConnectsToANetwork() {
+    QTcpServer server;
+    QVERIFY(server.listen(QHostAddress::LocalHost));
+    const QString at = QStringLiteral("http://127.0.0.1:%1/").arg(server.serverPort());
+    const QString host = QStringLiteral("//127.0.0.1:%1/").arg(server.serverPort());
+    View v;
+    v.write("remote.html", QString(R"(<html><head>
+        <link rel="stylesheet" type="text/css" href="%1style.css">
+        <style>@import url(%1import.css); body { background-image: url(%1back.png) }</style>
+        </head><body background="%1body.png">
+        <p>Remote things</p>
+        <img src="%1picture.png"> <img src="%2scheme-relative.png">
+        <img src="file:%2share.png"> <img src="https://127.0.0.1:%3/secure.png">
+        <table background="%1table.png"><tr><td>cell</td></tr></table>
+        <iframe src="%1frame.html"></iframe>
+        <frameset><frame src="%1frame2.html"></frameset>
+        <a href="%1link">a link</a>
+        </body></html>)")
+                               .arg(at, host)
+                               .arg(server.serverPort())
+                               .toUtf8());
+
+    v.show("remote.html");
+    v.browser().viewport()->grab(); // lay out and draw everything
+    v.clickLink(at + "link");       // a click hands the link on, it does not fetch it
+    QTest::qWait(200);
+
+    QVERIFY(v.text().contains("Remote things"));
+    QVERIFY(!server.waitForNewConnection(300));
+    QVERIFY(!server.hasPendingConnections());
+}
+
+void TestDocumentView::showsLocalPicturesAndStyleSheets() {
+    View v;
+    const QColor red(255, 0, 0);
+    const QColor green(0, 255, 0);
+    const QColor blue(0, 0, 255);
+    v.picture("Pictures/Red.png", red);
+    v.picture("Pictures/blue.png", blue);
+    v.write("Styles/look.css", "p.mark { background-color: #00ff00 }");
+    v.write("Info/index.html",
+            R"(<html><head><link rel="stylesheet" type="text/css" href="../styles/LOOK.CSS">
+        </head><body><p><img src="../Pictures/Red.png"></p>
+        <p><img src="..\pictures\BLUE.PNG"></p>
+        <p class="mark">marked text marked text marked text</p></body></html>)");
+
+    v.show("Info/index.html");
+
+    // The picture at its size; another found without regard to case or separators; the
+    // style sheet's background behind the marked text.
+    QCOMPARE(v.pixelsOf(red), 60 * 40);
+    QCOMPARE(v.pixelsOf(blue), 60 * 40);
+    QVERIFY(v.pixelsOf(green) > 100);
+}
+
+void TestDocumentView::decodesText_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("shown");
+
+    QTest::newRow("plain text, markup shown as written")
+        << "read me.txt" << QByteArray("<b>not bold</b> & more") << "<b>not bold</b> & more";
+    QTest::newRow("plain text, Windows-1252") << "liesmich.txt"
+                                              << QByteArray("Gr\xFC\xDF"
+                                                            "e \x80 5")
+                                              << QString::fromUtf8("Grüße € 5");
+    QTest::newRow("plain text, UTF-8 with mark") << "a.txt"
+                                                 << QByteArray("\xEF\xBB\xBFGr\xC3\xBC\xC3\x9F"
+                                                               "e")
+                                                 << QString::fromUtf8("Grüße");
+    QTest::newRow("plain text, UTF-16")
+        << "b.txt" << QByteArray("\xFF\xFEG\0r\0\xFC\0", 8) << QString::fromUtf8("Grü");
+    QTest::newRow("HTML, Windows-1252") << "c.html"
+                                        << QByteArray("<p>Gr\xFC\xDF"
+                                                      "e &amp; <b>mehr</b></p>")
+                                        << QString::fromUtf8("Grüße & mehr");
+    QTest::newRow("HTML, UTF-8") << "d.htm"
+                                 << QByteArray("<p>Gr\xC3\xBC\xC3\x9F"
+                                               "e</p>")
+                                 << QString::fromUtf8("Grüße");
+    QTest::newRow("no suffix, markup")
+        << "readme" << QByteArray("<html><p>Hi <i>there</i></p>") << "Hi there";
+    QTest::newRow("empty") << "empty.html" << QByteArray() << "";
+}
+
+void TestDocumentView::decodesText() {
+    QFETCH(QString, name);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, shown);
+    View v;
+    v.write(name, bytes);
+    v.show(name);
+    QCOMPARE(v.text().trimmed(), shown);
+}
+
+void TestDocumentView::showsAPartOfAnEnormousDocument_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("line");
+    QTest::newRow("text") << "big.txt" << QByteArray("a line of text\n");
+    QTest::newRow("HTML") << "big.html" << QByteArray("<p>a <b>paragraph</b></p>\n");
+    // One byte before the two-byte characters: the part ends inside one of them.
+    QTest::newRow("UTF-8 cut inside a character") << "umlauts.txt" << QByteArray("\xC3\xA4");
+}
+
+void TestDocumentView::showsAPartOfAnEnormousDocument() {
+    QFETCH(QString, name);
+    QFETCH(QByteArray, line);
+    View v;
+    {
+        QFile file(v.path(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("x");
+        const QByteArray block = line.repeated(1024 * 1024 / line.size());
+        for (int i = 0; i < 50; ++i)
+            file.write(block);
+    }
+    v.show(name);
+    const QString text = v.text();
+    QVERIFY(text.size() <= DocumentReadLimit + 5); // and the mark of the cut
+    QVERIFY(text.size() > DocumentReadLimit / 3);
+    QVERIFY(text.trimmed().endsWith(QString::fromUtf8("[…]")));
+    if (line.startsWith('\xC3'))
+        QVERIFY(text.contains(QString::fromUtf8("ää")) && !text.contains(QChar(0xC3)));
+}
+
+void TestDocumentView::showsNothingOfABinaryDocument() {
+    View v;
+    v.write("index.html", "<p>first document</p>");
+    v.show("index.html");
+    QByteArray binary("MZ\x90\0\x03\0\0\0\x04\0\0\0\xFF\xFF", 14);
+    for (int i = 0; i < 4096; ++i)
+        binary += char(i * 37);
+    v.write("setup.exe", binary);
+    v.show("setup.exe");
+    QCOMPARE(v.text(), QString());
+    QCOMPARE(v.view->documentUrl(), QUrl::fromLocalFile(v.path("setup.exe")));
+}
+
+void TestDocumentView::doesNotWaitOnAPipe() {
+#ifdef Q_OS_UNIX
+    View v;
+    QVERIFY(::mkfifo(QFile::encodeName(v.path("pipe.html")).constData(), 0600) == 0);
+    v.write("page.html", "<p>page</p><img src=\"pipe.html\">");
+    v.show("pipe.html"); // nobody ever writes to it: opening it would wait for ever
+    QCOMPARE(v.text(), QString());
+    v.show("page.html");
+    QVERIFY(v.text().startsWith("page"));
+#else
+    QSKIP("pipes in the file system are a Unix thing");
+#endif
+}
+
+void TestDocumentView::followsLocalLinksInside() {
+    View v;
+    v.write("Info/index.html", "<p>start page</p><a href='more.html'>more</a>");
+    v.write("Info/more.html", "<p>second page</p>");
+    v.write("Info/Sub/Other Page.html", "<p>third page</p>");
+    QSignalSpy outside(v.view, &DocumentView::outsideLinkClicked);
+    v.show("Info/index.html");
+
+    struct Step {
+        QString href;
+        QString shown; // the page the view shows afterwards
+    };
+    const QList<Step> steps{
+        {"more.html", "second page"},
+        {"index.html#top", "start page"},
+        {"missing.html", "start page"},
+        {"#nowhere", "start page"},
+        {"SUB\\other%20page.HTML", "third page"},
+        {"../MORE.HTML", "second page"},
+        {"file://127.0.0.1" + v.path("Info/index.html"), "second page"},
+        {"ftp://example.com/file", "second page"},
+        {QUrl::fromLocalFile(v.path("Info/index.html")).toString(), "start page"},
+    };
+    for (const Step& step : steps) {
+        v.clickLink(step.href);
+        QCOMPARE(v.text().section('\n', 0, 0), step.shown);
+    }
+    QCOMPARE(outside.count(), 0);
+}
+
+void TestDocumentView::handsWebAndMailLinksOn_data() {
+    QTest::addColumn<QString>("href");
+    QTest::newRow("web") << "http://example.com/page";
+    QTest::newRow("secure web") << "HTTPS://example.com/a?b=c#d";
+    QTest::newRow("mail") << "mailto:info@example.com";
+}
+
+void TestDocumentView::handsWebAndMailLinksOn() {
+    QFETCH(QString, href);
+    View v;
+    v.write("index.html", "<p>start page</p>");
+    v.show("index.html");
+    QSignalSpy outside(v.view, &DocumentView::outsideLinkClicked);
+    v.clickLink(href);
+    QCOMPARE(outside.count(), 1);
+    QCOMPARE(outside.first().first().toUrl(), QUrl(href));
+    QCOMPARE(v.text().trimmed(), QString("start page"));
+}
+
+QTEST_MAIN(TestDocumentView)
+#include "tst_documentview.moc"

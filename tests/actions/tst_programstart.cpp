@@ -1,0 +1,96 @@
+// Installers started for real: by their path as a program, never through a shell, and a file
+// that cannot run is refused and logged rather than anything else happening.
+#include "platform/QtDesktop.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLoggingCategory>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace vistrel;
+
+namespace {
+
+void writeFile(const QString& path, const QByteArray& bytes, QFile::Permissions permissions) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    file.close();
+    QVERIFY(file.setPermissions(permissions));
+}
+
+constexpr QFile::Permissions kExecutable =
+    QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadUser | QFile::ExeUser;
+constexpr QFile::Permissions kNotExecutable =
+    QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser;
+
+} // namespace
+
+class TestProgramStart : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void startsExactlyThatFileWithoutArguments_data();
+    void startsExactlyThatFileWithoutArguments();
+    void refusedStartsAreLogged_data();
+    void refusedStartsAreLogged();
+};
+
+void TestProgramStart::startsExactlyThatFileWithoutArguments_data() {
+    QTest::addColumn<QString>("name");
+    QTest::newRow("blanks") << "My Setup/install codec.sh";
+    QTest::newRow("quotes") << "it's \"the\" setup.sh";
+    QTest::newRow("command separator") << "setup;touch injected.sh";
+    QTest::newRow("substitutions") << "$(touch injected) `touch injected`.sh";
+}
+
+void TestProgramStart::startsExactlyThatFileWithoutArguments() {
+    QFETCH(QString, name);
+    QTemporaryDir dir;
+    const QString marker = dir.filePath("ran");
+    const QString program = dir.filePath(name);
+    // The script tells what it was started as and with how many arguments.
+    writeFile(program, "#!/bin/sh\necho \"$0 $#\" > '" + marker.toUtf8() + "'\n", kExecutable);
+
+    QtDesktop desktop;
+    QVERIFY(desktop.startProgram(program, {}));
+
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(marker).size() > 0, 10000);
+    QFile ran(marker);
+    QVERIFY(ran.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromUtf8(ran.readAll()).trimmed(), program + " 0");
+    // What a shell would have made of the name, in the program's folder or here.
+    for (const QString& folder : {QFileInfo(program).absolutePath(), QDir::currentPath()}) {
+        QVERIFY(!QFileInfo::exists(folder + "/injected"));
+        QVERIFY(!QFileInfo::exists(folder + "/injected.sh"));
+    }
+}
+
+void TestProgramStart::refusedStartsAreLogged_data() {
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<bool>("executable");
+    QTest::newRow("no execute permission") << QByteArray("#!/bin/sh\nexit 0\n") << false;
+    QTest::newRow("a foreign binary") << QByteArray("MZ\x90\0\x03\0\0\0\x04\0", 10) << true;
+}
+
+void TestProgramStart::refusedStartsAreLogged() {
+    QFETCH(QByteArray, content);
+    QFETCH(bool, executable);
+    QTemporaryDir dir;
+    const QString program = dir.filePath("Setup/setup.exe");
+    writeFile(program, content, executable ? kExecutable : kNotExecutable);
+
+    QLoggingCategory::setFilterRules("vistrel.process=true");
+    QTest::ignoreMessage(QtInfoMsg, QRegularExpression("^start: .*setup\\.exe $"));
+    QTest::ignoreMessage(QtInfoMsg, "start failed: " + program.toUtf8());
+    QtDesktop desktop;
+    const bool started = desktop.startProgram(program, {});
+    QLoggingCategory::setFilterRules("");
+    QVERIFY(!started);
+}
+
+QTEST_GUILESS_MAIN(TestProgramStart)
+#include "tst_programstart.moc"

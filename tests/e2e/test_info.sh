@@ -1,0 +1,99 @@
+#!/usr/bin/env bash
+# The disc actions on the real program: btnInfo shows the information document in place of the
+# movie and a second click brings the media back; a document that references a web server
+# makes no connection; btnExplore opens the disc's folder; the installers start.
+source "$(dirname "$0")/lib.sh"
+e2e_start
+
+# Window coordinates: a point on the document's own background (right of its picture, inside
+# the video area), and the centres of the action buttons.
+PAGE_X=480 PAGE_Y=150
+PAGE_BACKGROUND="244,246,250"
+INFO="613 222" EXPLORE="613 358" CODEC="613 142" PLAYER="613 182"
+
+e2e_run
+wait_for_log 'window shown' 30
+find_window
+sleep 2
+screenshot "$E2E_TMP/media.png"
+[ "$(window_pixel "$E2E_TMP/media.png" $PAGE_X $PAGE_Y)" != "$PAGE_BACKGROUND" ] ||
+  fail "the document shows before btnInfo was clicked"
+
+# First click: the document in the video area, the movie stopped behind it.
+click_at $INFO
+wait_for_log "document: $VISTREL_DISC_DIR/Info/index.html" 10
+sleep 1
+screenshot "$E2E_TMP/info.png"
+[ "$(window_pixel "$E2E_TMP/info.png" $PAGE_X $PAGE_Y)" = "$PAGE_BACKGROUND" ] ||
+  fail "the document is not shown in the video area"
+diff=$(region_difference "$E2E_TMP/media.png" "$E2E_TMP/info.png" 13 24 517 378)
+[ "${diff%.*}" -gt 0 ] || fail "the video area did not change (difference $diff)"
+pass "btnInfo shows the document in place of the movie"
+
+# Second click: the media again.
+click_at $INFO
+wait_for_log 'info closed: media shown' 10
+sleep 1
+screenshot "$E2E_TMP/back.png"
+[ "$(window_pixel "$E2E_TMP/back.png" $PAGE_X $PAGE_Y)" != "$PAGE_BACKGROUND" ] ||
+  fail "the document still shows after the second click"
+[ "$(log_count 'document: ')" = 1 ] || fail "the second click loaded the document again"
+pass "a second click brings the media back"
+
+# btnExplore: the disc's folder, by its place on disk.
+click_at $EXPLORE
+wait_for_log "open folder: $VISTREL_DISC_DIR/Extras\$" 10
+pass "btnExplore opens the disc's Extras folder"
+
+# The installers: each started by its path, with no arguments. Last, because a sample
+# installer puts up a message of its own.
+click_at $CODEC
+wait_for_log "start: $VISTREL_DISC_DIR/Setup/install-codec.sh \$" 10
+click_at $PLAYER
+wait_for_log "start: $VISTREL_DISC_DIR/Setup/install-player.sh \$" 10
+! grep -q 'start failed' "$E2E_LOG" || fail "an installer of the sample disc did not start"
+pass "both installers started"
+kill -9 "$E2E_LAST_PID"
+wait_for_exit "$E2E_LAST_PID" 5
+
+# A document whose pictures, style sheets and frames lie on a web server: a listener counts
+# every connection made to it while the document is shown.
+port_file=$E2E_TMP/port connections=$E2E_TMP/connections
+python3 - "$port_file" "$connections" <<'EOF' &
+import socket, sys
+server = socket.socket()
+server.bind(("127.0.0.1", 0))
+server.listen(16)
+open(sys.argv[1], "w").write(str(server.getsockname()[1]))
+while True:
+    connection, _ = server.accept()
+    open(sys.argv[2], "a").write("connection\n")
+    connection.close()
+EOF
+E2E_PIDS+=($!)
+for _ in $(seq 50); do [ -s "$port_file" ] && break; sleep 0.1; done
+[ -s "$port_file" ] || fail "the listener did not start"
+web="http://127.0.0.1:$(cat "$port_file")"
+
+disc=$E2E_TMP/disc
+mkdir -p "$disc/Info"
+cp -r "$VISTREL_DISC_DIR/Language" "$VISTREL_DISC_DIR/Skins" "$disc/"
+printf '[Main]\nVersion=1.0\nShowInstallPlayer=1\nInfoPath=Info\\remote.html\n' >"$disc/vistrel.ini"
+cat >"$disc/Info/remote.html" <<EOF
+<html><head><link rel="stylesheet" type="text/css" href="$web/style.css">
+<style>@import url($web/import.css); body { background-image: url($web/back.png) }</style>
+</head><body background="$web/body.png"><p>Pictures from a web server</p>
+<img src="$web/picture.png"><img src="//127.0.0.1:$(cat "$port_file")/other.png">
+<iframe src="$web/frame.html"></iframe><frameset><frame src="$web/frame2.html"></frameset>
+</body></html>
+EOF
+: >"$E2E_LOG"
+e2e_run "$disc"
+wait_for_log 'window shown' 30
+find_window
+click_at $INFO
+wait_for_log "document: $disc/Info/remote.html" 10
+sleep 2
+screenshot "$E2E_TMP/remote.png"
+[ ! -s "$connections" ] || fail "the document view connected to the web server"
+pass "a document referencing a web server makes no connection"
