@@ -14,6 +14,7 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
+#include <QIcon>
 #include <QMediaFormat>
 
 #include <cstdio>
@@ -58,6 +59,14 @@ bool frameworkDecodesMpeg4Video() {
     return decoders.contains(QMediaFormat::VideoCodec::MPEG4);
 }
 
+// The icon built into the program, in the two sizes the desktop asks for.
+QIcon programIcon() {
+    QIcon icon;
+    icon.addFile(":/icons/vistrel-32.png", QSize(32, 32));
+    icon.addFile(":/icons/vistrel-48.png", QSize(48, 48));
+    return icon;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -74,6 +83,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     nameTheApplication();
     QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setWindowIcon(programIcon());
 
 #ifdef Q_OS_WIN
     WindowsRegistry registry;
@@ -86,11 +96,10 @@ int main(int argc, char* argv[]) {
     LocalSingleInstance singleInstance;
     programEnd.addCleanup([&singleInstance] { singleInstance.release(); });
 
-    Core core(Services{
-        registry, messages, programEnd, desktop, singleInstance,
-        [](QWidget* parent) { return new QtMediaPlayerControl(parent); },
-        [](QWidget* parent) { return new QtDocumentView(parent); },
-        frameworkDecodesMpeg4Video});
+    Core core(Services{registry, messages, programEnd, desktop, singleInstance,
+                       [](QWidget* parent) { return new QtMediaPlayerControl(parent); },
+                       [](QWidget* parent) { return new QtDocumentView(parent); },
+                       frameworkDecodesMpeg4Video});
     if (!core.Main(appPath))
         return 1;
     return app.exec();

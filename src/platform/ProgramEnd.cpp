@@ -5,6 +5,9 @@
 namespace vistrel {
 
 void ProgramEnd::end(const QString& reason, int exitCode) {
+    if (ended_)
+        return;
+    ended_ = true;
     qCInfo(logExit).noquote() << "exit:" << reason;
     terminate(exitCode);
 }

@@ -24,7 +24,8 @@ bool switchOn(const QString& key, const QString& iniPath) {
 
 Core::Core(Services services)
     : services(std::move(services)), language(*this), skins(*this), slideshow(*this),
-      actions(*this), playback(*this), displayModes(*this), externalPlayer(*this) {}
+      buttonLooks(*this), actions(*this), playback(*this), displayModes(*this),
+      externalPlayer(*this) {}
 
 Core::~Core() = default;
 
@@ -196,6 +197,7 @@ void Core::connectHandlers() {
     });
     connect(&w, &MainDialog::unloaded, this, [this] { unload("window closed"); });
     slideshow.connectTo(w);
+    buttonLooks.connectTo(w);
     actions.connectTo(w);
     playback.connectTo(w);
     displayModes.connectTo(w);

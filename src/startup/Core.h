@@ -10,6 +10,7 @@
 #include "skin/SkinLoader.h"
 #include "startup/AppState.h"
 #include "startup/Services.h"
+#include "window/ButtonLooks.h"
 
 #include <QObject>
 
@@ -40,12 +41,13 @@ class Core : public QObject {
     LanguageLoader language;
     SkinLoader skins;
     Slideshow slideshow;
+    ButtonLooks buttonLooks;
     DiscActions actions;
     Playback playback;
     DisplayModes displayModes;
     ExternalPlayer externalPlayer;
 
-private:
+  private:
     bool createMainDialog();
     QString chooseLanguage();
     void readConfiguration();

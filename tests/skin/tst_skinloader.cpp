@@ -1,0 +1,454 @@
+#include "doubles/BmpFile.h"
+#include "doubles/TestDisc.h"
+#include "startup/Core.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QImage>
+#include <QTest>
+
+using namespace vistrel;
+using namespace vistrel::test;
+
+namespace {
+
+QRgb colourOf(const QPixmap& picture) {
+    return picture.isNull() ? 0 : picture.toImage().pixel(0, 0) & 0xFFFFFFu;
+}
+
+QRgb fileColour(const TestDisc& disc, const QString& relative) {
+    return QImage(disc.filePath(relative)).pixel(0, 0) & 0xFFFFFFu;
+}
+
+// The region of the non-black characters of a text picture ('.' is black).
+QRegion textRegion(const QStringList& rows) {
+    QRegion region;
+    for (int y = 0; y < rows.size(); ++y)
+        for (int x = 0; x < rows[y].size(); ++x)
+            if (rows[y][x] != QLatin1Char('.'))
+                region += QRect(x, y, 1, 1);
+    return region;
+}
+
+// A disc with an English language file and a complete skin "default"; start() runs start-up.
+struct Disc {
+    TestDisc disc;
+    TestCore doubles;
+    std::unique_ptr<Core> core;
+    bool shown = false;
+
+    Disc() {
+        disc.addLanguage("english");
+        disc.addSkin("default");
+    }
+    bool start() {
+        core = doubles.make();
+        shown = core->Main(disc.path());
+        return shown;
+    }
+    MainDialog& window() { return core->dialog(); }
+    const SkinState& skin() { return core->skins.skin; }
+    QStringList messages() const { return doubles.messages.texts(); }
+    void remove(const QString& relative) { QFile::remove(disc.filePath(relative)); }
+};
+
+// What each step of the loader leaves on the window, in the order the steps run.
+const QStringList kStepFiles = {"back.bmp",     "transp.bmp", "codec2.bmp",   "player1.bmp",
+                                "info0.bmp",    "start2.bmp", "explore1.bmp", "exit2.bmp",
+                                "console4.bmp", "logo.bmp",   "title.bmp",    "menu2.bmp"};
+
+QList<bool> stepsDone(Disc& d) {
+    MainDialog& w = d.window();
+    const SkinState& s = d.skin();
+    bool console = s.PicsConsole.size() == 5;
+    for (const QPixmap& p : s.PicsConsole)
+        console = console && !p.isNull();
+    return {
+        !w.backgroundPicture().isNull(),  !w.mask().isEmpty(),      w.btnInstallCodec->hasPicture(),
+        w.btnInstallPlayer->hasPicture(), w.btnInfo->hasPicture(),  w.btnStartPlayer->hasPicture(),
+        w.btnExplore->hasPicture(),       w.btnExit->hasPicture(),  console,
+        w.picShowPictures->hasPicture(),  w.picTitle->hasPicture(), !s.PicMenu3.isNull()};
+}
+
+QByteArray brokenBytes(const QString& kind, const QByteArray& good) {
+    if (kind == "empty")
+        return {};
+    if (kind == "truncated")
+        return good.left(70);
+    if (kind == "garbage")
+        return QByteArray("BM") + QByteArray(300, '\xA5');
+    if (kind == "huge")
+        return bmpHeaderClaiming(40000, 40000);
+    if (kind == "wide")
+        return bmpHeaderClaiming(2000000, 3);
+    if (kind == "huge RLE")
+        return bmpRleClaiming(40000, 40000);
+    return good;
+}
+
+} // namespace
+
+class TestSkinLoader : public QObject {
+    Q_OBJECT
+  private slots:
+    void stopsAtTheFirstPictureItCannotLoad_data();
+    void stopsAtTheFirstPictureItCannotLoad();
+    void chosenSkin_data();
+    void chosenSkin();
+    void missingSkinFolderChangesNothing_data();
+    void missingSkinFolderChangesNothing();
+    void missingSkinFolderAtStartEndsTheProgram();
+    void firstPicturesFollowTheInstalledComponents_data();
+    void firstPicturesFollowTheInstalledComponents();
+    void maskFormats_data();
+    void maskFormats();
+    void maskSizes_data();
+    void maskSizes();
+    void withoutMaskTheWindowIsItsRectangle();
+    void anotherSkinReplacesEveryPicture();
+    void menuLooksComeAndGoWithTheSkin();
+    void titlePicturePaths();
+    void namesMatchWithoutRegardToCase();
+    void anyPictureFormatLoads();
+};
+
+void TestSkinLoader::stopsAtTheFirstPictureItCannotLoad_data() {
+    QTest::addColumn<int>("step");
+    QTest::addColumn<QString>("kind");
+    for (int step = 0; step < kStepFiles.size(); ++step) {
+        for (const char* kind :
+             {"missing", "empty", "truncated", "garbage", "folder", "huge", "wide"}) {
+            // Without transp.bmp the window simply stays a rectangle.
+            if (kStepFiles[step] == "transp.bmp" && QLatin1String(kind) == "missing")
+                continue;
+            QTest::addRow("%s %s", qPrintable(kStepFiles[step]), kind) << step << kind;
+        }
+    }
+}
+
+void TestSkinLoader::stopsAtTheFirstPictureItCannotLoad() {
+    QFETCH(int, step);
+    QFETCH(QString, kind);
+    Disc d;
+    const QString file = kStepFiles[step];
+    const QString relative = "Skins/default/" + file;
+    QFile original(d.disc.filePath(relative));
+    QVERIFY(original.open(QIODevice::ReadOnly));
+    const QByteArray good = original.readAll();
+    original.close();
+    d.remove(relative);
+    if (kind == "folder")
+        QVERIFY(QDir().mkpath(d.disc.filePath(relative)));
+    else if (kind != "missing")
+        d.disc.writeFile(relative, brokenBytes(kind, good));
+
+    QElapsedTimer timer;
+    timer.start();
+    QVERIFY(!d.start());
+    // A header claiming gigabytes is refused before anything is allocated or read.
+    QVERIFY(timer.elapsed() < 5000);
+    QVERIFY(d.doubles.programEnd.ended);
+    QCOMPARE(d.doubles.messages.shown.size(), 1);
+    QCOMPARE(d.doubles.messages.shown[0].title, QString("Vistrel"));
+    const QString text = d.doubles.messages.shown[0].text;
+    const QString set = file.left(file.size() - 5); // "codec2.bmp" -> "codec"
+    if (QStringList{"codec", "player", "info", "start", "explore", "exit", "console"}.contains(set))
+        QCOMPARE(text, "english errFileNotFound " + set);
+    else
+        QVERIFY2(text.startsWith("The picture ") && text.contains(file), qPrintable(text));
+
+    QList<bool> expected;
+    for (int i = 0; i < kStepFiles.size(); ++i)
+        expected << (i < step);
+    QCOMPARE(stepsDone(d), expected);
+}
+
+void TestSkinLoader::chosenSkin_data() {
+    QTest::addColumn<QByteArray>("ini");
+    QTest::addColumn<QString>("argument");
+    QTest::addColumn<QString>("skinName");
+    QTest::addColumn<QString>("folder");
+
+    QTest::newRow("no configuration") << QByteArray() << QString() << "default"
+                                      << "default";
+    QTest::newRow("key without value") << QByteArray("[Main]\nSkin=\n") << QString() << "default"
+                                       << "default";
+    QTest::newRow("configured") << QByteArray("[Main]\nSkin=Nightfall\n") << QString()
+                                << "Nightfall"
+                                << "Nightfall";
+    QTest::newRow("configured in other case")
+        << QByteArray("[Main]\nSkin=NIGHTFALL\n") << QString() << "NIGHTFALL"
+        << "Nightfall";
+    QTest::newRow("a name given wins over the configuration")
+        << QByteArray("[Main]\nSkin=Nightfall\n") << "default"
+        << "default"
+        << "default";
+}
+
+void TestSkinLoader::chosenSkin() {
+    QFETCH(QByteArray, ini);
+    QFETCH(QString, argument);
+    QFETCH(QString, skinName);
+    QFETCH(QString, folder);
+    Disc d;
+    d.disc.addSkin("Nightfall");
+    d.disc.addPicture("Skins/Nightfall/back.bmp", {699, 432}, QColor(1, 2, 3));
+    if (!ini.isEmpty())
+        d.disc.writeIni(ini);
+    QVERIFY(d.start());
+    if (!argument.isEmpty())
+        QVERIFY(d.core->skins.LoadSkin(argument));
+    QCOMPARE(d.skin().SkinName, skinName);
+    QCOMPARE(colourOf(d.window().backgroundPicture()),
+             fileColour(d.disc, "Skins/" + folder + "/back.bmp"));
+    QVERIFY(d.doubles.messages.shown.isEmpty());
+}
+
+void TestSkinLoader::missingSkinFolderChangesNothing_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("make");
+    QTest::newRow("no such folder") << "Sunrise"
+                                    << "";
+    QTest::newRow("a file, not a folder") << "flat"
+                                          << "file";
+    QTest::newRow("a link to itself") << "loop"
+                                      << "loop";
+}
+
+void TestSkinLoader::missingSkinFolderChangesNothing() {
+    QFETCH(QString, name);
+    QFETCH(QString, make);
+    Disc d;
+    d.disc.writeFile("Skins/readme.txt", "not a skin");
+    if (make == "file")
+        d.disc.writeFile("Skins/" + name, "not a folder");
+    if (make == "loop")
+        QVERIFY(QFile::link(name, d.disc.filePath("Skins/" + name)));
+    QVERIFY(d.start());
+    const QRegion mask = d.window().mask();
+    const qint64 background = d.window().backgroundPicture().cacheKey();
+    const qint64 exit = d.window().btnExit->picture().cacheKey();
+
+    QVERIFY(!d.core->skins.LoadSkin(name));
+    QCOMPARE(d.messages(), QStringList{"english errSkinNotFound " + name});
+    QCOMPARE(d.doubles.messages.shown[0].title, QString("Vistrel"));
+    QCOMPARE(d.skin().SkinName, name);
+    QCOMPARE(d.window().mask(), mask);
+    QCOMPARE(d.window().backgroundPicture().cacheKey(), background);
+    QCOMPARE(d.window().btnExit->picture().cacheKey(), exit);
+    QVERIFY(!d.doubles.programEnd.ended);
+}
+
+void TestSkinLoader::missingSkinFolderAtStartEndsTheProgram() {
+    Disc d;
+    d.disc.writeIni("[Main]\nSkin=Sunrise\n");
+    QVERIFY(!d.start());
+    QCOMPARE(d.messages(), QStringList{"english errSkinNotFound Sunrise"});
+    QVERIFY(d.doubles.programEnd.ended);
+    QVERIFY(!d.window().isVisible());
+}
+
+void TestSkinLoader::firstPicturesFollowTheInstalledComponents_data() {
+    QTest::addColumn<bool>("codec");
+    QTest::addColumn<bool>("player");
+    QTest::addColumn<QList<int>>("shown"); // codec, player, info, start, explore, exit
+    QTest::newRow("neither") << false << false << QList<int>{0, 0, 1, 0, 1, 1};
+    QTest::newRow("codec missing, player installed")
+        << false << true << QList<int>{0, 1, 1, 0, 1, 1};
+    QTest::newRow("codec installed, player missing: start asks the codec only")
+        << true << false << QList<int>{1, 0, 1, 1, 1, 1};
+    QTest::newRow("both") << true << true << QList<int>{1, 1, 1, 1, 1, 1};
+}
+
+void TestSkinLoader::firstPicturesFollowTheInstalledComponents() {
+    QFETCH(bool, codec);
+    QFETCH(bool, player);
+    QFETCH(QList<int>, shown);
+    Disc d;
+    QVERIFY(d.start());
+    d.core->state.CodecInstalled = codec;
+    d.core->state.PlayerInstalled = player;
+    QVERIFY(d.core->skins.LoadSkin("default"));
+    const SkinState& s = d.skin();
+    MainDialog& w = d.window();
+    const QList<QPair<PictureBox*, const QList<QPixmap>*>> buttons = {
+        {w.btnInstallCodec, &s.PicsCodec}, {w.btnInstallPlayer, &s.PicsPlayer},
+        {w.btnInfo, &s.PicsInfo},          {w.btnStartPlayer, &s.PicsStart},
+        {w.btnExplore, &s.PicsExplore},    {w.btnExit, &s.PicsExit}};
+    for (int i = 0; i < buttons.size(); ++i) {
+        // The very picture of the set, not a copy of it.
+        QCOMPARE(buttons[i].first->picture().cacheKey(),
+                 buttons[i].second->at(shown[i]).cacheKey());
+    }
+    for (ImageArea* playback : {w.btnBackward, w.btnPlay, w.btnPause, w.btnStop, w.btnForward})
+        QVERIFY(!playback->hasPicture());
+}
+
+void TestSkinLoader::maskFormats_data() {
+    QTest::addColumn<int>("bits");
+    QTest::addColumn<int>("compression");
+    QTest::addColumn<bool>("topDown");
+    QTest::newRow("1 bit") << 1 << 0 << false;
+    QTest::newRow("4 bit palette") << 4 << 0 << false;
+    QTest::newRow("8 bit palette") << 8 << 0 << false;
+    QTest::newRow("16 bit") << 16 << 0 << false;
+    QTest::newRow("24 bit") << 24 << 0 << false;
+    QTest::newRow("32 bit") << 32 << 0 << false;
+    QTest::newRow("24 bit top-down") << 24 << 0 << true;
+    QTest::newRow("8 bit top-down") << 8 << 0 << true;
+    QTest::newRow("RLE8") << 8 << 1 << false;
+    QTest::newRow("RLE4") << 4 << 2 << false;
+}
+
+void TestSkinLoader::maskFormats() {
+    QFETCH(int, bits);
+    QFETCH(int, compression);
+    QFETCH(bool, topDown);
+    // Near-black ('n') is inside the outline; 1-bit pictures have black and white only.
+    QStringList rows = {"..####...#", "#n#..###..", "##########", "....rr...."};
+    if (bits == 1)
+        rows.replaceInStrings("n", "#").replaceInStrings("r", "#");
+    Disc d;
+    d.disc.writeFile("Skins/default/transp.bmp",
+                     bmpBytes(rows, bits, static_cast<BmpCompression>(compression), topDown));
+    QVERIFY2(d.start(), qPrintable(d.messages().join('\n')));
+    QCOMPARE(d.window().mask(), textRegion(rows));
+    QCOMPARE(d.skin().ShapeRegion, textRegion(rows));
+    QCOMPARE(d.window().picTransparentMask->size(), QSize(10, 4));
+}
+
+void TestSkinLoader::maskSizes_data() {
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QRgb>("colour");
+    QTest::addColumn<QRegion>("outline");
+    QTest::newRow("smaller than the window: its own size")
+        << QSize(300, 200) << qRgb(255, 255, 255) << QRegion(0, 0, 300, 200);
+    QTest::newRow("larger than the window: cut at the window")
+        << QSize(900, 500) << qRgb(40, 40, 40) << QRegion(0, 0, 699, 432);
+    QTest::newRow("all black: no outline at all") << QSize(699, 432) << qRgb(0, 0, 0) << QRegion();
+}
+
+void TestSkinLoader::maskSizes() {
+    QFETCH(QSize, size);
+    QFETCH(QRgb, colour);
+    QFETCH(QRegion, outline);
+    Disc d;
+    d.disc.addPicture("Skins/default/transp.bmp", size, QColor(colour));
+    QVERIFY(d.start());
+    QCOMPARE(d.window().mask(), outline);
+    QCOMPARE(d.window().picTransparentMask->size(), size);
+    QVERIFY(!d.window().picTransparentMask->isVisible());
+}
+
+void TestSkinLoader::withoutMaskTheWindowIsItsRectangle() {
+    Disc d;
+    d.remove("Skins/default/transp.bmp");
+    QVERIFY(d.start());
+    QCOMPARE(d.window().mask(), QRegion(0, 0, 699, 432));
+    // The test skin's mask cuts a corner; a skin without one gives the rectangle back.
+    Disc shaped;
+    QVERIFY(shaped.start());
+    QVERIFY(!shaped.window().mask().contains(QPoint(0, 0)));
+    QVERIFY(shaped.window().mask().contains(QPoint(698, 431)));
+    shaped.disc.addSkin("Plain", true, false);
+    QVERIFY(shaped.core->skins.LoadSkin("Plain"));
+    QCOMPARE(shaped.window().mask(), QRegion(0, 0, 699, 432));
+}
+
+void TestSkinLoader::anotherSkinReplacesEveryPicture() {
+    Disc d;
+    QVERIFY(d.start());
+    QCOMPARE(d.skin().PicsConsole.size(), 5);
+    d.disc.addSkin("Nightfall");
+    QVERIFY(d.core->skins.LoadSkin("Nightfall"));
+    const SkinState& s = d.skin();
+    MainDialog& w = d.window();
+    QCOMPARE(s.PicsConsole.size(), 5);
+    QCOMPARE(s.PicsCodec.size(), 3);
+    QCOMPARE(w.btnExit->picture().cacheKey(), s.PicsExit[1].cacheKey());
+    QCOMPARE(w.btnInfo->picture().cacheKey(), s.PicsInfo[1].cacheKey());
+    QCOMPARE(colourOf(w.picShowPictures->picture()),
+             fileColour(d.disc, "Skins/Nightfall/logo.bmp"));
+    QCOMPARE(colourOf(w.picTitle->picture()), fileColour(d.disc, "Skins/Nightfall/title.bmp"));
+    QCOMPARE(colourOf(s.PicsConsole[4]), fileColour(d.disc, "Skins/Nightfall/console4.bmp"));
+    QCOMPARE(colourOf(s.PicMenu0), fileColour(d.disc, "Skins/Nightfall/menu0.bmp"));
+    QCOMPARE(d.skin().SkinName, QString("Nightfall"));
+}
+
+void TestSkinLoader::menuLooksComeAndGoWithTheSkin() {
+    Disc d;
+    d.disc.addSkin("Bare", false);
+    QVERIFY(d.start());
+    const SkinState& s = d.skin();
+    for (const QPixmap* look : {&s.PicMenu0, &s.PicMenu1, &s.PicMenu2, &s.PicMenu3})
+        QVERIFY(!look->isNull());
+    d.window().btnClose->setPicture(s.PicMenu3);
+    QVERIFY(d.core->skins.LoadSkin("Bare"));
+    for (const QPixmap* look : {&s.PicMenu0, &s.PicMenu1, &s.PicMenu2, &s.PicMenu3})
+        QVERIFY(look->isNull());
+    QVERIFY(!d.window().btnClose->hasPicture());
+    // menu0.bmp alone decides: the other three are then required.
+    d.remove("Skins/default/menu3.bmp");
+    QVERIFY(!d.core->skins.LoadSkin("default"));
+    QVERIFY(d.doubles.programEnd.ended);
+    QVERIFY(d.messages().value(0).contains("menu3.bmp"));
+}
+
+void TestSkinLoader::titlePicturePaths() {
+    Disc d;
+    d.disc.addPicture("Art/Title.png", {152, 88}, QColor(9, 8, 7));
+    d.disc.writeIni("[Main]\nTitle=art\\title.png\n");
+    QVERIFY(d.start());
+    QCOMPARE(colourOf(d.window().picTitle->picture()), qRgb(9, 8, 7) & 0xFFFFFFu);
+
+    const QString absolute = d.disc.filePath("elsewhere.bmp");
+    d.disc.addPicture("elsewhere.bmp", {100, 50}, QColor(7, 8, 9));
+    d.disc.writeIni("[Main]\nTitle=" + absolute.toUtf8() + "\n");
+    QVERIFY(d.core->skins.LoadSkin("default"));
+    QCOMPARE(colourOf(d.window().picTitle->picture()), qRgb(7, 8, 9) & 0xFFFFFFu);
+    QCOMPARE(d.window().picTitle->size(), QSize(100, 50));
+
+    d.disc.writeIni("[Main]\nTitle=nothere.bmp\n");
+    QVERIFY(!d.core->skins.LoadSkin("default"));
+    QVERIFY(d.doubles.programEnd.ended);
+    QVERIFY(d.messages().value(0).contains("nothere.bmp"));
+}
+
+void TestSkinLoader::namesMatchWithoutRegardToCase() {
+    TestDisc disc;
+    disc.addLanguage("english");
+    disc.addSkin("Upper");
+    // Move the skin to skins/MIXED with upper-case file names.
+    QDir dir(disc.filePath("Skins"));
+    QVERIFY(dir.rename("Upper", "MIXED"));
+    QVERIFY(QDir(disc.path()).rename("Skins", "skins"));
+    QDir mixed(disc.filePath("skins/MIXED"));
+    for (const QString& file : mixed.entryList(QDir::Files))
+        QVERIFY(mixed.rename(file, file.toUpper()));
+    disc.writeIni("[Main]\nSkin=mixed\n");
+    TestCore doubles;
+    auto core = doubles.make();
+    QVERIFY2(core->Main(disc.path()), qPrintable(doubles.messages.texts().join('\n')));
+    QVERIFY(!core->dialog().backgroundPicture().isNull());
+    QVERIFY(!core->skins.skin.PicMenu0.isNull());
+    QVERIFY(!core->dialog().mask().contains(QPoint(0, 0)));
+}
+
+void TestSkinLoader::anyPictureFormatLoads() {
+    Disc d;
+    // A ".bmp" that holds a PNG: the content decides, not the name.
+    QImage png(139, 29, QImage::Format_RGB32);
+    png.fill(QColor(3, 4, 5));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QVERIFY(png.save(&buffer, "PNG"));
+    d.disc.writeFile("Skins/default/exit1.bmp", bytes);
+    QVERIFY(d.start());
+    QCOMPARE(colourOf(d.window().btnExit->picture()), qRgb(3, 4, 5) & 0xFFFFFFu);
+}
+
+QTEST_MAIN(TestSkinLoader)
+#include "tst_skinloader.moc"
