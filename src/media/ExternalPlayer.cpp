@@ -8,6 +8,8 @@
 #include "platform/MediaPlayerControl.h"
 #include "startup/Core.h"
 
+#include <QFileInfo>
+
 namespace vistrel {
 
 ExternalPlayer::ExternalPlayer(Core& core) : core_(core) {}
@@ -29,7 +31,10 @@ QString ExternalPlayer::findPlayer() const {
     QString command = s.PlayerRunPath;
     if (!PathFileExists(command))
         command = joinPath(s.AppPath, s.PlayerRunPath);
-    return PathFileExists(command) ? resolvePath(command) : QString();
+    if (!PathFileExists(command))
+        return {};
+    // Started from its own folder, so a path relative to ours would no longer hold.
+    return QFileInfo(resolvePath(command)).absoluteFilePath();
 }
 
 void ExternalPlayer::startPlayerClicked() {

@@ -81,11 +81,29 @@ class TestExternalPlayer : public QObject {
         QVERIFY(messages().isEmpty());
         QCOMPARE(tc->desktop.started.size(), 1);
         const auto& started = tc->desktop.started.first();
+        QVERIFY(QFileInfo(started.program).isAbsolute());
         QCOMPARE(QFileInfo(started.program).canonicalFilePath(),
                  QFileInfo(disc->filePath("Player/Run Movie.sh")).canonicalFilePath());
         QCOMPARE(started.arguments, QStringList({"movie.avi", "-fs"}));
         QVERIFY(stoppedFirst);
         QVERIFY(tc->programEnd.ended);
+    }
+
+    // Tried as written first: relative to the working folder, which is not the disc here.
+    void aPathFoundAsWrittenIsStartedByItsFullPath() {
+        QTemporaryDir elsewhere;
+        QVERIFY(QDir(elsewhere.path()).mkpath("bin"));
+        QFile tool(elsewhere.filePath("bin/tool.sh"));
+        QVERIFY(tool.open(QIODevice::WriteOnly));
+        tool.close();
+        const QString before = QDir::currentPath();
+        QDir::setCurrent(elsewhere.path());
+        start("bin\\tool.sh", "");
+        press();
+        QDir::setCurrent(before);
+        QCOMPARE(tc->desktop.started.size(), 1);
+        QCOMPARE(tc->desktop.started.first().program,
+                 QFileInfo(elsewhere.filePath("bin/tool.sh")).absoluteFilePath());
     }
 
     void anAbsolutePathWithBlanksIsOneProgram() {
