@@ -1,17 +1,28 @@
 #pragma once
 
 #include "platform/MediaPlayerControl.h"
+#include "platform/StallWatch.h"
+
+#include <QMediaPlayer>
+#include <QRect>
 
 class QAudioOutput;
-class QMediaPlayer;
+class QTimer;
 class QVideoWidget;
 
 namespace vistrel {
 
 // The player control over QMediaPlayer, QVideoWidget and QAudioOutput.
+//
+// The framework opens media asynchronously and has a few habits the callers must not see:
+// playing straight after setting the source can stall, errors may arrive more than once and
+// leave the player "playing", a missing video decoder is not an error, and stop() can block.
+// This class hides them: opening waits (bounded) until the media is loaded or refused, playing
+// starts only once it is loaded, a watchdog restarts a silent stall, and every failure turns
+// into one clean "nothing loaded" state.
 class QtMediaPlayerControl : public MediaPlayerControl {
     Q_OBJECT
-public:
+  public:
     explicit QtMediaPlayerControl(QWidget* parent);
     ~QtMediaPlayerControl() override;
 
@@ -40,12 +51,54 @@ public:
     bool Visible() const override;
     void setEnabled(bool enabled) override;
 
-private:
+    // Error indicator values; 0 means the file was opened.
+    enum OpenError {
+        NoError = 0,
+        Missing = 1,
+        Unreadable = 2,
+        Empty = 3,
+        Undecodable = 4,
+        NoVideoDecoder = 5
+    };
+
+    // How long opening waits for the framework before the file is taken as opened.
+    static constexpr int OpenTimeoutMs = 5000;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    static int checkFile(const QString& resolved);
+    int waitUntilOpened();
+    int openResult() const;
+    bool isOpen() const;
+    void startWhenLoaded();
+    void mediaStatusChanged(QMediaPlayer::MediaStatus status);
+    void frameworkError(QMediaPlayer::Error error, const QString& text);
+    void failLate(const QString& reason);
+    void finishPendingStop();
+    void watchdogTick();
+    void leftFullScreen();
+    void updateVideoVisibility();
+    void watchChildren();
+    void setGeometryOrKeep(const QRect& geometry);
+    QRect currentGeometry() const;
+
     QMediaPlayer* player_;
     QAudioOutput* audio_;
     QVideoWidget* video_;
+    QTimer* watchdog_;
     QString fileName_;
-    int error_ = 0;
+    int error_ = NoError;
+    bool failed_ = false;
+    bool opening_ = false;
+    bool playWhenLoaded_ = false;
+    bool stopPending_ = false;
+    StallWatch stallWatch_;
+    // Visible as the callers set it; the video itself shows only where there is a picture.
+    bool visible_ = true;
+    // Where the control lies in the window while its video covers the screen.
+    QRect normalGeometry_;
 };
 
 } // namespace vistrel

@@ -24,7 +24,8 @@ bool switchOn(const QString& key, const QString& iniPath) {
 
 Core::Core(Services services)
     : services(std::move(services)), language(*this), skins(*this), slideshow(*this),
-      buttonLooks(*this), menu(*this), actions(*this) {}
+      buttonLooks(*this), menu(*this), actions(*this), playback(*this), displayModes(*this),
+      externalPlayer(*this) {}
 
 Core::~Core() = default;
 
@@ -199,6 +200,9 @@ void Core::connectHandlers() {
     buttonLooks.connectTo(w);
     menu.connectTo(w);
     actions.connectTo(w);
+    playback.connectTo(w);
+    displayModes.connectTo(w);
+    externalPlayer.connectTo(w);
 }
 
 } // namespace vistrel

@@ -4,6 +4,9 @@
 #include "language/LanguageLoader.h"
 #include "language/LanguageTexts.h"
 #include "language/MainMenu.h"
+#include "media/DisplayModes.h"
+#include "media/ExternalPlayer.h"
+#include "media/Playback.h"
 #include "media/Slideshow.h"
 #include "skin/SkinLoader.h"
 #include "startup/AppState.h"
@@ -42,6 +45,9 @@ class Core : public QObject {
     ButtonLooks buttonLooks;
     MainMenu menu;
     DiscActions actions;
+    Playback playback;
+    DisplayModes displayModes;
+    ExternalPlayer externalPlayer;
 
   private:
     bool createMainDialog();

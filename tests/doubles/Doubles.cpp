@@ -44,12 +44,19 @@ void RecordingProgramEnd::terminate(int code) {
 }
 
 bool RecordingDesktop::doStartProgram(const QString& program, const QStringList& arguments) {
-    started.append({program, arguments});
+    const Start start{program, arguments};
+    if (onStart)
+        onStart(start);
+    started.append(start);
     return !refuseStarts;
 }
 
-void RecordingDesktop::doOpenFolder(const QString& path) { foldersOpened.append(path); }
-void RecordingDesktop::doOpenUrl(const QUrl& url) { urlsOpened.append(url); }
+void RecordingDesktop::doOpenFolder(const QString& path) {
+    foldersOpened.append(path);
+}
+void RecordingDesktop::doOpenUrl(const QUrl& url) {
+    urlsOpened.append(url);
+}
 
 bool FakeSingleInstance::activateRunningInstance() {
     activatedOther = otherRunning;
@@ -88,7 +95,12 @@ void FakeMediaPlayerControl::Stop() {
     playState = 0;
 }
 
-int FakeMediaPlayerControl::PlayState() const { return playState; }
+int FakeMediaPlayerControl::PlayState() const {
+    ++playStateReads;
+    if (!scriptedPlayStates.isEmpty())
+        return scriptedPlayStates.takeFirst();
+    return playState;
+}
 
 void FakeMediaPlayerControl::setCurrentPosition(double seconds) {
     calls.append(QString("CurrentPosition=%1").arg(seconds));

@@ -12,13 +12,14 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <functional>
 #include <utility>
 
 namespace vistrel::test {
 
 // A registry held in memory; values are keyed by root, key path (without case) and name.
 class FakeRegistry : public Registry {
-public:
+  public:
     RegistryValue ReadRegistryValue(RegistryRoot root, const QString& keyPath,
                                     const QString& valueName) override;
     void WriteRegistryValue(RegistryRoot root, const QString& keyPath, const QString& valueName,
@@ -29,7 +30,7 @@ public:
     QStringList reads;  // "key\name" in the order read
     QStringList writes; // "key\name=value"
 
-private:
+  private:
     static QString slot(RegistryRoot root, const QString& keyPath, const QString& valueName);
     QMap<QString, RegistryValue> values_;
 };
@@ -40,27 +41,27 @@ struct RecordedMessage {
 };
 
 class RecordingMessageBoxes : public MessageBoxes {
-public:
+  public:
     QList<RecordedMessage> shown;
     QStringList texts() const;
 
-protected:
+  protected:
     void present(const QString& title, const QString& text) override;
 };
 
 // Records the end instead of ending the process; the code under test returns right after.
 class RecordingProgramEnd : public ProgramEnd {
-public:
+  public:
     bool ended = false;
     int exitCode = -1;
     int count = 0;
 
-protected:
+  protected:
     void terminate(int code) override;
 };
 
 class RecordingDesktop : public Desktop {
-public:
+  public:
     struct Start {
         QString program;
         QStringList arguments;
@@ -69,15 +70,17 @@ public:
     QStringList foldersOpened;
     QList<QUrl> urlsOpened;
     bool refuseStarts = false;
+    // Called at each start, before it is recorded: lets a test see the state at that moment.
+    std::function<void(const Start&)> onStart;
 
-protected:
+  protected:
     bool doStartProgram(const QString& program, const QStringList& arguments) override;
     void doOpenFolder(const QString& path) override;
     void doOpenUrl(const QUrl& url) override;
 };
 
 class FakeSingleInstance : public SingleInstance {
-public:
+  public:
     bool otherRunning = false;
     bool activatedOther = false;
     bool listening = false;
@@ -90,7 +93,7 @@ public:
 // A player that records the calls made to it and plays nothing. Tests set its state.
 class FakeMediaPlayerControl : public MediaPlayerControl {
     Q_OBJECT
-public:
+  public:
     explicit FakeMediaPlayerControl(QWidget* parent);
 
     QWidget* widget() override { return area_; }
@@ -121,11 +124,14 @@ public:
     QStringList calls; // every member used, in order ("Play", "Width=517", ...)
     bool failOpen = false;
     int playState = 0;
+    // When not empty, each PlayState read takes the next value from here instead.
+    mutable QList<int> scriptedPlayStates;
+    mutable int playStateReads = 0;
     double position = 0;
     double duration = 60;
     int displaySize = FitToSize;
 
-private:
+  private:
     QWidget* area_;
     QString fileName_;
     bool visible_ = true;
@@ -133,7 +139,7 @@ private:
 
 class FakeDocumentView : public DocumentView {
     Q_OBJECT
-public:
+  public:
     explicit FakeDocumentView(QWidget* parent);
 
     QWidget* widget() override { return area_; }
@@ -147,7 +153,7 @@ public:
     QStringList navigated;
     bool offline = false;
 
-private:
+  private:
     QWidget* area_;
     bool visible_ = true;
 };

@@ -33,9 +33,14 @@ e2e_start() {
   export DISPLAY=":$(head -n1 "$fd_file")"
   openbox --sm-disable >/dev/null 2>&1 &
   E2E_PIDS+=($!)
+  # Wait until the window manager has taken the screen: it repaints the root when it starts.
+  for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    sleep 0.1
+  done
+  sleep 0.3
   # Dark grey root so that a pixel outside the window's outline is easy to tell.
   xsetroot -solid '#202020' 2>/dev/null || true
-  sleep 0.5
   export XDG_CONFIG_HOME=$E2E_TMP/config XDG_CONFIG_DIRS=$E2E_TMP/xdg
   mkdir -p "$XDG_CONFIG_HOME" "$XDG_CONFIG_DIRS"
   export QT_LOGGING_RULES="vistrel.*=true" QT_QPA_PLATFORM=xcb

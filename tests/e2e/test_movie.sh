@@ -1,0 +1,116 @@
+#!/usr/bin/env bash
+# The movie on the sample disc with the real player: it moves, Pause halts it, Stop shows the
+# picture area, a double click puts the video over the whole screen and a second one (or Esc)
+# brings it back; "start the movie" hands it to the desktop's player and the front end ends.
+source "$(dirname "$0")/lib.sh"
+[ -f "$VISTREL_DISC_DIR/movie.avi" ] || fail "the sample disc has no movie"
+# The desktop's default player is replaced by one that notes what it was asked to open.
+mkdir -p "$E2E_TMP/bin"
+printf '#!/bin/sh\nprintf "%%s" "$1" >"%s/opened"\n' "$E2E_TMP" >"$E2E_TMP/bin/xdg-open"
+chmod +x "$E2E_TMP/bin/xdg-open"
+export PATH="$E2E_TMP/bin:$PATH"
+e2e_start
+e2e_run
+wait_for_log 'window shown' 30
+find_window
+wait_for_log 'open: .*movie.avi error: 0' 20
+wait_for_log 'vistrel.media: play$' 10
+sleep 1.5
+
+# A part of the video area with the test picture's moving parts.
+VX=60 VY=60 VW=400 VH=280
+video_change() { # two screenshots a second apart; prints their difference in the video area
+  screenshot "$E2E_TMP/$1-a.png"; sleep 1; screenshot "$E2E_TMP/$1-b.png"
+  local d; d=$(region_difference "$E2E_TMP/$1-a.png" "$E2E_TMP/$1-b.png" $VX $VY $VW $VH)
+  echo "${d%.*}"
+}
+# How far a strip of the screen above the window differs from the same strip at the start.
+above_window() {
+  local crop="400x100+$((WIN_X + 150))+$((WIN_Y - 110))" d
+  screenshot "$E2E_TMP/now.png"
+  convert "$E2E_TMP/now.png" -crop "$crop" +repage "$E2E_TMP/strip-now.png"
+  convert "$E2E_TMP/baseline.png" -crop "$crop" +repage "$E2E_TMP/strip-base.png"
+  d=$(compare -metric MAE "$E2E_TMP/strip-base.png" "$E2E_TMP/strip-now.png" null: 2>&1 | sed 's/ .*//' || true)
+  echo "${d%.*}"
+}
+
+moving=$(video_change moving)
+[ "$moving" -gt 200 ] || fail "the movie does not move (difference $moving)"
+pass "the movie moves (difference $moving)"
+
+click_at 73 413
+wait_for_log 'btnPause' 5
+sleep 0.5
+halted=$(video_change paused)
+[ "$halted" -lt 50 ] || fail "Pause did not halt the movie (difference $halted)"
+pass "Pause halts it (difference $halted)"
+
+click_at 73 413
+sleep 0.5
+resumed=$(video_change resumed)
+[ "$resumed" -gt 200 ] || fail "a second Pause did not resume the movie (difference $resumed)"
+pass "a second Pause resumes it"
+
+# Stop: the video goes away and the picture area (the skin's logo) shows, standing still.
+click_at 95 413
+wait_for_log 'btnStop' 5
+sleep 0.8
+screenshot "$E2E_TMP/stopped.png"
+gone=$(region_difference "$E2E_TMP/resumed-b.png" "$E2E_TMP/stopped.png" $VX $VY $VW $VH)
+[ "${gone%.*}" -gt 200 ] || fail "Stop left the video in place"
+still=$(video_change stopped)
+[ "$still" -lt 50 ] || fail "the picture area moves after Stop (difference $still)"
+logo=$(find "$VISTREL_DISC_DIR/Skins" -ipath '*/default/logo.bmp' 2>/dev/null | head -n1 || true)
+if [ -n "$logo" ]; then
+  convert "$E2E_TMP/stopped.png" -crop "517x378+$((WIN_X + 13))+$((WIN_Y + 24))" +repage "$E2E_TMP/area.png"
+  convert "$logo" -resize '517x378!' "$E2E_TMP/logo.png"
+  shown=$(compare -metric MAE "$E2E_TMP/area.png" "$E2E_TMP/logo.png" null: 2>&1 | sed 's/ .*//' || true)
+  [ "${shown%.*}" -lt 2000 ] || fail "the picture area does not show the logo after Stop ($shown)"
+fi
+pass "Stop shows the picture area"
+
+click_at 52 413
+wait_for_log 'vistrel.media: btnPlay' 5
+sleep 1
+again=$(video_change again)
+[ "$again" -gt 200 ] || fail "Play after Stop does not bring the movie back (difference $again)"
+pass "Play after Stop plays again"
+
+# Full screen and back by double clicks on the video, then by Esc.
+[ "$WIN_Y" -gt 110 ] || fail "the window is too high on the screen for this test"
+screenshot "$E2E_TMP/baseline.png"
+double_click_at 270 210
+wait_for_log 'player full screen' 5
+sleep 1
+[ "$(above_window)" -gt 1000 ] || fail "the video does not cover the screen"
+xdotool mousemove 640 400 click --repeat 2 --delay 80 1
+wait_for_log 'player back in the window' 5
+sleep 1
+[ "$(above_window)" -lt 50 ] || fail "the video did not come back into the window"
+pass "a double click covers the screen, a second brings it back"
+
+double_click_at 270 210
+[ "$(log_count 'player full screen')" = 2 ] || fail "no second full screen"
+sleep 1
+xdotool key Escape
+wait_for_log 'leaves full screen by itself' 5
+sleep 1
+[ "$(above_window)" -lt 50 ] || fail "Esc did not bring the video back"
+double_click_at 270 210
+[ "$(log_count 'player full screen')" = 3 ] || fail "after Esc, a double click does not enter full screen"
+pass "Esc leaves full screen; the next double click enters again"
+sleep 1
+xdotool mousemove 640 400 click --repeat 2 --delay 80 1
+sleep 1
+[ "$(log_count 'player back in the window')" = 3 ] || fail "the last double click did not leave full screen"
+
+# btnStartPlayer: the sample disc's player script gets the movie, and the front end ends.
+pid=$E2E_LAST_PID
+click_at 613 318
+wait_for_exit "$pid" 10
+grep -q 'exit: btnStartPlayer' "$E2E_LOG" || fail "the front end did not end after starting the player"
+for _ in $(seq 50); do [ -s "$E2E_TMP/opened" ] && break; sleep 0.1; done
+[ -s "$E2E_TMP/opened" ] || fail "the player script did not hand the movie on"
+[ "$(readlink -f "$(cat "$E2E_TMP/opened")")" = "$(readlink -f "$VISTREL_DISC_DIR/movie.avi")" ] ||
+  fail "the player was asked to open $(cat "$E2E_TMP/opened")"
+pass "the external player gets the movie and the front end ends"

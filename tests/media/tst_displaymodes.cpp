@@ -1,0 +1,239 @@
+#include "doubles/TestDisc.h"
+#include "platform/MediaPlayerControl.h"
+
+#include <QtTest>
+
+using namespace vistrel;
+using namespace vistrel::test;
+
+// Normal and full-screen display: the four triggers in movie and in picture mode.
+class TestDisplayModes : public QObject {
+    Q_OBJECT
+
+    TestDisc disc;
+    TestCore tc;
+    std::unique_ptr<Core> core;
+
+    MainDialog& w() { return core->dialog(); }
+    FakeMediaPlayerControl& player() { return *tc.player; }
+    bool full() const { return core->state.IsFullScreen; }
+
+    // Movie or pictures; the info and explore buttons are offered, the installers are not.
+    void start(bool movie) {
+        QByteArray ini = "[Main]\nVersion=1.0\nDefaultLanguage=english\nSkin=plain\n"
+                         "ShowInstallPlayer=1\nShowInstallCodec=0\n"
+                         "InfoPath=info.html\nExplorerPath=Extras\n";
+        ini += movie ? "Movie=film.avi\n" : "Music=song.mp3\nSlideShow=1\n";
+        ini += "[Player]\nRunPath=run.sh\n";
+        disc.writeIni(ini);
+        core = tc.make();
+        QVERIFY(core->Main(disc.path()));
+        QTRY_VERIFY(!w().TimerMovie->isActive());
+        QVERIFY(w().btnInfo->isVisible());
+        QVERIFY(w().btnStartPlayer->isVisible());
+        QVERIFY(w().btnInstallCodec->isHidden());
+        player().calls.clear();
+    }
+
+    void doubleClick(const char* element) {
+        if (QByteArray(element) == "MediaPlayer")
+            emit player().DblClick();
+        else
+            emit w().findChild<ImageArea*>(element)->doubleClicked();
+    }
+
+    void trigger(const char* element) {
+        if (QByteArray(element) == "btnMaximize")
+            emit w().btnMaximize->clicked();
+        else
+            doubleClick(element);
+    }
+
+    QRect playerRect() {
+        return {player().Left(), player().Top(), player().Width(), player().Height()};
+    }
+
+    // The look of the image buttons, which no switch may touch.
+    QList<QRect> imageButtons() {
+        QList<QRect> looks;
+        for (const char* name : {"btnPlay", "btnPause", "btnStop", "btnForward", "btnBackward",
+                                 "btnMenu", "btnMinimize", "btnMaximize", "btnClose"}) {
+            auto* button = w().findChild<ImageArea*>(name);
+            looks.append(button->isHidden() ? QRect() : button->geometry());
+        }
+        return looks;
+    }
+
+    const QStringList enterMovie{"Enabled=0", "DisplaySize=3", "Enabled=1"};
+    const QStringList leaveMovie{"DisplaySize=4", "Left=13", "Top=24", "Width=517", "Height=378"};
+
+  private slots:
+    void initTestCase() {
+        disc.addLanguage("english");
+        disc.addSkin("plain");
+        disc.writeFile("film.avi", "movie");
+        disc.writeFile("song.mp3", "music");
+        disc.writeFile("info.html", "<p>info</p>");
+        QDir(disc.path()).mkpath("Extras");
+    }
+
+    void cleanup() { core.reset(); }
+
+    // ---- movie ----
+
+    void movieTriggers_data() {
+        QTest::addColumn<QString>("element");
+        QTest::addColumn<bool>("entersFromNormal");
+        QTest::addColumn<bool>("leavesFromFull");
+        QTest::newRow("btnMaximize") << "btnMaximize" << true << false;
+        QTest::newRow("MediaPlayer") << "MediaPlayer" << true << true;
+        QTest::newRow("picShowPictures") << "picShowPictures" << true << true;
+        QTest::newRow("recDragWindow") << "recDragWindow" << true << false;
+    }
+
+    void movieTriggers() {
+        QFETCH(QString, element);
+        QFETCH(bool, entersFromNormal);
+        QFETCH(bool, leavesFromFull);
+        start(true);
+        const QByteArray name = element.toLatin1();
+        trigger(name);
+        QCOMPARE(full(), entersFromNormal);
+        QCOMPARE(player().calls, enterMovie);
+        player().calls.clear();
+        trigger(name);
+        QCOMPARE(full(), !leavesFromFull);
+        QCOMPARE(player().calls, leavesFromFull ? leaveMovie : QStringList{});
+    }
+
+    void movieModeNeverTouchesTheWindow() {
+        start(true);
+        QVERIFY(w().isVisible());
+        const QList<QRect> buttons = imageButtons();
+        emit w().btnMaximize->clicked();
+        emit player().DblClick();
+        QVERIFY(w().isVisible());
+        QVERIFY(!w().isFullScreen());
+        QVERIFY(w().btnInfo->isVisible());
+        QVERIFY(w().btnExit->isVisible());
+        QVERIFY(w().picTitle->isVisible());
+        QCOMPARE(imageButtons(), buttons);
+        QCOMPARE(w().size(), QSize(699, 432));
+    }
+
+    // Esc in full screen is the player leaving by itself; the flag stays until a trigger
+    // reads DisplaySize again.
+    void thePlayerLeavingByItselfIsNoticedAtTheNextTrigger() {
+        start(true);
+        emit w().btnMaximize->clicked();
+        QVERIFY(full());
+        player().displaySize = MediaPlayerControl::FitToSize;
+        QVERIFY(full());
+        player().calls.clear();
+        emit w().btnMaximize->clicked();
+        QCOMPARE(player().calls, enterMovie);
+        QVERIFY(full());
+    }
+
+    void aDoubleClickAfterLeavingByItselfEntersAgain() {
+        start(true);
+        emit player().DblClick();
+        player().displaySize = MediaPlayerControl::FitToSize;
+        player().calls.clear();
+        emit player().DblClick();
+        QCOMPARE(player().calls, enterMovie);
+    }
+
+    // ---- pictures ----
+
+    void pictureTriggers_data() {
+        QTest::addColumn<QString>("element");
+        QTest::addColumn<bool>("leavesFromFull");
+        QTest::newRow("btnMaximize") << "btnMaximize" << false;
+        QTest::newRow("MediaPlayer") << "MediaPlayer" << true;
+        QTest::newRow("picShowPictures") << "picShowPictures" << true;
+        QTest::newRow("recDragWindow") << "recDragWindow" << false;
+    }
+
+    void pictureTriggers() {
+        QFETCH(QString, element);
+        QFETCH(bool, leavesFromFull);
+        start(false);
+        const QByteArray name = element.toLatin1();
+        trigger(name);
+        QVERIFY(full());
+        QTRY_VERIFY(w().isFullScreen());
+        trigger(name);
+        QCOMPARE(full(), !leavesFromFull);
+        QCOMPARE(w().isFullScreen(), !leavesFromFull);
+        QVERIFY(!player().calls.contains("DisplaySize=3"));
+    }
+
+    void picturesFillTheScreenWithoutSideButtonsOrTitle() {
+        start(false);
+        const QList<QRect> buttons = imageButtons();
+        emit w().btnMaximize->clicked();
+        QTRY_VERIFY(w().isFullScreen());
+        const QSize screen = w().screen()->geometry().size();
+        QTRY_COMPARE(w().picShowPictures->geometry(), QRect(QPoint(0, 0), w().size()));
+        QCOMPARE(w().picShowPictures->geometry(), QRect(QPoint(0, 0), screen));
+        QCOMPARE(playerRect(), QRect(QPoint(0, 0), screen));
+        QVERIFY(w().mask().isEmpty()); // the whole rectangle
+        QVERIFY(w().btnInfo->isHidden());
+        QVERIFY(w().btnStartPlayer->isHidden());
+        QVERIFY(w().btnExplore->isHidden());
+        QVERIFY(w().btnExit->isHidden());
+        QVERIFY(w().picTitle->isHidden());
+        QVERIFY(w().isVisible());
+        QCOMPARE(imageButtons(), buttons);
+    }
+
+    // Leaving gives back the skin's own outline, not a plain rectangle.
+    void leavingRestoresTheNormalLayoutAndTheSkinsOutline() {
+        start(false);
+        const QRegion outline = QRegion(0, 0, 699, 432).subtracted(QRegion(0, 0, 30, 30));
+        core->skins.skin.ShapeRegion = outline;
+        w().setMask(outline);
+        const QList<QRect> buttons = imageButtons();
+        emit w().picShowPictures->doubleClicked();
+        QTRY_VERIFY(w().isFullScreen());
+        emit w().picShowPictures->doubleClicked();
+        QTRY_VERIFY(!w().isFullScreen());
+        QCOMPARE(w().size(), QSize(699, 432));
+        QCOMPARE(w().mask(), outline);
+        QCOMPARE(w().picShowPictures->geometry(), QRect(13, 24, 517, 378));
+        QCOMPARE(playerRect(), QRect(13, 24, 517, 378));
+        QVERIFY(w().btnInfo->isVisible());
+        QVERIFY(w().btnStartPlayer->isVisible());
+        QVERIFY(w().btnExplore->isVisible());
+        QVERIFY(w().btnExit->isVisible());
+        QVERIFY(w().picTitle->isVisible());
+        QVERIFY(w().isVisible());
+        QCOMPARE(imageButtons(), buttons);
+    }
+
+    void buttonsNotOfferedStayHiddenBothWays() {
+        start(false);
+        emit w().btnMaximize->clicked();
+        QTRY_VERIFY(w().isFullScreen());
+        emit player().DblClick();
+        QTRY_VERIFY(!w().isFullScreen());
+        QVERIFY(w().btnInstallCodec->isHidden());
+        QVERIFY(w().btnInstallPlayer->isHidden()); // no install path configured
+    }
+
+    void maximizeInFullScreenChangesNothing() {
+        start(false);
+        emit w().btnMaximize->clicked();
+        QTRY_VERIFY(w().isFullScreen());
+        const QRect pictures = w().picShowPictures->geometry();
+        w().btnExit->show(); // a switch would hide it again
+        emit w().btnMaximize->clicked();
+        emit w().recDragWindow->doubleClicked();
+        QVERIFY(w().btnExit->isVisible());
+        QCOMPARE(w().picShowPictures->geometry(), pictures);
+    }
+};
+
+QTEST_MAIN(TestDisplayModes)
+#include "tst_displaymodes.moc"

@@ -1,0 +1,38 @@
+#include "platform/QtMediaPlayerControl.h"
+
+#include <QApplication>
+#include <QSignalSpy>
+#include <QWidget>
+#include <QtTest>
+
+using namespace vistrel;
+
+// A machine without a decoder for the movie's video: the framework would play the sound over a
+// black area and report no error; the control reports the open as failed instead.
+class TestNoVideoDecoder : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void aMovieWithoutItsDecoderDoesNotOpen() {
+        const QString movie = qEnvironmentVariable("VISTREL_DISC_DIR") + "/movie.avi";
+        if (!QFile::exists(movie))
+            QSKIP("the sample disc has no movie (ffmpeg missing at build time)");
+        QWidget window;
+        auto* player = new QtMediaPlayerControl(&window);
+        player->setFileName(movie);
+        QCOMPARE(player->errorIndicator(), int(QtMediaPlayerControl::NoVideoDecoder));
+        QCOMPARE(player->fileName(), QString());
+        player->Play();
+        QCOMPARE(player->PlayState(), 0);
+    }
+};
+
+// The decoder is taken away before the media framework starts.
+int main(int argc, char* argv[]) {
+    qputenv("GST_PLUGIN_FEATURE_RANK", "avdec_mpeg4:NONE");
+    QApplication app(argc, argv);
+    TestNoVideoDecoder test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_novideodecoder.moc"

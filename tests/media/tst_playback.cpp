@@ -1,0 +1,358 @@
+#include "doubles/TestDisc.h"
+#include "platform/MediaPlayerControl.h"
+
+#include <QTimer>
+#include <QtTest>
+
+using namespace vistrel;
+using namespace vistrel::test;
+
+// The start of playback and the five playback buttons, against a recording player.
+class TestPlayback : public QObject {
+    Q_OBJECT
+
+    enum class Media { Movie, Music, Nothing, Slides, Pictures };
+
+    TestDisc disc;
+    TestCore tc;
+    std::unique_ptr<Core> core;
+
+    MainDialog& w() { return core->dialog(); }
+    FakeMediaPlayerControl& player() { return *tc.player; }
+
+    // A disc with the given media; the core started on it, TimerMovie not yet fired.
+    void start(Media media) {
+        QByteArray ini = "[Main]\nVersion=1.0\nDefaultLanguage=english\nSkin=plain\n";
+        if (media == Media::Movie)
+            ini += "Movie=film.avi\n";
+        if (media == Media::Music || media == Media::Slides)
+            ini += "Music=song.mp3\n";
+        if (media == Media::Slides || media == Media::Nothing || media == Media::Pictures)
+            ini += "SlideShow=1\n";
+        if (media == Media::Pictures)
+            ini += "[SlideShow]\nInterval=60000\n0=a.png\n1=b.png\n2=c.png\n";
+        disc.writeIni(ini);
+        core = tc.make();
+        QVERIFY(core->Main(disc.path()));
+        player().calls.clear(); // the placement at window creation
+    }
+
+    // As start(), then the one TimerMovie tick, and the recorded calls cleared.
+    void started(Media media) {
+        start(media);
+        QTRY_VERIFY(!w().TimerMovie->isActive());
+        player().calls.clear();
+    }
+
+    void setSlideTimer(bool running, int interval = 1000) {
+        w().TimerSlideShow->setInterval(interval);
+        if (running)
+            w().TimerSlideShow->start();
+        else
+            w().TimerSlideShow->stop();
+    }
+
+  private slots:
+    void initTestCase() {
+        disc.addLanguage("english");
+        disc.addSkin("plain");
+        disc.writeFile("film.avi", "not really a movie");
+        disc.writeFile("song.mp3", "not really music");
+        disc.addPicture("a.png", {40, 30}, Qt::red);
+        disc.addPicture("b.png", {40, 30}, Qt::green);
+        disc.addPicture("c.png", {40, 30}, Qt::blue);
+    }
+
+    void cleanup() {
+        core.reset();
+        tc.messages.shown.clear();
+    }
+
+    // ---- TimerMovie ----
+
+    void timerMovieStartsTheMovieOnce() {
+        start(Media::Movie);
+        QVERIFY(w().TimerMovie->isActive());
+        QVERIFY(player().calls.isEmpty());
+        QTRY_VERIFY(!w().TimerMovie->isActive());
+        const QString path = core->state.MediaPath;
+        QCOMPARE(player().calls, QStringList({"FileName=" + path, "Play"}));
+        QVERIFY(w().picShowPictures->isHidden());
+        QVERIFY(core->state.IsMovie);
+        QTest::qWait(20);
+        QCOMPARE(player().calls.size(), 2); // never fires again
+    }
+
+    void timerMovieStartsMusicUnseenBehindThePictures() {
+        started(Media::Music);
+        QVERIFY(player().Visible() == false);
+        QVERIFY(!w().picShowPictures->isHidden());
+        QCOMPARE(player().playState, int(MediaPlayerControl::Playing));
+        QVERIFY(core->state.IsMusic);
+    }
+
+    void failedOpenClearsTheModesSilently() {
+        tc.frameworkDecodes = false;
+        disc.writeFile("film.avi", "x");
+        start(Media::Movie);
+        player().failOpen = true;
+        QTRY_VERIFY(!w().TimerMovie->isActive());
+        QCOMPARE(player().calls, QStringList({"FileName=" + core->state.MediaPath}));
+        QVERIFY(!core->state.IsMovie);
+        QVERIFY(!core->state.IsMusic);
+        QVERIFY(!w().picShowPictures->isHidden());
+        QVERIFY(tc.messages.shown.isEmpty());
+        // Forward and backward no longer move anything.
+        emit w().btnForward->clicked();
+        emit w().btnBackward->clicked();
+        QVERIFY(player().calls.size() == 1);
+    }
+
+    void nothingConfiguredOpensNothing() {
+        started(Media::Nothing);
+        QVERIFY(player().calls.isEmpty());
+    }
+
+    void lateFailureActsAsAFailedStart() {
+        started(Media::Movie);
+        QVERIFY(w().picShowPictures->isHidden());
+        player().failOpen = true;
+        player().setFileName(QString()); // the control has dropped the media
+        player().calls.clear();
+        emit player().failedLate();
+        QVERIFY(!core->state.IsMovie);
+        QVERIFY(!core->state.IsMusic);
+        QVERIFY(!w().picShowPictures->isHidden());
+        emit w().btnForward->clicked();
+        emit w().btnPlay->clicked();
+        QVERIFY(player().calls.isEmpty());
+    }
+
+    void lateFailureInFullScreenGivesBackTheScreen() {
+        started(Media::Movie);
+        emit player().DblClick();
+        QVERIFY(core->state.IsFullScreen);
+        player().calls.clear();
+        emit player().failedLate();
+        QCOMPARE(player().calls,
+                 QStringList({"DisplaySize=4", "Left=13", "Top=24", "Width=517", "Height=378"}));
+        QVERIFY(!core->state.IsFullScreen);
+        QVERIFY(!core->state.IsMovie);
+    }
+
+    // ---- the state table: Play, Pause, Stop from each state ----
+
+    void stateTable_data() {
+        QTest::addColumn<int>("state");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QStringList>("calls");
+        QTest::addColumn<int>("after");
+        QTest::addColumn<bool>("picturesShown");
+        const QStringList play{"Width=517", "Height=378", "Visible=1", "Play"};
+        const QStringList stop{"Stop", "CurrentPosition=0", "Visible=0", "Width=0", "Height=0"};
+        QTest::newRow("playing/Play") << 2 << "btnPlay" << play << 2 << true;
+        QTest::newRow("playing/Pause") << 2 << "btnPause" << QStringList{"Pause"} << 1 << false;
+        QTest::newRow("playing/Stop") << 2 << "btnStop" << stop << 0 << true;
+        QTest::newRow("paused/Play") << 1 << "btnPlay" << play << 2 << true;
+        QTest::newRow("paused/Pause") << 1 << "btnPause" << QStringList{"Play"} << 2 << false;
+        QTest::newRow("paused/Stop") << 1 << "btnStop" << stop << 0 << true;
+        QTest::newRow("stopped/Play") << 0 << "btnPlay" << play << 2 << true;
+        QTest::newRow("stopped/Pause") << 0 << "btnPause" << QStringList{} << 0 << false;
+        QTest::newRow("stopped/Stop") << 0 << "btnStop" << QStringList{} << 0 << false;
+        QTest::newRow("other(3)/Pause") << 3 << "btnPause" << QStringList{} << 3 << false;
+        QTest::newRow("other(3)/Stop") << 3 << "btnStop" << QStringList{} << 3 << false;
+    }
+
+    void stateTable() {
+        QFETCH(int, state);
+        QFETCH(QString, button);
+        QFETCH(QStringList, calls);
+        QFETCH(int, after);
+        QFETCH(bool, picturesShown);
+        started(Media::Movie);
+        player().playState = state;
+        emit w().findChild<ImageArea*>(button)->clicked();
+        QCOMPARE(player().calls, calls);
+        QCOMPARE(player().playState, after);
+        QCOMPARE(!w().picShowPictures->isHidden(), picturesShown);
+    }
+
+    void playWithoutAFileLeavesThePlayerAlone() {
+        started(Media::Nothing);
+        emit w().btnPlay->clicked();
+        QVERIFY(player().calls.isEmpty());
+        QVERIFY(!player().Visible());
+    }
+
+    void playAfterStopRestoresTheSizeNotThePlace() {
+        started(Media::Movie);
+        emit w().btnStop->clicked();
+        QCOMPARE(QRect(player().Left(), player().Top(), player().Width(), player().Height()),
+                 QRect(13, 24, 0, 0));
+        player().setLeft(40); // somebody moved it meanwhile: Play must not put it back
+        player().calls.clear();
+        emit w().btnPlay->clicked();
+        QCOMPARE(QRect(player().Left(), player().Top(), player().Width(), player().Height()),
+                 QRect(40, 24, 517, 378));
+        QVERIFY(player().Visible());
+    }
+
+    void musicPlayAfterStopShowsThePlayerOverThePictures() {
+        started(Media::Music);
+        emit w().btnStop->clicked();
+        emit w().btnPlay->clicked();
+        QVERIFY(player().Visible());
+        QCOMPARE(player().Width(), 517);
+        QCOMPARE(player().Height(), 378);
+    }
+
+    // Stop reads the state twice and stops when the first read is "paused" or the second is
+    // "playing"; a state that changes between the reads is judged by that rule.
+    void stopReadsTheStateTwice_data() {
+        QTest::addColumn<int>("first");
+        QTest::addColumn<int>("second");
+        QTest::addColumn<bool>("stops");
+        QTest::newRow("paused, then anything") << 1 << 0 << true;
+        QTest::newRow("stopped, then playing") << 0 << 2 << true;
+        QTest::newRow("playing, playing") << 2 << 2 << true;
+        QTest::newRow("playing, then paused") << 2 << 1 << false;
+        QTest::newRow("stopped, stopped") << 0 << 0 << false;
+    }
+
+    void stopReadsTheStateTwice() {
+        QFETCH(int, first);
+        QFETCH(int, second);
+        QFETCH(bool, stops);
+        started(Media::Movie);
+        player().scriptedPlayStates = {first, second};
+        player().playStateReads = 0;
+        emit w().btnStop->clicked();
+        QCOMPARE(player().playStateReads, 2);
+        QCOMPARE(player().calls.contains("Stop"), stops);
+    }
+
+    void pauseReadsAgainOnlyWhenNotPaused() {
+        started(Media::Movie);
+        player().scriptedPlayStates = {1};
+        player().playStateReads = 0;
+        emit w().btnPause->clicked();
+        QCOMPARE(player().playStateReads, 1);
+        QCOMPARE(player().calls, QStringList{"Play"});
+    }
+
+    // ---- forward and backward ----
+
+    void forwardAndBackwardJumpInAMovie() {
+        started(Media::Movie);
+        player().duration = 61.5;
+        emit w().btnForward->clicked();
+        QCOMPARE(player().calls, QStringList{"CurrentPosition=61.5"});
+        QCOMPARE(player().position, 61.5);
+        emit w().btnBackward->clicked();
+        QCOMPARE(player().position, 0.0);
+    }
+
+    void forwardAndBackwardNeverMoveMusic() {
+        started(Media::Slides);
+        emit w().btnForward->clicked();
+        emit w().btnBackward->clicked();
+        QVERIFY(player().calls.isEmpty());
+    }
+
+    // ---- the slideshow timer ----
+
+    void slideTimerSwitching_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<bool>("runningBefore");
+        QTest::addColumn<bool>("runningAfter");
+        for (bool before : {false, true}) {
+            const char* b = before ? "running" : "stopped";
+            QTest::addRow("Play/%s", b) << "btnPlay" << before << true;
+            QTest::addRow("Pause/%s", b) << "btnPause" << before << false;
+            QTest::addRow("Stop/%s", b) << "btnStop" << before << false;
+            QTest::addRow("Forward/%s", b) << "btnForward" << before << false;
+            QTest::addRow("Backward/%s", b) << "btnBackward" << before << false;
+        }
+    }
+
+    void slideTimerSwitching() {
+        QFETCH(QString, button);
+        QFETCH(bool, runningBefore);
+        QFETCH(bool, runningAfter);
+        started(Media::Slides);
+        setSlideTimer(runningBefore);
+        emit w().findChild<ImageArea*>(button)->clicked();
+        QCOMPARE(w().TimerSlideShow->isActive(), runningAfter);
+    }
+
+    void pauseResumingMusicStillStopsTheSlides() {
+        started(Media::Slides);
+        player().playState = MediaPlayerControl::Paused;
+        setSlideTimer(true);
+        emit w().btnPause->clicked();
+        QCOMPARE(player().playState, int(MediaPlayerControl::Playing));
+        QVERIFY(!w().TimerSlideShow->isActive());
+    }
+
+    void aMovieLeavesTheSlideTimerAlone() {
+        started(Media::Movie);
+        for (const char* button : {"btnPause", "btnStop", "btnForward", "btnBackward"}) {
+            setSlideTimer(true);
+            emit w().findChild<ImageArea*>(button)->clicked();
+            QVERIFY2(w().TimerSlideShow->isActive(), button);
+        }
+        setSlideTimer(false);
+        emit w().btnPlay->clicked();
+        QVERIFY(!w().TimerSlideShow->isActive());
+    }
+
+    // ---- with the slideshow's pictures ----
+
+    void timerMovieStartsTheSlideshow() {
+        started(Media::Pictures);
+        QCOMPARE(core->slideshow.slotCount(), 3);
+        QCOMPARE(core->slideshow.SlideIndex(), 0);
+        QVERIFY(w().TimerSlideShow->isActive());
+        QVERIFY(w().picShowPictures->hasPicture());
+    }
+
+    void playStepsAtOnceOnlyWhenTheSlidesStood() {
+        started(Media::Pictures);
+        emit w().btnPlay->clicked(); // running: no step
+        QCOMPARE(core->slideshow.SlideIndex(), 0);
+        emit w().btnPause->clicked();
+        QCOMPARE(core->slideshow.SlideIndex(), 0);
+        emit w().btnPlay->clicked(); // stood: one step at once, then running
+        QCOMPARE(core->slideshow.SlideIndex(), 1);
+        QVERIFY(w().TimerSlideShow->isActive());
+    }
+
+    void forwardAndBackwardStepThePicturesAndWrap() {
+        started(Media::Pictures);
+        emit w().btnBackward->clicked();
+        QCOMPARE(core->slideshow.SlideIndex(), 2);
+        emit w().btnForward->clicked();
+        emit w().btnForward->clicked();
+        QCOMPARE(core->slideshow.SlideIndex(), 1);
+        QVERIFY(!w().TimerSlideShow->isActive());
+    }
+
+    void noPictureConfiguredNeverFails() {
+        started(Media::Slides);
+        QCOMPARE(core->slideshow.slotCount(), 0);
+        for (const char* button : {"btnPlay", "btnPause", "btnForward", "btnBackward", "btnPlay"})
+            emit w().findChild<ImageArea*>(button)->clicked();
+        QVERIFY(!w().TimerSlideShow->isActive());
+        QCOMPARE(core->slideshow.slotCount(), 0);
+    }
+
+    void anIntervalOfZeroIsNeverABusyTimer() {
+        started(Media::Slides);
+        setSlideTimer(false, 0);
+        emit w().btnPlay->clicked();
+        QVERIFY(!w().TimerSlideShow->isActive());
+    }
+};
+
+QTEST_MAIN(TestPlayback)
+#include "tst_playback.moc"

@@ -1,0 +1,231 @@
+#include "platform/QtMediaPlayerControl.h"
+
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QWidget>
+#include <QtTest>
+
+using namespace vistrel;
+
+// The real player control on the sample disc's movie and on files that are no movie.
+class TestQtMediaPlayerControl : public QObject {
+    Q_OBJECT
+
+    QString movie;
+    QTemporaryDir dir;
+    std::unique_ptr<QWidget> window;
+    QtMediaPlayerControl* player = nullptr;
+
+    QString writeFile(const QString& name, const QByteArray& bytes) {
+        QFile file(dir.filePath(name));
+        if (!file.open(QIODevice::WriteOnly))
+            return {};
+        file.write(bytes);
+        return file.fileName();
+    }
+
+    QRect placement() const {
+        return {player->Left(), player->Top(), player->Width(), player->Height()};
+    }
+
+  private slots:
+    void initTestCase() {
+        movie = qEnvironmentVariable("VISTREL_DISC_DIR") + "/movie.avi";
+        if (!QFile::exists(movie))
+            QSKIP("the sample disc has no movie (ffmpeg missing at build time)");
+    }
+
+    void init() {
+        window = std::make_unique<QWidget>();
+        window->resize(699, 432);
+        player = new QtMediaPlayerControl(window.get());
+        player->setLeft(13);
+        player->setTop(24);
+        player->setWidth(517);
+        player->setHeight(378);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    }
+
+    void cleanup() { window.reset(); }
+
+    void opensTheMovieAndKnowsItsLength() {
+        player->setFileName(movie);
+        QCOMPARE(player->errorIndicator(), 0);
+        QCOMPARE(player->fileName(), movie);
+        QVERIFY2(player->Duration() > 11.0 && player->Duration() < 13.0,
+                 qPrintable(QString::number(player->Duration())));
+        QCOMPARE(player->PlayState(), 0);
+    }
+
+    void aNameInAnotherCaseWithBackslashesOpens() {
+        const QString name = "Sub\\MOVIE.AVI";
+        QDir(dir.path()).mkpath("sub");
+        QVERIFY(QFile::copy(movie, dir.filePath("sub/movie.avi")));
+        player->setFileName(dir.path() + "\\" + name);
+        QCOMPARE(player->errorIndicator(), 0);
+    }
+
+    void filesThatAreNoMovieSetTheErrorIndicator_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("missing") << "" << QByteArray();
+        QTest::newRow("empty") << "empty.avi" << QByteArray();
+        QByteArray garbage(64 * 1024, '\0');
+        for (int i = 0; i < garbage.size(); ++i)
+            garbage[i] = char((i * 7919) ^ (i >> 3));
+        QTest::newRow("garbage") << "garbage.avi" << garbage;
+        QTest::newRow("text") << "notes.avi" << QByteArray("This is not a movie.\n").repeated(50);
+        QTest::newRow("a folder") << "folder" << QByteArray();
+    }
+
+    void filesThatAreNoMovieSetTheErrorIndicator() {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        QString path = dir.filePath("missing.avi");
+        if (name == "folder") {
+            QDir(dir.path()).mkpath(name);
+            path = dir.filePath(name);
+        } else if (!name.isEmpty()) {
+            path = writeFile(name, bytes);
+        }
+        player->setFileName(path);
+        QVERIFY(player->errorIndicator() != 0);
+        QCOMPARE(player->fileName(), QString()); // nothing loaded
+        player->Play();
+        QCOMPARE(player->PlayState(), 0);
+    }
+
+    void anUnreadableFileSetsTheErrorIndicator() {
+        const QString path = writeFile("locked.avi", QByteArray(1000, 'x'));
+        QFile::setPermissions(path, {});
+        QFile probe(path);
+        if (probe.open(QIODevice::ReadOnly))
+            QSKIP("permissions do not stop this user (root)");
+        player->setFileName(path);
+        QCOMPARE(player->errorIndicator(), int(QtMediaPlayerControl::Unreadable));
+    }
+
+    // Music has no video stream at all, which is no missing decoder.
+    void soundWithoutVideoOpensAndPlays() {
+        const QString tone = dir.filePath("tone.mp3");
+        const int made =
+            QProcess::execute("ffmpeg", {"-hide_banner", "-loglevel", "error", "-y", "-f", "lavfi",
+                                         "-i", "sine=duration=2", "-c:a", "libmp3lame", tone});
+        if (made != 0)
+            QSKIP("ffmpeg cannot make a sound file here");
+        player->setFileName(tone);
+        QCOMPARE(player->errorIndicator(), 0);
+        player->Play();
+        QTRY_VERIFY_WITH_TIMEOUT(player->CurrentPosition() > 0.1, 10000);
+        // Visible as far as the callers know, but no black box over the pictures beneath.
+        player->setVisible(true);
+        QVERIFY(player->Visible());
+        QVERIFY(player->widget()->isHidden());
+    }
+
+    void onlyAnOpenedVideoIsDrawn() {
+        player->setVisible(true);
+        QVERIFY(player->widget()->isHidden()); // nothing opened yet
+        player->setFileName(movie);
+        QVERIFY(!player->widget()->isHidden());
+        player->setVisible(false);
+        QVERIFY(player->widget()->isHidden());
+        player->setVisible(true);
+        player->setFileName(writeFile("empty.avi", {}));
+        QVERIFY(player->Visible());
+        QVERIFY(player->widget()->isHidden());
+    }
+
+    void aBadFileAfterAGoodOneLeavesNothingLoaded() {
+        player->setFileName(movie);
+        player->setFileName(writeFile("empty.avi", {}));
+        QVERIFY(player->errorIndicator() != 0);
+        QCOMPARE(player->fileName(), QString());
+    }
+
+    void playsPausesAndStops() {
+        player->setFileName(movie);
+        player->Play();
+        QCOMPARE(player->PlayState(), int(MediaPlayerControl::Playing));
+        QTRY_VERIFY_WITH_TIMEOUT(player->CurrentPosition() > 0.3, 10000);
+
+        player->Pause();
+        QCOMPARE(player->PlayState(), int(MediaPlayerControl::Paused));
+        QTest::qWait(200); // a last position report may still be on its way
+        const double halted = player->CurrentPosition();
+        QTest::qWait(400);
+        QCOMPARE(player->CurrentPosition(), halted);
+
+        player->Play();
+        QCOMPARE(player->PlayState(), int(MediaPlayerControl::Playing));
+        QTRY_VERIFY_WITH_TIMEOUT(player->CurrentPosition() > halted, 10000);
+
+        player->Stop();
+        QCOMPARE(player->PlayState(), 0);
+        player->setCurrentPosition(0);
+        QTRY_COMPARE(player->CurrentPosition(), 0.0);
+        QCOMPARE(player->PlayState(), 0);
+
+        player->Play(); // from the start again
+        QCOMPARE(player->PlayState(), int(MediaPlayerControl::Playing));
+        QTRY_VERIFY_WITH_TIMEOUT(player->CurrentPosition() > 0.1, 10000);
+    }
+
+    void jumpsToTheEnd() {
+        player->setFileName(movie);
+        player->Play();
+        QTRY_VERIFY_WITH_TIMEOUT(player->CurrentPosition() > 0.1, 10000);
+        player->setCurrentPosition(player->Duration());
+        QTRY_VERIFY_WITH_TIMEOUT(player->PlayState() != MediaPlayerControl::Playing, 10000);
+        player->Play(); // from the end: the movie starts over
+        QCOMPARE(player->PlayState(), int(MediaPlayerControl::Playing));
+        QTRY_VERIFY_WITH_TIMEOUT(player->CurrentPosition() > 0.1 && player->CurrentPosition() < 5,
+                                 10000);
+    }
+
+    void placementVisibilityAndZeroSize() {
+        QCOMPARE(placement(), QRect(13, 24, 517, 378));
+        player->setVisible(false);
+        player->setWidth(0);
+        player->setHeight(0);
+        QVERIFY(!player->Visible());
+        QCOMPARE(placement(), QRect(13, 24, 0, 0));
+        player->setWidth(517);
+        player->setHeight(378);
+        player->setVisible(true);
+        QVERIFY(player->Visible());
+        QCOMPARE(player->widget()->geometry(), QRect(13, 24, 517, 378));
+    }
+
+    // Leaving full screen, by the caller or by Esc, brings the video back at its place and size.
+    void fullScreenAndBack() {
+        player->setFileName(movie);
+        QCOMPARE(player->DisplaySize(), int(MediaPlayerControl::FitToSize));
+        player->setDisplaySize(MediaPlayerControl::FullScreen);
+        QCOMPARE(player->DisplaySize(), int(MediaPlayerControl::FullScreen));
+        QCOMPARE(placement(), QRect(13, 24, 517, 378));
+        player->setDisplaySize(MediaPlayerControl::FitToSize);
+        QCOMPARE(player->DisplaySize(), int(MediaPlayerControl::FitToSize));
+        QCOMPARE(player->widget()->geometry(), QRect(13, 24, 517, 378));
+        QVERIFY(!player->widget()->isWindow());
+
+        player->setDisplaySize(MediaPlayerControl::FullScreen);
+        QTest::keyClick(player->widget(), Qt::Key_Escape);
+        QCOMPARE(player->DisplaySize(), int(MediaPlayerControl::FitToSize));
+        QCOMPARE(player->widget()->geometry(), QRect(13, 24, 517, 378));
+    }
+
+    void aDoubleClickIsReportedOnceInBothModes() {
+        QSignalSpy spy(player, &MediaPlayerControl::DblClick);
+        QTest::mouseDClick(player->widget(), Qt::LeftButton);
+        QCOMPARE(spy.count(), 1);
+        player->setDisplaySize(MediaPlayerControl::FullScreen);
+        QTest::mouseDClick(player->widget(), Qt::LeftButton);
+        QCOMPARE(spy.count(), 2);
+    }
+};
+
+QTEST_MAIN(TestQtMediaPlayerControl)
+#include "tst_qtmediaplayercontrol.moc"

@@ -1,0 +1,64 @@
+#include "platform/StallWatch.h"
+
+#include <QtTest>
+
+using namespace vistrel;
+
+// The watchdog's judgement, second by second: progress, pauses, stalls, restarts, giving up.
+class TestStallWatch : public QObject {
+    Q_OBJECT
+
+    using Action = StallWatch::Action;
+
+    // Ticks given as "p<ms>" (playing at that position) or "-" (not playing); the actions are
+    // written as ".", "R" (restart) and "X" (give up).
+    static QString run(const QStringList& ticks) {
+        StallWatch watch;
+        QString actions;
+        for (const QString& tick : ticks) {
+            const bool playing = tick != "-";
+            const Action action = watch.tick(playing, playing ? tick.mid(1).toLongLong() : 0);
+            actions += action == Action::None ? '.' : action == Action::Restart ? 'R' : 'X';
+        }
+        return actions;
+    }
+
+  private slots:
+    void judge_data() {
+        QTest::addColumn<QStringList>("ticks");
+        QTest::addColumn<QString>("actions");
+        QTest::newRow("progress") << QStringList{"p0", "p1000", "p2000", "p3000"} << "....";
+        QTest::newRow("stuck at the start") << QStringList{"p0", "p0", "p0", "p0"} << "...R";
+        QTest::newRow("stuck later")
+            << QStringList{"p0", "p900", "p900", "p900", "p900"} << "....R";
+        QTest::newRow("restart helps")
+            << QStringList{"p5", "p5", "p5", "p5", "p800", "p800", "p800", "p800"} << "...R...R";
+        QTest::newRow("restarts do not help")
+            << QStringList{"p5", "p5", "p5", "p5", "p5", "p5", "p5", "p5", "p5", "p5"}
+            << "...R..R..X";
+        QTest::newRow("paused is no stall")
+            << QStringList{"p5", "-", "-", "-", "-", "-", "p5", "p900"} << "........";
+        QTest::newRow("a pause between quiet seconds starts the count again")
+            << QStringList{"p5", "p5", "p5", "-", "p5", "p5", "p5"} << ".......";
+    }
+
+    void judge() {
+        QFETCH(QStringList, ticks);
+        QFETCH(QString, actions);
+        QCOMPARE(run(ticks), actions);
+    }
+
+    void resetForgetsTheRestarts() {
+        StallWatch watch;
+        for (int i = 0; i < 7; ++i)
+            watch.tick(true, 5);
+        watch.reset();
+        QString actions;
+        for (int i = 0; i < 4; ++i)
+            actions += watch.tick(true, 5) == Action::Restart ? 'R' : '.';
+        QCOMPARE(actions, QString("...R"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestStallWatch)
+#include "tst_stallwatch.moc"
