@@ -29,8 +29,8 @@ bool LanguageLoader::LoadLanguage(const QString& name) {
     }
     readTexts(path);
     applyTexts();
-    core_.services.registry.WriteRegistryValue(RegistryRoot::CurrentUser, kRegistryKey,
-                                               "Language", RegistryValue::fromText(name));
+    core_.services.registry.WriteRegistryValue(RegistryRoot::CurrentUser, kRegistryKey, "Language",
+                                               RegistryValue::fromText(name));
     qCInfo(logLanguage).noquote() << "language:" << name;
     return true;
 }

@@ -8,7 +8,7 @@ class Core;
 
 // Reads a language file, applies its tooltips and captions and remembers the choice.
 class LanguageLoader {
-public:
+  public:
     explicit LanguageLoader(Core& core) : core_(core) {}
 
     // False (after its own message) when the language file does not exist.
@@ -16,7 +16,7 @@ public:
 
     static QString languageFilePath(const QString& appPath, const QString& name);
 
-private:
+  private:
     void readTexts(const QString& path);
     void applyTexts();
 

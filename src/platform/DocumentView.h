@@ -11,7 +11,7 @@ namespace vistrel {
 // The information document shown in place of the media. It never goes to a network.
 class DocumentView : public QObject {
     Q_OBJECT
-public:
+  public:
     using QObject::QObject;
 
     virtual QWidget* widget() = 0;
@@ -21,7 +21,7 @@ public:
     virtual bool Visible() const = 0;
     virtual void setGeometry(int left, int top, int width, int height) = 0;
 
-signals:
+  signals:
     // A link to the world outside the disc (web, mail) was clicked; the view does not follow it.
     void outsideLinkClicked(const QUrl& url);
 };

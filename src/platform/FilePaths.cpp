@@ -45,12 +45,14 @@ QString resolvePath(const QString& path) {
     QString current = absolute ? QStringLiteral("/") : QString();
     for (qsizetype i = 0; i < names.size(); ++i) {
         const QString dir = current.isEmpty() ? QString() : current;
-        const QString found = matchName(dir == QLatin1String("/") ? QStringLiteral("/") : dir, names[i]);
+        const QString found =
+            matchName(dir == QLatin1String("/") ? QStringLiteral("/") : dir, names[i]);
         if (found.isEmpty()) {
             // Not there: keep the rest as written so messages show a sensible path.
             QStringList rest = names.mid(i);
-            return (current.isEmpty() || current.endsWith(QLatin1Char('/')) ? current
-                                                                             : current + QLatin1Char('/')) +
+            return (current.isEmpty() || current.endsWith(QLatin1Char('/'))
+                        ? current
+                        : current + QLatin1Char('/')) +
                    rest.join(QLatin1Char('/'));
         }
         if (current.isEmpty())

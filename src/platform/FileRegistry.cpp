@@ -39,7 +39,8 @@ QString envOr(const char* name, const QString& fallback) {
 } // namespace
 
 FileRegistry::FileRegistry(QString currentUserFile, QString localMachineFile)
-    : currentUserFile_(std::move(currentUserFile)), localMachineFile_(std::move(localMachineFile)) {}
+    : currentUserFile_(std::move(currentUserFile)), localMachineFile_(std::move(localMachineFile)) {
+}
 
 FileRegistry FileRegistry::forThisUser() {
     const QString configHome = envOr("XDG_CONFIG_HOME", QDir::homePath() + "/.config");

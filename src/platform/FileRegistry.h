@@ -7,7 +7,7 @@ namespace vistrel {
 // The registry of a platform without one: each root is a file in the registry export format.
 // The per-user hive is written atomically; the machine hive is only read.
 class FileRegistry : public Registry {
-public:
+  public:
     FileRegistry(QString currentUserFile, QString localMachineFile);
     // The hives where the desktop keeps per-user and machine-wide configuration.
     static FileRegistry forThisUser();
@@ -19,7 +19,7 @@ public:
 
     QString hiveFile(RegistryRoot root) const;
 
-private:
+  private:
     QString currentUserFile_;
     QString localMachineFile_;
 };

@@ -10,13 +10,13 @@ namespace vistrel {
 // Ends the process at once, after the few clean-ups that must not be skipped (the
 // single-instance socket, so that the next start is not blocked).
 class ImmediateProgramEnd : public ProgramEnd {
-public:
+  public:
     void addCleanup(std::function<void()> cleanup);
 
-protected:
+  protected:
     void terminate(int exitCode) override;
 
-private:
+  private:
     std::vector<std::function<void()>> cleanups_;
 };
 

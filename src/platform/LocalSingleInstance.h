@@ -15,7 +15,7 @@ namespace vistrel {
 // second start's request to raise the window. A lock left by a killed instance is stale and
 // taken over, and its socket removed.
 class LocalSingleInstance : public SingleInstance {
-public:
+  public:
     explicit LocalSingleInstance(QString name = defaultName());
     ~LocalSingleInstance() override;
 
@@ -26,7 +26,7 @@ public:
 
     static QString defaultName();
 
-private:
+  private:
     bool askRunningInstance();
 
     QString name_;

@@ -12,7 +12,7 @@ namespace vistrel {
 // DisplaySize 3 = covers the screen by itself, 4 = fitted to its rectangle.
 class MediaPlayerControl : public QObject {
     Q_OBJECT
-public:
+  public:
     static constexpr int Paused = 1;
     static constexpr int Playing = 2;
     static constexpr int FullScreen = 3;
@@ -52,7 +52,7 @@ public:
     virtual bool Visible() const = 0;
     virtual void setEnabled(bool enabled) = 0;
 
-signals:
+  signals:
     // A double click on the video, also in full screen.
     void DblClick();
     // Opening failed only after the start was accepted (the framework learns of it late).

@@ -6,16 +6,16 @@ namespace vistrel {
 
 // Ending the program is immediate: no further events run. Callers return right after end().
 class ProgramEnd {
-public:
+  public:
     virtual ~ProgramEnd() = default;
     // The first end counts; a caller further up that ends again changes nothing.
     void end(const QString& reason, int exitCode = 0);
     bool hasEnded() const { return ended_; }
 
-protected:
+  protected:
     virtual void terminate(int exitCode) = 0;
 
-private:
+  private:
     bool ended_ = false;
 };
 

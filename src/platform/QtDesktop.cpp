@@ -38,8 +38,8 @@ void QtDesktop::doOpenFolder(const QString& path) {
     const QString service = QStringLiteral("org.freedesktop.FileManager1");
     if (bus.isConnected() && bus.interface() &&
         bus.interface()->isServiceRegistered(service).value()) {
-        QDBusMessage call = QDBusMessage::createMethodCall(
-            service, "/org/freedesktop/FileManager1", service, "ShowFolders");
+        QDBusMessage call = QDBusMessage::createMethodCall(service, "/org/freedesktop/FileManager1",
+                                                           service, "ShowFolders");
         call << QStringList{folder.toString()} << QString();
         bus.asyncCall(call);
         return;

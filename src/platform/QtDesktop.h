@@ -6,7 +6,7 @@ namespace vistrel {
 
 // Programs start detached and never through a shell; folders and links go to the desktop.
 class QtDesktop : public Desktop {
-protected:
+  protected:
     bool doStartProgram(const QString& program, const QStringList& arguments) override;
     void doOpenFolder(const QString& path) override;
     void doOpenUrl(const QUrl& url) override;

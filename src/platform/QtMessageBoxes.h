@@ -5,7 +5,7 @@
 namespace vistrel {
 
 class QtMessageBoxes : public MessageBoxes {
-protected:
+  protected:
     void present(const QString& title, const QString& text) override;
 };
 

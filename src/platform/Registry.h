@@ -24,7 +24,7 @@ struct RegistryValue {
 
 // The only access to the registry. Reads never fail loudly: anything missing reads as Empty.
 class Registry {
-public:
+  public:
     virtual ~Registry() = default;
     virtual RegistryValue ReadRegistryValue(RegistryRoot root, const QString& keyPath,
                                             const QString& valueName) = 0;

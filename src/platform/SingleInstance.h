@@ -6,7 +6,7 @@ namespace vistrel {
 
 // One running instance per user and session: a second start asks the first to come to the front.
 class SingleInstance {
-public:
+  public:
     virtual ~SingleInstance() = default;
     // True when another instance runs (it has been asked to raise its window).
     virtual bool activateRunningInstance() = 0;

@@ -13,7 +13,7 @@ int buttonCode(Qt::MouseButton button);
 // mouse-down, mouse-up, click (released over it) and double-click.
 class ImageArea : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit ImageArea(const QString& name, QWidget* parent);
 
     void setPicture(const QPixmap& picture);
@@ -24,21 +24,21 @@ public:
     // An element that takes the size of its picture whenever it gets one.
     void setAutoSize(bool autoSize) { autoSize_ = autoSize; }
 
-signals:
+  signals:
     void mouseDown(int button);
     void mouseUp(int button);
     void mouseMoved(QPoint globalPosition, Qt::MouseButtons buttons);
     void clicked();
     void doubleClicked();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
-private:
+  private:
     QPixmap picture_;
     bool stretch_ = false;
     bool autoSize_ = false;
@@ -47,7 +47,7 @@ private:
 // A child window showing one picture, clipped to its own size.
 class PictureBox : public ImageArea {
     Q_OBJECT
-public:
+  public:
     using ImageArea::ImageArea;
 };
 

@@ -74,7 +74,8 @@ void MainDialog::createElements(const PlayerFactory& makePlayer,
     };
     btnInstallCodec = actionButton("btnInstallCodec", 128,
                                    "Codec installieren (benötigt um Video-Daten anzuzeigen)");
-    btnInstallPlayer = actionButton("btnInstallPlayer", 168, "Video-Player installieren (empfohlen)");
+    btnInstallPlayer =
+        actionButton("btnInstallPlayer", 168, "Video-Player installieren (empfohlen)");
     btnInfo = actionButton("btnInfo", 208, "Weitere Informationen...");
     btnStartPlayer = actionButton("btnStartPlayer", 304, "Film starten");
     btnExplore = actionButton("btnExplore", 344, "Weitere Inhalte auf dieser CD...");

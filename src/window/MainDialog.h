@@ -25,7 +25,7 @@ class WindowDrag;
 // Elements are public members named as the window's inventory names them.
 class MainDialog : public QWidget {
     Q_OBJECT
-public:
+  public:
     static constexpr int WindowWidth = 699;
     static constexpr int WindowHeight = 432;
     static constexpr QRect VideoArea{13, 24, 517, 378};
@@ -80,20 +80,20 @@ public:
     QAction* mnuRule2;
     QAction* mnuExit;
 
-signals:
+  signals:
     // The window was closed: the program ends.
     void unloaded();
     // The window itself was pressed on its background (no element lies there).
     void backgroundMouseDown(int button);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void createElements(const PlayerFactory& makePlayer, const DocumentFactory& makeDocument);
     void createMenu();
     void placeInVideoArea();

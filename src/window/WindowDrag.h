@@ -9,7 +9,7 @@ namespace vistrel {
 // Moves a frameless window while the left button is held on its drag surfaces. The system move
 // starts only once the pointer has travelled, so that a double click still arrives as one.
 class WindowDrag {
-public:
+  public:
     explicit WindowDrag(QWidget* window) : window_(window) {}
 
     void press(int button, QPoint globalPosition);
@@ -17,7 +17,7 @@ public:
     void release();
     bool active() const { return pressed_; }
 
-private:
+  private:
     QWidget* window_;
     bool pressed_ = false;
     bool systemMove_ = false;

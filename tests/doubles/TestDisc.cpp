@@ -9,9 +9,13 @@
 
 namespace vistrel::test {
 
-TestDisc::TestDisc() { clearIniCache(); }
+TestDisc::TestDisc() {
+    clearIniCache();
+}
 
-QString TestDisc::filePath(const QString& relative) const { return dir_.filePath(relative); }
+QString TestDisc::filePath(const QString& relative) const {
+    return dir_.filePath(relative);
+}
 
 void TestDisc::writeFile(const QString& relative, const QByteArray& bytes) {
     const QString target = filePath(relative);
@@ -32,8 +36,8 @@ void TestDisc::addLanguage(const QString& name) {
     for (const char* key : {"mnuChooseLanguage", "mnuChooseSkin", "mnuAbout", "mnuExit"})
         text += QByteArray(key) + "=" + name.toUtf8() + " " + key + "\n";
     text += "[ErrorMsg]\n";
-    for (const char* key : {"errFileNotFound", "errPathNotFound", "errSkinNotFound",
-                            "errSlideshow", "errINIVersion", "errCodecNotInstalled"})
+    for (const char* key : {"errFileNotFound", "errPathNotFound", "errSkinNotFound", "errSlideshow",
+                            "errINIVersion", "errCodecNotInstalled"})
         text += QByteArray(key) + "=" + name.toUtf8() + " " + key + " %s\n";
     writeFile("Language/" + name + ".lng", text);
 }
@@ -49,7 +53,10 @@ void TestDisc::addPicture(const QString& relative, QSize size, QColor colour) {
 void TestDisc::addSkin(const QString& name, bool menuLooks, bool mask) {
     const QString dir = "Skins/" + name + "/";
     int shade = 10;
-    auto next = [&shade] { shade += 7; return QColor(shade % 256, 100, 200 - shade % 150); };
+    auto next = [&shade] {
+        shade += 7;
+        return QColor(shade % 256, 100, 200 - shade % 150);
+    };
     addPicture(dir + "back.bmp", {699, 432}, next());
     if (mask) {
         QImage image(699, 432, QImage::Format_RGB32);
@@ -75,11 +82,11 @@ void TestDisc::addSkin(const QString& name, bool menuLooks, bool mask) {
 TestCore::TestCore() = default;
 
 std::unique_ptr<Core> TestCore::make() {
-    return std::make_unique<Core>(Services{
-        registry, messages, programEnd, desktop, singleInstance,
-        [this](QWidget* parent) { return player = new FakeMediaPlayerControl(parent); },
-        [this](QWidget* parent) { return document = new FakeDocumentView(parent); },
-        [this] { return frameworkDecodes; }});
+    return std::make_unique<Core>(
+        Services{registry, messages, programEnd, desktop, singleInstance,
+                 [this](QWidget* parent) { return player = new FakeMediaPlayerControl(parent); },
+                 [this](QWidget* parent) { return document = new FakeDocumentView(parent); },
+                 [this] { return frameworkDecodes; }});
 }
 
 } // namespace vistrel::test

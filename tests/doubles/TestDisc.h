@@ -15,7 +15,7 @@ namespace vistrel::test {
 
 // A disc folder on real disk for one test: configuration, language files and skins.
 class TestDisc {
-public:
+  public:
     TestDisc();
 
     QString path() const { return dir_.path(); }
@@ -31,7 +31,7 @@ public:
     // can tell them apart. With menuLooks the four title-bar looks are included.
     void addSkin(const QString& name, bool menuLooks = true, bool mask = true);
 
-private:
+  private:
     QTemporaryDir dir_;
 };
 

@@ -7,17 +7,24 @@ using namespace vistrel;
 
 class TstFilePaths : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void resolve_data() {
         QTest::addColumn<QString>("configured");
         QTest::addColumn<QString>("expected"); // relative to the disc, "" = not found
-        QTest::newRow("exact") << "Skins/default/back.bmp" << "Skins/default/back.bmp";
-        QTest::newRow("backslashes") << "Skins\\default\\back.bmp" << "Skins/default/back.bmp";
-        QTest::newRow("other case") << "skins\\DEFAULT\\Back.BMP" << "Skins/default/back.bmp";
-        QTest::newRow("doubled separator") << "Skins//default\\\\back.bmp" << "Skins/default/back.bmp";
-        QTest::newRow("trailing separator") << "Skins\\default\\" << "Skins/default";
-        QTest::newRow("missing") << "Skins\\default\\gone.bmp" << "";
-        QTest::newRow("drive letter") << "D:\\Skins\\default\\back.bmp" << "";
+        QTest::newRow("exact") << "Skins/default/back.bmp"
+                               << "Skins/default/back.bmp";
+        QTest::newRow("backslashes") << "Skins\\default\\back.bmp"
+                                     << "Skins/default/back.bmp";
+        QTest::newRow("other case") << "skins\\DEFAULT\\Back.BMP"
+                                    << "Skins/default/back.bmp";
+        QTest::newRow("doubled separator") << "Skins//default\\\\back.bmp"
+                                           << "Skins/default/back.bmp";
+        QTest::newRow("trailing separator") << "Skins\\default\\"
+                                            << "Skins/default";
+        QTest::newRow("missing") << "Skins\\default\\gone.bmp"
+                                 << "";
+        QTest::newRow("drive letter") << "D:\\Skins\\default\\back.bmp"
+                                      << "";
     }
     void resolve() {
         QFETCH(QString, configured);

@@ -23,7 +23,7 @@ void writeAll(const QString& path, const QByteArray& bytes) {
 
 class TstFileRegistry : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void missingHiveReadsEmpty() {
         QTemporaryDir dir;
         FileRegistry registry(dir.filePath("user.reg"), dir.filePath("machine.reg"));
@@ -34,8 +34,10 @@ private slots:
     void textRoundTripsAndKeepsOtherValues() {
         QTemporaryDir dir;
         const QString user = dir.filePath("vistrel/HKEY_CURRENT_USER.reg");
-        writeAll(user, "REGEDIT4\n\n[SOFTWARE\\Other]\n\"Keep\"=\"me\"\n\n[SOFTWARE\\Nordquill\\Vistrel]\n"
-                       "\"Volume\"=dword:0000002a\n");
+        writeAll(
+            user,
+            "REGEDIT4\n\n[SOFTWARE\\Other]\n\"Keep\"=\"me\"\n\n[SOFTWARE\\Nordquill\\Vistrel]\n"
+            "\"Volume\"=dword:0000002a\n");
         FileRegistry registry(user, {});
         registry.WriteRegistryValue(RegistryRoot::CurrentUser, kKey, "Language",
                                     RegistryValue::fromText("  deutsch  "));
@@ -47,7 +49,8 @@ private slots:
         QCOMPARE(registry.ReadRegistryValue(RegistryRoot::CurrentUser, kKey, "Volume"),
                  RegistryValue::fromNumber(42));
         // No temporary file is left beside the hive.
-        QCOMPARE(QDir(dir.filePath("vistrel")).entryList(QDir::Files), QStringList{"HKEY_CURRENT_USER.reg"});
+        QCOMPARE(QDir(dir.filePath("vistrel")).entryList(QDir::Files),
+                 QStringList{"HKEY_CURRENT_USER.reg"});
     }
 
     void numericTextStaysText() {
@@ -55,7 +58,8 @@ private slots:
         FileRegistry registry(dir.filePath("user.reg"), {});
         registry.WriteRegistryValue(RegistryRoot::CurrentUser, kKey, "Language",
                                     RegistryValue::fromText("007"));
-        const RegistryValue back = registry.ReadRegistryValue(RegistryRoot::CurrentUser, kKey, "Language");
+        const RegistryValue back =
+            registry.ReadRegistryValue(RegistryRoot::CurrentUser, kKey, "Language");
         QCOMPARE(back.kind, RegistryValue::Kind::Text);
         QCOMPARE(back.toText(), QString("007"));
     }
@@ -78,8 +82,8 @@ private slots:
         const QString machine = dir.filePath("machine.reg");
         writeAll(machine, "REGEDIT4\n\n[SOFTWARE\\DVE\\Micro DVD Player]\n" + line + "\n");
         FileRegistry registry({}, machine);
-        const RegistryValue value =
-            registry.ReadRegistryValue(RegistryRoot::LocalMachine, "SOFTWARE\\DVE\\Micro DVD Player", "V");
+        const RegistryValue value = registry.ReadRegistryValue(
+            RegistryRoot::LocalMachine, "SOFTWARE\\DVE\\Micro DVD Player", "V");
         if (expected.isEmpty())
             QVERIFY(value.isEmpty());
         else if (expected.startsWith('#'))
@@ -121,8 +125,9 @@ private slots:
         FileRegistry registry = FileRegistry::forThisUser();
         QCOMPARE(registry.hiveFile(RegistryRoot::CurrentUser),
                  dir.filePath("home/vistrel/HKEY_CURRENT_USER.reg"));
-        QVERIFY(!registry.ReadRegistryValue(RegistryRoot::LocalMachine, "software\\dve\\micro dvd player",
-                                            "INILocation")
+        QVERIFY(!registry
+                     .ReadRegistryValue(RegistryRoot::LocalMachine,
+                                        "software\\dve\\micro dvd player", "INILocation")
                      .isEmpty());
     }
 };

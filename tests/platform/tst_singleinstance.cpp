@@ -29,7 +29,9 @@ int holdInstance(int argc, char* argv[]) {
 }
 
 QString uniqueName() {
-    return QString("vistrel-test-%1-%2").arg(QCoreApplication::applicationPid()).arg(QRandomGenerator::global()->generate());
+    return QString("vistrel-test-%1-%2")
+        .arg(QCoreApplication::applicationPid())
+        .arg(QRandomGenerator::global()->generate());
 }
 
 bool waitForLine(QProcess& process, const QByteArray& line, int timeoutMs = 10000) {
@@ -50,7 +52,7 @@ bool waitForLine(QProcess& process, const QByteArray& line, int timeoutMs = 1000
 
 class TstSingleInstance : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void secondStartActivatesTheFirst() {
         const QString name = uniqueName();
         QProcess first;

@@ -15,7 +15,7 @@ void writeAll(const QString& path, const QByteArray& bytes) {
 
 class TstReadIni : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void init() { clearIniCache(); }
 
     void filesThatReadAsDefaults_data() {
@@ -45,10 +45,14 @@ private slots:
 
     void windowsCodePageAndUtf8() {
         QTemporaryDir dir;
-        writeAll(dir.filePath("german.lng"), "[Tooltip]\ntipExit=Vistrel schlie\xdf" "en\n");
-        writeAll(dir.filePath("utf8.lng"), "\xef\xbb\xbf[Tooltip]\ntipExit=Vistrel schlie\xc3\x9f" "en\n");
-        QCOMPARE(ReadIni("tooltip", "TIPEXIT", "", dir.filePath("german.lng")), QString("Vistrel schließen"));
-        QCOMPARE(ReadIni("Tooltip", "tipExit", "", dir.filePath("utf8.lng")), QString("Vistrel schließen"));
+        writeAll(dir.filePath("german.lng"), "[Tooltip]\ntipExit=Vistrel schlie\xdf"
+                                             "en\n");
+        writeAll(dir.filePath("utf8.lng"), "\xef\xbb\xbf[Tooltip]\ntipExit=Vistrel schlie\xc3\x9f"
+                                           "en\n");
+        QCOMPARE(ReadIni("tooltip", "TIPEXIT", "", dir.filePath("german.lng")),
+                 QString("Vistrel schließen"));
+        QCOMPARE(ReadIni("Tooltip", "tipExit", "", dir.filePath("utf8.lng")),
+                 QString("Vistrel schließen"));
     }
 
     void hugeFileWithLongLinesIsCut() {
@@ -76,7 +80,8 @@ private slots:
         QTemporaryDir dir;
         QDir(dir.path()).mkdir("Language");
         writeAll(dir.filePath("Language/English.lng"), "[Menu]\nmnuExit=Exit\n");
-        QCOMPARE(ReadIni("Menu", "mnuExit", "", dir.path() + "\\language\\english.lng"), QString("Exit"));
+        QCOMPARE(ReadIni("Menu", "mnuExit", "", dir.path() + "\\language\\english.lng"),
+                 QString("Exit"));
     }
 };
 

@@ -9,9 +9,10 @@ using namespace vistrel::test;
 
 namespace {
 
-const QByteArray kFullIni = "[Main]\nVersion=1.0\nMovie=movie.avi\nExplorerPath=Extras\n"
-                            "InfoPath=info.html\n[Player]\nInstallPath=p.exe\nRunPath=run.exe\n"
-                            "Parameter=movie.avi\n[Codec]\nInstallPath=c.exe\nDescription=Codec X\n";
+const QByteArray kFullIni =
+    "[Main]\nVersion=1.0\nMovie=movie.avi\nExplorerPath=Extras\n"
+    "InfoPath=info.html\n[Player]\nInstallPath=p.exe\nRunPath=run.exe\n"
+    "Parameter=movie.avi\n[Codec]\nInstallPath=c.exe\nDescription=Codec X\n";
 
 struct Fixture {
     TestDisc disc;
@@ -37,7 +38,7 @@ struct Fixture {
 
 class TstStartup : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void fullDiscShowsTheWindow() {
         Fixture f;
         QVERIFY(f.run());
@@ -47,8 +48,8 @@ private slots:
         QVERIFY(w.isVisible());
         QCOMPARE(w.windowTitle(), QString("Vistrel"));
         QCOMPARE(w.btnPlay->toolTip(), QString("english tipPlay"));
-        for (QWidget* button : {w.btnInstallCodec, w.btnInstallPlayer, w.btnInfo,
-                                w.btnStartPlayer, w.btnExplore, w.btnExit})
+        for (QWidget* button : {w.btnInstallCodec, w.btnInstallPlayer, w.btnInfo, w.btnStartPlayer,
+                                w.btnExplore, w.btnExit})
             QVERIFY2(button->isVisibleTo(&w), qPrintable(button->objectName()));
         QVERIFY(f.core->state.IsMovie);
         QCOMPARE(f.core->state.MediaPath, f.disc.path() + "/movie.avi");
@@ -60,21 +61,28 @@ private slots:
         Fixture f;
         QVERIFY(f.run());
         QCOMPARE(f.tc.registry.reads,
-                 (QStringList{"SOFTWARE\\Nordquill\\Vistrel\\Language",
-                              "SYSTEM\\CurrentControlSet\\Control\\MediaResources\\icm\\vidc.DIV3\\Driver",
-                              "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\drivers.desc\\DivXc32.dll",
-                              "SOFTWARE\\DVE\\Micro DVD Player\\INILocation"}));
+                 (QStringList{
+                     "SOFTWARE\\Nordquill\\Vistrel\\Language",
+                     "SYSTEM\\CurrentControlSet\\Control\\MediaResources\\icm\\vidc.DIV3\\Driver",
+                     "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\drivers.desc\\DivXc32.dll",
+                     "SOFTWARE\\DVE\\Micro DVD Player\\INILocation"}));
     }
 
     void failuresEndTheProgram_data() {
         QTest::addColumn<QString>("situation");
         QTest::addColumn<QString>("message");
-        QTest::newRow("no language file") << "nolang" << "";
-        QTest::newRow("stored language missing") << "storedmissing" << "Error";
-        QTest::newRow("version 2.0") << "version" << "Vistrel";
-        QTest::newRow("no skins folder") << "noskins" << "";
-        QTest::newRow("skin folder missing") << "skinmissing" << "Vistrel";
-        QTest::newRow("second instance") << "second" << "";
+        QTest::newRow("no language file") << "nolang"
+                                          << "";
+        QTest::newRow("stored language missing") << "storedmissing"
+                                                 << "Error";
+        QTest::newRow("version 2.0") << "version"
+                                     << "Vistrel";
+        QTest::newRow("no skins folder") << "noskins"
+                                         << "";
+        QTest::newRow("skin folder missing") << "skinmissing"
+                                             << "Vistrel";
+        QTest::newRow("second instance") << "second"
+                                         << "";
     }
     void failuresEndTheProgram() {
         QFETCH(QString, situation);
@@ -154,7 +162,8 @@ private slots:
         QVERIFY(!s.InstallCodecVisible && !s.InstallPlayerVisible && !s.InfoVisible &&
                 !s.StartPlayerVisible && !s.ExploreVisible);
         QCOMPARE(f.core->skins.skin.SkinName, QString("default"));
-        QCOMPARE(f.tc.registry.writes.last(), QString("SOFTWARE\\Nordquill\\Vistrel\\Language=english"));
+        QCOMPARE(f.tc.registry.writes.last(),
+                 QString("SOFTWARE\\Nordquill\\Vistrel\\Language=english"));
     }
 
     void switchesAndPaths_data() {
@@ -191,14 +200,15 @@ private slots:
         QTest::addColumn<bool>("music");
         QTest::addColumn<bool>("slideshow");
         QTest::addColumn<QString>("forwardTip");
-        QTest::newRow("movie and music") << QByteArray("Movie=movie.avi\nMusic=movie.avi\nSlideShow=1\n")
-                                         << true << false << false << "english tipForward";
-        QTest::newRow("nothing but slideshow") << QByteArray("SlideShow=1\n") << false << false
-                                               << true << QString("nächstes Bild");
+        QTest::newRow("movie and music")
+            << QByteArray("Movie=movie.avi\nMusic=movie.avi\nSlideShow=1\n") << true << false
+            << false << "english tipForward";
+        QTest::newRow("nothing but slideshow")
+            << QByteArray("SlideShow=1\n") << false << false << true << QString("nächstes Bild");
         QTest::newRow("music with slideshow") << QByteArray("Music=movie.avi\nSlideShow=1\n")
                                               << false << true << true << QString("nächstes Bild");
-        QTest::newRow("slideshow true is off") << QByteArray("SlideShow=true\n") << false << false
-                                               << false << "english tipForward";
+        QTest::newRow("slideshow true is off")
+            << QByteArray("SlideShow=true\n") << false << false << false << "english tipForward";
     }
     void mediaSelection() {
         QFETCH(QByteArray, main);
@@ -238,17 +248,20 @@ private slots:
         QTest::addColumn<bool>("framework");
         QTest::addColumn<bool>("codec");
         QTest::addColumn<bool>("player");
-        QTest::newRow("nothing") << "" << "" << false << false << false;
+        QTest::newRow("nothing") << ""
+                                 << "" << false << false << false;
         QTest::newRow("drivers.desc only")
-            << "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\drivers.desc|DivXc32.dll" << "x"
-            << false << true << false;
-        QTest::newRow("vidc driver") << "SYSTEM\\CurrentControlSet\\Control\\MediaResources\\icm\\vidc.DIV3|Driver"
-                                     << "divx.dll" << false << true << false;
-        QTest::newRow("player value empty") << "SOFTWARE\\DVE\\Micro DVD Player|INILocation" << ""
-                                            << false << false << false;
+            << "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\drivers.desc|DivXc32.dll"
+            << "x" << false << true << false;
+        QTest::newRow("vidc driver")
+            << "SYSTEM\\CurrentControlSet\\Control\\MediaResources\\icm\\vidc.DIV3|Driver"
+            << "divx.dll" << false << true << false;
+        QTest::newRow("player value empty") << "SOFTWARE\\DVE\\Micro DVD Player|INILocation"
+                                            << "" << false << false << false;
         QTest::newRow("player installed") << "SOFTWARE\\DVE\\Micro DVD Player|INILocation"
                                           << "c:\\mdp.ini" << false << false << true;
-        QTest::newRow("framework decodes") << "" << "" << true << true << false;
+        QTest::newRow("framework decodes") << ""
+                                           << "" << true << true << false;
     }
     void detection() {
         QFETCH(QString, key);

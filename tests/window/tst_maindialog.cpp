@@ -26,7 +26,10 @@ const Element kInventory[] = {
     {"btnClose", {683, 0, 16, 16}, "Schließen", true},
     {"picShowPictures", {8, 16, 529, 393}, "", true},
     {"picTitle", {533, 22, 152, 88}, "", true},
-    {"btnInstallCodec", {544, 128, 139, 29}, "Codec installieren (benötigt um Video-Daten anzuzeigen)", false},
+    {"btnInstallCodec",
+     {544, 128, 139, 29},
+     "Codec installieren (benötigt um Video-Daten anzuzeigen)",
+     false},
     {"btnInstallPlayer", {544, 168, 139, 29}, "Video-Player installieren (empfohlen)", false},
     {"btnInfo", {544, 208, 139, 29}, "Weitere Informationen...", false},
     {"btnStartPlayer", {544, 304, 139, 29}, "Film starten", false},
@@ -51,7 +54,7 @@ struct Window {
 
 class TstMainDialog : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void inventoryAsDesigned() {
         Window w;
         QCOMPARE(w.dialog.size(), QSize(699, 432));

@@ -14,7 +14,9 @@ HKEY rootHandle(RegistryRoot root) {
     return root == RegistryRoot::CurrentUser ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE;
 }
 
-std::wstring wide(const QString& text) { return text.toStdWString(); }
+std::wstring wide(const QString& text) {
+    return text.toStdWString();
+}
 
 } // namespace
 

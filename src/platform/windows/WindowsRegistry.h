@@ -6,7 +6,7 @@ namespace vistrel {
 
 // The real registry of Windows.
 class WindowsRegistry : public Registry {
-public:
+  public:
     RegistryValue ReadRegistryValue(RegistryRoot root, const QString& keyPath,
                                     const QString& valueName) override;
     void WriteRegistryValue(RegistryRoot root, const QString& keyPath, const QString& valueName,
