@@ -178,6 +178,10 @@ void MainDialog::showCentred() {
 }
 
 void MainDialog::paintEvent(QPaintEvent*) {
+    if (!painted_) {
+        painted_ = true;
+        qCInfo(logWindow) << "first frame painted";
+    }
     if (background_.isNull())
         return;
     QPainter painter(this);

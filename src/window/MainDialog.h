@@ -101,6 +101,7 @@ class MainDialog : public QWidget {
     std::unique_ptr<WindowDrag> drag_;
     QPixmap background_;
     bool centred_ = false;
+    bool painted_ = false;
 };
 
 } // namespace vistrel
