@@ -11,13 +11,13 @@ namespace {
 Q_LOGGING_CATEGORY(logBare, "bare.window")
 
 class BareWindow : public QWidget {
-public:
+  public:
     explicit BareWindow(const QString& picture)
         : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), picture_(picture) {
         setFixedSize(699, 432);
     }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override {
         if (!painted_) {
             painted_ = true;
@@ -26,7 +26,7 @@ protected:
         QPainter(this).drawPixmap(0, 0, picture_);
     }
 
-private:
+  private:
     QPixmap picture_;
     bool painted_ = false;
 };
