@@ -35,12 +35,8 @@ bool announcesVideo(const QMediaMetaData& metaData) {
 } // namespace
 
 QtMediaPlayerControl::QtMediaPlayerControl(QWidget* parent)
-    : MediaPlayerControl(parent), parent_(parent),
-      stackingPlace_(parent ? new QWidget(parent) : nullptr), watchdog_(new QTimer(this)) {
-    if (stackingPlace_) {
-        stackingPlace_->setObjectName("MediaPlayerPlace");
-        stackingPlace_->hide();
-    }
+    : MediaPlayerControl(parent), parent_(parent), stackingPlace_(parent),
+      watchdog_(new QTimer(this)) {
     watchdog_->setInterval(1000);
     connect(watchdog_, &QTimer::timeout, this, &QtMediaPlayerControl::watchdogTick);
 }
@@ -57,8 +53,7 @@ void QtMediaPlayerControl::createBackend() {
     video_->setAspectRatioMode(Qt::IgnoreAspectRatio);
     video_->setGeometry(pendingGeometry_);
     video_->setEnabled(enabled_);
-    if (stackingPlace_)
-        video_->stackUnder(stackingPlace_);
+    stackingPlace_.putInPlace(video_);
     video_->installEventFilter(this);
     watchChildren();
     updateVideoVisibility();

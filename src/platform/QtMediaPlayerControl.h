@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/MediaPlayerControl.h"
+#include "platform/StackingPlace.h"
 #include "platform/StallWatch.h"
 
 #include <QMediaPlayer>
@@ -93,8 +94,7 @@ class QtMediaPlayerControl : public MediaPlayerControl {
     QRect currentGeometry() const;
 
     QWidget* parent_;
-    // Holds the video's place among its siblings until the video exists.
-    QWidget* stackingPlace_;
+    StackingPlace stackingPlace_;
     QMediaPlayer* player_ = nullptr;
     QAudioOutput* audio_ = nullptr;
     QVideoWidget* video_ = nullptr;

@@ -83,6 +83,31 @@ class TestPlayback : public QObject {
         QCOMPARE(player().calls.size(), 2); // never fires again
     }
 
+    // The movie is opened only once the window's first frame is on screen, here held back a
+    // little by showing the window late.
+    void timerMovieWaitsForTheFirstFrame() {
+        start(Media::Movie);
+        w().hide();
+        QTimer::singleShot(20, &w(), [this] { w().show(); });
+        bool paintedWhenOpened = false;
+        connect(w().TimerMovie, &QTimer::timeout, this, [&] {
+            if (player().calls.size() == 2)
+                paintedWhenOpened = w().hasPaintedFirstFrame();
+        });
+        QTRY_VERIFY(!w().TimerMovie->isActive());
+        QCOMPARE(player().calls, QStringList({"FileName=" + core->state.MediaPath, "Play"}));
+        QVERIFY(paintedWhenOpened);
+    }
+
+    // A window that is never painted (covered from the start) still gets its movie.
+    void timerMovieStartsAnUnpaintedWindowsMovieAfterAWhile() {
+        start(Media::Movie);
+        w().hide();
+        QTRY_VERIFY(!w().TimerMovie->isActive());
+        QVERIFY(!w().hasPaintedFirstFrame());
+        QCOMPARE(player().calls, QStringList({"FileName=" + core->state.MediaPath, "Play"}));
+    }
+
     void timerMovieStartsMusicUnseenBehindThePictures() {
         started(Media::Music);
         QVERIFY(player().Visible() == false);
