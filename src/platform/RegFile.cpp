@@ -1,4 +1,5 @@
 #include "platform/RegFile.h"
+#include "startup/TrimText.h"
 
 #include "startup/CaseFold.h"
 #include "startup/TextDecoding.h"
@@ -19,13 +20,7 @@ bool isBlank(char c) {
 }
 
 std::string_view trimBlanks(std::string_view text) {
-    while (!text.empty() && isBlank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && isBlank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
+    return trimIf(text, isBlank);
 }
 
 int hexDigit(char c) {

@@ -1,4 +1,5 @@
 #include "startup/IniFile.h"
+#include "startup/TrimText.h"
 
 #include "startup/TextDecoding.h"
 
@@ -16,13 +17,7 @@ bool isProfileBlank(char c) {
 }
 
 std::string_view trimBlanks(std::string_view text) {
-    while (!text.empty() && isProfileBlank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && isProfileBlank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
+    return trimIf(text, isProfileBlank);
 }
 
 std::string_view stripMatchingQuotes(std::string_view value) {

@@ -1,4 +1,5 @@
 #include "startup/NumericText.h"
+#include "startup/TrimText.h"
 
 #include <charconv>
 #include <string>
@@ -16,13 +17,7 @@ bool isDigit(char c) {
 }
 
 std::string_view trimBlanks(std::string_view text) {
-    while (!text.empty() && isBlank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && isBlank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
+    return trimIf(text, isBlank);
 }
 
 std::size_t skipDigits(std::string_view text, std::size_t pos) {

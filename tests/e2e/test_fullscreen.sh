@@ -19,19 +19,24 @@ sleep 0.5
 screenshot "$E2E_TMP/normal.png"
 
 window_size() { xdotool getwindowgeometry "$WIN_ID" | sed -n 's/.*Geometry: //p'; }
+# The window manager applies a new size in its own time: wait for it (up to 10 s).
+wait_for_size() {
+  for _ in $(seq 100); do [ "$(window_size)" = "$1" ] && return 0; sleep 0.1; done
+  return 1
+}
 screen_pixel() { screenshot "$E2E_TMP/now.png"; pixel_of "$E2E_TMP/now.png" "$1" "$2"; }
 [ "$(window_pixel "$E2E_TMP/normal.png" 0 0)" = "$root_colour" ] || fail "the skin's outline does not cut the corner"
 
 double_click_at 270 210
 wait_for_log 'window full screen' 5
-sleep 1
-[ "$(window_size)" = "1280x800" ] || fail "the window does not cover the screen ($(window_size))"
+wait_for_size 1280x800 || fail "the window does not cover the screen ($(window_size))"
 [ "$(screen_pixel 1270 790)" != "$root_colour" ] || fail "the pictures do not reach the screen's corner"
 pass "a double click on the pictures covers the screen"
 
 xdotool mousemove 640 400 click --repeat 2 --delay 80 1
 wait_for_log 'window back to normal' 5
-sleep 1
+wait_for_size 699x432 || fail "the window did not come back at its size ($(window_size))"
+sleep 0.5
 find_window
 [ "$(window_size)" = "699x432" ] || fail "the window did not come back at its size ($(window_size))"
 [ "$WIN_X,$WIN_Y" = "$start_x,$start_y" ] || fail "the window came back at $WIN_X,$WIN_Y, not $start_x,$start_y"
@@ -46,7 +51,8 @@ pass "a second double click brings it back where it was, with its outline"
 click_at 676 8
 wait_for_log 'window full screen.*' 5
 [ "$(log_count 'window full screen')" = 2 ] || fail "btnMaximize did not enter full screen"
-sleep 1
+wait_for_size 1280x800 || fail "btnMaximize did not cover the screen ($(window_size))"
+sleep 0.5
 xdotool mousemove 640 8 click --repeat 2 --delay 80 1
 sleep 1
 [ "$(log_count 'window back to normal')" = 1 ] || fail "a double click on the drag strip left full screen"
