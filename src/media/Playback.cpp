@@ -27,13 +27,15 @@ void Playback::connectTo(MainDialog& dialog) {
 void Playback::startOfPlayback() {
     MainDialog& w = core_.dialog();
     AppState& s = core_.state;
+    const bool opensMedia = !s.MediaPath.isEmpty() && (s.IsMovie || s.IsMusic);
     // Opening the media starts the media framework, which takes longer than painting the whole
-    // window: the window comes first, then playback (the timer keeps ticking until then).
-    if (!w.hasPaintedFirstFrame() && sinceStart_.isValid() &&
+    // window: the window comes first, then playback (the timer keeps ticking until then). A
+    // slideshow alone starts at once, so the first frame may already show its first picture.
+    if (opensMedia && !w.hasPaintedFirstFrame() && sinceStart_.isValid() &&
         sinceStart_.elapsed() < FirstFrameWaitMs)
         return;
     w.TimerMovie->stop();
-    if (!s.MediaPath.isEmpty() && (s.IsMovie || s.IsMusic)) {
+    if (opensMedia) {
         w.MediaPlayer->setFileName(s.MediaPath);
         if (w.MediaPlayer->errorIndicator() != 0) {
             openFailed();

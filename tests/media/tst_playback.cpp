@@ -99,13 +99,29 @@ class TestPlayback : public QObject {
         QVERIFY(paintedWhenOpened);
     }
 
-    // A window that is never painted (covered from the start) still gets its movie.
-    void timerMovieStartsAnUnpaintedWindowsMovieAfterAWhile() {
-        start(Media::Movie);
+    // A window that is never painted (covered from the start) still gets its movie; with no
+    // media to open nothing waits, and the slideshow starts on the first tick.
+    void timerMovieStartsAnUnpaintedWindowsPlayback_data() {
+        QTest::addColumn<Media>("media");
+        QTest::addColumn<bool>("waits");
+        QTest::newRow("movie") << Media::Movie << true;
+        QTest::newRow("pictures only") << Media::Pictures << false;
+    }
+
+    void timerMovieStartsAnUnpaintedWindowsPlayback() {
+        QFETCH(Media, media);
+        QFETCH(bool, waits);
+        start(media);
         w().hide();
+        int ticks = 0;
+        connect(w().TimerMovie, &QTimer::timeout, this, [&ticks] { ++ticks; });
         QTRY_VERIFY(!w().TimerMovie->isActive());
         QVERIFY(!w().hasPaintedFirstFrame());
-        QCOMPARE(player().calls, QStringList({"FileName=" + core->state.MediaPath, "Play"}));
+        QCOMPARE(ticks > 1, waits);
+        if (media == Media::Movie)
+            QCOMPARE(player().calls, QStringList({"FileName=" + core->state.MediaPath, "Play"}));
+        else
+            QVERIFY(w().TimerSlideShow->isActive() && w().picShowPictures->hasPicture());
     }
 
     void timerMovieStartsMusicUnseenBehindThePictures() {
