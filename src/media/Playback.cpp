@@ -18,15 +18,24 @@ void Playback::connectTo(MainDialog& dialog) {
     connect(dialog.btnForward, &ImageArea::clicked, this, &Playback::forwardClicked);
     connect(dialog.btnBackward, &ImageArea::clicked, this, &Playback::backwardClicked);
     connect(dialog.MediaPlayer, &MediaPlayerControl::failedLate, this, &Playback::failedLate);
-    // Fires once, as soon as the message loop runs after the window is shown.
+    // Starts playback once, as soon as the message loop runs after the window is shown and its
+    // first frame is painted.
     dialog.TimerMovie->start();
+    sinceStart_.start();
 }
 
 void Playback::startOfPlayback() {
     MainDialog& w = core_.dialog();
     AppState& s = core_.state;
+    const bool opensMedia = !s.MediaPath.isEmpty() && (s.IsMovie || s.IsMusic);
+    // Opening the media starts the media framework, which takes longer than painting the whole
+    // window: the window comes first, then playback (the timer keeps ticking until then). A
+    // slideshow alone starts at once, so the first frame may already show its first picture.
+    if (opensMedia && !w.hasPaintedFirstFrame() && sinceStart_.isValid() &&
+        sinceStart_.elapsed() < FirstFrameWaitMs)
+        return;
     w.TimerMovie->stop();
-    if (!s.MediaPath.isEmpty() && (s.IsMovie || s.IsMusic)) {
+    if (opensMedia) {
         w.MediaPlayer->setFileName(s.MediaPath);
         if (w.MediaPlayer->errorIndicator() != 0) {
             openFailed();

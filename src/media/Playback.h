@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
 
 namespace vistrel {
@@ -13,6 +14,10 @@ class Playback : public QObject {
     Q_OBJECT
   public:
     explicit Playback(Core& core);
+
+    // How long the start of playback waits for the window's first frame at most (a window that
+    // is covered from the start is never painted).
+    static constexpr int FirstFrameWaitMs = 250;
 
     // Wires TimerMovie, the five buttons and the control's late failure, and starts TimerMovie.
     void connectTo(MainDialog& dialog);
@@ -30,6 +35,7 @@ class Playback : public QObject {
     void stopSlideTimer();
 
     Core& core_;
+    QElapsedTimer sinceStart_;
 };
 
 } // namespace vistrel

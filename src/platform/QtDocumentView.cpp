@@ -23,13 +23,22 @@ QString pictureDocument(const QString& file) {
 } // namespace
 
 QtDocumentView::QtDocumentView(QWidget* parent)
-    : DocumentView(parent), browser_(new LocalTextBrowser(parent)) {
+    : DocumentView(parent), parent_(parent), stackingPlace_(parent) {}
+
+LocalTextBrowser& QtDocumentView::browser() {
+    if (browser_)
+        return *browser_;
+    browser_ = new LocalTextBrowser(parent_);
     browser_->setObjectName(QStringLiteral("WebBrowser"));
+    browser_->setGeometry(pendingGeometry_);
+    browser_->setVisible(pendingVisible_);
+    stackingPlace_.putInPlace(browser_);
     connect(browser_, &QTextBrowser::anchorClicked, this, &QtDocumentView::followLink);
+    return *browser_;
 }
 
 QWidget* QtDocumentView::widget() {
-    return browser_;
+    return &browser();
 }
 void QtDocumentView::setOffline(bool offline) {
     offline_ = offline;
@@ -42,20 +51,21 @@ void QtDocumentView::Navigate(const QString& path) {
 }
 
 void QtDocumentView::show(const QString& file) {
-    browser_->setDocumentUrl(QUrl::fromLocalFile(file));
+    LocalTextBrowser& view = browser();
+    view.setDocumentUrl(QUrl::fromLocalFile(file));
     const DocumentContent content = loadDocument(file);
     switch (content.kind) {
     case DocumentKind::Html:
-        browser_->setHtml(content.cut ? content.text + "<p>" + kCutMark + "</p>" : content.text);
+        view.setHtml(content.cut ? content.text + "<p>" + kCutMark + "</p>" : content.text);
         break;
     case DocumentKind::PlainText:
-        browser_->setPlainText(content.cut ? content.text + "\n" + kCutMark : content.text);
+        view.setPlainText(content.cut ? content.text + "\n" + kCutMark : content.text);
         break;
     case DocumentKind::Picture:
-        browser_->setHtml(pictureDocument(file));
+        view.setHtml(pictureDocument(file));
         break;
     case DocumentKind::NotText:
-        browser_->clear();
+        view.clear();
         qCInfo(logAction).noquote() << "document not shown: not text:" << file;
         break;
     }
@@ -64,34 +74,41 @@ void QtDocumentView::show(const QString& file) {
 }
 
 void QtDocumentView::followLink(const QUrl& link) {
-    const QUrl target = browser_->documentUrl().resolved(link);
+    LocalTextBrowser& view = browser();
+    const QUrl target = view.documentUrl().resolved(link);
     if (isOutsideLink(target)) {
         emit outsideLinkClicked(target);
         return;
     }
-    const QString file = resolvePath(localFileOf(link, browser_->documentUrl()));
+    const QString file = resolvePath(localFileOf(link, view.documentUrl()));
     if (file.isEmpty() || !isExistingFile(file)) {
         qCInfo(logAction).noquote() << "link not followed:" << target.toString();
         return;
     }
-    if (QFileInfo(file).absoluteFilePath() != browser_->documentUrl().toLocalFile())
+    if (QFileInfo(file).absoluteFilePath() != view.documentUrl().toLocalFile())
         Navigate(file);
     if (target.hasFragment())
-        browser_->scrollToAnchor(target.fragment());
+        view.scrollToAnchor(target.fragment());
 }
 
 QUrl QtDocumentView::documentUrl() const {
-    return browser_->documentUrl();
+    return browser_ ? browser_->documentUrl() : QUrl();
 }
 
 void QtDocumentView::setVisible(bool visible) {
-    browser_->setVisible(visible);
+    if (browser_)
+        browser_->setVisible(visible);
+    else
+        pendingVisible_ = visible;
 }
 bool QtDocumentView::Visible() const {
-    return browser_->isVisibleTo(browser_->parentWidget());
+    return browser_ ? browser_->isVisibleTo(browser_->parentWidget()) : pendingVisible_;
 }
 void QtDocumentView::setGeometry(int left, int top, int width, int height) {
-    browser_->setGeometry(left, top, width, height);
+    if (browser_)
+        browser_->setGeometry(left, top, width, height);
+    else
+        pendingGeometry_ = QRect(left, top, width, height);
 }
 
 } // namespace vistrel

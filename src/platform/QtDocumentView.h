@@ -1,7 +1,9 @@
 #pragma once
 
 #include "platform/DocumentView.h"
+#include "platform/StackingPlace.h"
 
+#include <QRect>
 #include <QUrl>
 
 namespace vistrel {
@@ -11,6 +13,10 @@ class LocalTextBrowser;
 // The information document over a text browser: HTML with its local pictures and style
 // sheets, or plain text. It never goes to a network; links to local files are followed inside
 // the view, web and mail links are handed on through outsideLinkClicked.
+//
+// The text browser is made when first needed (the first document, or its widget): making it
+// starts the font system, which the window's first frame does not need. Until then placement
+// and visibility are remembered.
 class QtDocumentView : public DocumentView {
     Q_OBJECT
   public:
@@ -31,9 +37,15 @@ class QtDocumentView : public DocumentView {
     void followLink(const QUrl& link);
 
   private:
+    LocalTextBrowser& browser();
     void show(const QString& file);
 
-    LocalTextBrowser* browser_;
+    QWidget* parent_;
+    StackingPlace stackingPlace_;
+    LocalTextBrowser* browser_ = nullptr;
+    // Placement and visibility while there is no browser; a new child widget starts so.
+    QRect pendingGeometry_{0, 0, 100, 30};
+    bool pendingVisible_ = true;
     // Nothing here ever uses a network; the value is kept for whoever asks.
     bool offline_ = true;
 };

@@ -35,14 +35,28 @@ bool announcesVideo(const QMediaMetaData& metaData) {
 } // namespace
 
 QtMediaPlayerControl::QtMediaPlayerControl(QWidget* parent)
-    : MediaPlayerControl(parent), player_(new QMediaPlayer(this)), audio_(new QAudioOutput(this)),
-      video_(new QVideoWidget(parent)), watchdog_(new QTimer(this)) {
+    : MediaPlayerControl(parent), parent_(parent), stackingPlace_(parent),
+      watchdog_(new QTimer(this)) {
+    watchdog_->setInterval(1000);
+    connect(watchdog_, &QTimer::timeout, this, &QtMediaPlayerControl::watchdogTick);
+}
+
+void QtMediaPlayerControl::createBackend() {
+    if (hasBackend())
+        return;
+    qCDebug(logMedia) << "starting the media framework";
+    player_ = new QMediaPlayer(this);
+    audio_ = new QAudioOutput(this);
+    video_ = new QVideoWidget(parent_);
     player_->setAudioOutput(audio_);
     player_->setVideoOutput(video_);
     video_->setAspectRatioMode(Qt::IgnoreAspectRatio);
+    video_->setGeometry(pendingGeometry_);
+    video_->setEnabled(enabled_);
+    stackingPlace_.putInPlace(video_);
     video_->installEventFilter(this);
     watchChildren();
-    watchdog_->setInterval(1000);
+    updateVideoVisibility();
 
     connect(player_, &QMediaPlayer::mediaStatusChanged, this,
             &QtMediaPlayerControl::mediaStatusChanged);
@@ -54,7 +68,6 @@ QtMediaPlayerControl::QtMediaPlayerControl(QWidget* parent)
                 else
                     watchdog_->stop();
             });
-    connect(watchdog_, &QTimer::timeout, this, &QtMediaPlayerControl::watchdogTick);
     connect(player_, &QMediaPlayer::hasVideoChanged, this,
             &QtMediaPlayerControl::updateVideoVisibility);
     connect(video_, &QVideoWidget::fullScreenChanged, this, [this](bool fullScreen) {
@@ -66,12 +79,14 @@ QtMediaPlayerControl::QtMediaPlayerControl(QWidget* parent)
 QtMediaPlayerControl::~QtMediaPlayerControl() = default;
 
 QWidget* QtMediaPlayerControl::widget() {
+    createBackend();
     return video_;
 }
 
 // ---- opening ----
 
 void QtMediaPlayerControl::setFileName(const QString& path) {
+    createBackend();
     playWhenLoaded_ = false;
     stopPending_ = false;
     if (player_->playbackState() != QMediaPlayer::StoppedState)
@@ -234,7 +249,7 @@ void QtMediaPlayerControl::Pause() {
 void QtMediaPlayerControl::Stop() {
     qCInfo(logMedia) << "stop";
     playWhenLoaded_ = false;
-    if (stopPending_ || player_->playbackState() == QMediaPlayer::StoppedState)
+    if (!hasBackend() || stopPending_ || player_->playbackState() == QMediaPlayer::StoppedState)
         return;
     player_->pause();
     stopPending_ = true;
@@ -275,10 +290,10 @@ void QtMediaPlayerControl::setCurrentPosition(double seconds) {
 }
 
 double QtMediaPlayerControl::CurrentPosition() const {
-    return player_->position() / 1000.0;
+    return hasBackend() ? player_->position() / 1000.0 : 0.0;
 }
 double QtMediaPlayerControl::Duration() const {
-    return player_->duration() / 1000.0;
+    return hasBackend() ? player_->duration() / 1000.0 : 0.0;
 }
 
 // A stall shows as a position that stands still while the framework says "playing".
@@ -303,11 +318,12 @@ void QtMediaPlayerControl::watchdogTick() {
 // ---- display ----
 
 int QtMediaPlayerControl::DisplaySize() const {
-    return video_->isFullScreen() ? FullScreen : FitToSize;
+    return video_ && video_->isFullScreen() ? FullScreen : FitToSize;
 }
 
 void QtMediaPlayerControl::setDisplaySize(int size) {
     if (size == FullScreen) {
+        createBackend();
         if (video_->isFullScreen())
             return;
         normalGeometry_ = video_->geometry();
@@ -316,7 +332,7 @@ void QtMediaPlayerControl::setDisplaySize(int size) {
         qCInfo(logMedia) << "player full screen";
         return;
     }
-    if (!video_->isFullScreen())
+    if (!video_ || !video_->isFullScreen())
         return;
     video_->setFullScreen(false);
     leftFullScreen();
@@ -334,12 +350,16 @@ void QtMediaPlayerControl::leftFullScreen() {
 }
 
 QRect QtMediaPlayerControl::currentGeometry() const {
+    if (!video_)
+        return pendingGeometry_;
     return video_->isFullScreen() ? normalGeometry_ : video_->geometry();
 }
 
 // While the video covers the screen, placement is kept for the return to the window.
 void QtMediaPlayerControl::setGeometryOrKeep(const QRect& geometry) {
-    if (video_->isFullScreen())
+    if (!video_)
+        pendingGeometry_ = geometry;
+    else if (video_->isFullScreen())
         normalGeometry_ = geometry;
     else
         video_->setGeometry(geometry);
@@ -394,13 +414,15 @@ bool QtMediaPlayerControl::Visible() const {
 // Sound alone, or nothing opened, draws nothing: the picture area beneath stays in sight instead
 // of a black box over it.
 void QtMediaPlayerControl::updateVideoVisibility() {
-    if (video_->isFullScreen())
+    if (!video_ || video_->isFullScreen())
         return;
     video_->setVisible(visible_ && isOpen() && player_->hasVideo());
 }
 
 void QtMediaPlayerControl::setEnabled(bool enabled) {
-    video_->setEnabled(enabled);
+    enabled_ = enabled;
+    if (video_)
+        video_->setEnabled(enabled);
 }
 
 // ---- input ----

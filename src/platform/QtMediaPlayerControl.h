@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/MediaPlayerControl.h"
+#include "platform/StackingPlace.h"
 #include "platform/StallWatch.h"
 
 #include <QMediaPlayer>
@@ -20,6 +21,12 @@ namespace vistrel {
 // This class hides them: opening waits (bounded) until the media is loaded or refused, playing
 // starts only once it is loaded, a watchdog restarts a silent stall, and every failure turns
 // into one clean "nothing loaded" state.
+//
+// Starting the framework and the video's native window takes longer than painting the whole main
+// window, so both wait until a member first needs them (opening a file, the video widget, full
+// screen). Until then placement, visibility and the enabled state are remembered and the reads
+// answer "nothing loaded"; the video takes its place in the window's stacking order as if it had
+// been there from the start.
 class QtMediaPlayerControl : public MediaPlayerControl {
     Q_OBJECT
   public:
@@ -68,6 +75,8 @@ class QtMediaPlayerControl : public MediaPlayerControl {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    void createBackend();
+    bool hasBackend() const { return player_ != nullptr; }
     static int checkFile(const QString& resolved);
     int waitUntilOpened();
     int openResult() const;
@@ -84,9 +93,11 @@ class QtMediaPlayerControl : public MediaPlayerControl {
     void setGeometryOrKeep(const QRect& geometry);
     QRect currentGeometry() const;
 
-    QMediaPlayer* player_;
-    QAudioOutput* audio_;
-    QVideoWidget* video_;
+    QWidget* parent_;
+    StackingPlace stackingPlace_;
+    QMediaPlayer* player_ = nullptr;
+    QAudioOutput* audio_ = nullptr;
+    QVideoWidget* video_ = nullptr;
     QTimer* watchdog_;
     QString fileName_;
     int error_ = NoError;
@@ -97,6 +108,9 @@ class QtMediaPlayerControl : public MediaPlayerControl {
     StallWatch stallWatch_;
     // Visible as the callers set it; the video itself shows only where there is a picture.
     bool visible_ = true;
+    bool enabled_ = true;
+    // The placement while there is no video widget; a new child widget starts at this one.
+    QRect pendingGeometry_{0, 0, 100, 30};
     // Where the control lies in the window while its video covers the screen.
     QRect normalGeometry_;
 };

@@ -44,6 +44,8 @@ class MainDialog : public QWidget {
     const QPixmap& backgroundPicture() const { return background_; }
     // Shows the window centred on its screen the first time, where it was afterwards.
     void showCentred();
+    // True once the window's first frame has been painted.
+    bool hasPaintedFirstFrame() const { return painted_; }
 
     ImageArea* btnMenu;
     ImageArea* recDragWindow;

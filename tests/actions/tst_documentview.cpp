@@ -82,6 +82,7 @@ class TestDocumentView : public QObject {
     void followsLocalLinksInside();
     void handsWebAndMailLinksOn_data();
     void handsWebAndMailLinksOn();
+    void makesItsBrowserOnlyWhenFirstNeeded();
 };
 
 void TestDocumentView::neverConnectsToANetwork() {
@@ -283,6 +284,39 @@ void TestDocumentView::handsWebAndMailLinksOn() {
     QCOMPARE(outside.count(), 1);
     QCOMPARE(outside.first().first().toUrl(), QUrl(href));
     QCOMPARE(v.text().trimmed(), QString("start page"));
+}
+
+// The browser waits for the first document; what was set before then holds once it is made,
+// and it lies among its siblings where the view was made.
+void TestDocumentView::makesItsBrowserOnlyWhenFirstNeeded() {
+    QWidget window;
+    auto* view = new QtDocumentView(&window);
+    auto* madeLater = new QWidget(&window);
+    view->setGeometry(13, 24, 517, 378);
+    view->setVisible(false);
+    window.show();
+    QVERIFY(!view->Visible());
+    QCOMPARE(view->documentUrl(), QUrl());
+    QVERIFY(window.findChildren<QTextBrowser*>().isEmpty());
+
+    QTemporaryDir dir;
+    QFile page(dir.filePath("page.txt"));
+    QVERIFY(page.open(QIODevice::WriteOnly));
+    page.write("first page");
+    page.close();
+    view->Navigate(page.fileName());
+
+    const auto made = window.findChildren<QTextBrowser*>();
+    QCOMPARE(made.size(), 1);
+    QTextBrowser* browser = made.first();
+    QCOMPARE(browser->geometry(), QRect(13, 24, 517, 378));
+    QVERIFY(browser->isHidden());
+    QCOMPARE(browser->toPlainText(), QString("first page"));
+    const QObjectList order = window.children();
+    QVERIFY(order.indexOf(browser) < order.indexOf(madeLater));
+    view->setVisible(true);
+    QVERIFY(view->Visible());
+    QVERIFY(!browser->isHidden());
 }
 
 QTEST_MAIN(TestDocumentView)

@@ -83,6 +83,47 @@ class TestPlayback : public QObject {
         QCOMPARE(player().calls.size(), 2); // never fires again
     }
 
+    // The movie is opened only once the window's first frame is on screen, here held back a
+    // little by showing the window late.
+    void timerMovieWaitsForTheFirstFrame() {
+        start(Media::Movie);
+        w().hide();
+        QTimer::singleShot(20, &w(), [this] { w().show(); });
+        bool paintedWhenOpened = false;
+        connect(w().TimerMovie, &QTimer::timeout, this, [&] {
+            if (player().calls.size() == 2)
+                paintedWhenOpened = w().hasPaintedFirstFrame();
+        });
+        QTRY_VERIFY(!w().TimerMovie->isActive());
+        QCOMPARE(player().calls, QStringList({"FileName=" + core->state.MediaPath, "Play"}));
+        QVERIFY(paintedWhenOpened);
+    }
+
+    // A window that is never painted (covered from the start) still gets its movie; with no
+    // media to open nothing waits, and the slideshow starts on the first tick.
+    void timerMovieStartsAnUnpaintedWindowsPlayback_data() {
+        QTest::addColumn<Media>("media");
+        QTest::addColumn<bool>("waits");
+        QTest::newRow("movie") << Media::Movie << true;
+        QTest::newRow("pictures only") << Media::Pictures << false;
+    }
+
+    void timerMovieStartsAnUnpaintedWindowsPlayback() {
+        QFETCH(Media, media);
+        QFETCH(bool, waits);
+        start(media);
+        w().hide();
+        int ticks = 0;
+        connect(w().TimerMovie, &QTimer::timeout, this, [&ticks] { ++ticks; });
+        QTRY_VERIFY(!w().TimerMovie->isActive());
+        QVERIFY(!w().hasPaintedFirstFrame());
+        QCOMPARE(ticks > 1, waits);
+        if (media == Media::Movie)
+            QCOMPARE(player().calls, QStringList({"FileName=" + core->state.MediaPath, "Play"}));
+        else
+            QVERIFY(w().TimerSlideShow->isActive() && w().picShowPictures->hasPicture());
+    }
+
     void timerMovieStartsMusicUnseenBehindThePictures() {
         started(Media::Music);
         QVERIFY(player().Visible() == false);

@@ -3,6 +3,7 @@
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QVideoWidget>
 #include <QWidget>
 #include <QtTest>
 
@@ -49,6 +50,40 @@ class TestQtMediaPlayerControl : public QObject {
     }
 
     void cleanup() { window.reset(); }
+
+    QList<QVideoWidget*> videoWidgets() const { return window->findChildren<QVideoWidget*>(); }
+
+    // The framework and the video window wait for the first file: placement, visibility, the
+    // enabled state and the reads answer without them, and hold once they are made. The video
+    // then lies among its siblings where the control was made.
+    void startsTheFrameworkOnlyWhenFirstNeeded() {
+        auto* madeLater = new QWidget(window.get());
+        player->setVisible(true);
+        player->setEnabled(false);
+        player->setDisplaySize(MediaPlayerControl::FitToSize);
+        player->Play();
+        player->Pause();
+        player->Stop();
+        player->setCurrentPosition(3);
+        QCOMPARE(player->fileName(), QString());
+        QCOMPARE(player->errorIndicator(), 0);
+        QCOMPARE(player->PlayState(), 0);
+        QCOMPARE(player->Duration(), 0.0);
+        QCOMPARE(player->CurrentPosition(), 0.0);
+        QCOMPARE(player->DisplaySize(), int(MediaPlayerControl::FitToSize));
+        QCOMPARE(placement(), QRect(13, 24, 517, 378));
+        QVERIFY(player->Visible());
+        QVERIFY(videoWidgets().isEmpty());
+
+        player->setFileName(movie);
+        QCOMPARE(videoWidgets().size(), 1);
+        QVideoWidget* video = videoWidgets().first();
+        QCOMPARE(video->geometry(), QRect(13, 24, 517, 378));
+        QVERIFY(!video->isEnabled());
+        QVERIFY(!video->isHidden()); // an opened video is drawn
+        const QObjectList order = window->children();
+        QVERIFY(order.indexOf(video) < order.indexOf(madeLater));
+    }
 
     void opensTheMovieAndKnowsItsLength() {
         player->setFileName(movie);
