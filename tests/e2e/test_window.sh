@@ -23,8 +23,12 @@ find_window
 press_at 300 8 1
 for _ in 1 2 3 4 5 6; do xdotool mousemove_relative -- 10 7; sleep 0.05; done
 release 1
-sleep 0.5
-find_window
+# The window manager moves the window in its own time.
+for _ in $(seq 30); do
+  find_window
+  [ "$WIN_X,$WIN_Y" != "$start_x,$start_y" ] && break
+  sleep 0.1
+done
 [ "$WIN_X,$WIN_Y" != "$start_x,$start_y" ] || fail "left-button drag did not move the window"
 pass "drag: right button ignored, left button moves ($start_x,$start_y -> $WIN_X,$WIN_Y)"
 
@@ -41,6 +45,7 @@ pass "second start activates the first and ends"
 # btnExit: a held left button shows its pressed look; releasing over it ends the program.
 screenshot "$E2E_TMP/released.png"
 press_at 600 398 1
+sleep 0.3
 screenshot "$E2E_TMP/pressed.png"
 diff=$(region_difference "$E2E_TMP/released.png" "$E2E_TMP/pressed.png" 544 384 139 29)
 release 1
