@@ -12,10 +12,6 @@
 
 namespace vistrel {
 
-namespace {
-const QString kRegistryKey = QStringLiteral("SOFTWARE\\Nordquill\\Vistrel");
-}
-
 QString LanguageLoader::languageFilePath(const QString& appPath, const QString& name) {
     return joinPath(appPath, QStringLiteral("Language/") + name + QStringLiteral(".lng"));
 }
@@ -29,7 +25,7 @@ bool LanguageLoader::LoadLanguage(const QString& name) {
     }
     readTexts(path);
     applyTexts();
-    core_.services.registry.WriteRegistryValue(RegistryRoot::CurrentUser, kRegistryKey, "Language",
+    core_.services.registry.WriteRegistryValue(RegistryRoot::CurrentUser, RegistryKey, "Language",
                                                RegistryValue::fromText(name));
     qCInfo(logLanguage).noquote() << "language:" << name;
     return true;

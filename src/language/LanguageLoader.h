@@ -15,6 +15,8 @@ class LanguageLoader {
     bool LoadLanguage(const QString& name);
 
     static QString languageFilePath(const QString& appPath, const QString& name);
+    // The program's own registry key, where the language last loaded is remembered.
+    static inline const QString RegistryKey = QStringLiteral("SOFTWARE\\Nordquill\\Vistrel");
 
   private:
     void readTexts(const QString& path);

@@ -15,7 +15,6 @@
 namespace vistrel {
 
 namespace {
-const QString kRegistryKey = QStringLiteral("SOFTWARE\\Nordquill\\Vistrel");
 
 bool switchOn(const QString& key, const QString& iniPath) {
     return ReadIni("Main", key, "1", iniPath) == QLatin1String("1");
@@ -85,7 +84,8 @@ bool Core::createMainDialog() {
 
 QString Core::chooseLanguage() {
     QString name =
-        services.registry.ReadRegistryValue(RegistryRoot::CurrentUser, kRegistryKey, "Language")
+        services.registry
+            .ReadRegistryValue(RegistryRoot::CurrentUser, LanguageLoader::RegistryKey, "Language")
             .toText();
     if (name.isEmpty())
         name = ReadIni("Main", "DefaultLanguage", "english", state.IniPath);
