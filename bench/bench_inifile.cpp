@@ -1,7 +1,7 @@
 // How long a profile file takes to decode and parse, and what start-up's
 // reads of it cost. Prints its figures; never fails.
-#include "startup/IniFile.h"
-#include "startup/TextDecoding.h"
+#include "text/IniFile.h"
+#include "text/TextDecoding.h"
 
 #include <chrono>
 #include <cstdio>

@@ -7,9 +7,9 @@
 //
 // The photos are generated once into DIR (default: <temp>/vistrel-bench-photos) and reused.
 
+#include "app/Core.h"
 #include "doubles/TestDisc.h"
 #include "media/Slideshow.h"
-#include "startup/Core.h"
 #include "window/MainDialog.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 // Any bytes as a document: the breaks put in take nothing away, keep UTF-8 well-formed, and
 // leave no run longer than the limit outside markup.
-#include "actions/BreakOpportunities.h"
-#include "startup/TextDecoding.h"
+#include "text/BreakOpportunities.h"
+#include "text/TextDecoding.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,7 +1,7 @@
 // Any bytes as a profile file: decoding and parsing must neither fail nor hang,
 // and every answer keeps within the profile service's limit.
-#include "startup/IniFile.h"
-#include "startup/TextDecoding.h"
+#include "text/IniFile.h"
+#include "text/TextDecoding.h"
 
 #include <cstdint>
 #include <cstdlib>

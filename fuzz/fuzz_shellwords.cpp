@@ -1,6 +1,6 @@
 // Any bytes as the external player's parameter: splitting must neither fail nor hang, and the
 // words, each put back in single quotes, must split again into the very same words.
-#include "media/ShellWords.h"
+#include "text/ShellWords.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,12 +1,12 @@
 #include "actions/DiscActions.h"
 
 #include "actions/DiscPaths.h"
+#include "app/Core.h"
 #include "language/ErrorMessage.h"
 #include "platform/Desktop.h"
 #include "platform/DocumentView.h"
 #include "platform/Log.h"
 #include "platform/MediaPlayerControl.h"
-#include "startup/Core.h"
 
 #include <QTimer>
 

@@ -1,7 +1,7 @@
 #include "language/ErrorMessage.h"
 
-#include "language/MessageText.h"
 #include "platform/MessageBoxes.h"
+#include "text/MessageText.h"
 
 namespace vistrel {
 

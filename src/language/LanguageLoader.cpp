@@ -1,11 +1,11 @@
 #include "language/LanguageLoader.h"
 
+#include "app/Core.h"
 #include "platform/FilePaths.h"
 #include "platform/Log.h"
 #include "platform/MessageBoxes.h"
+#include "platform/ReadIni.h"
 #include "platform/Registry.h"
-#include "startup/Core.h"
-#include "startup/ReadIni.h"
 
 #include <QAction>
 #include <QMenu>

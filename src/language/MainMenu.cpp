@@ -1,10 +1,10 @@
 #include "language/MainMenu.h"
 
+#include "app/Core.h"
 #include "language/AboutDialog.h"
 #include "language/MenuLists.h"
 #include "language/MenuPopup.h"
 #include "platform/Log.h"
-#include "startup/Core.h"
 #include "window/MainDialog.h"
 
 #include <QAction>

@@ -1,8 +1,8 @@
 #include "media/DisplayModes.h"
 
+#include "app/Core.h"
 #include "platform/Log.h"
 #include "platform/MediaPlayerControl.h"
-#include "startup/Core.h"
 
 #include <QEvent>
 #include <QScreen>

@@ -1,12 +1,12 @@
 #include "media/ExternalPlayer.h"
 
+#include "app/Core.h"
 #include "language/ErrorMessage.h"
-#include "media/ShellWords.h"
 #include "platform/Desktop.h"
 #include "platform/FilePaths.h"
 #include "platform/Log.h"
 #include "platform/MediaPlayerControl.h"
-#include "startup/Core.h"
+#include "text/ShellWords.h"
 
 #include <QFileInfo>
 

@@ -1,8 +1,8 @@
 #include "media/Playback.h"
 
+#include "app/Core.h"
 #include "platform/Log.h"
 #include "platform/MediaPlayerControl.h"
-#include "startup/Core.h"
 
 #include <QTimer>
 

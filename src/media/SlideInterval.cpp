@@ -1,6 +1,6 @@
 #include "media/SlideInterval.h"
 
-#include "startup/NumericText.h"
+#include "text/NumericText.h"
 
 #include <cmath>
 

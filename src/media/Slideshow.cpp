@@ -1,11 +1,11 @@
 #include "media/Slideshow.h"
 
+#include "app/Core.h"
 #include "media/SlideInterval.h"
 #include "platform/FilePaths.h"
 #include "platform/Log.h"
 #include "platform/MessageBoxes.h"
-#include "startup/Core.h"
-#include "startup/ReadIni.h"
+#include "platform/ReadIni.h"
 #include "window/MainDialog.h"
 
 #include <QEvent>

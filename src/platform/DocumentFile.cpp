@@ -1,7 +1,7 @@
 #include "platform/DocumentFile.h"
 
-#include "actions/BreakOpportunities.h"
-#include "startup/TextDecoding.h"
+#include "text/BreakOpportunities.h"
+#include "text/TextDecoding.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -2,7 +2,7 @@
 
 #include "platform/Log.h"
 #include "platform/RegFile.h"
-#include "startup/Blanks.h"
+#include "text/TrimText.h"
 
 #include <QDir>
 #include <QFile>
@@ -94,7 +94,7 @@ void FileRegistry::WriteRegistryValue(RegistryRoot root, const QString& keyPath,
     RegHive hive = readHive(path).value_or(RegHive{});
     const RegValue data = value.kind == RegistryValue::Kind::Number
                               ? RegValue::dword(static_cast<std::uint32_t>(value.number))
-                              : RegValue::text(trimBlanks(value.text).toStdString());
+                              : RegValue::text(std::string(trimSpaces(value.text.toStdString())));
     hive.set(keyPath.toStdString(), valueName.toStdString(), data);
 
     QDir().mkpath(QFileInfo(path).absolutePath());

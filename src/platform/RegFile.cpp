@@ -1,8 +1,8 @@
 #include "platform/RegFile.h"
-#include "startup/TrimText.h"
+#include "text/TrimText.h"
 
-#include "startup/CaseFold.h"
-#include "startup/TextDecoding.h"
+#include "text/CaseFold.h"
+#include "text/TextDecoding.h"
 
 #include <algorithm>
 

@@ -1,14 +1,14 @@
 #include "skin/SkinLoader.h"
 
+#include "app/Core.h"
 #include "language/ErrorMessage.h"
 #include "platform/FilePaths.h"
 #include "platform/Log.h"
 #include "platform/MessageBoxes.h"
 #include "platform/ProgramEnd.h"
+#include "platform/ReadIni.h"
 #include "skin/MaskRegion.h"
 #include "skin/PictureFile.h"
-#include "startup/Core.h"
-#include "startup/ReadIni.h"
 
 namespace vistrel {
 

@@ -1,6 +1,6 @@
 #include "window/ButtonLooks.h"
 
-#include "startup/Core.h"
+#include "app/Core.h"
 #include "window/ImageArea.h"
 #include "window/MainDialog.h"
 

@@ -1,6 +1,6 @@
 #include "doubles/TestDisc.h"
 
-#include "startup/ReadIni.h"
+#include "platform/ReadIni.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "app/Core.h"
 #include "doubles/Doubles.h"
-#include "startup/Core.h"
 
 #include <QByteArray>
 #include <QColor>

@@ -1,8 +1,8 @@
+#include "app/Core.h"
 #include "doubles/TestDisc.h"
 #include "media/SlideDecoding.h"
 #include "media/SlidePictureCache.h"
 #include "media/Slideshow.h"
-#include "startup/Core.h"
 #include "window/MainDialog.h"
 
 #include <QDir>

@@ -1,5 +1,5 @@
+#include "app/Core.h"
 #include "doubles/TestDisc.h"
-#include "startup/Core.h"
 
 #include <QSignalSpy>
 #include <QTest>

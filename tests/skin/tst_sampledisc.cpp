@@ -1,9 +1,9 @@
+#include "app/Core.h"
 #include "doubles/TestDisc.h"
 #include "language/ErrorMessage.h"
+#include "platform/ReadIni.h"
 #include "skin/MaskRegion.h"
-#include "startup/Core.h"
-#include "startup/ReadIni.h"
-#include "startup/TextDecoding.h"
+#include "text/TextDecoding.h"
 
 #include <QCoreApplication>
 #include <QDir>

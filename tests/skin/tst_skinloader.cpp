@@ -1,6 +1,6 @@
+#include "app/Core.h"
 #include "doubles/BmpFile.h"
 #include "doubles/TestDisc.h"
-#include "startup/Core.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "LanguageFiles.h"
 
-#include "startup/TextDecoding.h"
+#include "text/TextDecoding.h"
 
 #include <QDir>
 #include <QSaveFile>

@@ -1,6 +1,6 @@
 #include "platform/windows/WindowsRegistry.h"
 
-#include "startup/Blanks.h"
+#include "text/Blanks.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "actions/BreakOpportunities.h"
+#include "text/BreakOpportunities.h"
 
 namespace vistrel {
 

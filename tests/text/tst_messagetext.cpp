@@ -1,5 +1,5 @@
-#include "language/MessageText.h"
-#include "startup/NumericText.h"
+#include "text/MessageText.h"
+#include "text/NumericText.h"
 
 #include <QtTest>
 

@@ -1,5 +1,5 @@
 // Break opportunities put into long runs of a document's text, never into its markup.
-#include "actions/BreakOpportunities.h"
+#include "text/BreakOpportunities.h"
 
 #include <QTest>
 

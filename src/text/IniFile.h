@@ -1,6 +1,6 @@
 #pragma once
 
-#include "startup/CaseFold.h"
+#include "text/CaseFold.h"
 
 #include <cstddef>
 #include <memory>

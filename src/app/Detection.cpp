@@ -1,4 +1,4 @@
-#include "startup/Detection.h"
+#include "app/Detection.h"
 
 #include "platform/Registry.h"
 

@@ -1,5 +1,5 @@
-#include "startup/NumericText.h"
-#include "startup/TrimText.h"
+#include "text/NumericText.h"
+#include "text/TrimText.h"
 
 #include <charconv>
 #include <string>

@@ -2,13 +2,13 @@
 #ifdef Q_OS_WIN
 #include "platform/windows/WindowsRegistry.h"
 #endif
+#include "app/Core.h"
 #include "platform/ImmediateProgramEnd.h"
 #include "platform/LocalSingleInstance.h"
 #include "platform/QtDesktop.h"
 #include "platform/QtDocumentView.h"
 #include "platform/QtMediaPlayerControl.h"
 #include "platform/QtMessageBoxes.h"
-#include "startup/Core.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

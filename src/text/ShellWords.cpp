@@ -1,4 +1,4 @@
-#include "media/ShellWords.h"
+#include "text/ShellWords.h"
 
 namespace vistrel {
 

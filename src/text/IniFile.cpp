@@ -1,7 +1,7 @@
-#include "startup/IniFile.h"
-#include "startup/TrimText.h"
+#include "text/IniFile.h"
+#include "text/TrimText.h"
 
-#include "startup/TextDecoding.h"
+#include "text/TextDecoding.h"
 
 #include <algorithm>
 #include <cstdint>

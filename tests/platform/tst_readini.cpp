@@ -1,5 +1,5 @@
 // ReadIni over real files: missing, unreadable and odd files, the cache and its renewal.
-#include "startup/ReadIni.h"
+#include "platform/ReadIni.h"
 
 #include <QtTest>
 

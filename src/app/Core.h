@@ -1,6 +1,8 @@
 #pragma once
 
 #include "actions/DiscActions.h"
+#include "app/AppState.h"
+#include "app/Services.h"
 #include "language/LanguageLoader.h"
 #include "language/LanguageTexts.h"
 #include "language/MainMenu.h"
@@ -9,8 +11,6 @@
 #include "media/Playback.h"
 #include "media/Slideshow.h"
 #include "skin/SkinLoader.h"
-#include "startup/AppState.h"
-#include "startup/Services.h"
 #include "window/ButtonLooks.h"
 
 #include <QObject>

@@ -1,8 +1,8 @@
-#include "startup/ReadIni.h"
+#include "platform/ReadIni.h"
 
 #include "platform/FilePaths.h"
-#include "startup/IniFile.h"
-#include "startup/TextDecoding.h"
+#include "text/IniFile.h"
+#include "text/TextDecoding.h"
 
 #include <QDateTime>
 #include <QFile>

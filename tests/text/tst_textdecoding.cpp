@@ -1,5 +1,5 @@
-#include "startup/CaseFold.h"
-#include "startup/TextDecoding.h"
+#include "text/CaseFold.h"
+#include "text/TextDecoding.h"
 
 #include <QtTest>
 

@@ -1,4 +1,4 @@
-#include "startup/TextDecoding.h"
+#include "text/TextDecoding.h"
 
 #include <array>
 #include <cstdint>

@@ -1,6 +1,6 @@
-#include "startup/CaseFold.h"
+#include "text/CaseFold.h"
 
-#include "startup/TextDecoding.h"
+#include "text/TextDecoding.h"
 
 #include <cstdint>
 

@@ -1,5 +1,6 @@
-#include "startup/Core.h"
+#include "app/Core.h"
 
+#include "app/Detection.h"
 #include "language/ErrorMessage.h"
 #include "language/MenuLists.h"
 #include "platform/FilePaths.h"
@@ -7,14 +8,17 @@
 #include "platform/MediaPlayerControl.h"
 #include "platform/MessageBoxes.h"
 #include "platform/ProgramEnd.h"
+#include "platform/ReadIni.h"
 #include "platform/Registry.h"
-#include "startup/Blanks.h"
-#include "startup/Detection.h"
-#include "startup/ReadIni.h"
+#include "text/TrimText.h"
 
 namespace vistrel {
 
 namespace {
+
+QString trimBlanks(const QString& text) {
+    return QString::fromStdString(std::string(trimSpaces(text.toStdString())));
+}
 
 bool switchOn(const QString& key, const QString& iniPath) {
     return ReadIni("Main", key, "1", iniPath) == QLatin1String("1");

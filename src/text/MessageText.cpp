@@ -1,4 +1,4 @@
-#include "language/MessageText.h"
+#include "text/MessageText.h"
 
 namespace vistrel {
 

@@ -1,5 +1,5 @@
-#include "startup/IniFile.h"
-#include "startup/TextDecoding.h"
+#include "text/IniFile.h"
+#include "text/TextDecoding.h"
 
 #include <QtTest>
 
