@@ -15,3 +15,13 @@ template <typename IsBlank> std::string_view trimIf(std::string_view text, IsBla
 }
 
 } // namespace vistrel
+
+namespace vistrel {
+
+// Leading and trailing spaces removed; tabs and other white space stay, as the configuration's
+// readers have always done.
+inline std::string_view trimSpaces(std::string_view text) {
+    return trimIf(text, [](char c) { return c == ' '; });
+}
+
+} // namespace vistrel
