@@ -7,7 +7,7 @@
 //
 // The photos are generated once into DIR (default: <temp>/vistrel-bench-photos) and reused.
 
-#include "app/Core.h"
+#include "app/Application.h"
 #include "doubles/TestDisc.h"
 #include "media/Slideshow.h"
 #include "window/MainDialog.h"
@@ -201,7 +201,7 @@ struct BenchDisc {
 
     TestDisc disc;
     TestCore tc;
-    std::unique_ptr<Core> core;
+    std::unique_ptr<Application> core;
     bool started = false;
 };
 
@@ -218,7 +218,7 @@ template <typename Step> double timedStep(MainDialog& window, Step step) {
     QElapsedTimer clock;
     clock.start();
     step();
-    window.picShowPictures->repaint();
+    window.picShowPictures()->repaint();
     return msSince(clock);
 }
 
@@ -228,7 +228,7 @@ Figures runLazy(const QString& folder, int count) {
     if (!bench.started)
         qFatal("the core did not start on the benchmark disc");
     MainDialog& window = bench.window();
-    Slideshow& show = bench.core->slideshow;
+    Slideshow& show = bench.core->slideshow();
     QCoreApplication::processEvents();
     figures.baseMb = rssMb();
     PeakMemory peak;
@@ -244,7 +244,7 @@ Figures runLazy(const QString& folder, int count) {
         figures.quickStepsMs.push_back(timedStep(window, [&] { show.AdvanceSlide(); }));
         peak.sample();
     }
-    window.picShowPictures->setGeometry(QRect(QPoint(0, 0), ScreenSize));
+    window.picShowPictures()->setGeometry(QRect(QPoint(0, 0), ScreenSize));
     for (int i = 0; i < count; ++i) {
         waitForDecodingAhead(show);
         figures.screenStepsMs.push_back(timedStep(window, [&] { show.AdvanceSlide(); }));
@@ -270,20 +270,20 @@ Figures runEager(const QString& folder, int count) {
     figures.firstMs = timedStep(window, [&] {
         for (int i = 0; i < count; ++i)
             pictures.emplace_back(photoPath(folder, i));
-        window.picShowPictures->setPicture(pictures.front());
-        window.picShowPictures->show();
+        window.picShowPictures()->setPicture(pictures.front());
+        window.picShowPictures()->show();
     });
     figures.pictures = int(pictures.size());
     peak.sample();
     int index = 0;
     auto advance = [&] {
         index = (index + 1) % count;
-        window.picShowPictures->setPicture(pictures[size_t(index)]);
+        window.picShowPictures()->setPicture(pictures[size_t(index)]);
     };
     for (int i = 0; i < count; ++i)
         figures.stepsMs.push_back(timedStep(window, advance));
     figures.quickStepsMs = figures.stepsMs;
-    window.picShowPictures->setGeometry(QRect(QPoint(0, 0), ScreenSize));
+    window.picShowPictures()->setGeometry(QRect(QPoint(0, 0), ScreenSize));
     for (int i = 0; i < count; ++i)
         figures.screenStepsMs.push_back(timedStep(window, advance));
     figures.peakMb = peak.peakMb();

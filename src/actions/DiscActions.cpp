@@ -1,12 +1,13 @@
 #include "actions/DiscActions.h"
 
-#include "actions/DiscPaths.h"
-#include "app/Core.h"
-#include "language/ErrorMessage.h"
+#include "language/LanguageTexts.h"
+#include "media/MediaState.h"
 #include "platform/Desktop.h"
 #include "platform/DocumentView.h"
+#include "platform/ErrorMessage.h"
 #include "platform/Log.h"
 #include "platform/MediaPlayerControl.h"
+#include "window/ImageArea.h"
 
 #include <QTimer>
 
@@ -22,94 +23,80 @@ void enableTimer(QTimer& timer) {
 
 } // namespace
 
-DiscActions::DiscActions(Core& core) : core_(core) {}
-
-void DiscActions::connectTo(MainDialog& dialog) {
-    connect(dialog.btnExplore, &ImageArea::clicked, this, &DiscActions::Explore);
-    connect(dialog.btnInfo, &ImageArea::clicked, this, &DiscActions::ToggleInfo);
-    connect(dialog.btnInstallCodec, &ImageArea::clicked, this, &DiscActions::InstallCodec);
-    connect(dialog.btnInstallPlayer, &ImageArea::clicked, this, &DiscActions::InstallPlayer);
-    connect(dialog.WebBrowser, &DocumentView::outsideLinkClicked, this,
-            [this](const QUrl& url) { core_.services.desktop.openUrl(url); });
-}
+DiscActions::DiscActions(DiscFolder disc, DiscActionPaths paths, MediaElements elements,
+                         const MediaState& media, Desktop& desktop, MessageBoxes& messages,
+                         const LanguageTexts& texts)
+    : disc_(std::move(disc)), paths_(std::move(paths)), elements_(elements), media_(media),
+      desktop_(desktop), messages_(messages), texts_(texts) {}
 
 void DiscActions::Explore() {
-    const AppState& state = core_.state;
-    const QString folder = explorerFolder(state.AppPath, state.ExplorerPath);
+    const QString folder = disc_.findFolder(paths_.explorerPath);
     if (folder.isEmpty()) {
-        showErrorMessage(core_.services.messages, state.MsgTitle, core_.texts.MsgPathNotFound,
-                         state.ExplorerPath);
+        showErrorMessage(messages_, texts_.MsgTitle, texts_.MsgPathNotFound, paths_.explorerPath);
         return;
     }
-    // The folder the test found, not the configured text: that would depend on the working
-    // directory rather than on the disc.
-    core_.services.desktop.openFolder(folder);
+    // The folder found, not the configured text: that would depend on the working directory
+    // rather than on the disc.
+    desktop_.openFolder(folder);
 }
 
 void DiscActions::ToggleInfo() {
-    if (core_.dialog().WebBrowser->Visible())
+    if (elements_.document.Visible())
         showMedia();
     else
         showDocument();
 }
 
 void DiscActions::showMedia() {
-    MainDialog& w = core_.dialog();
-    const AppState& state = core_.state;
-    w.WebBrowser->setVisible(false);
-    if (state.IsMovie)
-        w.MediaPlayer->setVisible(true);
-    if (state.SlideShowOn) {
-        enableTimer(*w.TimerSlideShow);
-        w.picShowPictures->setVisible(true);
+    MediaPlayerControl& player = elements_.player;
+    elements_.document.setVisible(false);
+    if (media_.IsMovie)
+        player.setVisible(true);
+    if (media_.SlideShowOn) {
+        enableTimer(elements_.slideTimer);
+        elements_.pictures.setVisible(true);
     }
-    w.MediaPlayer->setWidth(w.picShowPictures->width());
-    w.MediaPlayer->setHeight(w.picShowPictures->height());
+    player.setGeometry(QRect(player.geometry().topLeft(), elements_.pictures.size()));
     qCInfo(logAction) << "info closed: media shown";
 }
 
 void DiscActions::showDocument() {
-    MainDialog& w = core_.dialog();
-    const AppState& state = core_.state;
-    if (state.IsMovie)
-        w.MediaPlayer->Stop();
-    if (state.SlideShowOn) {
-        w.TimerSlideShow->stop();
-        w.picShowPictures->setVisible(false);
+    MediaPlayerControl& player = elements_.player;
+    if (media_.IsMovie)
+        player.Stop();
+    if (media_.SlideShowOn) {
+        elements_.slideTimer.stop();
+        elements_.pictures.setVisible(false);
     }
-    w.MediaPlayer->setVisible(false);
-    w.MediaPlayer->setWidth(0);
-    w.MediaPlayer->setHeight(0);
+    player.setVisible(false);
+    player.setGeometry(QRect(player.geometry().topLeft(), QSize(0, 0)));
 
-    const QString document = infoDocument(state.AppPath, state.InfoPath);
+    const QString document = disc_.findFile(paths_.infoPath);
     if (document.isEmpty()) {
-        showErrorMessage(core_.services.messages, state.MsgTitle, core_.texts.MsgFileNotFound,
-                         state.InfoPath);
+        showErrorMessage(messages_, texts_.MsgTitle, texts_.MsgFileNotFound, paths_.infoPath);
         return;
     }
-    w.WebBrowser->setOffline(true);
-    w.WebBrowser->Navigate(document);
-    w.WebBrowser->setVisible(true);
+    elements_.document.setOffline(true);
+    elements_.document.Navigate(document);
+    elements_.document.setVisible(true);
 }
 
 void DiscActions::InstallCodec() {
-    install(core_.state.CodecInstallPath);
+    install(paths_.codecInstallPath);
 }
 void DiscActions::InstallPlayer() {
-    install(core_.state.PlayerInstallPath);
+    install(paths_.playerInstallPath);
 }
 
 void DiscActions::install(const QString& configuredPath) {
-    const AppState& state = core_.state;
-    const QString program = installerProgram(state.AppPath, configuredPath);
+    const QString program = disc_.findFile(configuredPath);
     if (program.isEmpty()) {
-        showErrorMessage(core_.services.messages, state.MsgTitle, core_.texts.MsgFileNotFound,
-                         configuredPath);
+        showErrorMessage(messages_, texts_.MsgTitle, texts_.MsgFileNotFound, configuredPath);
         return;
     }
     // By its path as a program with no arguments, never as a command line: a path with blanks
     // or shell characters starts exactly this file. A refused start is logged by the desktop.
-    core_.services.desktop.startProgram(program, {});
+    desktop_.startProgram(program, {});
 }
 
 } // namespace vistrel

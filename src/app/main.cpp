@@ -2,7 +2,7 @@
 #ifdef Q_OS_WIN
 #include "platform/windows/WindowsRegistry.h"
 #endif
-#include "app/Core.h"
+#include "app/Application.h"
 #include "platform/ImmediateProgramEnd.h"
 #include "platform/LocalSingleInstance.h"
 #include "platform/QtDesktop.h"
@@ -96,11 +96,11 @@ int main(int argc, char* argv[]) {
     LocalSingleInstance singleInstance;
     programEnd.addCleanup([&singleInstance] { singleInstance.release(); });
 
-    Core core(Services{registry, messages, programEnd, desktop, singleInstance,
-                       [](QWidget* parent) { return new QtMediaPlayerControl(parent); },
-                       [](QWidget* parent) { return new QtDocumentView(parent); },
-                       frameworkDecodesMpeg4Video});
-    if (!core.Main(appPath))
+    Application application(Services{
+        registry, messages, programEnd, desktop, singleInstance,
+        [](QWidget* parent) { return new QtMediaPlayerControl(parent); },
+        [](QWidget* parent) { return new QtDocumentView(parent); }, frameworkDecodesMpeg4Video});
+    if (!application.Main(appPath))
         return 1;
     return app.exec();
 }

@@ -1,28 +1,40 @@
 #pragma once
 
+#include "language/LanguageTexts.h"
+
+#include <QObject>
 #include <QString>
 
 namespace vistrel {
 
-class Core;
+class MessageBoxes;
+class Registry;
 
-// Reads a language file, applies its tooltips and captions and remembers the choice.
-class LanguageLoader {
+// Reads a language file, announces its texts and remembers the choice.
+class LanguageLoader : public QObject {
+    Q_OBJECT
   public:
-    explicit LanguageLoader(Core& core) : core_(core) {}
+    // languageFolder: where the disc keeps its "<name>.lng" files.
+    LanguageLoader(QString languageFolder, Registry& registry, MessageBoxes& messages);
 
     // False (after its own message) when the language file does not exist.
     bool LoadLanguage(const QString& name);
 
-    static QString languageFilePath(const QString& appPath, const QString& name);
+    const LanguageTexts& texts() const { return texts_; }
     // The program's own registry key, where the language last loaded is remembered.
     static inline const QString RegistryKey = QStringLiteral("SOFTWARE\\Nordquill\\Vistrel");
 
+  signals:
+    // A language was loaded: its tooltips and captions are to be shown.
+    void loaded(const LanguageTexts& texts);
+
   private:
     void readTexts(const QString& path);
-    void applyTexts();
 
-    Core& core_;
+    QString folder_;
+    Registry& registry_;
+    MessageBoxes& messages_;
+    LanguageTexts texts_;
 };
 
 } // namespace vistrel

@@ -1,25 +1,17 @@
 #pragma once
 
+#include "window/Buttons.h"
+
 #include <QString>
+
+#include <array>
 
 namespace vistrel {
 
-// The 24 texts a language file supplies; empty until the first language is loaded.
+// The texts a language file supplies; empty until the first language is loaded.
 struct LanguageTexts {
-    QString ToolTipInstallCodec;
-    QString ToolTipInstallPlayer;
-    QString ToolTipInfo;
-    QString ToolTipStartPlayer;
-    QString ToolTipExplore;
-    QString ToolTipExit;
-    QString ToolTipBackward;
-    QString ToolTipForward;
-    QString ToolTipPlay;
-    QString ToolTipPause;
-    QString ToolTipStop;
-    QString ToolTipMinimize;
-    QString ToolTipMaximize;
-    QString ToolTipClose;
+    // Each button's tooltip, by the button's place in the table; empty for a button without one.
+    std::array<QString, Buttons.size()> ToolTips;
     QString CaptionChooseLanguage;
     QString CaptionChooseSkin;
     QString CaptionAbout;
@@ -30,6 +22,8 @@ struct LanguageTexts {
     QString MsgSlideshow;
     QString MsgIniVersion;
     QString MsgCodecNotInstalled;
+    // The title of every message box, whatever the language.
+    QString MsgTitle;
 };
 
 } // namespace vistrel

@@ -1,6 +1,5 @@
 #include "language/MainMenu.h"
 
-#include "app/Core.h"
 #include "language/AboutDialog.h"
 #include "language/MenuLists.h"
 #include "language/MenuPopup.h"
@@ -12,21 +11,19 @@
 
 namespace vistrel {
 
-MainMenu::MainMenu(Core& core) : core_(core) {}
-
-void MainMenu::connectTo(MainDialog& dialog) {
-    dialog_ = &dialog;
-    popup_ = new MenuPopup(dialog.mnuMain, dialog.btnMenu);
-    connect(dialog.btnMenu, &ImageArea::mouseDown, this, &MainMenu::btnMenuMouseDown);
-    connect(dialog.btnMenu, &ImageArea::clicked, this, &MainMenu::btnMenuClick);
-    connect(dialog.btnMenu, &ImageArea::doubleClicked, this, &MainMenu::btnMenuDoubleClickEvent);
-    for (int i = 0; i < dialog.mnuLanguage.size(); ++i)
-        connect(dialog.mnuLanguage[i], &QAction::triggered, this,
+MainMenu::MainMenu(MainDialog& window, Desktop& desktop) : window_(window), desktop_(desktop) {
+    ImageArea* btnMenu = window.button(ButtonId::btnMenu);
+    popup_ = new MenuPopup(window.mnuMain(), btnMenu);
+    connect(btnMenu, &ImageArea::mouseDown, this, &MainMenu::btnMenuMouseDown);
+    connect(btnMenu, &ImageArea::clicked, this, &MainMenu::btnMenuClick);
+    connect(btnMenu, &ImageArea::doubleClicked, this, &MainMenu::btnMenuDoubleClickEvent);
+    for (int i = 0; i < window.mnuLanguage().size(); ++i)
+        connect(window.mnuLanguage()[i], &QAction::triggered, this,
                 [this, i] { mnuLanguageClick(i); });
-    for (int i = 0; i < dialog.mnuSkin.size(); ++i)
-        connect(dialog.mnuSkin[i], &QAction::triggered, this, [this, i] { mnuSkinClick(i); });
-    connect(dialog.mnuAbout, &QAction::triggered, this, &MainMenu::mnuAboutClick);
-    connect(dialog.mnuExit, &QAction::triggered, this, &MainMenu::mnuExitClick);
+    for (int i = 0; i < window.mnuSkin().size(); ++i)
+        connect(window.mnuSkin()[i], &QAction::triggered, this, [this, i] { mnuSkinClick(i); });
+    connect(window.mnuAbout(), &QAction::triggered, this, &MainMenu::mnuAboutClick);
+    connect(window.mnuExit(), &QAction::triggered, this, &MainMenu::mnuExitClick);
 }
 
 void MainMenu::btnMenuMouseDown(int button) {
@@ -40,7 +37,7 @@ void MainMenu::btnMenuClick() {
         return;
     pressedOnButton_ = false;
     qCInfo(logMenu) << "menu: open";
-    if (popup_->exec(dialog_->mapToGlobal(PopupPoint)))
+    if (popup_->exec(window_.mapToGlobal(PopupPoint)))
         btnMenuDblClick();
 }
 
@@ -57,31 +54,31 @@ void MainMenu::btnMenuDoubleClickEvent() {
 void MainMenu::btnMenuDblClick() {
     pressedOnButton_ = false;
     qCInfo(logMenu) << "menu: btnMenu double click";
-    core_.unload("btnMenu double click");
+    emit endRequested("btnMenu double click");
 }
 
 void MainMenu::mnuLanguageClick(int index) {
-    const QString name = menuEntryName(*dialog_->mnuLanguage[index]);
+    const QString name = menuEntryName(*window_.mnuLanguage()[index]);
     qCInfo(logMenu).noquote() << "menu: language" << name;
-    core_.language.LoadLanguage(name);
+    emit languageChosen(name);
 }
 
 void MainMenu::mnuSkinClick(int index) {
-    const QString name = menuEntryName(*dialog_->mnuSkin[index]);
+    const QString name = menuEntryName(*window_.mnuSkin()[index]);
     qCInfo(logMenu).noquote() << "menu: skin" << name;
-    core_.skins.LoadSkin(name);
+    emit skinChosen(name);
 }
 
 void MainMenu::mnuAboutClick() {
     qCInfo(logMenu) << "menu: about";
-    AboutDialog about(core_.services.desktop, dialog_);
+    AboutDialog about(desktop_, &window_);
     about.exec();
 }
 
 void MainMenu::mnuExitClick() {
     qCInfo(logMenu) << "menu: exit";
     // Unlike btnExit, the menu's exit leaves the player as it is.
-    core_.unload("mnuExit");
+    emit endRequested("mnuExit");
 }
 
 } // namespace vistrel

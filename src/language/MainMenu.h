@@ -5,21 +5,26 @@
 
 namespace vistrel {
 
-class Core;
+class Desktop;
 class MainDialog;
 class MenuPopup;
 
-// The pop-up menu behind btnMenu: its language and skin lists, the about box and exit.
+// The pop-up menu behind btnMenu: its language and skin lists, the about box and exit. Choices
+// are announced; what follows them is wired elsewhere.
 class MainMenu : public QObject {
     Q_OBJECT
   public:
     // Where the menu opens, in the main window's pixels, wherever the skin draws btnMenu.
     static constexpr QPoint PopupPoint{3, 14};
 
-    explicit MainMenu(Core& core);
+    // Connects to the window's btnMenu and menu entries; the lists must be filled.
+    MainMenu(MainDialog& window, Desktop& desktop);
 
-    // Connects the handlers to the window's btnMenu and menu entries; the lists must be filled.
-    void connectTo(MainDialog& dialog);
+  signals:
+    void languageChosen(const QString& name);
+    void skinChosen(const QString& name);
+    // The menu ends the program (its exit entry, or a double click on btnMenu).
+    void endRequested(const QString& reason);
 
   private:
     void btnMenuMouseDown(int button);
@@ -31,8 +36,8 @@ class MainMenu : public QObject {
     void mnuAboutClick();
     void mnuExitClick();
 
-    Core& core_;
-    MainDialog* dialog_ = nullptr;
+    MainDialog& window_;
+    Desktop& desktop_;
     MenuPopup* popup_ = nullptr;
     // A click counts only when btnMenu also had the press; a release left over from the press
     // that closed the menu must not open it again.

@@ -83,7 +83,7 @@ bool FillLanguageMenu(MainDialog& dialog, const QString& appPath) {
     QStringList captions;
     for (const QString& file : files)
         captions.append(languageCaption(file));
-    fillList(dialog.mnuChooseLanguage, dialog.mnuLanguage, captions);
+    fillList(dialog.mnuChooseLanguage(), dialog.mnuLanguage(), captions);
     qCInfo(logMenu).noquote() << "languages:" << captions.join(", ");
     return true;
 }
@@ -92,7 +92,7 @@ bool FillSkinMenu(MainDialog& dialog, const QString& appPath) {
     const QStringList folders = listSkinFolders(joinPath(appPath, "skins"));
     if (folders.isEmpty())
         return false;
-    fillList(dialog.mnuChooseSkin, dialog.mnuSkin, folders);
+    fillList(dialog.mnuChooseSkin(), dialog.mnuSkin(), folders);
     qCInfo(logMenu).noquote() << "skins:" << folders.join(", ");
     return true;
 }

@@ -1,32 +1,25 @@
 #include "media/DisplayModes.h"
 
-#include "app/Core.h"
+#include "media/MediaState.h"
 #include "platform/Log.h"
 #include "platform/MediaPlayerControl.h"
+#include "window/MainDialog.h"
 
 #include <QEvent>
 #include <QScreen>
 
 namespace vistrel {
 
-DisplayModes::DisplayModes(Core& core) : core_(core) {}
-
-void DisplayModes::connectTo(MainDialog& dialog) {
-    connect(dialog.btnMaximize, &ImageArea::clicked, this, &DisplayModes::maximizeClicked);
-    connect(dialog.MediaPlayer, &MediaPlayerControl::DblClick, this,
-            &DisplayModes::toggleFullScreen);
-    connect(dialog.picShowPictures, &ImageArea::doubleClicked, this,
-            &DisplayModes::toggleFullScreen);
-    connect(dialog.recDragWindow, &ImageArea::doubleClicked, this,
-            &DisplayModes::dragStripDoubleClicked);
-    dialog.installEventFilter(this);
+DisplayModes::DisplayModes(MainDialog& window, const MediaState& media, const QRegion& outline,
+                           QList<QWidget*> sideButtons)
+    : window_(window), media_(media), outline_(outline), sideButtons_(std::move(sideButtons)) {
+    window_.installEventFilter(this);
 }
 
 // The control can leave its full screen by itself (Esc), so a movie's mode is read from it.
 void DisplayModes::refresh() {
-    if (core_.state.IsMovie)
-        core_.state.IsFullScreen =
-            core_.dialog().MediaPlayer->DisplaySize() == MediaPlayerControl::FullScreen;
+    if (media_.IsMovie)
+        isFullScreen_ = window_.MediaPlayer()->DisplaySize() == MediaDisplaySize::FullScreen;
 }
 
 void DisplayModes::maximizeClicked() {
@@ -36,7 +29,7 @@ void DisplayModes::maximizeClicked() {
 
 void DisplayModes::toggleFullScreen() {
     refresh();
-    if (core_.state.IsFullScreen)
+    if (isFullScreen_)
         LeaveFullScreen();
     else
         EnterFullScreen();
@@ -44,51 +37,48 @@ void DisplayModes::toggleFullScreen() {
 
 void DisplayModes::dragStripDoubleClicked() {
     refresh();
-    if (!core_.state.IsFullScreen)
+    if (!isFullScreen_)
         EnterFullScreen();
 }
 
 void DisplayModes::movieEnded() {
     refresh();
-    if (core_.state.IsMovie)
+    if (media_.IsMovie)
         LeaveFullScreen();
 }
 
 void DisplayModes::EnterFullScreen() {
-    if (core_.state.IsFullScreen)
+    if (isFullScreen_)
         return;
-    core_.state.IsFullScreen = true;
-    if (!core_.state.IsMovie) {
+    isFullScreen_ = true;
+    if (!media_.IsMovie) {
         enterPictures();
         return;
     }
-    MediaPlayerControl& player = *core_.dialog().MediaPlayer;
+    MediaPlayerControl& player = *window_.MediaPlayer();
     player.setEnabled(false);
-    player.setDisplaySize(MediaPlayerControl::FullScreen);
+    player.setDisplaySize(MediaDisplaySize::FullScreen);
     player.setEnabled(true);
     qCInfo(logWindow) << "movie full screen";
 }
 
 void DisplayModes::LeaveFullScreen() {
-    if (!core_.state.IsFullScreen)
+    if (!isFullScreen_)
         return;
-    core_.state.IsFullScreen = false;
-    if (!core_.state.IsMovie) {
+    isFullScreen_ = false;
+    if (!media_.IsMovie) {
         leavePictures();
         return;
     }
-    MediaPlayerControl& player = *core_.dialog().MediaPlayer;
-    player.setDisplaySize(MediaPlayerControl::FitToSize);
-    player.setLeft(MainDialog::VideoArea.left());
-    player.setTop(MainDialog::VideoArea.top());
-    player.setWidth(MainDialog::VideoArea.width());
-    player.setHeight(MainDialog::VideoArea.height());
+    MediaPlayerControl& player = *window_.MediaPlayer();
+    player.setDisplaySize(MediaDisplaySize::FitToSize);
+    player.setGeometry(MainDialog::VideoArea);
     qCInfo(logWindow) << "movie back in the window";
 }
 
 // The window is hidden while it changes and shown again afterwards.
 void DisplayModes::enterPictures() {
-    MainDialog& w = core_.dialog();
+    MainDialog& w = window_;
     normalPosition_ = w.pos();
     w.hide();
     w.setMinimumSize(0, 0);
@@ -98,7 +88,7 @@ void DisplayModes::enterPictures() {
     const QScreen* screen = w.screen();
     const QSize size = screen ? screen->geometry().size() : w.size();
     placeVideoElements(QRect(QPoint(0, 0), size));
-    w.picTitle->hide();
+    w.picTitle()->hide();
     w.showFullScreen();
     qCInfo(logWindow) << "window full screen at" << size;
 }
@@ -106,53 +96,39 @@ void DisplayModes::enterPictures() {
 // Unlike a plain rectangle, the skin's own outline comes back with the normal layout. The window
 // stays mapped meanwhile: hidden and shown again, the window manager would place it anew.
 void DisplayModes::leavePictures() {
-    MainDialog& w = core_.dialog();
+    MainDialog& w = window_;
     w.setFixedSize(MainDialog::WindowWidth, MainDialog::WindowHeight);
-    const QRegion& outline = core_.skins.skin.ShapeRegion;
-    if (outline.isEmpty())
+    if (outline_.isEmpty())
         w.clearMask();
     else
-        w.setMask(outline);
+        w.setMask(outline_);
     showSideButtons(true);
     placeVideoElements(MainDialog::VideoArea);
-    w.picTitle->show();
+    w.picTitle()->show();
     w.showNormal();
     w.move(normalPosition_); // back where the user left it
     qCInfo(logWindow) << "window back to normal at" << w.pos();
 }
 
 void DisplayModes::placeVideoElements(const QRect& area) {
-    MainDialog& w = core_.dialog();
-    w.MediaPlayer->setLeft(area.left());
-    w.MediaPlayer->setTop(area.top());
-    w.MediaPlayer->setWidth(area.width());
-    w.MediaPlayer->setHeight(area.height());
-    w.picShowPictures->setGeometry(area);
+    window_.MediaPlayer()->setGeometry(area);
+    window_.picShowPictures()->setGeometry(area);
 }
 
-// Only the offered side buttons are touched; btnExit always is.
+// Only the offered side buttons are touched.
 void DisplayModes::showSideButtons(bool visible) {
-    MainDialog& w = core_.dialog();
-    const AppState& s = core_.state;
-    const std::pair<bool, PictureBox*> buttons[] = {{s.InstallCodecVisible, w.btnInstallCodec},
-                                                    {s.InstallPlayerVisible, w.btnInstallPlayer},
-                                                    {s.InfoVisible, w.btnInfo},
-                                                    {s.StartPlayerVisible, w.btnStartPlayer},
-                                                    {s.ExploreVisible, w.btnExplore},
-                                                    {true, w.btnExit}};
-    for (const auto& [offered, button] : buttons)
-        if (offered)
-            button->setVisible(visible);
+    for (QWidget* button : sideButtons_)
+        button->setVisible(visible);
 }
 
 bool DisplayModes::picturesFullScreen() const {
-    return core_.state.IsFullScreen && !core_.state.IsMovie;
+    return isFullScreen_ && !media_.IsMovie;
 }
 
 // The screen's size can settle only after the window manager has acted on the switch.
 bool DisplayModes::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Resize && picturesFullScreen() && watched == &core_.dialog())
-        placeVideoElements(QRect(QPoint(0, 0), core_.dialog().size()));
+    if (event->type() == QEvent::Resize && picturesFullScreen() && watched == &window_)
+        placeVideoElements(QRect(QPoint(0, 0), window_.size()));
     return false;
 }
 

@@ -1,12 +1,14 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QRect>
+#include <QRegion>
 
 namespace vistrel {
 
-class Core;
 class MainDialog;
+struct MediaState;
 
 // Normal and full-screen display. A movie covers the screen by itself through the player
 // control; pictures (no movie) take the whole window to full screen without its side buttons
@@ -14,14 +16,14 @@ class MainDialog;
 class DisplayModes : public QObject {
     Q_OBJECT
   public:
-    explicit DisplayModes(Core& core);
-
-    // Wires btnMaximize, the control's double click and the double clicks of picShowPictures
-    // and recDragWindow.
-    void connectTo(MainDialog& dialog);
+    // sideButtons: the side buttons on show in normal display; outline: the skin's outline of
+    // the window, as it stands when the window comes back.
+    DisplayModes(MainDialog& window, const MediaState& media, const QRegion& outline,
+                 QList<QWidget*> sideButtons);
 
     void EnterFullScreen();
     void LeaveFullScreen();
+    bool IsFullScreen() const { return isFullScreen_; }
 
     void maximizeClicked();
     // The double click on the video or the picture area: in or out.
@@ -42,7 +44,11 @@ class DisplayModes : public QObject {
     void showSideButtons(bool visible);
     bool picturesFullScreen() const;
 
-    Core& core_;
+    MainDialog& window_;
+    const MediaState& media_;
+    const QRegion& outline_;
+    QList<QWidget*> sideButtons_;
+    bool isFullScreen_ = false;
     QPoint normalPosition_;
 };
 

@@ -1,22 +1,19 @@
 #include "media/ExternalPlayer.h"
 
-#include "app/Core.h"
-#include "language/ErrorMessage.h"
+#include "language/LanguageTexts.h"
 #include "platform/Desktop.h"
-#include "platform/FilePaths.h"
+#include "platform/ErrorMessage.h"
 #include "platform/Log.h"
 #include "platform/MediaPlayerControl.h"
 #include "text/ShellWords.h"
 
-#include <QFileInfo>
-
 namespace vistrel {
 
-ExternalPlayer::ExternalPlayer(Core& core) : core_(core) {}
-
-void ExternalPlayer::connectTo(MainDialog& dialog) {
-    connect(dialog.btnStartPlayer, &ImageArea::clicked, this, &ExternalPlayer::startPlayerClicked);
-}
+ExternalPlayer::ExternalPlayer(MediaPlayerControl& player, DiscFolder disc,
+                               ExternalPlayerSettings settings, Components installed,
+                               Desktop& desktop, MessageBoxes& messages, const LanguageTexts& texts)
+    : player_(player), disc_(std::move(disc)), settings_(std::move(settings)),
+      installed_(installed), desktop_(desktop), messages_(messages), texts_(texts) {}
 
 QStringList ExternalPlayer::playerArguments(const QString& parameter) {
     QStringList arguments;
@@ -25,39 +22,27 @@ QStringList ExternalPlayer::playerArguments(const QString& parameter) {
     return arguments;
 }
 
-// As configured, else below the program's folder; empty when neither exists.
-QString ExternalPlayer::findPlayer() const {
-    const AppState& s = core_.state;
-    QString command = s.PlayerRunPath;
-    if (!PathFileExists(command))
-        command = joinPath(s.AppPath, s.PlayerRunPath);
-    if (!PathFileExists(command))
-        return {};
-    // Started from its own folder, so a path relative to ours would no longer hold.
-    return QFileInfo(resolvePath(command)).absoluteFilePath();
-}
-
 void ExternalPlayer::startPlayerClicked() {
-    const AppState& s = core_.state;
-    MessageBoxes& messages = core_.services.messages;
-    if (!s.CodecInstalled) {
-        showErrorMessage(messages, s.MsgTitle, core_.texts.MsgCodecNotInstalled,
-                         s.CodecDescription);
+    if (!installed_.CodecInstalled) {
+        showErrorMessage(messages_, texts_.MsgTitle, texts_.MsgCodecNotInstalled,
+                         settings_.codecDescription);
         return;
     }
-    const QString program = findPlayer();
+    // By its full path: the player starts in its own folder, where a path relative to ours
+    // would no longer hold.
+    const QString program = disc_.findEntry(settings_.runPath);
     if (program.isEmpty()) {
-        showErrorMessage(messages, s.MsgTitle, core_.texts.MsgFileNotFound, s.PlayerRunPath);
+        showErrorMessage(messages_, texts_.MsgTitle, texts_.MsgFileNotFound, settings_.runPath);
         return;
     }
-    core_.dialog().MediaPlayer->Stop();
+    player_.Stop();
     // By its path with the arguments as a list: a path with blanks cannot start another program.
-    if (!core_.services.desktop.startProgram(program, playerArguments(s.PlayerParameter))) {
+    if (!desktop_.startProgram(program, playerArguments(settings_.parameter))) {
         // The front end stays open rather than vanish with nothing playing.
-        showErrorMessage(messages, s.MsgTitle, core_.texts.MsgFileNotFound, s.PlayerRunPath);
+        showErrorMessage(messages_, texts_.MsgTitle, texts_.MsgFileNotFound, settings_.runPath);
         return;
     }
-    core_.unload("btnStartPlayer");
+    emit handedOver();
 }
 
 } // namespace vistrel

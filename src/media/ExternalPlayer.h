@@ -1,29 +1,51 @@
 #pragma once
 
+#include "platform/Detection.h"
+#include "platform/DiscFolder.h"
+
 #include <QObject>
 #include <QStringList>
 
 namespace vistrel {
 
-class Core;
-class MainDialog;
+class Desktop;
+class MediaPlayerControl;
+class MessageBoxes;
+struct LanguageTexts;
 
-// btnStartPlayer: hands the movie to the configured external player and closes the front end.
+// What a disc says about its external player.
+struct ExternalPlayerSettings {
+    QString runPath;
+    QString parameter;
+    // Named when the codec the player needs is missing.
+    QString codecDescription;
+};
+
+// btnStartPlayer: hands the movie to the configured external player; the front end then closes.
 class ExternalPlayer : public QObject {
     Q_OBJECT
   public:
-    explicit ExternalPlayer(Core& core);
+    ExternalPlayer(MediaPlayerControl& player, DiscFolder disc, ExternalPlayerSettings settings,
+                   Components installed, Desktop& desktop, MessageBoxes& messages,
+                   const LanguageTexts& texts);
 
-    void connectTo(MainDialog& dialog);
     void startPlayerClicked();
 
     // The configured parameter as the program's arguments (no argument when it is empty).
     static QStringList playerArguments(const QString& parameter);
 
-  private:
-    QString findPlayer() const;
+  signals:
+    // The player has started: the front end's work is done.
+    void handedOver();
 
-    Core& core_;
+  private:
+    MediaPlayerControl& player_;
+    DiscFolder disc_;
+    ExternalPlayerSettings settings_;
+    Components installed_;
+    Desktop& desktop_;
+    MessageBoxes& messages_;
+    const LanguageTexts& texts_;
 };
 
 } // namespace vistrel

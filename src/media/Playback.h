@@ -3,24 +3,31 @@
 #include <QElapsedTimer>
 #include <QObject>
 
+#include <functional>
+
+class QTimer;
+
 namespace vistrel {
 
-class Core;
-class MainDialog;
+class ImageArea;
+class MediaPlayerControl;
+struct MediaState;
 
 // The start of playback once the window is up (TimerMovie) and the five playback buttons.
 // The transport state is never kept here: every button reads PlayState from the control.
 class Playback : public QObject {
     Q_OBJECT
   public:
-    explicit Playback(Core& core);
+    Playback(MediaPlayerControl& player, ImageArea& picShowPictures, QTimer& TimerMovie,
+             QTimer& TimerSlideShow, MediaState& media, std::function<bool()> firstFramePainted);
 
     // How long the start of playback waits for the window's first frame at most (a window that
     // is covered from the start is never painted).
     static constexpr int FirstFrameWaitMs = 250;
 
-    // Wires TimerMovie, the five buttons and the control's late failure, and starts TimerMovie.
-    void connectTo(MainDialog& dialog);
+    // Starts TimerMovie: playback begins as soon as the message loop runs after the window is
+    // shown and its first frame is painted.
+    void start();
 
     void startOfPlayback(); // TimerMovie Timer
     void playClicked();
@@ -28,13 +35,26 @@ class Playback : public QObject {
     void stopClicked();
     void forwardClicked();
     void backwardClicked();
+    // The framework refused the media after the start accepted it.
+    void failedLate();
+
+  signals:
+    void slideshowStarts();
+    void nextSlideWanted();
+    void previousSlideWanted();
+    // A movie that can no longer play: it must not keep the screen.
+    void movieEnded();
 
   private:
     void openFailed();
-    void failedLate();
     void stopSlideTimer();
 
-    Core& core_;
+    MediaPlayerControl& player_;
+    ImageArea& pictures_;
+    QTimer& movieTimer_;
+    QTimer& slideTimer_;
+    MediaState& media_;
+    std::function<bool()> firstFramePainted_;
     QElapsedTimer sinceStart_;
 };
 

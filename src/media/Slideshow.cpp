@@ -1,11 +1,9 @@
 #include "media/Slideshow.h"
 
-#include "app/Core.h"
+#include "language/LanguageTexts.h"
 #include "media/SlideInterval.h"
-#include "platform/FilePaths.h"
 #include "platform/Log.h"
 #include "platform/MessageBoxes.h"
-#include "platform/ReadIni.h"
 #include "window/MainDialog.h"
 
 #include <QEvent>
@@ -13,34 +11,26 @@
 
 namespace vistrel {
 
-namespace {
-constexpr int LastPictureKey = 99;
-}
-
-Slideshow::Slideshow(Core& core) : core_(core) {
+Slideshow::Slideshow(ImageArea& picShowPictures, QTimer& TimerSlideShow, DiscFolder disc,
+                     SlideshowSettings settings, MessageBoxes& messages, const LanguageTexts& texts)
+    : area_(picShowPictures), timer_(TimerSlideShow), disc_(std::move(disc)),
+      settings_(std::move(settings)), messages_(messages), texts_(texts) {
     connect(&pictures_, &SlidePictureCache::decoded, this, &Slideshow::pictureDecoded);
+    connect(&timer_, &QTimer::timeout, this, &Slideshow::tick);
+    area_.installEventFilter(this);
 }
 
 Slideshow::~Slideshow() = default;
 
-void Slideshow::connectTo(MainDialog& dialog) {
-    connect(dialog.TimerSlideShow, &QTimer::timeout, this, &Slideshow::tick);
-    dialog.picShowPictures->installEventFilter(this);
-}
-
 void Slideshow::StartSlideShow() {
-    if (!core_.hasDialog())
-        return;
-    MainDialog& w = core_.dialog();
-    const QString intervalText = ReadIni("SlideShow", "Interval", "", core_.state.IniPath);
-    const QStringList configured = configuredPictures();
+    const QStringList& configured = settings_.pictures;
     if (configured.isEmpty())
         return;
 
     // Found pictures fill the slots in key order; the slots of missing ones stay empty at the end.
     QStringList slotFiles;
     for (const QString& picture : configured) {
-        const QString found = findPicture(picture);
+        const QString found = disc_.findEntry(picture);
         if (!found.isEmpty())
             slotFiles.append(found);
     }
@@ -49,15 +39,15 @@ void Slideshow::StartSlideShow() {
         slotFiles.append(QString());
     pictures_.reset(slotFiles);
     if (missing > 0)
-        core_.services.messages.showError(core_.state.MsgTitle, core_.texts.MsgSlideshow);
+        messages_.showError(texts_.MsgTitle, texts_.MsgSlideshow);
 
-    interval_ = slideInterval(intervalText.toStdString());
+    interval_ = slideInterval(settings_.interval.toStdString());
     pictures_.setAreaSize(pictureAreaSize());
     show(0);
     // An interval of 0 never fires; a timer of 0 would fire continuously instead.
-    w.TimerSlideShow->setInterval(interval_ == 0 ? LargestTimerInterval : interval_);
-    w.TimerSlideShow->start();
-    w.picShowPictures->show();
+    timer_.setInterval(interval_ == 0 ? LargestTimerInterval : interval_);
+    timer_.start();
+    area_.show();
     qCInfo(logMedia) << "slideshow started:" << slotFiles.size() << "slots," << missing
                      << "missing, interval" << interval_ << "ms";
 }
@@ -77,34 +67,17 @@ void Slideshow::stepBack() {
     // An index beyond the slots (a second start with fewer pictures) steps back to the last.
     slideIndex_ = (slideIndex_ <= 0 || slideIndex_ > upper) ? upper : slideIndex_ - 1;
     show(slideIndex_);
-    core_.dialog().TimerSlideShow->stop();
-}
-
-QStringList Slideshow::configuredPictures() const {
-    QStringList pictures;
-    for (int key = 0; key <= LastPictureKey; ++key) {
-        const QString value = ReadIni("SlideShow", QString::number(key), "", core_.state.IniPath);
-        if (!value.isEmpty())
-            pictures.append(value);
-    }
-    return pictures;
-}
-
-QString Slideshow::findPicture(const QString& configured) const {
-    QString path = configured;
-    if (!PathFileExists(path))
-        path = joinPath(core_.state.AppPath, path);
-    return PathFileExists(path) ? resolvePath(path) : QString();
+    timer_.stop();
 }
 
 QSize Slideshow::pictureAreaSize() const {
-    const ImageArea& area = *core_.dialog().picShowPictures;
+    const ImageArea& area = area_;
     const QSize size = area.size().isEmpty() ? MainDialog::VideoArea.size() : area.size();
     return size * area.devicePixelRatioF();
 }
 
 void Slideshow::show(int slot) {
-    core_.dialog().picShowPictures->setPicture(pictures_.picture(slot));
+    area_.setPicture(pictures_.picture(slot));
     shownSlot_ = slot;
     pictures_.prepareAround(slot);
     qCInfo(logMedia).noquote() << "slide shown:" << slot
@@ -114,7 +87,7 @@ void Slideshow::show(int slot) {
 void Slideshow::tick() {
     // A timer switched on before any picture was set up has nothing to step: let it rest.
     if (slotCount() == 0) {
-        core_.dialog().TimerSlideShow->stop();
+        timer_.stop();
         return;
     }
     if (interval_ != 0)
@@ -122,8 +95,7 @@ void Slideshow::tick() {
 }
 
 bool Slideshow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Resize && core_.hasDialog() &&
-        watched == core_.dialog().picShowPictures)
+    if (event->type() == QEvent::Resize && watched == &area_)
         areaResized();
     return QObject::eventFilter(watched, event);
 }
@@ -138,8 +110,8 @@ void Slideshow::areaResized() {
 }
 
 void Slideshow::pictureDecoded(int slot) {
-    if (slot == shownSlot_ && core_.hasDialog())
-        core_.dialog().picShowPictures->setPicture(pictures_.picture(slot));
+    if (slot == shownSlot_)
+        area_.setPicture(pictures_.picture(slot));
 }
 
 } // namespace vistrel

@@ -1,14 +1,24 @@
 #pragma once
 
 #include "media/SlidePictureCache.h"
+#include "platform/DiscFolder.h"
 
 #include <QObject>
 #include <QSize>
 
 namespace vistrel {
 
-class Core;
-class MainDialog;
+class ImageArea;
+class MessageBoxes;
+struct LanguageTexts;
+
+// What a disc says about its slideshow.
+struct SlideshowSettings {
+    // The picture files as configured, in key order.
+    QStringList pictures;
+    // Milliseconds between pictures, as configured.
+    QString interval;
+};
 
 // The picture slideshow of a disc without a movie: the slots built from the configuration's
 // keys "0" to "99", the picture shown in picShowPictures, stepping with wrap-around both ways,
@@ -16,11 +26,10 @@ class MainDialog;
 class Slideshow : public QObject {
     Q_OBJECT
   public:
-    explicit Slideshow(Core& core);
+    // Steps on every tick of the timer and follows the picture area's size.
+    Slideshow(ImageArea& picShowPictures, QTimer& TimerSlideShow, DiscFolder disc,
+              SlideshowSettings settings, MessageBoxes& messages, const LanguageTexts& texts);
     ~Slideshow() override;
-
-    // Steps on every tick of TimerSlideShow and follows the picture area's size.
-    void connectTo(MainDialog& dialog);
 
     // Builds the slots, tells the user once when pictures are missing, shows slot 0 and starts
     // the timer. Nothing happens when no picture is configured.
@@ -44,15 +53,18 @@ class Slideshow : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    QStringList configuredPictures() const;
-    QString findPicture(const QString& configured) const;
     QSize pictureAreaSize() const;
     void show(int slot);
     void tick();
     void areaResized();
     void pictureDecoded(int slot);
 
-    Core& core_;
+    ImageArea& area_;
+    QTimer& timer_;
+    DiscFolder disc_;
+    SlideshowSettings settings_;
+    MessageBoxes& messages_;
+    const LanguageTexts& texts_;
     SlidePictureCache pictures_;
     int slideIndex_ = 0;
     int shownSlot_ = -1;

@@ -16,11 +16,6 @@ namespace vistrel {
 
 namespace {
 
-// Windows result codes, kept so that the last result means what it means there.
-constexpr qint32 kSuccess = 0;
-constexpr qint32 kFileNotFound = 2;
-constexpr qint32 kAccessDenied = 5;
-
 std::optional<RegHive> readHive(const QString& path) {
     if (path.isEmpty())
         return std::nullopt;
@@ -67,11 +62,8 @@ RegistryValue FileRegistry::ReadRegistryValue(RegistryRoot root, const QString& 
     const auto hive = readHive(hiveFile(root));
     const RegValue* value =
         hive ? hive->find(keyPath.toStdString(), valueName.toStdString()) : nullptr;
-    if (!value) {
-        LastRegResult = kFileNotFound;
+    if (!value)
         return {};
-    }
-    LastRegResult = kSuccess;
     if (value->type == kRegSz)
         return RegistryValue::fromText(QString::fromStdString(value->stringData()));
     if (value->type == kRegDword) {
@@ -83,13 +75,11 @@ RegistryValue FileRegistry::ReadRegistryValue(RegistryRoot root, const QString& 
 
 void FileRegistry::WriteRegistryValue(RegistryRoot root, const QString& keyPath,
                                       const QString& valueName, const RegistryValue& value) {
-    if (value.kind == RegistryValue::Kind::Empty)
+    if (value.kind == RegistryValue::Kind::Absent)
         return;
     const QString path = hiveFile(root);
-    if (path.isEmpty()) {
-        LastRegResult = kAccessDenied;
+    if (path.isEmpty())
         return;
-    }
     // A corrupt or missing hive is replaced by a valid one holding the new value.
     RegHive hive = readHive(path).value_or(RegHive{});
     const RegValue data = value.kind == RegistryValue::Kind::Number
@@ -103,7 +93,6 @@ void FileRegistry::WriteRegistryValue(RegistryRoot root, const QString& keyPath,
     const bool written = file.open(QIODevice::WriteOnly) &&
                          file.write(text.data(), qint64(text.size())) == qint64(text.size()) &&
                          file.commit();
-    LastRegResult = written ? kSuccess : kAccessDenied;
     if (!written)
         qCInfo(logRegistry).noquote() << "registry write failed:" << path;
 }

@@ -1,23 +1,23 @@
 #pragma once
 
 #include <QObject>
+#include <QRect>
 #include <QString>
 
 class QWidget;
 
 namespace vistrel {
 
-// The movie and music player placed in the video area. Members mirror the player control the
-// behaviour was written against: PlayState 1 = paused, 2 = playing, anything else neither;
-// DisplaySize 3 = covers the screen by itself, 4 = fitted to its rectangle.
+// Stopped covers everything that is neither paused nor playing, nothing loaded included.
+enum class MediaPlayState { Stopped, Paused, Playing };
+
+// FullScreen: the video covers the screen by itself; FitToSize: it fills its rectangle.
+enum class MediaDisplaySize { FitToSize, FullScreen };
+
+// The movie and music player placed in the video area.
 class MediaPlayerControl : public QObject {
     Q_OBJECT
   public:
-    static constexpr int Paused = 1;
-    static constexpr int Playing = 2;
-    static constexpr int FullScreen = 3;
-    static constexpr int FitToSize = 4;
-
     using QObject::QObject;
 
     // The widget that shows the video; null in a double without one.
@@ -31,23 +31,19 @@ class MediaPlayerControl : public QObject {
     virtual void Play() = 0;
     virtual void Pause() = 0;
     virtual void Stop() = 0;
-    virtual int PlayState() const = 0;
+    virtual MediaPlayState PlayState() const = 0;
 
     virtual void setCurrentPosition(double seconds) = 0;
     virtual double CurrentPosition() const = 0;
     virtual double Duration() const = 0;
 
-    virtual int DisplaySize() const = 0;
-    virtual void setDisplaySize(int size) = 0;
+    virtual MediaDisplaySize DisplaySize() const = 0;
+    virtual void setDisplaySize(MediaDisplaySize size) = 0;
 
-    virtual void setLeft(int left) = 0;
-    virtual void setTop(int top) = 0;
-    virtual void setWidth(int width) = 0;
-    virtual void setHeight(int height) = 0;
-    virtual int Left() const = 0;
-    virtual int Top() const = 0;
-    virtual int Width() const = 0;
-    virtual int Height() const = 0;
+    // The place in the parent window; a negative size counts as zero. While the video covers
+    // the screen, this is where it returns to.
+    virtual void setGeometry(const QRect& geometry) = 0;
+    virtual QRect geometry() const = 0;
     virtual void setVisible(bool visible) = 0;
     virtual bool Visible() const = 0;
     virtual void setEnabled(bool enabled) = 0;

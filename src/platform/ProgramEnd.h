@@ -10,7 +10,6 @@ class ProgramEnd {
     virtual ~ProgramEnd() = default;
     // The first end counts; a caller further up that ends again changes nothing.
     void end(const QString& reason, int exitCode = 0);
-    bool hasEnded() const { return ended_; }
 
   protected:
     virtual void terminate(int exitCode) = 0;

@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QMediaMetaData>
+#include <QSignalBlocker>
 #include <QTimer>
 #include <QUrl>
 #include <QVideoWidget>
@@ -263,18 +264,18 @@ void QtMediaPlayerControl::finishPendingStop() {
     player_->stop();
 }
 
-int QtMediaPlayerControl::PlayState() const {
+MediaPlayState QtMediaPlayerControl::PlayState() const {
     if (!isOpen() || stopPending_)
-        return 0;
+        return MediaPlayState::Stopped;
     if (playWhenLoaded_)
-        return Playing;
+        return MediaPlayState::Playing;
     switch (player_->playbackState()) {
     case QMediaPlayer::PausedState:
-        return Paused;
+        return MediaPlayState::Paused;
     case QMediaPlayer::PlayingState:
-        return Playing;
+        return MediaPlayState::Playing;
     default:
-        return 0;
+        return MediaPlayState::Stopped;
     }
 }
 
@@ -317,12 +318,13 @@ void QtMediaPlayerControl::watchdogTick() {
 
 // ---- display ----
 
-int QtMediaPlayerControl::DisplaySize() const {
-    return video_ && video_->isFullScreen() ? FullScreen : FitToSize;
+MediaDisplaySize QtMediaPlayerControl::DisplaySize() const {
+    return video_ && video_->isFullScreen() ? MediaDisplaySize::FullScreen
+                                            : MediaDisplaySize::FitToSize;
 }
 
-void QtMediaPlayerControl::setDisplaySize(int size) {
-    if (size == FullScreen) {
+void QtMediaPlayerControl::setDisplaySize(MediaDisplaySize size) {
+    if (size == MediaDisplaySize::FullScreen) {
         createBackend();
         if (video_->isFullScreen())
             return;
@@ -334,7 +336,16 @@ void QtMediaPlayerControl::setDisplaySize(int size) {
     }
     if (!video_ || !video_->isFullScreen())
         return;
-    video_->setFullScreen(false);
+    leaveFullScreen();
+}
+
+// The widget reports leaving full screen before the framework moves it back to the place it
+// noted itself; the place kept here is put back only once that is done.
+void QtMediaPlayerControl::leaveFullScreen() {
+    {
+        const QSignalBlocker quiet(video_);
+        video_->setFullScreen(false);
+    }
     leftFullScreen();
 }
 
@@ -349,57 +360,21 @@ void QtMediaPlayerControl::leftFullScreen() {
     qCInfo(logMedia) << "player back in the window at" << video_->geometry();
 }
 
-QRect QtMediaPlayerControl::currentGeometry() const {
+QRect QtMediaPlayerControl::geometry() const {
     if (!video_)
         return pendingGeometry_;
     return video_->isFullScreen() ? normalGeometry_ : video_->geometry();
 }
 
 // While the video covers the screen, placement is kept for the return to the window.
-void QtMediaPlayerControl::setGeometryOrKeep(const QRect& geometry) {
+void QtMediaPlayerControl::setGeometry(const QRect& geometry) {
+    const QRect g(geometry.topLeft(), geometry.size().expandedTo(QSize(0, 0)));
     if (!video_)
-        pendingGeometry_ = geometry;
+        pendingGeometry_ = g;
     else if (video_->isFullScreen())
-        normalGeometry_ = geometry;
+        normalGeometry_ = g;
     else
-        video_->setGeometry(geometry);
-}
-
-void QtMediaPlayerControl::setLeft(int left) {
-    QRect g = currentGeometry();
-    g.moveLeft(left);
-    setGeometryOrKeep(g);
-}
-
-void QtMediaPlayerControl::setTop(int top) {
-    QRect g = currentGeometry();
-    g.moveTop(top);
-    setGeometryOrKeep(g);
-}
-
-void QtMediaPlayerControl::setWidth(int width) {
-    QRect g = currentGeometry();
-    g.setWidth(std::max(0, width));
-    setGeometryOrKeep(g);
-}
-
-void QtMediaPlayerControl::setHeight(int height) {
-    QRect g = currentGeometry();
-    g.setHeight(std::max(0, height));
-    setGeometryOrKeep(g);
-}
-
-int QtMediaPlayerControl::Left() const {
-    return currentGeometry().x();
-}
-int QtMediaPlayerControl::Top() const {
-    return currentGeometry().y();
-}
-int QtMediaPlayerControl::Width() const {
-    return currentGeometry().width();
-}
-int QtMediaPlayerControl::Height() const {
-    return currentGeometry().height();
+        video_->setGeometry(g);
 }
 
 void QtMediaPlayerControl::setVisible(bool visible) {
@@ -447,8 +422,7 @@ bool QtMediaPlayerControl::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::KeyPress:
         if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape && video_->isFullScreen()) {
             qCInfo(logMedia) << "player leaves full screen by itself (Esc)";
-            video_->setFullScreen(false);
-            leftFullScreen();
+            leaveFullScreen();
             return true;
         }
         return false;

@@ -40,20 +40,14 @@ class QtMediaPlayerControl : public MediaPlayerControl {
     void Play() override;
     void Pause() override;
     void Stop() override;
-    int PlayState() const override;
+    MediaPlayState PlayState() const override;
     void setCurrentPosition(double seconds) override;
     double CurrentPosition() const override;
     double Duration() const override;
-    int DisplaySize() const override;
-    void setDisplaySize(int size) override;
-    void setLeft(int left) override;
-    void setTop(int top) override;
-    void setWidth(int width) override;
-    void setHeight(int height) override;
-    int Left() const override;
-    int Top() const override;
-    int Width() const override;
-    int Height() const override;
+    MediaDisplaySize DisplaySize() const override;
+    void setDisplaySize(MediaDisplaySize size) override;
+    void setGeometry(const QRect& geometry) override;
+    QRect geometry() const override;
     void setVisible(bool visible) override;
     bool Visible() const override;
     void setEnabled(bool enabled) override;
@@ -87,11 +81,10 @@ class QtMediaPlayerControl : public MediaPlayerControl {
     void failLate(const QString& reason);
     void finishPendingStop();
     void watchdogTick();
+    void leaveFullScreen();
     void leftFullScreen();
     void updateVideoVisibility();
     void watchChildren();
-    void setGeometryOrKeep(const QRect& geometry);
-    QRect currentGeometry() const;
 
     QWidget* parent_;
     StackingPlace stackingPlace_;

@@ -1,63 +1,55 @@
 #include "skin/SkinLoader.h"
 
-#include "app/Core.h"
-#include "language/ErrorMessage.h"
+#include "language/LanguageTexts.h"
+#include "platform/ErrorMessage.h"
 #include "platform/FilePaths.h"
 #include "platform/Log.h"
 #include "platform/MessageBoxes.h"
 #include "platform/ProgramEnd.h"
-#include "platform/ReadIni.h"
 #include "skin/MaskRegion.h"
 #include "skin/PictureFile.h"
+#include "window/MainDialog.h"
 
 namespace vistrel {
 
 namespace {
 
-const QPixmap& pictureAt(const QList<QPixmap>& set, int index) {
-    static const QPixmap none;
-    return index < set.size() ? set[index] : none;
-}
-
 QString fileIn(const QString& dir, const QString& name) {
     return resolvePath(dir + name);
 }
 
+constexpr int LastActionPicture = 2;
+constexpr int LastConsolePicture = 4;
+
 } // namespace
 
+SkinLoader::SkinLoader(MainDialog& window, SkinSources sources, Components installed,
+                       const LanguageTexts& texts, MessageBoxes& messages, ProgramEnd& programEnd)
+    : window_(window), sources_(std::move(sources)), installed_(installed), texts_(texts),
+      messages_(messages), programEnd_(programEnd) {}
+
 QString SkinLoader::SkinDir() const {
-    return joinPath(core_.state.AppPath, "Skins/" + skin.SkinName + "/");
+    return joinPath(sources_.skinsFolder, skin_.SkinName + "/");
 }
 
 bool SkinLoader::LoadSkin(const QString& name) {
-    chooseSkinName(name);
+    skin_.SkinName = name.isEmpty() ? sources_.configuredSkin : name;
     if (!PathIsDirectory(SkinDir())) {
         qCInfo(logSkin).noquote() << "skin folder missing:" << SkinDir();
-        showErrorMessage(core_.services.messages, core_.state.MsgTitle, core_.texts.MsgSkinNotFound,
-                         skin.SkinName);
+        showErrorMessage(messages_, texts_.MsgTitle, texts_.MsgSkinNotFound, skin_.SkinName);
         return false;
     }
-    MainDialog& window = core_.dialog();
-    if (!applyBackground(window) || !applyOutline(window) || !applyButtonSets(window))
+    if (!applyBackground() || !applyOutline() || !applyButtonSets())
         return false;
     QPixmap logo;
     if (!loadFatal(fileIn(SkinDir(), "logo.bmp"), logo))
         return false;
-    window.picShowPictures->setPicture(logo);
-    if (!applyTitle(window) || !loadMenuLooks())
+    window_.picShowPictures()->setPicture(logo);
+    if (!applyTitle() || !loadMenuLooks())
         return false;
-    clearTitleBarButtons(window);
-    qCInfo(logSkin).noquote() << "skin:" << skin.SkinName;
+    clearTitleBarButtons();
+    qCInfo(logSkin).noquote() << "skin:" << skin_.SkinName;
     return true;
-}
-
-void SkinLoader::chooseSkinName(const QString& name) {
-    skin.SkinName = name;
-    if (!name.isEmpty())
-        return;
-    skin.SkinName = ReadIni("Main", "Skin", "default", core_.state.IniPath);
-    if (skin.SkinName.isEmpty())
-        skin.SkinName = "default";
 }
 
 bool SkinLoader::loadFatal(const QString& path, QPixmap& picture) {
@@ -76,70 +68,57 @@ bool SkinLoader::readFatal(const QString& path, QImage& image) {
         return true;
     }
     qCInfo(logSkin).noquote() << "picture not loaded:" << path << "-" << file.error;
-    core_.services.messages.showError(
-        core_.state.MsgTitle,
+    messages_.showError(
+        texts_.MsgTitle,
         QStringLiteral("The picture %1 cannot be loaded: %2.").arg(path, file.error));
-    core_.services.programEnd.end("skin picture not loaded: " + path, 1);
+    programEnd_.end("skin picture not loaded: " + path, 1);
     return false;
 }
 
-bool SkinLoader::applyBackground(MainDialog& window) {
+bool SkinLoader::applyBackground() {
     QPixmap background;
     if (!loadFatal(fileIn(SkinDir(), "back.bmp"), background))
         return false;
-    window.setBackgroundPicture(background);
+    window_.setBackgroundPicture(background);
     return true;
 }
 
-bool SkinLoader::applyOutline(MainDialog& window) {
+bool SkinLoader::applyOutline() {
     const QString maskPath = fileIn(SkinDir(), "transp.bmp");
     if (PathFileExists(maskPath)) {
         // The outline comes from the file's own pixels, not from a copy made for the screen.
         QImage mask;
         if (!readFatal(maskPath, mask))
             return false;
-        window.picTransparentMask->setPicture(QPixmap::fromImage(mask));
-        window.picTransparentMask->resize(mask.size());
-        skin.ShapeRegion = regionFromMaskImage(mask, window.size());
+        window_.picTransparentMask()->setPicture(QPixmap::fromImage(mask));
+        window_.picTransparentMask()->resize(mask.size());
+        skin_.ShapeRegion = regionFromMaskImage(mask, window_.size());
     } else {
-        skin.ShapeRegion = QRegion(0, 0, MainDialog::WindowWidth, MainDialog::WindowHeight);
+        skin_.ShapeRegion = QRegion(0, 0, MainDialog::WindowWidth, MainDialog::WindowHeight);
     }
     // An empty region (a mask without any opaque pixel) removes the outline altogether.
-    window.setMask(skin.ShapeRegion);
-    qCInfo(logSkin) << "skin outline:" << skin.ShapeRegion.rectCount() << "rectangles within"
-                    << skin.ShapeRegion.boundingRect();
+    window_.setMask(skin_.ShapeRegion);
+    qCInfo(logSkin) << "skin outline:" << skin_.ShapeRegion.rectCount() << "rectangles within"
+                    << skin_.ShapeRegion.boundingRect();
     return true;
 }
 
-bool SkinLoader::applyButtonSets(MainDialog& window) {
-    const AppState& state = core_.state;
-    auto released = [](const QList<QPixmap>& set, bool available) {
-        return pictureAt(set, available ? 1 : 0);
-    };
-    if (!LoadPictureSet("codec", 2, skin.PicsCodec))
+// Each action button's set in the table's order, then the playback buttons' shared set.
+bool SkinLoader::applyButtonSets() {
+    for (const ButtonRow& row : Buttons) {
+        if (row.kind != ButtonKind::Action)
+            continue;
+        const QString set = QString::fromUtf8(row.pictureSet);
+        if (!LoadPictureSet(set, LastActionPicture, skin_.ActionSets[set]))
+            return false;
+        const bool available = present(row.neededAtLoad, installed_);
+        window_.button(row.id)->setPicture(skin_.actionPicture(set, available ? 1 : 0));
+    }
+    if (!LoadPictureSet("console", LastConsolePicture, skin_.PicsConsole))
         return false;
-    window.btnInstallCodec->setPicture(released(skin.PicsCodec, state.CodecInstalled));
-    if (!LoadPictureSet("player", 2, skin.PicsPlayer))
-        return false;
-    window.btnInstallPlayer->setPicture(released(skin.PicsPlayer, state.PlayerInstalled));
-    if (!LoadPictureSet("info", 2, skin.PicsInfo))
-        return false;
-    window.btnInfo->setPicture(pictureAt(skin.PicsInfo, 1));
-    if (!LoadPictureSet("start", 2, skin.PicsStart))
-        return false;
-    // At load only the codec decides; a release also asks for the player.
-    window.btnStartPlayer->setPicture(released(skin.PicsStart, state.CodecInstalled));
-    if (!LoadPictureSet("explore", 2, skin.PicsExplore))
-        return false;
-    window.btnExplore->setPicture(pictureAt(skin.PicsExplore, 1));
-    if (!LoadPictureSet("exit", 2, skin.PicsExit))
-        return false;
-    window.btnExit->setPicture(pictureAt(skin.PicsExit, 1));
-    if (!LoadPictureSet("console", 4, skin.PicsConsole))
-        return false;
-    for (ImageArea* button :
-         {window.btnBackward, window.btnPlay, window.btnPause, window.btnStop, window.btnForward})
-        button->clearPicture();
+    for (const ButtonRow& row : Buttons)
+        if (row.kind == ButtonKind::Console)
+            window_.button(row.id)->clearPicture();
     return true;
 }
 
@@ -152,9 +131,8 @@ bool SkinLoader::LoadPictureSet(const QString& setName, int lastIndex, QList<QPi
         const PictureFile file = loadPictureFile(path);
         if (!file.loaded()) {
             qCInfo(logSkin).noquote() << "picture not loaded:" << path << "-" << file.error;
-            showErrorMessage(core_.services.messages, core_.state.MsgTitle,
-                             core_.texts.MsgFileNotFound, setName);
-            core_.services.programEnd.end("picture set incomplete: " + setName, 1);
+            showErrorMessage(messages_, texts_.MsgTitle, texts_.MsgFileNotFound, setName);
+            programEnd_.end("picture set incomplete: " + setName, 1);
             return false;
         }
         set[i] = QPixmap::fromImage(file.image);
@@ -162,42 +140,34 @@ bool SkinLoader::LoadPictureSet(const QString& setName, int lastIndex, QList<QPi
     return true;
 }
 
-bool SkinLoader::applyTitle(MainDialog& window) {
-    const AppState& state = core_.state;
-    QString title = ReadIni("Main", "Title", "", state.IniPath);
-    if (title.isEmpty()) {
-        title = fileIn(SkinDir(), "title.bmp");
-    } else {
-        // A name relative to the program's folder wins over the name as written.
-        const QString besideProgram = joinPath(state.AppPath, title);
-        title = resolvePath(PathFileExists(besideProgram) ? besideProgram : title);
-    }
+bool SkinLoader::applyTitle() {
+    const QString title =
+        sources_.titlePicture.isEmpty() ? fileIn(SkinDir(), "title.bmp") : sources_.titlePicture;
     QPixmap picture;
     if (!loadFatal(title, picture))
         return false;
-    window.picTitle->setPicture(picture);
+    window_.picTitle()->setPicture(picture);
     return true;
 }
 
+// All four looks or none: a skin without menu0.bmp has no title-bar looks.
 bool SkinLoader::loadMenuLooks() {
-    QPixmap* looks[] = {&skin.PicMenu0, &skin.PicMenu1, &skin.PicMenu2, &skin.PicMenu3};
     const QString dir = SkinDir();
     if (!PathFileExists(fileIn(dir, "menu0.bmp"))) {
-        for (QPixmap* look : looks)
-            *look = QPixmap();
+        skin_.PicMenu.fill(QPixmap());
         return true;
     }
-    for (int i = 0; i < 4; ++i) {
-        if (!loadFatal(fileIn(dir, "menu" + QString::number(i) + ".bmp"), *looks[i]))
+    for (std::size_t i = 0; i < skin_.PicMenu.size(); ++i) {
+        if (!loadFatal(fileIn(dir, "menu" + QString::number(i) + ".bmp"), skin_.PicMenu[i]))
             return false;
     }
     return true;
 }
 
-void SkinLoader::clearTitleBarButtons(MainDialog& window) {
-    for (ImageArea* button :
-         {window.btnMenu, window.btnMinimize, window.btnMaximize, window.btnClose})
-        button->clearPicture();
+void SkinLoader::clearTitleBarButtons() {
+    for (const ButtonRow& row : Buttons)
+        if (row.kind == ButtonKind::TitleBar)
+            window_.button(row.id)->clearPicture();
 }
 
 } // namespace vistrel

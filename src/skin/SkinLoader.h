@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/Detection.h"
 #include "skin/SkinState.h"
 
 #include <QImage>
@@ -9,13 +10,26 @@
 
 namespace vistrel {
 
-class Core;
 class MainDialog;
+class MessageBoxes;
+class ProgramEnd;
+struct LanguageTexts;
+
+// Where a disc keeps its skins.
+struct SkinSources {
+    // The folder that holds one folder per skin.
+    QString skinsFolder;
+    // The skin used when no name is given.
+    QString configuredSkin;
+    // The disc's own title picture, found on the disc; empty: each skin's title.bmp.
+    QString titlePicture;
+};
 
 // Applies a skin folder of pictures to the main window and keeps the skin's pictures.
 class SkinLoader {
   public:
-    explicit SkinLoader(Core& core) : core_(core) {}
+    SkinLoader(MainDialog& window, SkinSources sources, Components installed,
+               const LanguageTexts& texts, MessageBoxes& messages, ProgramEnd& programEnd);
 
     // Applies the named skin (an empty name means the configured one). False, after its
     // message, when the skin's folder does not exist; then only SkinName has changed. A
@@ -26,23 +40,28 @@ class SkinLoader {
     // pictures in place. Ends the program on the first picture that cannot be loaded.
     bool LoadPictureSet(const QString& setName, int lastIndex, QList<QPixmap>& set);
 
-    // AppPath/Skins/SkinName/ (with the trailing separator).
+    // The current skin's folder (with the trailing separator).
     QString SkinDir() const;
 
-    SkinState skin;
+    const SkinState& skin() const { return skin_; }
 
   private:
-    void chooseSkinName(const QString& name);
     bool loadFatal(const QString& path, QPixmap& picture);
     bool readFatal(const QString& path, QImage& image);
-    bool applyBackground(MainDialog& window);
-    bool applyOutline(MainDialog& window);
-    bool applyButtonSets(MainDialog& window);
-    bool applyTitle(MainDialog& window);
+    bool applyBackground();
+    bool applyOutline();
+    bool applyButtonSets();
+    bool applyTitle();
     bool loadMenuLooks();
-    void clearTitleBarButtons(MainDialog& window);
+    void clearTitleBarButtons();
 
-    Core& core_;
+    MainDialog& window_;
+    SkinSources sources_;
+    Components installed_;
+    const LanguageTexts& texts_;
+    MessageBoxes& messages_;
+    ProgramEnd& programEnd_;
+    SkinState skin_;
 };
 
 } // namespace vistrel

@@ -42,94 +42,87 @@ MainDialog::MainDialog(const PlayerFactory& makePlayer, const DocumentFactory& m
 
 MainDialog::~MainDialog() = default;
 
+// Title-bar and playback buttons are image areas, always there; the side buttons are picture
+// boxes, hidden until offered. Siblings stack in the order they are made.
+void MainDialog::createButtons(bool titleBar) {
+    for (const ButtonRow& row : Buttons) {
+        if ((row.kind == ButtonKind::TitleBar) != titleBar)
+            continue;
+        const QString toolTip = QString::fromUtf8(row.toolTip);
+        ImageArea* button = row.kind == ButtonKind::Action
+                                ? makeElement<PictureBox>(this, row.name, row.rect, toolTip)
+                                : makeElement<ImageArea>(this, row.name, row.rect, toolTip);
+        if (row.kind == ButtonKind::Action)
+            button->hide();
+        buttons_[static_cast<std::size_t>(row.id)] = button;
+    }
+}
+
 void MainDialog::createElements(const PlayerFactory& makePlayer,
                                 const DocumentFactory& makeDocument) {
-    btnMenu = makeElement<ImageArea>(this, "btnMenu", {0, 0, 16, 16});
-    recDragWindow = makeElement<ImageArea>(this, "recDragWindow", {16, 0, 637, 17});
-    btnMinimize = makeElement<ImageArea>(this, "btnMinimize", {653, 0, 16, 16}, "Minimieren");
-    btnMaximize = makeElement<ImageArea>(this, "btnMaximize", {668, 0, 16, 16}, "Vollbild");
-    btnClose = makeElement<ImageArea>(this, "btnClose", {683, 0, 16, 16}, "Schließen");
-    picShowPictures = makeElement<ImageArea>(this, "picShowPictures", {8, 16, 529, 393});
-    picShowPictures->setStretch(true);
+    recDragWindow_ = makeElement<ImageArea>(this, "recDragWindow", {16, 0, 637, 17});
+    createButtons(true);
+    picShowPictures_ = makeElement<ImageArea>(this, "picShowPictures", {8, 16, 529, 393});
+    picShowPictures_->setStretch(true);
 
-    MediaPlayer = makePlayer(this);
-    MediaPlayer->setObjectName("MediaPlayer");
-    MediaPlayer->setLeft(16);
-    MediaPlayer->setTop(24);
-    MediaPlayer->setWidth(513);
-    MediaPlayer->setHeight(378);
+    MediaPlayer_ = makePlayer(this);
+    MediaPlayer_->setObjectName("MediaPlayer");
+    MediaPlayer_->setGeometry({16, 24, 513, 378});
 
-    WebBrowser = makeDocument(this);
-    WebBrowser->setObjectName("WebBrowser");
-    WebBrowser->setGeometry(392, 32, 129, 65);
-    WebBrowser->setVisible(false);
+    WebBrowser_ = makeDocument(this);
+    WebBrowser_->setObjectName("WebBrowser");
+    WebBrowser_->setGeometry(392, 32, 129, 65);
+    WebBrowser_->setVisible(false);
 
-    picTitle = makeElement<ImageArea>(this, "picTitle", {533, 22, 152, 88});
-    picTitle->setAutoSize(true);
+    picTitle_ = makeElement<ImageArea>(this, "picTitle", {533, 22, 152, 88});
+    picTitle_->setAutoSize(true);
 
-    auto actionButton = [this](const char* name, int top, const QString& tip) {
-        auto* button = makeElement<PictureBox>(this, name, {544, top, 139, 29}, tip);
-        button->hide();
-        return button;
-    };
-    btnInstallCodec = actionButton("btnInstallCodec", 128,
-                                   "Codec installieren (benötigt um Video-Daten anzuzeigen)");
-    btnInstallPlayer =
-        actionButton("btnInstallPlayer", 168, "Video-Player installieren (empfohlen)");
-    btnInfo = actionButton("btnInfo", 208, "Weitere Informationen...");
-    btnStartPlayer = actionButton("btnStartPlayer", 304, "Film starten");
-    btnExplore = actionButton("btnExplore", 344, "Weitere Inhalte auf dieser CD...");
-    btnExit = actionButton("btnExit", 384, "Vistrel schließen");
+    createButtons(false);
 
-    btnBackward = makeElement<ImageArea>(this, "btnBackward", {19, 408, 21, 11}, "Zurück");
-    btnPlay = makeElement<ImageArea>(this, "btnPlay", {41, 408, 21, 11}, "Start");
-    btnPause = makeElement<ImageArea>(this, "btnPause", {63, 408, 21, 11}, "Pause");
-    btnStop = makeElement<ImageArea>(this, "btnStop", {85, 408, 21, 11}, "Stop");
-    btnForward = makeElement<ImageArea>(this, "btnForward", {107, 408, 21, 11}, "Vor");
+    picTransparentMask_ = makeElement<PictureBox>(this, "picTransparentMask", {24, 32, 105, 65});
+    picTransparentMask_->setAutoSize(true);
+    picTransparentMask_->hide();
 
-    picTransparentMask = makeElement<PictureBox>(this, "picTransparentMask", {24, 32, 105, 65});
-    picTransparentMask->setAutoSize(true);
-    picTransparentMask->hide();
-
-    TimerSlideShow = new QTimer(this);
-    TimerSlideShow->setObjectName("TimerSlideShow");
-    TimerSlideShow->setInterval(0);
-    TimerMovie = new QTimer(this);
-    TimerMovie->setObjectName("TimerMovie");
-    TimerMovie->setInterval(1);
+    TimerSlideShow_ = new QTimer(this);
+    TimerSlideShow_->setObjectName("TimerSlideShow");
+    TimerSlideShow_->setInterval(0);
+    TimerMovie_ = new QTimer(this);
+    TimerMovie_->setObjectName("TimerMovie");
+    TimerMovie_->setInterval(1);
 
     // The image areas lie beneath every child window.
-    for (QWidget* area : {static_cast<QWidget*>(btnMenu), static_cast<QWidget*>(recDragWindow),
-                          static_cast<QWidget*>(picShowPictures)})
+    for (QWidget* area :
+         {static_cast<QWidget*>(button(ButtonId::btnMenu)), static_cast<QWidget*>(recDragWindow_),
+          static_cast<QWidget*>(picShowPictures_)})
         area->lower();
 
     auto& drag = *drag_;
-    connect(recDragWindow, &ImageArea::mouseDown, this,
+    connect(recDragWindow_, &ImageArea::mouseDown, this,
             [&drag](int button) { drag.press(button, QCursor::pos()); });
-    connect(recDragWindow, &ImageArea::mouseMoved, this,
+    connect(recDragWindow_, &ImageArea::mouseMoved, this,
             [&drag](QPoint at, Qt::MouseButtons held) { drag.move(at, held & Qt::LeftButton); });
-    connect(recDragWindow, &ImageArea::mouseUp, this, [&drag](int) { drag.release(); });
+    connect(recDragWindow_, &ImageArea::mouseUp, this, [&drag](int) { drag.release(); });
 }
 
 void MainDialog::createMenu() {
-    mnuMain = new QMenu("Vistrel", this);
-    mnuMain->setObjectName("mnuMain");
-    mnuChooseSkin = mnuMain->addMenu("Skin wechseln...");
-    mnuChooseSkin->setObjectName("mnuChooseSkin");
-    mnuChooseSkin->menuAction()->setVisible(false);
-    mnuSkin.append(mnuChooseSkin->addAction("<empty>"));
-    mnuChooseLanguage = mnuMain->addMenu("Sprache wechseln...");
-    mnuChooseLanguage->setObjectName("mnuChooseLanguage");
-    mnuLanguage.append(mnuChooseLanguage->addAction("<empty>"));
-    mnuRule1 = mnuMain->addSeparator();
-    mnuAbout = mnuMain->addAction("Über...");
-    mnuAbout->setObjectName("mnuAbout");
-    mnuRule2 = mnuMain->addSeparator();
-    mnuExit = mnuMain->addAction("Schließen");
-    mnuExit->setObjectName("mnuExit");
+    mnuMain_ = new QMenu("Vistrel", this);
+    mnuMain_->setObjectName("mnuMain");
+    mnuChooseSkin_ = mnuMain_->addMenu("Skin wechseln...");
+    mnuChooseSkin_->setObjectName("mnuChooseSkin");
+    mnuChooseSkin_->menuAction()->setVisible(false);
+    mnuSkin_.append(mnuChooseSkin_->addAction("<empty>"));
+    mnuChooseLanguage_ = mnuMain_->addMenu("Sprache wechseln...");
+    mnuChooseLanguage_->setObjectName("mnuChooseLanguage");
+    mnuLanguage_.append(mnuChooseLanguage_->addAction("<empty>"));
+    mnuMain_->addSeparator();
+    mnuAbout_ = mnuMain_->addAction("Über...");
+    mnuAbout_->setObjectName("mnuAbout");
+    mnuMain_->addSeparator();
+    mnuExit_ = mnuMain_->addAction("Schließen");
+    mnuExit_->setObjectName("mnuExit");
 }
 
-bool MainDialog::load(SingleInstance& singleInstance, bool& isFullScreen) {
+bool MainDialog::load(SingleInstance& singleInstance) {
     setWindowTitle("Vistrel");
     if (singleInstance.activateRunningInstance()) {
         setWindowTitle("HideApp");
@@ -143,21 +136,30 @@ bool MainDialog::load(SingleInstance& singleInstance, bool& isFullScreen) {
         activateWindow();
         qCInfo(logWindow) << "window activated by a second start";
     });
-    isFullScreen = false;
-    btnExit->show();
+    button(ButtonId::btnExit)->show();
     placeInVideoArea();
     return true;
 }
 
 void MainDialog::placeInVideoArea() {
-    MediaPlayer->setTop(VideoArea.top());
-    MediaPlayer->setLeft(VideoArea.left());
-    MediaPlayer->setWidth(VideoArea.width());
-    MediaPlayer->setHeight(VideoArea.height());
-    picShowPictures->setGeometry(VideoArea);
-    WebBrowser->setGeometry(VideoArea.left(), VideoArea.top(), VideoArea.width(),
-                            VideoArea.height());
-    WebBrowser->setOffline(true);
+    MediaPlayer_->setGeometry(VideoArea);
+    picShowPictures_->setGeometry(VideoArea);
+    WebBrowser_->setGeometry(VideoArea.left(), VideoArea.top(), VideoArea.width(),
+                             VideoArea.height());
+    WebBrowser_->setOffline(true);
+}
+
+void MainDialog::setToolTips(const std::array<QString, Buttons.size()>& toolTips) {
+    for (const ButtonRow& row : Buttons)
+        if (row.toolTipKey)
+            button(row.id)->setToolTip(toolTips[static_cast<std::size_t>(row.id)]);
+}
+
+void MainDialog::setMenuCaptions(const MenuCaptions& captions) {
+    mnuChooseLanguage_->setTitle(captions.chooseLanguage);
+    mnuChooseSkin_->setTitle(captions.chooseSkin);
+    mnuAbout_->setText(captions.about);
+    mnuExit_->setText(captions.exit);
 }
 
 void MainDialog::setBackgroundPicture(const QPixmap& picture) {
@@ -189,9 +191,7 @@ void MainDialog::paintEvent(QPaintEvent*) {
 }
 
 void MainDialog::mousePressEvent(QMouseEvent* event) {
-    const int button = buttonCode(event->button());
-    drag_->press(button, event->globalPosition().toPoint());
-    emit backgroundMouseDown(button);
+    drag_->press(buttonCode(event->button()), event->globalPosition().toPoint());
 }
 
 void MainDialog::mouseMoveEvent(QMouseEvent* event) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "window/Buttons.h"
 #include "window/ImageArea.h"
 
 #include <QList>
@@ -7,6 +8,7 @@
 #include <QPoint>
 #include <QWidget>
 
+#include <array>
 #include <functional>
 #include <memory>
 
@@ -21,8 +23,20 @@ class MediaPlayerControl;
 class SingleInstance;
 class WindowDrag;
 
-// The program's one long-lived window: 699 x 432, no frame, its look taken from the skin.
-// Elements are public members named as the window's inventory names them.
+// The button widgets in the order of the table of buttons.
+using ButtonWidgets = std::array<ImageArea*, Buttons.size()>;
+
+// The menu's captions a language supplies.
+struct MenuCaptions {
+    QString chooseLanguage;
+    QString chooseSkin;
+    QString about;
+    QString exit;
+};
+
+// The program's one long-lived window: 699 x 432, no frame, its look taken from the skin. Its
+// elements are built here, the buttons from the table of buttons; what they do is wired by the
+// application, which hands each feature the elements it uses.
 class MainDialog : public QWidget {
     Q_OBJECT
   public:
@@ -38,7 +52,7 @@ class MainDialog : public QWidget {
 
     // The creation steps; false when another instance runs (it has been activated and this
     // start must end without showing anything).
-    bool load(SingleInstance& singleInstance, bool& isFullScreen);
+    bool load(SingleInstance& singleInstance);
 
     void setBackgroundPicture(const QPixmap& picture);
     const QPixmap& backgroundPicture() const { return background_; }
@@ -47,46 +61,34 @@ class MainDialog : public QWidget {
     // True once the window's first frame has been painted.
     bool hasPaintedFirstFrame() const { return painted_; }
 
-    ImageArea* btnMenu;
-    ImageArea* recDragWindow;
-    ImageArea* btnMinimize;
-    ImageArea* btnMaximize;
-    ImageArea* btnClose;
-    ImageArea* picShowPictures;
-    MediaPlayerControl* MediaPlayer;
-    DocumentView* WebBrowser;
-    ImageArea* picTitle;
-    PictureBox* btnInstallCodec;
-    PictureBox* btnInstallPlayer;
-    PictureBox* btnInfo;
-    PictureBox* btnStartPlayer;
-    PictureBox* btnExplore;
-    PictureBox* btnExit;
-    ImageArea* btnBackward;
-    ImageArea* btnPlay;
-    ImageArea* btnPause;
-    ImageArea* btnStop;
-    ImageArea* btnForward;
-    PictureBox* picTransparentMask;
-    QTimer* TimerSlideShow;
-    QTimer* TimerMovie;
+    // The tooltips of the buttons that have a language key, by their place in the table.
+    void setToolTips(const std::array<QString, Buttons.size()>& toolTips);
+    void setMenuCaptions(const MenuCaptions& captions);
+
+    // The elements, named as the window's inventory names them.
+    ImageArea* button(ButtonId id) const { return buttons_[static_cast<std::size_t>(id)]; }
+    const ButtonWidgets& buttons() const { return buttons_; }
+    ImageArea* recDragWindow() const { return recDragWindow_; }
+    ImageArea* picShowPictures() const { return picShowPictures_; }
+    ImageArea* picTitle() const { return picTitle_; }
+    PictureBox* picTransparentMask() const { return picTransparentMask_; }
+    MediaPlayerControl* MediaPlayer() const { return MediaPlayer_; }
+    DocumentView* WebBrowser() const { return WebBrowser_; }
+    QTimer* TimerSlideShow() const { return TimerSlideShow_; }
+    QTimer* TimerMovie() const { return TimerMovie_; }
 
     // The menu tree; mnuMain is shown as a pop-up, never as a menu bar.
-    QMenu* mnuMain;
-    QMenu* mnuChooseSkin;
-    QList<QAction*> mnuSkin;
-    QMenu* mnuChooseLanguage;
-    QList<QAction*> mnuLanguage;
-    QAction* mnuRule1;
-    QAction* mnuAbout;
-    QAction* mnuRule2;
-    QAction* mnuExit;
+    QMenu* mnuMain() const { return mnuMain_; }
+    QMenu* mnuChooseSkin() const { return mnuChooseSkin_; }
+    QList<QAction*>& mnuSkin() { return mnuSkin_; }
+    QMenu* mnuChooseLanguage() const { return mnuChooseLanguage_; }
+    QList<QAction*>& mnuLanguage() { return mnuLanguage_; }
+    QAction* mnuAbout() const { return mnuAbout_; }
+    QAction* mnuExit() const { return mnuExit_; }
 
   signals:
     // The window was closed: the program ends.
     void unloaded();
-    // The window itself was pressed on its background (no element lies there).
-    void backgroundMouseDown(int button);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -96,9 +98,27 @@ class MainDialog : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    void createButtons(bool titleBar);
     void createElements(const PlayerFactory& makePlayer, const DocumentFactory& makeDocument);
     void createMenu();
     void placeInVideoArea();
+
+    ButtonWidgets buttons_{};
+    ImageArea* recDragWindow_ = nullptr;
+    ImageArea* picShowPictures_ = nullptr;
+    MediaPlayerControl* MediaPlayer_ = nullptr;
+    DocumentView* WebBrowser_ = nullptr;
+    ImageArea* picTitle_ = nullptr;
+    PictureBox* picTransparentMask_ = nullptr;
+    QTimer* TimerSlideShow_ = nullptr;
+    QTimer* TimerMovie_ = nullptr;
+    QMenu* mnuMain_ = nullptr;
+    QMenu* mnuChooseSkin_ = nullptr;
+    QList<QAction*> mnuSkin_;
+    QMenu* mnuChooseLanguage_ = nullptr;
+    QList<QAction*> mnuLanguage_;
+    QAction* mnuAbout_ = nullptr;
+    QAction* mnuExit_ = nullptr;
 
     std::unique_ptr<WindowDrag> drag_;
     QPixmap background_;

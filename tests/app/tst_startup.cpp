@@ -17,7 +17,7 @@ const QByteArray kFullIni =
 struct Fixture {
     TestDisc disc;
     TestCore tc;
-    std::unique_ptr<Core> core;
+    std::unique_ptr<Application> core;
 
     explicit Fixture(const QByteArray& ini = kFullIni, bool withSkin = true) {
         disc.addLanguage("english");
@@ -47,12 +47,14 @@ class TstStartup : public QObject {
         MainDialog& w = f.core->dialog();
         QVERIFY(w.isVisible());
         QCOMPARE(w.windowTitle(), QString("Vistrel"));
-        QCOMPARE(w.btnPlay->toolTip(), QString("english tipPlay"));
-        for (QWidget* button : {w.btnInstallCodec, w.btnInstallPlayer, w.btnInfo, w.btnStartPlayer,
-                                w.btnExplore, w.btnExit})
+        QCOMPARE(w.button(ButtonId::btnPlay)->toolTip(), QString("english tipPlay"));
+        for (QWidget* button :
+             {w.button(ButtonId::btnInstallCodec), w.button(ButtonId::btnInstallPlayer),
+              w.button(ButtonId::btnInfo), w.button(ButtonId::btnStartPlayer),
+              w.button(ButtonId::btnExplore), w.button(ButtonId::btnExit)})
             QVERIFY2(button->isVisibleTo(&w), qPrintable(button->objectName()));
-        QVERIFY(f.core->state.IsMovie);
-        QCOMPARE(f.core->state.MediaPath, f.disc.path() + "/movie.avi");
+        QVERIFY(f.core->state().media.IsMovie);
+        QCOMPARE(f.core->state().media.MediaPath, f.disc.path() + "/movie.avi");
         QCOMPARE(f.tc.registry.writes,
                  QStringList{"SOFTWARE\\Nordquill\\Vistrel\\Language=english"});
     }
@@ -107,7 +109,7 @@ class TstStartup : public QObject {
         QVERIFY(!f.run());
         QVERIFY(f.tc.programEnd.ended);
         QCOMPARE(f.tc.programEnd.count, 1);
-        QVERIFY(!f.core->hasDialog() || !f.core->dialog().isVisible());
+        QVERIFY(!f.core->dialog().isVisible());
         if (message.isEmpty()) {
             QVERIFY(f.tc.messages.shown.isEmpty());
         } else {
@@ -157,11 +159,11 @@ class TstStartup : public QObject {
     void missingConfigurationUsesDefaults() {
         Fixture f(QByteArray(), true);
         QVERIFY(f.run());
-        const AppState& s = f.core->state;
-        QVERIFY(!s.IsMovie && !s.IsMusic && !s.SlideShowOn);
-        QVERIFY(!s.InstallCodecVisible && !s.InstallPlayerVisible && !s.InfoVisible &&
-                !s.StartPlayerVisible && !s.ExploreVisible);
-        QCOMPARE(f.core->skins.skin.SkinName, QString("default"));
+        const AppState& s = f.core->state();
+        QVERIFY(!s.media.IsMovie && !s.media.IsMusic && !s.media.SlideShowOn);
+        QVERIFY(!s.offered.installCodec && !s.offered.installPlayer && !s.offered.info &&
+                !s.offered.startPlayer && !s.offered.explore);
+        QCOMPARE(f.core->skins().skin().SkinName, QString("default"));
         QCOMPARE(f.tc.registry.writes.last(),
                  QString("SOFTWARE\\Nordquill\\Vistrel\\Language=english"));
     }
@@ -181,17 +183,17 @@ class TstStartup : public QObject {
         // Keys placed first in [Main] win over the later ones.
         Fixture f(QByteArray(kFullIni).replace("[Main]\n", "[Main]\n" + extra));
         QVERIFY(f.run());
-        const AppState& s = f.core->state;
+        const AppState& s = f.core->state();
         const QString flags = QString("%1%2%3%4%5")
-                                  .arg(s.InstallCodecVisible)
-                                  .arg(s.InstallPlayerVisible)
-                                  .arg(s.InfoVisible)
-                                  .arg(s.StartPlayerVisible)
-                                  .arg(s.ExploreVisible);
+                                  .arg(s.offered.installCodec)
+                                  .arg(s.offered.installPlayer)
+                                  .arg(s.offered.info)
+                                  .arg(s.offered.startPlayer)
+                                  .arg(s.offered.explore);
         QCOMPARE(flags, expected);
         MainDialog& w = f.core->dialog();
-        QCOMPARE(w.btnExplore->isVisibleTo(&w), s.ExploreVisible);
-        QCOMPARE(w.btnInstallCodec->isVisibleTo(&w), s.InstallCodecVisible);
+        QCOMPARE(w.button(ButtonId::btnExplore)->isVisibleTo(&w), s.offered.explore);
+        QCOMPARE(w.button(ButtonId::btnInstallCodec)->isVisibleTo(&w), s.offered.installCodec);
     }
 
     void mediaSelection_data() {
@@ -218,12 +220,12 @@ class TstStartup : public QObject {
         QFETCH(QString, forwardTip);
         Fixture f("[Main]\n" + main);
         QVERIFY(f.run());
-        const AppState& s = f.core->state;
-        QCOMPARE(s.IsMovie, movie);
-        QCOMPARE(s.IsMusic, music);
-        QCOMPARE(s.SlideShowOn, slideshow);
-        QCOMPARE(f.core->dialog().btnForward->toolTip(), forwardTip);
-        QCOMPARE(f.core->dialog().MediaPlayer->Visible(), movie);
+        const AppState& s = f.core->state();
+        QCOMPARE(s.media.IsMovie, movie);
+        QCOMPARE(s.media.IsMusic, music);
+        QCOMPARE(s.media.SlideShowOn, slideshow);
+        QCOMPARE(f.core->dialog().button(ButtonId::btnForward)->toolTip(), forwardTip);
+        QCOMPARE(f.core->dialog().MediaPlayer()->Visible(), movie);
     }
 
     void missingMovieIsReportedOnceAndDropped() {
@@ -231,15 +233,15 @@ class TstStartup : public QObject {
         QVERIFY(f.run());
         QCOMPARE(f.tc.messages.texts(),
                  QStringList{"english errFileNotFound " + f.disc.path() + "/films\\gone.avi"});
-        QVERIFY(f.core->state.MediaPath.isEmpty());
-        QVERIFY(!f.core->state.IsMovie);
+        QVERIFY(f.core->state().media.MediaPath.isEmpty());
+        QVERIFY(!f.core->state().media.IsMovie);
     }
 
     void movieFoundCaseInsensitivelyUnderTheDisc() {
         Fixture f("[Main]\nMovie=MOVIE.AVI\n");
         QVERIFY(f.run());
         QVERIFY(f.tc.messages.shown.isEmpty());
-        QVERIFY(f.core->state.IsMovie);
+        QVERIFY(f.core->state().media.IsMovie);
     }
 
     void detection_data() {
@@ -275,8 +277,8 @@ class TstStartup : public QObject {
                               key.section('|', 1), RegistryValue::fromText(value));
         f.tc.frameworkDecodes = framework;
         QVERIFY(f.run());
-        QCOMPARE(f.core->state.CodecInstalled, codec);
-        QCOMPARE(f.core->state.PlayerInstalled, player);
+        QCOMPARE(f.core->state().installed.CodecInstalled, codec);
+        QCOMPARE(f.core->state().installed.PlayerInstalled, player);
     }
 
     void numericLanguageNameSurvivesTheNextStart() {
@@ -295,7 +297,7 @@ class TstStartup : public QObject {
         f.tc.registry.set(RegistryRoot::CurrentUser, "SOFTWARE\\Nordquill\\Vistrel", "Language",
                           RegistryValue::fromNumber(42));
         QVERIFY(f.run());
-        QCOMPARE(f.core->dialog().btnPlay->toolTip(), QString("42 tipPlay"));
+        QCOMPARE(f.core->dialog().button(ButtonId::btnPlay)->toolTip(), QString("42 tipPlay"));
     }
 };
 

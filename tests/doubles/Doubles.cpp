@@ -11,7 +11,6 @@ RegistryValue FakeRegistry::ReadRegistryValue(RegistryRoot root, const QString& 
                                               const QString& valueName) {
     reads.append(keyPath + "\\" + valueName);
     const auto it = values_.find(slot(root, keyPath, valueName));
-    LastRegResult = it == values_.end() ? 2 : 0;
     return it == values_.end() ? RegistryValue{} : *it;
 }
 
@@ -81,21 +80,21 @@ void FakeMediaPlayerControl::setFileName(const QString& path) {
 void FakeMediaPlayerControl::Play() {
     calls.append("Play");
     if (!fileName_.isEmpty())
-        playState = Playing;
+        playState = MediaPlayState::Playing;
 }
 
 void FakeMediaPlayerControl::Pause() {
     calls.append("Pause");
-    if (playState == Playing)
-        playState = Paused;
+    if (playState == MediaPlayState::Playing)
+        playState = MediaPlayState::Paused;
 }
 
 void FakeMediaPlayerControl::Stop() {
     calls.append("Stop");
-    playState = 0;
+    playState = MediaPlayState::Stopped;
 }
 
-int FakeMediaPlayerControl::PlayState() const {
+MediaPlayState FakeMediaPlayerControl::PlayState() const {
     ++playStateReads;
     if (!scriptedPlayStates.isEmpty())
         return scriptedPlayStates.takeFirst();
@@ -107,29 +106,19 @@ void FakeMediaPlayerControl::setCurrentPosition(double seconds) {
     position = seconds;
 }
 
-void FakeMediaPlayerControl::setDisplaySize(int size) {
-    calls.append(QString("DisplaySize=%1").arg(size));
+void FakeMediaPlayerControl::setDisplaySize(MediaDisplaySize size) {
+    calls.append(size == MediaDisplaySize::FullScreen ? "DisplaySize=FullScreen"
+                                                      : "DisplaySize=FitToSize");
     displaySize = size;
 }
 
-void FakeMediaPlayerControl::setLeft(int left) {
-    calls.append(QString("Left=%1").arg(left));
-    area_->move(left, area_->y());
-}
-
-void FakeMediaPlayerControl::setTop(int top) {
-    calls.append(QString("Top=%1").arg(top));
-    area_->move(area_->x(), top);
-}
-
-void FakeMediaPlayerControl::setWidth(int width) {
-    calls.append(QString("Width=%1").arg(width));
-    area_->resize(width, area_->height());
-}
-
-void FakeMediaPlayerControl::setHeight(int height) {
-    calls.append(QString("Height=%1").arg(height));
-    area_->resize(area_->width(), height);
+void FakeMediaPlayerControl::setGeometry(const QRect& geometry) {
+    calls.append(QString("Geometry=%1,%2 %3x%4")
+                     .arg(geometry.x())
+                     .arg(geometry.y())
+                     .arg(geometry.width())
+                     .arg(geometry.height()));
+    area_->setGeometry(geometry);
 }
 
 void FakeMediaPlayerControl::setVisible(bool visible) {

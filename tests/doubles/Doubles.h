@@ -103,33 +103,27 @@ class FakeMediaPlayerControl : public MediaPlayerControl {
     void Play() override;
     void Pause() override;
     void Stop() override;
-    int PlayState() const override;
+    MediaPlayState PlayState() const override;
     void setCurrentPosition(double seconds) override;
     double CurrentPosition() const override { return position; }
     double Duration() const override { return duration; }
-    int DisplaySize() const override { return displaySize; }
-    void setDisplaySize(int size) override;
-    void setLeft(int left) override;
-    void setTop(int top) override;
-    void setWidth(int width) override;
-    void setHeight(int height) override;
-    int Left() const override { return area_->x(); }
-    int Top() const override { return area_->y(); }
-    int Width() const override { return area_->width(); }
-    int Height() const override { return area_->height(); }
+    MediaDisplaySize DisplaySize() const override { return displaySize; }
+    void setDisplaySize(MediaDisplaySize size) override;
+    void setGeometry(const QRect& geometry) override;
+    QRect geometry() const override { return area_->geometry(); }
     void setVisible(bool visible) override;
     bool Visible() const override { return visible_; }
     void setEnabled(bool enabled) override;
 
-    QStringList calls; // every member used, in order ("Play", "Width=517", ...)
+    QStringList calls; // every member used, in order ("Play", "Geometry=13,24 517x378", ...)
     bool failOpen = false;
-    int playState = 0;
+    MediaPlayState playState = MediaPlayState::Stopped;
     // When not empty, each PlayState read takes the next value from here instead.
-    mutable QList<int> scriptedPlayStates;
+    mutable QList<MediaPlayState> scriptedPlayStates;
     mutable int playStateReads = 0;
     double position = 0;
     double duration = 60;
-    int displaySize = FitToSize;
+    MediaDisplaySize displaySize = MediaDisplaySize::FitToSize;
 
   private:
     QWidget* area_;

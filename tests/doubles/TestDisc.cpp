@@ -81,8 +81,8 @@ void TestDisc::addSkin(const QString& name, bool menuLooks, bool mask) {
 
 TestCore::TestCore() = default;
 
-std::unique_ptr<Core> TestCore::make() {
-    return std::make_unique<Core>(
+std::unique_ptr<Application> TestCore::make() {
+    return std::make_unique<Application>(
         Services{registry, messages, programEnd, desktop, singleInstance,
                  [this](QWidget* parent) { return player = new FakeMediaPlayerControl(parent); },
                  [this](QWidget* parent) { return document = new FakeDocumentView(parent); },

@@ -1,7 +1,14 @@
 #pragma once
 
-#include "app/Core.h"
+#include "actions/DiscActions.h"
+#include "app/Application.h"
 #include "doubles/Doubles.h"
+#include "language/LanguageLoader.h"
+#include "media/DisplayModes.h"
+#include "media/ExternalPlayer.h"
+#include "media/Playback.h"
+#include "media/Slideshow.h"
+#include "skin/SkinLoader.h"
 
 #include <QByteArray>
 #include <QColor>
@@ -35,10 +42,10 @@ class TestDisc {
     QTemporaryDir dir_;
 };
 
-// The core over doubles of every seam, on a TestDisc.
+// The application over doubles of every seam, on a TestDisc.
 struct TestCore {
     TestCore();
-    std::unique_ptr<Core> make();
+    std::unique_ptr<Application> make();
 
     FakeRegistry registry;
     RecordingMessageBoxes messages;

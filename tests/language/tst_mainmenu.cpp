@@ -36,7 +36,7 @@ struct Started {
 
     TestDisc disc;
     TestCore tc;
-    std::unique_ptr<Core> core;
+    std::unique_ptr<Application> core;
     bool started = false;
 };
 
@@ -59,7 +59,7 @@ void clickMenuButton(Started& s, const std::function<void(QMenu*)>& whileOpen) {
     QObject::connect(&guard, &QTimer::timeout, &closeAllPopups);
     guard.start(5000);
     QTest::mouseClick(s.window().windowHandle(), Qt::LeftButton, {},
-                      s.centreOf(s.window().btnMenu));
+                      s.centreOf(s.window().button(ButtonId::btnMenu)));
 }
 
 void sendDoubleClick(QWidget* target, QPoint at) {
@@ -105,7 +105,7 @@ void TestMainMenu::cleanup() {
 void TestMainMenu::clickPopsUpTheMenuAtItsPoint() {
     Started s;
     QVERIFY(s.started);
-    s.window().btnMenu->move(40, 30);
+    s.window().button(ButtonId::btnMenu)->move(40, 30);
     int opened = 0;
     QPoint at;
     QStringList shown;
@@ -124,25 +124,25 @@ void TestMainMenu::clickPopsUpTheMenuAtItsPoint() {
     QCOMPARE(at, s.window().mapToGlobal(QPoint(3, 14)));
     QCOMPARE(shown, (QStringList{"english mnuChooseLanguage", "-", "english mnuAbout", "-",
                                  "english mnuExit"}));
-    QVERIFY(!s.window().mnuMain->isVisible());
+    QVERIFY(!s.window().mnuMain()->isVisible());
     QVERIFY(!s.tc.programEnd.ended);
 }
 
 void TestMainMenu::languageEntryAppliesAndRemembers() {
     Started s;
     QVERIFY(s.started);
-    QCOMPARE(s.window().btnPlay->toolTip(), QString("english tipPlay"));
+    QCOMPARE(s.window().button(ButtonId::btnPlay)->toolTip(), QString("english tipPlay"));
 
-    s.window().mnuLanguage[1]->trigger();
-    QCOMPARE(s.window().btnPlay->toolTip(), QString("german tipPlay"));
-    QCOMPARE(s.window().mnuAbout->text(), QString("german mnuAbout"));
+    s.window().mnuLanguage()[1]->trigger();
+    QCOMPARE(s.window().button(ButtonId::btnPlay)->toolTip(), QString("german tipPlay"));
+    QCOMPARE(s.window().mnuAbout()->text(), QString("german mnuAbout"));
     QCOMPARE(s.tc.registry.writes.last(), kLanguageValue + "german");
 
     // Choosing the active language loads it again and remembers it again.
     const qsizetype writes = s.tc.registry.writes.size();
-    s.window().btnPlay->setToolTip("changed meanwhile");
-    s.window().mnuLanguage[1]->trigger();
-    QCOMPARE(s.window().btnPlay->toolTip(), QString("german tipPlay"));
+    s.window().button(ButtonId::btnPlay)->setToolTip("changed meanwhile");
+    s.window().mnuLanguage()[1]->trigger();
+    QCOMPARE(s.window().button(ButtonId::btnPlay)->toolTip(), QString("german tipPlay"));
     QCOMPARE(s.tc.registry.writes.size(), writes + 1);
     QCOMPARE(s.tc.registry.writes.last(), kLanguageValue + "german");
     QVERIFY(s.tc.messages.shown.isEmpty());
@@ -152,14 +152,14 @@ void TestMainMenu::languageEntryAppliesAndRemembers() {
 void TestMainMenu::skinEntryLoadsThatSkin() {
     Started s;
     QVERIFY(s.started);
-    QCOMPARE(s.core->skins.skin.SkinName, QString("default"));
-    QCOMPARE(s.window().mnuSkin[0]->text(), QString("default"));
-    QCOMPARE(s.window().mnuSkin[1]->text(), QString("Nightfall"));
+    QCOMPARE(s.core->skins().skin().SkinName, QString("default"));
+    QCOMPARE(s.window().mnuSkin()[0]->text(), QString("default"));
+    QCOMPARE(s.window().mnuSkin()[1]->text(), QString("Nightfall"));
 
-    s.window().mnuSkin[1]->trigger();
-    QCOMPARE(s.core->skins.skin.SkinName, QString("Nightfall"));
-    s.window().mnuSkin[0]->trigger();
-    QCOMPARE(s.core->skins.skin.SkinName, QString("default"));
+    s.window().mnuSkin()[1]->trigger();
+    QCOMPARE(s.core->skins().skin().SkinName, QString("Nightfall"));
+    s.window().mnuSkin()[0]->trigger();
+    QCOMPARE(s.core->skins().skin().SkinName, QString("default"));
     QVERIFY(s.tc.messages.shown.isEmpty());
 }
 
@@ -176,11 +176,12 @@ void TestMainMenu::endsWithoutStoppingThePlayer() {
     QVERIFY(s.started);
     if (byDoubleClick) {
         // The first click is released off the button, so it opens no menu.
-        QTest::mousePress(s.window().btnMenu, Qt::LeftButton, {}, QPoint(8, 8));
-        QTest::mouseRelease(s.window().btnMenu, Qt::LeftButton, {}, QPoint(30, 30));
-        sendDoubleClick(s.window().btnMenu, QPoint(8, 8));
+        QTest::mousePress(s.window().button(ButtonId::btnMenu), Qt::LeftButton, {}, QPoint(8, 8));
+        QTest::mouseRelease(s.window().button(ButtonId::btnMenu), Qt::LeftButton, {},
+                            QPoint(30, 30));
+        sendDoubleClick(s.window().button(ButtonId::btnMenu), QPoint(8, 8));
     } else {
-        s.window().mnuExit->trigger();
+        s.window().mnuExit()->trigger();
     }
     QCOMPARE(s.tc.programEnd.count, 1);
     QVERIFY(!s.tc.player->calls.contains("Stop"));
@@ -193,13 +194,14 @@ void TestMainMenu::quickClickAfterClosingOpensAgain() {
     Started s;
     QVERIFY(s.started);
     int opened = 0;
-    connect(s.window().mnuMain, &QMenu::aboutToShow, [&opened] { ++opened; });
+    connect(s.window().mnuMain(), &QMenu::aboutToShow, [&opened] { ++opened; });
     MainDialog& w = s.window();
     clickMenuButton(s, [&](QMenu* popup) {
         if (!popup)
             return;
         setDoubleClickTime(0);
-        QTest::mouseClick(w.windowHandle(), Qt::LeftButton, {}, s.centreOf(w.btnMenu));
+        QTest::mouseClick(w.windowHandle(), Qt::LeftButton, {},
+                          s.centreOf(w.button(ButtonId::btnMenu)));
     });
     QCOMPARE(opened, 1);
 
@@ -207,9 +209,9 @@ void TestMainMenu::quickClickAfterClosingOpensAgain() {
     QTimer closer;
     closer.setSingleShot(true);
     connect(&closer, &QTimer::timeout, &closeAllPopups);
-    connect(w.mnuMain, &QMenu::aboutToShow, [&closer] { closer.start(0); });
-    sendDoubleClick(w.btnMenu, QPoint(8, 8));
-    QTest::mouseRelease(w.btnMenu, Qt::LeftButton, {}, QPoint(8, 8));
+    connect(w.mnuMain(), &QMenu::aboutToShow, [&closer] { closer.start(0); });
+    sendDoubleClick(w.button(ButtonId::btnMenu), QPoint(8, 8));
+    QTest::mouseRelease(w.button(ButtonId::btnMenu), Qt::LeftButton, {}, QPoint(8, 8));
     QCOMPARE(opened, 2);
     QVERIFY(!s.tc.programEnd.ended);
 }
@@ -237,9 +239,9 @@ void TestMainMenu::pressOnTheButtonWhileOpen() {
     Started s;
     QVERIFY(s.started);
     int opened = 0;
-    connect(s.window().mnuMain, &QMenu::aboutToShow, [&opened] { ++opened; });
+    connect(s.window().mnuMain(), &QMenu::aboutToShow, [&opened] { ++opened; });
 
-    const QPoint onButton = s.centreOf(s.window().btnMenu);
+    const QPoint onButton = s.centreOf(s.window().button(ButtonId::btnMenu));
     clickMenuButton(s, [&](QMenu* popup) {
         if (!popup)
             return;
@@ -268,13 +270,13 @@ void TestMainMenu::pressElsewhereOnlyClosesTheMenu() {
     Started s;
     QVERIFY(s.started);
     int opened = 0;
-    connect(s.window().mnuMain, &QMenu::aboutToShow, [&opened] { ++opened; });
+    connect(s.window().mnuMain(), &QMenu::aboutToShow, [&opened] { ++opened; });
     const qsizetype calls = s.tc.player->calls.size();
 
     clickMenuButton(s, [&](QMenu* popup) {
         if (popup)
             QTest::mouseClick(s.window().windowHandle(), Qt::LeftButton, {},
-                              s.centreOf(s.window().btnClose));
+                              s.centreOf(s.window().button(ButtonId::btnClose)));
     });
     QCoreApplication::processEvents();
 
@@ -284,20 +286,20 @@ void TestMainMenu::pressElsewhereOnlyClosesTheMenu() {
     QCOMPARE(s.tc.player->calls.size(), calls);
     // Where the toolkit hands a closing press on to the window beneath (it does on Windows, not
     // on this test platform, which cannot grab the mouse), the menu tells it not to.
-    QVERIFY(s.window().mnuMain->testAttribute(Qt::WA_NoMouseReplay));
+    QVERIFY(s.window().mnuMain()->testAttribute(Qt::WA_NoMouseReplay));
 }
 
 void TestMainMenu::releaseWithoutPressOpensNothing() {
     Started s;
     QVERIFY(s.started);
     int opened = 0;
-    connect(s.window().mnuMain, &QMenu::aboutToShow, [&opened] {
+    connect(s.window().mnuMain(), &QMenu::aboutToShow, [&opened] {
         ++opened;
         QTimer::singleShot(0, &closeAllPopups);
     });
-    QTest::mouseRelease(s.window().btnMenu, Qt::LeftButton, {}, QPoint(8, 8));
+    QTest::mouseRelease(s.window().button(ButtonId::btnMenu), Qt::LeftButton, {}, QPoint(8, 8));
     QCOMPARE(opened, 0);
-    QTest::mouseClick(s.window().btnMenu, Qt::LeftButton, {}, QPoint(8, 8));
+    QTest::mouseClick(s.window().button(ButtonId::btnMenu), Qt::LeftButton, {}, QPoint(8, 8));
     QCOMPARE(opened, 1);
 }
 
@@ -307,14 +309,14 @@ void TestMainMenu::vanishedLanguageFileIsReported() {
     QVERIFY(QFile::remove(s.disc.filePath("Language/german.lng")));
     const qsizetype writes = s.tc.registry.writes.size();
 
-    s.window().mnuLanguage[1]->trigger();
+    s.window().mnuLanguage()[1]->trigger();
     QCOMPARE(s.tc.messages.shown.size(), 1);
     QCOMPARE(s.tc.messages.shown[0].title, QString("Error"));
     QVERIFY(s.tc.messages.shown[0].text.startsWith("File "));
     QVERIFY(s.tc.messages.shown[0].text.contains("german.lng"));
-    QCOMPARE(s.window().btnPlay->toolTip(), QString("english tipPlay"));
+    QCOMPARE(s.window().button(ButtonId::btnPlay)->toolTip(), QString("english tipPlay"));
     QCOMPARE(s.tc.registry.writes.size(), writes);
-    QCOMPARE(s.window().mnuLanguage.size(), 2);
+    QCOMPARE(s.window().mnuLanguage().size(), 2);
     QVERIFY(!s.tc.programEnd.ended);
 }
 
@@ -323,21 +325,21 @@ void TestMainMenu::vanishedSkinFolderIsReported() {
     QVERIFY(s.started);
     QVERIFY(QDir(s.disc.filePath("Skins/Nightfall")).removeRecursively());
 
-    s.window().mnuSkin[1]->trigger();
+    s.window().mnuSkin()[1]->trigger();
     QCOMPARE(s.tc.messages.texts(), QStringList{"english errSkinNotFound Nightfall"});
-    QCOMPARE(s.window().mnuSkin.size(), 2);
+    QCOMPARE(s.window().mnuSkin().size(), 2);
     QVERIFY(!s.tc.programEnd.ended);
 }
 
 void TestMainMenu::secondDotNamesAMissingFile() {
     Started s({"english", "de.old"});
     QVERIFY(s.started);
-    QCOMPARE(s.window().mnuLanguage[0]->text(), QString("de"));
+    QCOMPARE(s.window().mnuLanguage()[0]->text(), QString("de"));
 
-    s.window().mnuLanguage[0]->trigger();
+    s.window().mnuLanguage()[0]->trigger();
     QCOMPARE(s.tc.messages.shown.size(), 1);
     QVERIFY(s.tc.messages.shown[0].text.contains(QDir::separator() + QString("de.lng")));
-    QCOMPARE(s.window().btnPlay->toolTip(), QString("english tipPlay"));
+    QCOMPARE(s.window().button(ButtonId::btnPlay)->toolTip(), QString("english tipPlay"));
 }
 
 void TestMainMenu::aboutEntryOpensTheAboutBoxModally() {
@@ -355,7 +357,7 @@ void TestMainMenu::aboutEntryOpensTheAboutBoxModally() {
         modal = shown->isModal() && shown->isVisible();
         // The main window takes no input meanwhile: btnClose would end the program.
         QTest::mouseClick(s.window().windowHandle(), Qt::LeftButton, {},
-                          s.centreOf(s.window().btnClose));
+                          s.centreOf(s.window().button(ButtonId::btnClose)));
         closedWhileOpen = s.tc.programEnd.ended;
         QTest::mouseClick(shown->btnExit, Qt::LeftButton);
     });
@@ -365,7 +367,7 @@ void TestMainMenu::aboutEntryOpensTheAboutBoxModally() {
             return;
         inAbout.start(0);
         QTest::mouseClick(popup, Qt::LeftButton, {},
-                          popup->actionGeometry(s.window().mnuAbout).center());
+                          popup->actionGeometry(s.window().mnuAbout()).center());
     });
     QVERIFY(shown);
     QVERIFY(modal);

@@ -144,28 +144,28 @@ void TestMenuLists::fillPutsTheNamesIntoTheMenu() {
 
     QVERIFY(FillLanguageMenu(*dialog, disc.path()));
     QVERIFY(FillSkinMenu(*dialog, disc.path()));
-    QCOMPARE(entryNames(dialog->mnuLanguage), (QStringList{"english", "german", "Rock&Roll"}));
-    QCOMPARE(entryTexts(dialog->mnuLanguage), (QStringList{"english", "german", "Rock&&Roll"}));
-    QCOMPARE(entryNames(dialog->mnuSkin), (QStringList{"Black & White", "default"}));
-    QCOMPARE(entryTexts(dialog->mnuSkin), (QStringList{"Black && White", "default"}));
-    QCOMPARE(dialog->mnuChooseLanguage->actions(), dialog->mnuLanguage);
-    QCOMPARE(dialog->mnuChooseSkin->actions(), dialog->mnuSkin);
-    for (const QAction* entry : dialog->mnuLanguage + dialog->mnuSkin)
+    QCOMPARE(entryNames(dialog->mnuLanguage()), (QStringList{"english", "german", "Rock&Roll"}));
+    QCOMPARE(entryTexts(dialog->mnuLanguage()), (QStringList{"english", "german", "Rock&&Roll"}));
+    QCOMPARE(entryNames(dialog->mnuSkin()), (QStringList{"Black & White", "default"}));
+    QCOMPARE(entryTexts(dialog->mnuSkin()), (QStringList{"Black && White", "default"}));
+    QCOMPARE(dialog->mnuChooseLanguage()->actions(), dialog->mnuLanguage());
+    QCOMPARE(dialog->mnuChooseSkin()->actions(), dialog->mnuSkin());
+    for (const QAction* entry : dialog->mnuLanguage() + dialog->mnuSkin())
         QVERIFY(entry->isVisible());
-    QVERIFY(!dialog->mnuChooseSkin->menuAction()->isVisible());
+    QVERIFY(!dialog->mnuChooseSkin()->menuAction()->isVisible());
 }
 
 void TestMenuLists::oneLanguageUsesElementZeroOnly() {
     QTemporaryDir disc;
     makeEntries(disc.filePath("language"), {"english.lng"});
     auto dialog = makeDialog();
-    QAction* elementZero = dialog->mnuLanguage[0];
+    QAction* elementZero = dialog->mnuLanguage()[0];
 
     QVERIFY(FillLanguageMenu(*dialog, disc.path()));
-    QCOMPARE(dialog->mnuLanguage.size(), 1);
-    QCOMPARE(dialog->mnuLanguage[0], elementZero);
+    QCOMPARE(dialog->mnuLanguage().size(), 1);
+    QCOMPARE(dialog->mnuLanguage()[0], elementZero);
     QCOMPARE(elementZero->text(), QString("english"));
-    QCOMPARE(dialog->mnuChooseLanguage->actions().size(), 1);
+    QCOMPARE(dialog->mnuChooseLanguage()->actions().size(), 1);
 }
 
 void TestMenuLists::emptyOrMissingFolderLeavesTheMenuAlone() {
@@ -179,8 +179,8 @@ void TestMenuLists::emptyOrMissingFolderLeavesTheMenuAlone() {
     QTemporaryDir empty;
     QVERIFY(!FillLanguageMenu(*dialog, empty.path()));
     QVERIFY(!FillSkinMenu(*dialog, empty.path()));
-    QCOMPARE(entryTexts(dialog->mnuLanguage), QStringList{"<empty>"});
-    QCOMPARE(entryTexts(dialog->mnuSkin), QStringList{"<empty>"});
+    QCOMPARE(entryTexts(dialog->mnuLanguage()), QStringList{"<empty>"});
+    QCOMPARE(entryTexts(dialog->mnuSkin()), QStringList{"<empty>"});
 }
 
 void TestMenuLists::thousandsOfSkinFolders() {
@@ -196,10 +196,10 @@ void TestMenuLists::thousandsOfSkinFolders() {
     auto dialog = makeDialog();
 
     QVERIFY(FillSkinMenu(*dialog, disc.path()));
-    QCOMPARE(dialog->mnuSkin.size(), 3000);
-    QCOMPARE(entryNames(dialog->mnuSkin), expected);
-    QCOMPARE(dialog->mnuChooseSkin->actions().size(), 3000);
-    QVERIFY(!dialog->mnuChooseSkin->menuAction()->isVisible());
+    QCOMPARE(dialog->mnuSkin().size(), 3000);
+    QCOMPARE(entryNames(dialog->mnuSkin()), expected);
+    QCOMPARE(dialog->mnuChooseSkin()->actions().size(), 3000);
+    QVERIFY(!dialog->mnuChooseSkin()->menuAction()->isVisible());
 }
 
 void TestMenuLists::specialFilesAndBrokenLinksAreNoLanguages() {
@@ -248,8 +248,8 @@ void TestMenuLists::namesInAForeignEncodingAreLeftOut() {
     ::rmdir(rawFolder.constData());
     QVERIFY(languages);
     QVERIFY(skinList);
-    QCOMPARE(entryNames(dialog->mnuLanguage), QStringList{"english"});
-    QCOMPARE(entryNames(dialog->mnuSkin), QStringList{"default"});
+    QCOMPARE(entryNames(dialog->mnuLanguage()), QStringList{"english"});
+    QCOMPARE(entryNames(dialog->mnuSkin()), QStringList{"default"});
 #endif
 }
 

@@ -12,11 +12,11 @@ class TestDisplayModes : public QObject {
 
     TestDisc disc;
     TestCore tc;
-    std::unique_ptr<Core> core;
+    std::unique_ptr<Application> core;
 
     MainDialog& w() { return core->dialog(); }
     FakeMediaPlayerControl& player() { return *tc.player; }
-    bool full() const { return core->state.IsFullScreen; }
+    bool full() const { return core->displayModes().IsFullScreen(); }
 
     // Movie or pictures; the info and explore buttons are offered, the installers are not.
     void start(bool movie) {
@@ -28,10 +28,10 @@ class TestDisplayModes : public QObject {
         disc.writeIni(ini);
         core = tc.make();
         QVERIFY(core->Main(disc.path()));
-        QTRY_VERIFY(!w().TimerMovie->isActive());
-        QVERIFY(w().btnInfo->isVisible());
-        QVERIFY(w().btnStartPlayer->isVisible());
-        QVERIFY(w().btnInstallCodec->isHidden());
+        QTRY_VERIFY(!w().TimerMovie()->isActive());
+        QVERIFY(w().button(ButtonId::btnInfo)->isVisible());
+        QVERIFY(w().button(ButtonId::btnStartPlayer)->isVisible());
+        QVERIFY(w().button(ButtonId::btnInstallCodec)->isHidden());
         player().calls.clear();
     }
 
@@ -44,14 +44,12 @@ class TestDisplayModes : public QObject {
 
     void trigger(const char* element) {
         if (QByteArray(element) == "btnMaximize")
-            emit w().btnMaximize->clicked();
+            emit w().button(ButtonId::btnMaximize)->clicked();
         else
             doubleClick(element);
     }
 
-    QRect playerRect() {
-        return {player().Left(), player().Top(), player().Width(), player().Height()};
-    }
+    QRect playerRect() { return player().geometry(); }
 
     // The look of the image buttons, which no switch may touch.
     QList<QRect> imageButtons() {
@@ -64,8 +62,8 @@ class TestDisplayModes : public QObject {
         return looks;
     }
 
-    const QStringList enterMovie{"Enabled=0", "DisplaySize=3", "Enabled=1"};
-    const QStringList leaveMovie{"DisplaySize=4", "Left=13", "Top=24", "Width=517", "Height=378"};
+    const QStringList enterMovie{"Enabled=0", "DisplaySize=FullScreen", "Enabled=1"};
+    const QStringList leaveMovie{"DisplaySize=FitToSize", "Geometry=13,24 517x378"};
 
   private slots:
     void initTestCase() {
@@ -110,13 +108,13 @@ class TestDisplayModes : public QObject {
         start(true);
         QVERIFY(w().isVisible());
         const QList<QRect> buttons = imageButtons();
-        emit w().btnMaximize->clicked();
+        emit w().button(ButtonId::btnMaximize)->clicked();
         emit player().DblClick();
         QVERIFY(w().isVisible());
         QVERIFY(!w().isFullScreen());
-        QVERIFY(w().btnInfo->isVisible());
-        QVERIFY(w().btnExit->isVisible());
-        QVERIFY(w().picTitle->isVisible());
+        QVERIFY(w().button(ButtonId::btnInfo)->isVisible());
+        QVERIFY(w().button(ButtonId::btnExit)->isVisible());
+        QVERIFY(w().picTitle()->isVisible());
         QCOMPARE(imageButtons(), buttons);
         QCOMPARE(w().size(), QSize(699, 432));
     }
@@ -125,12 +123,12 @@ class TestDisplayModes : public QObject {
     // reads DisplaySize again.
     void thePlayerLeavingByItselfIsNoticedAtTheNextTrigger() {
         start(true);
-        emit w().btnMaximize->clicked();
+        emit w().button(ButtonId::btnMaximize)->clicked();
         QVERIFY(full());
-        player().displaySize = MediaPlayerControl::FitToSize;
+        player().displaySize = MediaDisplaySize::FitToSize;
         QVERIFY(full());
         player().calls.clear();
-        emit w().btnMaximize->clicked();
+        emit w().button(ButtonId::btnMaximize)->clicked();
         QCOMPARE(player().calls, enterMovie);
         QVERIFY(full());
     }
@@ -138,7 +136,7 @@ class TestDisplayModes : public QObject {
     void aDoubleClickAfterLeavingByItselfEntersAgain() {
         start(true);
         emit player().DblClick();
-        player().displaySize = MediaPlayerControl::FitToSize;
+        player().displaySize = MediaDisplaySize::FitToSize;
         player().calls.clear();
         emit player().DblClick();
         QCOMPARE(player().calls, enterMovie);
@@ -166,24 +164,24 @@ class TestDisplayModes : public QObject {
         trigger(name);
         QCOMPARE(full(), !leavesFromFull);
         QCOMPARE(w().isFullScreen(), !leavesFromFull);
-        QVERIFY(!player().calls.contains("DisplaySize=3"));
+        QVERIFY(!player().calls.contains("DisplaySize=FullScreen"));
     }
 
     void picturesFillTheScreenWithoutSideButtonsOrTitle() {
         start(false);
         const QList<QRect> buttons = imageButtons();
-        emit w().btnMaximize->clicked();
+        emit w().button(ButtonId::btnMaximize)->clicked();
         QTRY_VERIFY(w().isFullScreen());
         const QSize screen = w().screen()->geometry().size();
-        QTRY_COMPARE(w().picShowPictures->geometry(), QRect(QPoint(0, 0), w().size()));
-        QCOMPARE(w().picShowPictures->geometry(), QRect(QPoint(0, 0), screen));
+        QTRY_COMPARE(w().picShowPictures()->geometry(), QRect(QPoint(0, 0), w().size()));
+        QCOMPARE(w().picShowPictures()->geometry(), QRect(QPoint(0, 0), screen));
         QCOMPARE(playerRect(), QRect(QPoint(0, 0), screen));
         QVERIFY(w().mask().isEmpty()); // the whole rectangle
-        QVERIFY(w().btnInfo->isHidden());
-        QVERIFY(w().btnStartPlayer->isHidden());
-        QVERIFY(w().btnExplore->isHidden());
-        QVERIFY(w().btnExit->isHidden());
-        QVERIFY(w().picTitle->isHidden());
+        QVERIFY(w().button(ButtonId::btnInfo)->isHidden());
+        QVERIFY(w().button(ButtonId::btnStartPlayer)->isHidden());
+        QVERIFY(w().button(ButtonId::btnExplore)->isHidden());
+        QVERIFY(w().button(ButtonId::btnExit)->isHidden());
+        QVERIFY(w().picTitle()->isHidden());
         QVERIFY(w().isVisible());
         QCOMPARE(imageButtons(), buttons);
     }
@@ -191,47 +189,48 @@ class TestDisplayModes : public QObject {
     // Leaving gives back the skin's own outline, not a plain rectangle.
     void leavingRestoresTheNormalLayoutAndTheSkinsOutline() {
         start(false);
-        const QRegion outline = QRegion(0, 0, 699, 432).subtracted(QRegion(0, 0, 30, 30));
-        core->skins.skin.ShapeRegion = outline;
-        w().setMask(outline);
+        // The test skin's mask cuts a corner off the window.
+        const QRegion outline = core->skins().skin().ShapeRegion;
+        QVERIFY(!outline.contains(QPoint(0, 0)));
+        QCOMPARE(w().mask(), outline);
         const QList<QRect> buttons = imageButtons();
-        emit w().picShowPictures->doubleClicked();
+        emit w().picShowPictures()->doubleClicked();
         QTRY_VERIFY(w().isFullScreen());
-        emit w().picShowPictures->doubleClicked();
+        emit w().picShowPictures()->doubleClicked();
         QTRY_VERIFY(!w().isFullScreen());
         QCOMPARE(w().size(), QSize(699, 432));
         QCOMPARE(w().mask(), outline);
-        QCOMPARE(w().picShowPictures->geometry(), QRect(13, 24, 517, 378));
+        QCOMPARE(w().picShowPictures()->geometry(), QRect(13, 24, 517, 378));
         QCOMPARE(playerRect(), QRect(13, 24, 517, 378));
-        QVERIFY(w().btnInfo->isVisible());
-        QVERIFY(w().btnStartPlayer->isVisible());
-        QVERIFY(w().btnExplore->isVisible());
-        QVERIFY(w().btnExit->isVisible());
-        QVERIFY(w().picTitle->isVisible());
+        QVERIFY(w().button(ButtonId::btnInfo)->isVisible());
+        QVERIFY(w().button(ButtonId::btnStartPlayer)->isVisible());
+        QVERIFY(w().button(ButtonId::btnExplore)->isVisible());
+        QVERIFY(w().button(ButtonId::btnExit)->isVisible());
+        QVERIFY(w().picTitle()->isVisible());
         QVERIFY(w().isVisible());
         QCOMPARE(imageButtons(), buttons);
     }
 
     void buttonsNotOfferedStayHiddenBothWays() {
         start(false);
-        emit w().btnMaximize->clicked();
+        emit w().button(ButtonId::btnMaximize)->clicked();
         QTRY_VERIFY(w().isFullScreen());
         emit player().DblClick();
         QTRY_VERIFY(!w().isFullScreen());
-        QVERIFY(w().btnInstallCodec->isHidden());
-        QVERIFY(w().btnInstallPlayer->isHidden()); // no install path configured
+        QVERIFY(w().button(ButtonId::btnInstallCodec)->isHidden());
+        QVERIFY(w().button(ButtonId::btnInstallPlayer)->isHidden()); // no install path configured
     }
 
     void maximizeInFullScreenChangesNothing() {
         start(false);
-        emit w().btnMaximize->clicked();
+        emit w().button(ButtonId::btnMaximize)->clicked();
         QTRY_VERIFY(w().isFullScreen());
-        const QRect pictures = w().picShowPictures->geometry();
-        w().btnExit->show(); // a switch would hide it again
-        emit w().btnMaximize->clicked();
-        emit w().recDragWindow->doubleClicked();
-        QVERIFY(w().btnExit->isVisible());
-        QCOMPARE(w().picShowPictures->geometry(), pictures);
+        const QRect pictures = w().picShowPictures()->geometry();
+        w().button(ButtonId::btnExit)->show(); // a switch would hide it again
+        emit w().button(ButtonId::btnMaximize)->clicked();
+        emit w().recDragWindow()->doubleClicked();
+        QVERIFY(w().button(ButtonId::btnExit)->isVisible());
+        QCOMPARE(w().picShowPictures()->geometry(), pictures);
     }
 };
 

@@ -13,7 +13,7 @@ class TestExternalPlayer : public QObject {
 
     std::unique_ptr<TestDisc> disc;
     std::unique_ptr<TestCore> tc;
-    std::unique_ptr<Core> core;
+    std::unique_ptr<Application> core;
 
     void start(const QByteArray& runPath, const QByteArray& parameter, bool codec = true) {
         disc->writeIni("[Main]\nVersion=1.0\nDefaultLanguage=english\nSkin=plain\n"
@@ -21,16 +21,17 @@ class TestExternalPlayer : public QObject {
                        "[Player]\nRunPath=" +
                        runPath + "\nParameter=" + parameter +
                        "\n[Codec]\nDescription=MPEG-4 video\n");
+        disc->writeFile("Language/english.lng",
+                        "[ErrorMsg]\nerrCodecNotInstalled=no codec %s (%s)\n"
+                        "errFileNotFound=not found: %s\n");
         tc->frameworkDecodes = codec;
         core = tc->make();
         QVERIFY(core->Main(disc->path()));
-        QTRY_VERIFY(!core->dialog().TimerMovie->isActive());
-        core->texts.MsgCodecNotInstalled = "no codec %s (%s)";
-        core->texts.MsgFileNotFound = "not found: %s";
+        QTRY_VERIFY(!core->dialog().TimerMovie()->isActive());
         tc->player->calls.clear();
     }
 
-    void press() { emit core->dialog().btnStartPlayer->clicked(); }
+    void press() { emit core->dialog().button(ButtonId::btnStartPlayer)->clicked(); }
     QStringList messages() const { return tc->messages.texts(); }
 
   private slots:
@@ -51,7 +52,7 @@ class TestExternalPlayer : public QObject {
 
     void withoutTheCodecOnlyItsMessageShows() {
         start("Missing\\player.sh", "movie.avi", false);
-        QVERIFY(!core->state.CodecInstalled);
+        QVERIFY(!core->state().installed.CodecInstalled);
         press();
         QCOMPARE(messages(), QStringList{"no codec MPEG-4 video (MPEG-4 video)"});
         QVERIFY(tc->desktop.started.isEmpty());
@@ -72,7 +73,7 @@ class TestExternalPlayer : public QObject {
     // stopped before the start, and the front end ends after it.
     void aPlayerBelowTheDiscStartsAndTheFrontEndEnds() {
         start("player\\RUN MOVIE.sh", "movie.avi -fs");
-        QCOMPARE(tc->player->PlayState(), int(MediaPlayerControl::Playing));
+        QCOMPARE(tc->player->PlayState(), MediaPlayState::Playing);
         bool stoppedFirst = false;
         tc->desktop.onStart = [&](const RecordingDesktop::Start&) {
             stoppedFirst = tc->player->calls == QStringList{"Stop"};

@@ -23,7 +23,7 @@ class TestNoVideoDecoder : public QObject {
         QCOMPARE(player->errorIndicator(), int(QtMediaPlayerControl::NoVideoDecoder));
         QCOMPARE(player->fileName(), QString());
         player->Play();
-        QCOMPARE(player->PlayState(), 0);
+        QCOMPARE(player->PlayState(), MediaPlayState::Stopped);
     }
 };
 

@@ -15,7 +15,7 @@ class TestPlayback : public QObject {
 
     TestDisc disc;
     TestCore tc;
-    std::unique_ptr<Core> core;
+    std::unique_ptr<Application> core;
 
     MainDialog& w() { return core->dialog(); }
     FakeMediaPlayerControl& player() { return *tc.player; }
@@ -40,16 +40,16 @@ class TestPlayback : public QObject {
     // As start(), then the one TimerMovie tick, and the recorded calls cleared.
     void started(Media media) {
         start(media);
-        QTRY_VERIFY(!w().TimerMovie->isActive());
+        QTRY_VERIFY(!w().TimerMovie()->isActive());
         player().calls.clear();
     }
 
     void setSlideTimer(bool running, int interval = 1000) {
-        w().TimerSlideShow->setInterval(interval);
+        w().TimerSlideShow()->setInterval(interval);
         if (running)
-            w().TimerSlideShow->start();
+            w().TimerSlideShow()->start();
         else
-            w().TimerSlideShow->stop();
+            w().TimerSlideShow()->stop();
     }
 
   private slots:
@@ -72,13 +72,13 @@ class TestPlayback : public QObject {
 
     void timerMovieStartsTheMovieOnce() {
         start(Media::Movie);
-        QVERIFY(w().TimerMovie->isActive());
+        QVERIFY(w().TimerMovie()->isActive());
         QVERIFY(player().calls.isEmpty());
-        QTRY_VERIFY(!w().TimerMovie->isActive());
-        const QString path = core->state.MediaPath;
+        QTRY_VERIFY(!w().TimerMovie()->isActive());
+        const QString path = core->state().media.MediaPath;
         QCOMPARE(player().calls, QStringList({"FileName=" + path, "Play"}));
-        QVERIFY(w().picShowPictures->isHidden());
-        QVERIFY(core->state.IsMovie);
+        QVERIFY(w().picShowPictures()->isHidden());
+        QVERIFY(core->state().media.IsMovie);
         QTest::qWait(20);
         QCOMPARE(player().calls.size(), 2); // never fires again
     }
@@ -90,12 +90,13 @@ class TestPlayback : public QObject {
         w().hide();
         QTimer::singleShot(20, &w(), [this] { w().show(); });
         bool paintedWhenOpened = false;
-        connect(w().TimerMovie, &QTimer::timeout, this, [&] {
+        connect(w().TimerMovie(), &QTimer::timeout, this, [&] {
             if (player().calls.size() == 2)
                 paintedWhenOpened = w().hasPaintedFirstFrame();
         });
-        QTRY_VERIFY(!w().TimerMovie->isActive());
-        QCOMPARE(player().calls, QStringList({"FileName=" + core->state.MediaPath, "Play"}));
+        QTRY_VERIFY(!w().TimerMovie()->isActive());
+        QCOMPARE(player().calls,
+                 QStringList({"FileName=" + core->state().media.MediaPath, "Play"}));
         QVERIFY(paintedWhenOpened);
     }
 
@@ -114,22 +115,23 @@ class TestPlayback : public QObject {
         start(media);
         w().hide();
         int ticks = 0;
-        connect(w().TimerMovie, &QTimer::timeout, this, [&ticks] { ++ticks; });
-        QTRY_VERIFY(!w().TimerMovie->isActive());
+        connect(w().TimerMovie(), &QTimer::timeout, this, [&ticks] { ++ticks; });
+        QTRY_VERIFY(!w().TimerMovie()->isActive());
         QVERIFY(!w().hasPaintedFirstFrame());
         QCOMPARE(ticks > 1, waits);
         if (media == Media::Movie)
-            QCOMPARE(player().calls, QStringList({"FileName=" + core->state.MediaPath, "Play"}));
+            QCOMPARE(player().calls,
+                     QStringList({"FileName=" + core->state().media.MediaPath, "Play"}));
         else
-            QVERIFY(w().TimerSlideShow->isActive() && w().picShowPictures->hasPicture());
+            QVERIFY(w().TimerSlideShow()->isActive() && w().picShowPictures()->hasPicture());
     }
 
     void timerMovieStartsMusicUnseenBehindThePictures() {
         started(Media::Music);
         QVERIFY(player().Visible() == false);
-        QVERIFY(!w().picShowPictures->isHidden());
-        QCOMPARE(player().playState, int(MediaPlayerControl::Playing));
-        QVERIFY(core->state.IsMusic);
+        QVERIFY(!w().picShowPictures()->isHidden());
+        QCOMPARE(player().playState, MediaPlayState::Playing);
+        QVERIFY(core->state().media.IsMusic);
     }
 
     void failedOpenClearsTheModesSilently() {
@@ -137,15 +139,15 @@ class TestPlayback : public QObject {
         disc.writeFile("film.avi", "x");
         start(Media::Movie);
         player().failOpen = true;
-        QTRY_VERIFY(!w().TimerMovie->isActive());
-        QCOMPARE(player().calls, QStringList({"FileName=" + core->state.MediaPath}));
-        QVERIFY(!core->state.IsMovie);
-        QVERIFY(!core->state.IsMusic);
-        QVERIFY(!w().picShowPictures->isHidden());
+        QTRY_VERIFY(!w().TimerMovie()->isActive());
+        QCOMPARE(player().calls, QStringList({"FileName=" + core->state().media.MediaPath}));
+        QVERIFY(!core->state().media.IsMovie);
+        QVERIFY(!core->state().media.IsMusic);
+        QVERIFY(!w().picShowPictures()->isHidden());
         QVERIFY(tc.messages.shown.isEmpty());
         // Forward and backward no longer move anything.
-        emit w().btnForward->clicked();
-        emit w().btnBackward->clicked();
+        emit w().button(ButtonId::btnForward)->clicked();
+        emit w().button(ButtonId::btnBackward)->clicked();
         QVERIFY(player().calls.size() == 1);
     }
 
@@ -156,127 +158,127 @@ class TestPlayback : public QObject {
 
     void lateFailureActsAsAFailedStart() {
         started(Media::Movie);
-        QVERIFY(w().picShowPictures->isHidden());
+        QVERIFY(w().picShowPictures()->isHidden());
         player().failOpen = true;
         player().setFileName(QString()); // the control has dropped the media
         player().calls.clear();
         emit player().failedLate();
-        QVERIFY(!core->state.IsMovie);
-        QVERIFY(!core->state.IsMusic);
-        QVERIFY(!w().picShowPictures->isHidden());
-        emit w().btnForward->clicked();
-        emit w().btnPlay->clicked();
+        QVERIFY(!core->state().media.IsMovie);
+        QVERIFY(!core->state().media.IsMusic);
+        QVERIFY(!w().picShowPictures()->isHidden());
+        emit w().button(ButtonId::btnForward)->clicked();
+        emit w().button(ButtonId::btnPlay)->clicked();
         QVERIFY(player().calls.isEmpty());
     }
 
     void lateFailureInFullScreenGivesBackTheScreen() {
         started(Media::Movie);
         emit player().DblClick();
-        QVERIFY(core->state.IsFullScreen);
+        QVERIFY(core->displayModes().IsFullScreen());
         player().calls.clear();
         emit player().failedLate();
-        QCOMPARE(player().calls,
-                 QStringList({"DisplaySize=4", "Left=13", "Top=24", "Width=517", "Height=378"}));
-        QVERIFY(!core->state.IsFullScreen);
-        QVERIFY(!core->state.IsMovie);
+        QCOMPARE(player().calls, QStringList({"DisplaySize=FitToSize", "Geometry=13,24 517x378"}));
+        QVERIFY(!core->displayModes().IsFullScreen());
+        QVERIFY(!core->state().media.IsMovie);
     }
 
     // ---- the state table: Play, Pause, Stop from each state ----
 
     void stateTable_data() {
-        QTest::addColumn<int>("state");
+        using S = MediaPlayState;
+        QTest::addColumn<S>("state");
         QTest::addColumn<QString>("button");
         QTest::addColumn<QStringList>("calls");
-        QTest::addColumn<int>("after");
+        QTest::addColumn<S>("after");
         QTest::addColumn<bool>("picturesShown");
-        const QStringList play{"Width=517", "Height=378", "Visible=1", "Play"};
-        const QStringList stop{"Stop", "CurrentPosition=0", "Visible=0", "Width=0", "Height=0"};
-        QTest::newRow("playing/Play") << 2 << "btnPlay" << play << 2 << true;
-        QTest::newRow("playing/Pause") << 2 << "btnPause" << QStringList{"Pause"} << 1 << false;
-        QTest::newRow("playing/Stop") << 2 << "btnStop" << stop << 0 << true;
-        QTest::newRow("paused/Play") << 1 << "btnPlay" << play << 2 << true;
-        QTest::newRow("paused/Pause") << 1 << "btnPause" << QStringList{"Play"} << 2 << false;
-        QTest::newRow("paused/Stop") << 1 << "btnStop" << stop << 0 << true;
-        QTest::newRow("stopped/Play") << 0 << "btnPlay" << play << 2 << true;
-        QTest::newRow("stopped/Pause") << 0 << "btnPause" << QStringList{} << 0 << false;
-        QTest::newRow("stopped/Stop") << 0 << "btnStop" << QStringList{} << 0 << false;
-        QTest::newRow("other(3)/Pause") << 3 << "btnPause" << QStringList{} << 3 << false;
-        QTest::newRow("other(3)/Stop") << 3 << "btnStop" << QStringList{} << 3 << false;
+        const QStringList play{"Geometry=13,24 517x378", "Visible=1", "Play"};
+        const QStringList stop{"Stop", "CurrentPosition=0", "Visible=0", "Geometry=13,24 0x0"};
+        const QStringList none;
+        QTest::newRow("playing/Play") << S::Playing << "btnPlay" << play << S::Playing << true;
+        QTest::newRow("playing/Pause")
+            << S::Playing << "btnPause" << QStringList{"Pause"} << S::Paused << false;
+        QTest::newRow("playing/Stop") << S::Playing << "btnStop" << stop << S::Stopped << true;
+        QTest::newRow("paused/Play") << S::Paused << "btnPlay" << play << S::Playing << true;
+        QTest::newRow("paused/Pause")
+            << S::Paused << "btnPause" << QStringList{"Play"} << S::Playing << false;
+        QTest::newRow("paused/Stop") << S::Paused << "btnStop" << stop << S::Stopped << true;
+        QTest::newRow("stopped/Play") << S::Stopped << "btnPlay" << play << S::Playing << true;
+        QTest::newRow("stopped/Pause") << S::Stopped << "btnPause" << none << S::Stopped << false;
+        QTest::newRow("stopped/Stop") << S::Stopped << "btnStop" << none << S::Stopped << false;
     }
 
     void stateTable() {
-        QFETCH(int, state);
+        QFETCH(MediaPlayState, state);
         QFETCH(QString, button);
         QFETCH(QStringList, calls);
-        QFETCH(int, after);
+        QFETCH(MediaPlayState, after);
         QFETCH(bool, picturesShown);
         started(Media::Movie);
         player().playState = state;
         emit w().findChild<ImageArea*>(button)->clicked();
         QCOMPARE(player().calls, calls);
         QCOMPARE(player().playState, after);
-        QCOMPARE(!w().picShowPictures->isHidden(), picturesShown);
+        QCOMPARE(!w().picShowPictures()->isHidden(), picturesShown);
     }
 
     void playWithoutAFileLeavesThePlayerAlone() {
         started(Media::Nothing);
-        emit w().btnPlay->clicked();
+        emit w().button(ButtonId::btnPlay)->clicked();
         QVERIFY(player().calls.isEmpty());
         QVERIFY(!player().Visible());
     }
 
     void playAfterStopRestoresTheSizeNotThePlace() {
         started(Media::Movie);
-        emit w().btnStop->clicked();
-        QCOMPARE(QRect(player().Left(), player().Top(), player().Width(), player().Height()),
-                 QRect(13, 24, 0, 0));
-        player().setLeft(40); // somebody moved it meanwhile: Play must not put it back
+        emit w().button(ButtonId::btnStop)->clicked();
+        QCOMPARE(player().geometry(), QRect(13, 24, 0, 0));
+        // somebody moved it meanwhile: Play must not put it back
+        player().setGeometry(QRect(40, 24, 0, 0));
         player().calls.clear();
-        emit w().btnPlay->clicked();
-        QCOMPARE(QRect(player().Left(), player().Top(), player().Width(), player().Height()),
-                 QRect(40, 24, 517, 378));
+        emit w().button(ButtonId::btnPlay)->clicked();
+        QCOMPARE(player().geometry(), QRect(40, 24, 517, 378));
         QVERIFY(player().Visible());
     }
 
     void musicPlayAfterStopShowsThePlayerOverThePictures() {
         started(Media::Music);
-        emit w().btnStop->clicked();
-        emit w().btnPlay->clicked();
+        emit w().button(ButtonId::btnStop)->clicked();
+        emit w().button(ButtonId::btnPlay)->clicked();
         QVERIFY(player().Visible());
-        QCOMPARE(player().Width(), 517);
-        QCOMPARE(player().Height(), 378);
+        QCOMPARE(player().geometry().size(), QSize(517, 378));
     }
 
     // Stop reads the state twice and stops when the first read is "paused" or the second is
     // "playing"; a state that changes between the reads is judged by that rule.
     void stopReadsTheStateTwice_data() {
-        QTest::addColumn<int>("first");
-        QTest::addColumn<int>("second");
+        using S = MediaPlayState;
+        QTest::addColumn<S>("first");
+        QTest::addColumn<S>("second");
         QTest::addColumn<bool>("stops");
-        QTest::newRow("paused, then anything") << 1 << 0 << true;
-        QTest::newRow("stopped, then playing") << 0 << 2 << true;
-        QTest::newRow("playing, playing") << 2 << 2 << true;
-        QTest::newRow("playing, then paused") << 2 << 1 << false;
-        QTest::newRow("stopped, stopped") << 0 << 0 << false;
+        QTest::newRow("paused, then anything") << S::Paused << S::Stopped << true;
+        QTest::newRow("stopped, then playing") << S::Stopped << S::Playing << true;
+        QTest::newRow("playing, playing") << S::Playing << S::Playing << true;
+        QTest::newRow("playing, then paused") << S::Playing << S::Paused << false;
+        QTest::newRow("stopped, stopped") << S::Stopped << S::Stopped << false;
     }
 
     void stopReadsTheStateTwice() {
-        QFETCH(int, first);
-        QFETCH(int, second);
+        QFETCH(MediaPlayState, first);
+        QFETCH(MediaPlayState, second);
         QFETCH(bool, stops);
         started(Media::Movie);
         player().scriptedPlayStates = {first, second};
         player().playStateReads = 0;
-        emit w().btnStop->clicked();
+        emit w().button(ButtonId::btnStop)->clicked();
         QCOMPARE(player().playStateReads, 2);
         QCOMPARE(player().calls.contains("Stop"), stops);
     }
 
     void pauseReadsAgainOnlyWhenNotPaused() {
         started(Media::Movie);
-        player().scriptedPlayStates = {1};
+        player().scriptedPlayStates = {MediaPlayState::Paused};
         player().playStateReads = 0;
-        emit w().btnPause->clicked();
+        emit w().button(ButtonId::btnPause)->clicked();
         QCOMPARE(player().playStateReads, 1);
         QCOMPARE(player().calls, QStringList{"Play"});
     }
@@ -286,17 +288,17 @@ class TestPlayback : public QObject {
     void forwardAndBackwardJumpInAMovie() {
         started(Media::Movie);
         player().duration = 61.5;
-        emit w().btnForward->clicked();
+        emit w().button(ButtonId::btnForward)->clicked();
         QCOMPARE(player().calls, QStringList{"CurrentPosition=61.5"});
         QCOMPARE(player().position, 61.5);
-        emit w().btnBackward->clicked();
+        emit w().button(ButtonId::btnBackward)->clicked();
         QCOMPARE(player().position, 0.0);
     }
 
     void forwardAndBackwardNeverMoveMusic() {
         started(Media::Slides);
-        emit w().btnForward->clicked();
-        emit w().btnBackward->clicked();
+        emit w().button(ButtonId::btnForward)->clicked();
+        emit w().button(ButtonId::btnBackward)->clicked();
         QVERIFY(player().calls.isEmpty());
     }
 
@@ -323,16 +325,16 @@ class TestPlayback : public QObject {
         started(Media::Slides);
         setSlideTimer(runningBefore);
         emit w().findChild<ImageArea*>(button)->clicked();
-        QCOMPARE(w().TimerSlideShow->isActive(), runningAfter);
+        QCOMPARE(w().TimerSlideShow()->isActive(), runningAfter);
     }
 
     void pauseResumingMusicStillStopsTheSlides() {
         started(Media::Slides);
-        player().playState = MediaPlayerControl::Paused;
+        player().playState = MediaPlayState::Paused;
         setSlideTimer(true);
-        emit w().btnPause->clicked();
-        QCOMPARE(player().playState, int(MediaPlayerControl::Playing));
-        QVERIFY(!w().TimerSlideShow->isActive());
+        emit w().button(ButtonId::btnPause)->clicked();
+        QCOMPARE(player().playState, MediaPlayState::Playing);
+        QVERIFY(!w().TimerSlideShow()->isActive());
     }
 
     void aMovieLeavesTheSlideTimerAlone() {
@@ -340,58 +342,58 @@ class TestPlayback : public QObject {
         for (const char* button : {"btnPause", "btnStop", "btnForward", "btnBackward"}) {
             setSlideTimer(true);
             emit w().findChild<ImageArea*>(button)->clicked();
-            QVERIFY2(w().TimerSlideShow->isActive(), button);
+            QVERIFY2(w().TimerSlideShow()->isActive(), button);
         }
         setSlideTimer(false);
-        emit w().btnPlay->clicked();
-        QVERIFY(!w().TimerSlideShow->isActive());
+        emit w().button(ButtonId::btnPlay)->clicked();
+        QVERIFY(!w().TimerSlideShow()->isActive());
     }
 
     // ---- with the slideshow's pictures ----
 
     void timerMovieStartsTheSlideshow() {
         started(Media::Pictures);
-        QCOMPARE(core->slideshow.slotCount(), 3);
-        QCOMPARE(core->slideshow.SlideIndex(), 0);
-        QVERIFY(w().TimerSlideShow->isActive());
-        QVERIFY(w().picShowPictures->hasPicture());
+        QCOMPARE(core->slideshow().slotCount(), 3);
+        QCOMPARE(core->slideshow().SlideIndex(), 0);
+        QVERIFY(w().TimerSlideShow()->isActive());
+        QVERIFY(w().picShowPictures()->hasPicture());
     }
 
     void playStepsAtOnceOnlyWhenTheSlidesStood() {
         started(Media::Pictures);
-        emit w().btnPlay->clicked(); // running: no step
-        QCOMPARE(core->slideshow.SlideIndex(), 0);
-        emit w().btnPause->clicked();
-        QCOMPARE(core->slideshow.SlideIndex(), 0);
-        emit w().btnPlay->clicked(); // stood: one step at once, then running
-        QCOMPARE(core->slideshow.SlideIndex(), 1);
-        QVERIFY(w().TimerSlideShow->isActive());
+        emit w().button(ButtonId::btnPlay)->clicked(); // running: no step
+        QCOMPARE(core->slideshow().SlideIndex(), 0);
+        emit w().button(ButtonId::btnPause)->clicked();
+        QCOMPARE(core->slideshow().SlideIndex(), 0);
+        emit w().button(ButtonId::btnPlay)->clicked(); // stood: one step at once, then running
+        QCOMPARE(core->slideshow().SlideIndex(), 1);
+        QVERIFY(w().TimerSlideShow()->isActive());
     }
 
     void forwardAndBackwardStepThePicturesAndWrap() {
         started(Media::Pictures);
-        emit w().btnBackward->clicked();
-        QCOMPARE(core->slideshow.SlideIndex(), 2);
-        emit w().btnForward->clicked();
-        emit w().btnForward->clicked();
-        QCOMPARE(core->slideshow.SlideIndex(), 1);
-        QVERIFY(!w().TimerSlideShow->isActive());
+        emit w().button(ButtonId::btnBackward)->clicked();
+        QCOMPARE(core->slideshow().SlideIndex(), 2);
+        emit w().button(ButtonId::btnForward)->clicked();
+        emit w().button(ButtonId::btnForward)->clicked();
+        QCOMPARE(core->slideshow().SlideIndex(), 1);
+        QVERIFY(!w().TimerSlideShow()->isActive());
     }
 
     void noPictureConfiguredNeverFails() {
         started(Media::Slides);
-        QCOMPARE(core->slideshow.slotCount(), 0);
+        QCOMPARE(core->slideshow().slotCount(), 0);
         for (const char* button : {"btnPlay", "btnPause", "btnForward", "btnBackward", "btnPlay"})
             emit w().findChild<ImageArea*>(button)->clicked();
-        QVERIFY(!w().TimerSlideShow->isActive());
-        QCOMPARE(core->slideshow.slotCount(), 0);
+        QVERIFY(!w().TimerSlideShow()->isActive());
+        QCOMPARE(core->slideshow().slotCount(), 0);
     }
 
     void anIntervalOfZeroIsNeverABusyTimer() {
         started(Media::Slides);
         setSlideTimer(false, 0);
-        emit w().btnPlay->clicked();
-        QVERIFY(!w().TimerSlideShow->isActive());
+        emit w().button(ButtonId::btnPlay)->clicked();
+        QVERIFY(!w().TimerSlideShow()->isActive());
     }
 };
 

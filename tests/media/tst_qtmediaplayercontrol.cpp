@@ -26,10 +26,6 @@ class TestQtMediaPlayerControl : public QObject {
         return file.fileName();
     }
 
-    QRect placement() const {
-        return {player->Left(), player->Top(), player->Width(), player->Height()};
-    }
-
   private slots:
     void initTestCase() {
         movie = qEnvironmentVariable("VISTREL_DISC_DIR") + "/movie.avi";
@@ -41,10 +37,7 @@ class TestQtMediaPlayerControl : public QObject {
         window = std::make_unique<QWidget>();
         window->resize(699, 432);
         player = new QtMediaPlayerControl(window.get());
-        player->setLeft(13);
-        player->setTop(24);
-        player->setWidth(517);
-        player->setHeight(378);
+        player->setGeometry({13, 24, 517, 378});
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     }
@@ -60,18 +53,18 @@ class TestQtMediaPlayerControl : public QObject {
         auto* madeLater = new QWidget(window.get());
         player->setVisible(true);
         player->setEnabled(false);
-        player->setDisplaySize(MediaPlayerControl::FitToSize);
+        player->setDisplaySize(MediaDisplaySize::FitToSize);
         player->Play();
         player->Pause();
         player->Stop();
         player->setCurrentPosition(3);
         QCOMPARE(player->fileName(), QString());
         QCOMPARE(player->errorIndicator(), 0);
-        QCOMPARE(player->PlayState(), 0);
+        QCOMPARE(player->PlayState(), MediaPlayState::Stopped);
         QCOMPARE(player->Duration(), 0.0);
         QCOMPARE(player->CurrentPosition(), 0.0);
-        QCOMPARE(player->DisplaySize(), int(MediaPlayerControl::FitToSize));
-        QCOMPARE(placement(), QRect(13, 24, 517, 378));
+        QCOMPARE(player->DisplaySize(), MediaDisplaySize::FitToSize);
+        QCOMPARE(player->geometry(), QRect(13, 24, 517, 378));
         QVERIFY(player->Visible());
         QVERIFY(videoWidgets().isEmpty());
 
@@ -91,7 +84,7 @@ class TestQtMediaPlayerControl : public QObject {
         QCOMPARE(player->fileName(), movie);
         QVERIFY2(player->Duration() > 11.0 && player->Duration() < 13.0,
                  qPrintable(QString::number(player->Duration())));
-        QCOMPARE(player->PlayState(), 0);
+        QCOMPARE(player->PlayState(), MediaPlayState::Stopped);
     }
 
     void aNameInAnotherCaseWithBackslashesOpens() {
@@ -129,7 +122,7 @@ class TestQtMediaPlayerControl : public QObject {
         QVERIFY(player->errorIndicator() != 0);
         QCOMPARE(player->fileName(), QString()); // nothing loaded
         player->Play();
-        QCOMPARE(player->PlayState(), 0);
+        QCOMPARE(player->PlayState(), MediaPlayState::Stopped);
     }
 
     void anUnreadableFileSetsTheErrorIndicator() {
@@ -183,28 +176,28 @@ class TestQtMediaPlayerControl : public QObject {
     void playsPausesAndStops() {
         player->setFileName(movie);
         player->Play();
-        QCOMPARE(player->PlayState(), int(MediaPlayerControl::Playing));
+        QCOMPARE(player->PlayState(), MediaPlayState::Playing);
         QTRY_VERIFY_WITH_TIMEOUT(player->CurrentPosition() > 0.3, 10000);
 
         player->Pause();
-        QCOMPARE(player->PlayState(), int(MediaPlayerControl::Paused));
+        QCOMPARE(player->PlayState(), MediaPlayState::Paused);
         QTest::qWait(200); // a last position report may still be on its way
         const double halted = player->CurrentPosition();
         QTest::qWait(400);
         QCOMPARE(player->CurrentPosition(), halted);
 
         player->Play();
-        QCOMPARE(player->PlayState(), int(MediaPlayerControl::Playing));
+        QCOMPARE(player->PlayState(), MediaPlayState::Playing);
         QTRY_VERIFY_WITH_TIMEOUT(player->CurrentPosition() > halted, 10000);
 
         player->Stop();
-        QCOMPARE(player->PlayState(), 0);
+        QCOMPARE(player->PlayState(), MediaPlayState::Stopped);
         player->setCurrentPosition(0);
         QTRY_COMPARE(player->CurrentPosition(), 0.0);
-        QCOMPARE(player->PlayState(), 0);
+        QCOMPARE(player->PlayState(), MediaPlayState::Stopped);
 
         player->Play(); // from the start again
-        QCOMPARE(player->PlayState(), int(MediaPlayerControl::Playing));
+        QCOMPARE(player->PlayState(), MediaPlayState::Playing);
         QTRY_VERIFY_WITH_TIMEOUT(player->CurrentPosition() > 0.1, 10000);
     }
 
@@ -213,22 +206,20 @@ class TestQtMediaPlayerControl : public QObject {
         player->Play();
         QTRY_VERIFY_WITH_TIMEOUT(player->CurrentPosition() > 0.1, 10000);
         player->setCurrentPosition(player->Duration());
-        QTRY_VERIFY_WITH_TIMEOUT(player->PlayState() != MediaPlayerControl::Playing, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(player->PlayState() != MediaPlayState::Playing, 10000);
         player->Play(); // from the end: the movie starts over
-        QCOMPARE(player->PlayState(), int(MediaPlayerControl::Playing));
+        QCOMPARE(player->PlayState(), MediaPlayState::Playing);
         QTRY_VERIFY_WITH_TIMEOUT(player->CurrentPosition() > 0.1 && player->CurrentPosition() < 5,
                                  10000);
     }
 
     void placementVisibilityAndZeroSize() {
-        QCOMPARE(placement(), QRect(13, 24, 517, 378));
+        QCOMPARE(player->geometry(), QRect(13, 24, 517, 378));
         player->setVisible(false);
-        player->setWidth(0);
-        player->setHeight(0);
+        player->setGeometry({13, 24, -5, -1}); // a negative size is no size
         QVERIFY(!player->Visible());
-        QCOMPARE(placement(), QRect(13, 24, 0, 0));
-        player->setWidth(517);
-        player->setHeight(378);
+        QCOMPARE(player->geometry(), QRect(13, 24, 0, 0));
+        player->setGeometry({13, 24, 517, 378});
         player->setVisible(true);
         QVERIFY(player->Visible());
         QCOMPARE(player->widget()->geometry(), QRect(13, 24, 517, 378));
@@ -237,26 +228,34 @@ class TestQtMediaPlayerControl : public QObject {
     // Leaving full screen, by the caller or by Esc, brings the video back at its place and size.
     void fullScreenAndBack() {
         player->setFileName(movie);
-        QCOMPARE(player->DisplaySize(), int(MediaPlayerControl::FitToSize));
-        player->setDisplaySize(MediaPlayerControl::FullScreen);
-        QCOMPARE(player->DisplaySize(), int(MediaPlayerControl::FullScreen));
-        QCOMPARE(placement(), QRect(13, 24, 517, 378));
-        player->setDisplaySize(MediaPlayerControl::FitToSize);
-        QCOMPARE(player->DisplaySize(), int(MediaPlayerControl::FitToSize));
+        QCOMPARE(player->DisplaySize(), MediaDisplaySize::FitToSize);
+        player->setDisplaySize(MediaDisplaySize::FullScreen);
+        QCOMPARE(player->DisplaySize(), MediaDisplaySize::FullScreen);
+        QCOMPARE(player->geometry(), QRect(13, 24, 517, 378));
+        player->setDisplaySize(MediaDisplaySize::FitToSize);
+        QCOMPARE(player->DisplaySize(), MediaDisplaySize::FitToSize);
         QCOMPARE(player->widget()->geometry(), QRect(13, 24, 517, 378));
         QVERIFY(!player->widget()->isWindow());
 
-        player->setDisplaySize(MediaPlayerControl::FullScreen);
+        player->setDisplaySize(MediaDisplaySize::FullScreen);
         QTest::keyClick(player->widget(), Qt::Key_Escape);
-        QCOMPARE(player->DisplaySize(), int(MediaPlayerControl::FitToSize));
+        QCOMPARE(player->DisplaySize(), MediaDisplaySize::FitToSize);
         QCOMPARE(player->widget()->geometry(), QRect(13, 24, 517, 378));
+
+        // Placed while covering the screen, it comes back at the new place.
+        player->setDisplaySize(MediaDisplaySize::FullScreen);
+        player->setGeometry({20, 30, 400, 300});
+        QCOMPARE(player->geometry(), QRect(20, 30, 400, 300));
+        QVERIFY(player->widget()->isFullScreen());
+        player->setDisplaySize(MediaDisplaySize::FitToSize);
+        QCOMPARE(player->widget()->geometry(), QRect(20, 30, 400, 300));
     }
 
     void aDoubleClickIsReportedOnceInBothModes() {
         QSignalSpy spy(player, &MediaPlayerControl::DblClick);
         QTest::mouseDClick(player->widget(), Qt::LeftButton);
         QCOMPARE(spy.count(), 1);
-        player->setDisplaySize(MediaPlayerControl::FullScreen);
+        player->setDisplaySize(MediaDisplaySize::FullScreen);
         QTest::mouseDClick(player->widget(), Qt::LeftButton);
         QCOMPARE(spy.count(), 2);
     }

@@ -1,4 +1,4 @@
-#include "app/Core.h"
+#include "app/Application.h"
 #include "doubles/TestDisc.h"
 
 #include <QSignalSpy>
@@ -13,18 +13,13 @@ namespace {
 // or "none" for no picture.
 QPixmap pictureNamed(const SkinState& s, const QString& name) {
     const QStringList parts = name.split(' ');
-    const QMap<QString, const QList<QPixmap>*> sets = {
-        {"PicsCodec", &s.PicsCodec},    {"PicsPlayer", &s.PicsPlayer},   {"PicsInfo", &s.PicsInfo},
-        {"PicsStart", &s.PicsStart},    {"PicsExplore", &s.PicsExplore}, {"PicsExit", &s.PicsExit},
-        {"PicsConsole", &s.PicsConsole}};
-    if (sets.contains(parts[0]))
-        return sets[parts[0]]->at(parts.value(1).toInt());
-    const QMap<QString, const QPixmap*> looks = {{"PicMenu0", &s.PicMenu0},
-                                                 {"PicMenu1", &s.PicMenu1},
-                                                 {"PicMenu2", &s.PicMenu2},
-                                                 {"PicMenu3", &s.PicMenu3}};
-    if (looks.contains(parts[0]))
-        return *looks[parts[0]];
+    const int index = parts.value(1).toInt();
+    if (parts[0] == "PicsConsole")
+        return s.PicsConsole.at(index);
+    if (parts[0].startsWith("Pics"))
+        return s.actionPicture(parts[0].mid(4).toLower(), index);
+    if (parts[0].startsWith("PicMenu"))
+        return s.PicMenu.at(parts[0].mid(7).toInt());
     return {};
 }
 
@@ -35,7 +30,7 @@ qint64 handle(const QPixmap& picture) {
 struct Window {
     TestDisc disc;
     TestCore doubles;
-    std::unique_ptr<Core> core;
+    std::unique_ptr<Application> core;
 
     explicit Window(bool menuLooks = true) {
         disc.addLanguage("english");
@@ -44,7 +39,11 @@ struct Window {
     }
     // Only the looks are under test: the buttons' click actions (a modal menu, the end of the
     // program) are taken off.
-    bool start() {
+    bool start(bool codec = false, bool player = false) {
+        doubles.frameworkDecodes = codec;
+        if (player)
+            doubles.registry.set(RegistryRoot::LocalMachine, "SOFTWARE\\DVE\\Micro DVD Player",
+                                 "INILocation", RegistryValue::fromText("C:\\player.ini"));
         if (!core->Main(disc.path()))
             return false;
         for (ImageArea* area : core->dialog().findChildren<ImageArea*>())
@@ -54,7 +53,7 @@ struct Window {
     ImageArea* element(const QString& name) { return core->dialog().findChild<ImageArea*>(name); }
     qint64 shown(const QString& name) { return handle(element(name)->picture()); }
     qint64 expected(const QString& pictureName) {
-        return handle(pictureNamed(core->skins.skin, pictureName));
+        return handle(pictureNamed(core->skins().skin(), pictureName));
     }
 };
 
@@ -70,7 +69,7 @@ class TestButtonLooks : public QObject {
     void pressAndRelease();
     void releaseOffTheButtonRestoresItsLookWithoutClick();
     void skinLoadedWhileHeldShowsOnRelease();
-    void installFlagsAreReadAtRelease();
+    void startPlayerLooksAtLoadAndRelease();
     void titleBarPressWithLookShownKeepsIt();
 };
 
@@ -146,9 +145,9 @@ void TestButtonLooks::pressAndRelease() {
     QFETCH(QString, pressed);
     QFETCH(QString, released);
     Window w(menuLooks);
-    QVERIFY(w.start());
-    w.core->state.CodecInstalled = codec;
-    w.core->state.PlayerInstalled = player;
+    QVERIFY(w.start(codec, player));
+    QCOMPARE(w.core->state().installed.CodecInstalled, codec);
+    QCOMPARE(w.core->state().installed.PlayerInstalled, player);
     ImageArea* target = w.element(element);
     QVERIFY(target);
     const auto mouseButton = static_cast<Qt::MouseButton>(button);
@@ -167,7 +166,7 @@ void TestButtonLooks::pressAndRelease() {
 void TestButtonLooks::releaseOffTheButtonRestoresItsLookWithoutClick() {
     Window w;
     QVERIFY(w.start());
-    PictureBox* info = w.core->dialog().btnInfo;
+    ImageArea* info = w.core->dialog().button(ButtonId::btnInfo);
     QSignalSpy clicks(info, &ImageArea::clicked);
     QTest::mousePress(info, Qt::LeftButton, {}, kInside);
     QCOMPARE(w.shown("btnInfo"), w.expected("PicsInfo 2"));
@@ -175,7 +174,7 @@ void TestButtonLooks::releaseOffTheButtonRestoresItsLookWithoutClick() {
     QCOMPARE(w.shown("btnInfo"), w.expected("PicsInfo 1"));
     QCOMPARE(clicks.count(), 0);
 
-    ImageArea* play = w.core->dialog().btnPlay;
+    ImageArea* play = w.core->dialog().button(ButtonId::btnPlay);
     QTest::mousePress(play, Qt::LeftButton, {}, kInside);
     QVERIFY(play->hasPicture());
     QTest::mouseRelease(play, Qt::LeftButton, {}, kOutside);
@@ -186,40 +185,32 @@ void TestButtonLooks::skinLoadedWhileHeldShowsOnRelease() {
     Window w;
     w.disc.addSkin("Nightfall", false);
     QVERIFY(w.start());
-    PictureBox* exit = w.core->dialog().btnExit;
+    ImageArea* exit = w.core->dialog().button(ButtonId::btnExit);
     QTest::mousePress(exit, Qt::LeftButton, {}, kInside);
     const qint64 oldPressed = w.shown("btnExit");
-    QVERIFY(w.core->skins.LoadSkin("Nightfall"));
+    QVERIFY(w.core->skins().LoadSkin("Nightfall"));
     QTest::mouseRelease(exit, Qt::LeftButton, {}, kOutside);
     QCOMPARE(w.shown("btnExit"), w.expected("PicsExit 1"));
     QVERIFY(w.shown("btnExit") != oldPressed);
     // The new skin has no menu pictures: the title-bar buttons stay bare.
-    QTest::mousePress(w.core->dialog().btnClose, Qt::LeftButton, {}, kInside);
-    QVERIFY(!w.core->dialog().btnClose->hasPicture());
+    QTest::mousePress(w.core->dialog().button(ButtonId::btnClose), Qt::LeftButton, {}, kInside);
+    QVERIFY(!w.core->dialog().button(ButtonId::btnClose)->hasPicture());
 }
 
-void TestButtonLooks::installFlagsAreReadAtRelease() {
+// At load only the codec decides btnStartPlayer's look; a release also asks for the player.
+void TestButtonLooks::startPlayerLooksAtLoadAndRelease() {
     Window w;
-    w.doubles.frameworkDecodes = true; // the codec counts as installed
-    QVERIFY(w.start());
-    QVERIFY(w.core->state.CodecInstalled);
-    QVERIFY(!w.core->state.PlayerInstalled);
-    // At load only the codec decides; the first release also asks for the player.
+    QVERIFY(w.start(true, false));
     QCOMPARE(w.shown("btnStartPlayer"), w.expected("PicsStart 1"));
-    PictureBox* start = w.core->dialog().btnStartPlayer;
-    QTest::mousePress(start, Qt::LeftButton, {}, kInside);
-    w.core->state.PlayerInstalled = true;
-    QTest::mouseRelease(start, Qt::LeftButton, {}, kInside);
-    QCOMPARE(w.shown("btnStartPlayer"), w.expected("PicsStart 1"));
-    w.core->state.PlayerInstalled = false;
-    QTest::mouseClick(start, Qt::LeftButton, {}, kInside);
+    QTest::mouseClick(w.core->dialog().button(ButtonId::btnStartPlayer), Qt::LeftButton, {},
+                      kInside);
     QCOMPARE(w.shown("btnStartPlayer"), w.expected("PicsStart 0"));
 }
 
 void TestButtonLooks::titleBarPressWithLookShownKeepsIt() {
     Window w;
     QVERIFY(w.start());
-    ImageArea* menu = w.core->dialog().btnMenu;
+    ImageArea* menu = w.core->dialog().button(ButtonId::btnMenu);
     QTest::mousePress(menu, Qt::LeftButton, {}, kInside);
     QTest::mousePress(menu, Qt::RightButton, {}, kInside);
     QCOMPARE(w.shown("btnMenu"), w.expected("PicMenu0"));

@@ -1,6 +1,6 @@
-#include "app/Core.h"
+#include "app/Application.h"
 #include "doubles/TestDisc.h"
-#include "language/ErrorMessage.h"
+#include "platform/ErrorMessage.h"
 #include "platform/ReadIni.h"
 #include "skin/MaskRegion.h"
 #include "text/TextDecoding.h"
@@ -236,19 +236,20 @@ void TestSampleDisc::startsWithEveryButtonAndBothSkins() {
     auto core = doubles.make();
     QVERIFY(core->Main(discDir()));
     // Only the skin's own messages count here (the disc's media are not this test's concern).
-    QStringList skinMessages = {fillPlaceholder(core->texts.MsgSkinNotFound, "default")};
+    QStringList skinMessages = {
+        fillPlaceholder(core->language().texts().MsgSkinNotFound, "default")};
     for (const char* set : {"codec", "player", "info", "start", "explore", "exit", "console"})
-        skinMessages << fillPlaceholder(core->texts.MsgFileNotFound, set);
+        skinMessages << fillPlaceholder(core->language().texts().MsgFileNotFound, set);
     for (const RecordedMessage& message : doubles.messages.shown)
         QVERIFY2(!skinMessages.contains(message.text) && !message.text.startsWith("The picture"),
                  qPrintable(message.text));
-    const AppState& state = core->state;
-    QVERIFY(state.InstallCodecVisible && state.InstallPlayerVisible && state.InfoVisible &&
-            state.StartPlayerVisible && state.ExploreVisible);
-    QCOMPARE(core->skins.skin.SkinName, QString("default"));
-    QVERIFY(!core->skins.skin.PicMenu0.isNull());
-    QVERIFY(core->skins.LoadSkin("Nightfall"));
-    QVERIFY(core->skins.skin.PicMenu0.isNull());
+    const OfferedButtons& offered = core->state().offered;
+    QVERIFY(offered.installCodec && offered.installPlayer && offered.info && offered.startPlayer &&
+            offered.explore);
+    QCOMPARE(core->skins().skin().SkinName, QString("default"));
+    QVERIFY(!core->skins().skin().PicMenu[0].isNull());
+    QVERIFY(core->skins().LoadSkin("Nightfall"));
+    QVERIFY(core->skins().skin().PicMenu[0].isNull());
     QVERIFY(!core->dialog().mask().contains(QPoint(612, 270)));
     QVERIFY(!doubles.programEnd.ended);
 }

@@ -1,4 +1,4 @@
-#include "app/Core.h"
+#include "app/Application.h"
 #include "doubles/BmpFile.h"
 #include "doubles/TestDisc.h"
 
@@ -36,20 +36,24 @@ QRegion textRegion(const QStringList& rows) {
 struct Disc {
     TestDisc disc;
     TestCore doubles;
-    std::unique_ptr<Core> core;
+    std::unique_ptr<Application> core;
     bool shown = false;
 
     Disc() {
         disc.addLanguage("english");
         disc.addSkin("default");
     }
-    bool start() {
+    bool start(bool codec = false, bool player = false) {
+        doubles.frameworkDecodes = codec;
+        if (player)
+            doubles.registry.set(RegistryRoot::LocalMachine, "SOFTWARE\\DVE\\Micro DVD Player",
+                                 "INILocation", RegistryValue::fromText("C:\\player.ini"));
         core = doubles.make();
         shown = core->Main(disc.path());
         return shown;
     }
     MainDialog& window() { return core->dialog(); }
-    const SkinState& skin() { return core->skins.skin; }
+    const SkinState& skin() { return core->skins().skin(); }
     QStringList messages() const { return doubles.messages.texts(); }
     void remove(const QString& relative) { QFile::remove(disc.filePath(relative)); }
 };
@@ -65,11 +69,18 @@ QList<bool> stepsDone(Disc& d) {
     bool console = s.PicsConsole.size() == 5;
     for (const QPixmap& p : s.PicsConsole)
         console = console && !p.isNull();
-    return {
-        !w.backgroundPicture().isNull(),  !w.mask().isEmpty(),      w.btnInstallCodec->hasPicture(),
-        w.btnInstallPlayer->hasPicture(), w.btnInfo->hasPicture(),  w.btnStartPlayer->hasPicture(),
-        w.btnExplore->hasPicture(),       w.btnExit->hasPicture(),  console,
-        w.picShowPictures->hasPicture(),  w.picTitle->hasPicture(), !s.PicMenu3.isNull()};
+    return {!w.backgroundPicture().isNull(),
+            !w.mask().isEmpty(),
+            w.button(ButtonId::btnInstallCodec)->hasPicture(),
+            w.button(ButtonId::btnInstallPlayer)->hasPicture(),
+            w.button(ButtonId::btnInfo)->hasPicture(),
+            w.button(ButtonId::btnStartPlayer)->hasPicture(),
+            w.button(ButtonId::btnExplore)->hasPicture(),
+            w.button(ButtonId::btnExit)->hasPicture(),
+            console,
+            w.picShowPictures()->hasPicture(),
+            w.picTitle()->hasPicture(),
+            !s.PicMenu[3].isNull()};
 }
 
 QByteArray brokenBytes(const QString& kind, const QByteArray& good) {
@@ -199,7 +210,7 @@ void TestSkinLoader::chosenSkin() {
         d.disc.writeIni(ini);
     QVERIFY(d.start());
     if (!argument.isEmpty())
-        QVERIFY(d.core->skins.LoadSkin(argument));
+        QVERIFY(d.core->skins().LoadSkin(argument));
     QCOMPARE(d.skin().SkinName, skinName);
     QCOMPARE(colourOf(d.window().backgroundPicture()),
              fileColour(d.disc, "Skins/" + folder + "/back.bmp"));
@@ -229,15 +240,15 @@ void TestSkinLoader::missingSkinFolderChangesNothing() {
     QVERIFY(d.start());
     const QRegion mask = d.window().mask();
     const qint64 background = d.window().backgroundPicture().cacheKey();
-    const qint64 exit = d.window().btnExit->picture().cacheKey();
+    const qint64 exit = d.window().button(ButtonId::btnExit)->picture().cacheKey();
 
-    QVERIFY(!d.core->skins.LoadSkin(name));
+    QVERIFY(!d.core->skins().LoadSkin(name));
     QCOMPARE(d.messages(), QStringList{"english errSkinNotFound " + name});
     QCOMPARE(d.doubles.messages.shown[0].title, QString("Vistrel"));
     QCOMPARE(d.skin().SkinName, name);
     QCOMPARE(d.window().mask(), mask);
     QCOMPARE(d.window().backgroundPicture().cacheKey(), background);
-    QCOMPARE(d.window().btnExit->picture().cacheKey(), exit);
+    QCOMPARE(d.window().button(ButtonId::btnExit)->picture().cacheKey(), exit);
     QVERIFY(!d.doubles.programEnd.ended);
 }
 
@@ -267,22 +278,21 @@ void TestSkinLoader::firstPicturesFollowTheInstalledComponents() {
     QFETCH(bool, player);
     QFETCH(QList<int>, shown);
     Disc d;
-    QVERIFY(d.start());
-    d.core->state.CodecInstalled = codec;
-    d.core->state.PlayerInstalled = player;
-    QVERIFY(d.core->skins.LoadSkin("default"));
+    QVERIFY(d.start(codec, player));
     const SkinState& s = d.skin();
     MainDialog& w = d.window();
-    const QList<QPair<PictureBox*, const QList<QPixmap>*>> buttons = {
-        {w.btnInstallCodec, &s.PicsCodec}, {w.btnInstallPlayer, &s.PicsPlayer},
-        {w.btnInfo, &s.PicsInfo},          {w.btnStartPlayer, &s.PicsStart},
-        {w.btnExplore, &s.PicsExplore},    {w.btnExit, &s.PicsExit}};
+    const QList<QPair<ButtonId, QString>> buttons = {
+        {ButtonId::btnInstallCodec, "codec"}, {ButtonId::btnInstallPlayer, "player"},
+        {ButtonId::btnInfo, "info"},          {ButtonId::btnStartPlayer, "start"},
+        {ButtonId::btnExplore, "explore"},    {ButtonId::btnExit, "exit"}};
     for (int i = 0; i < buttons.size(); ++i) {
         // The very picture of the set, not a copy of it.
-        QCOMPARE(buttons[i].first->picture().cacheKey(),
-                 buttons[i].second->at(shown[i]).cacheKey());
+        QCOMPARE(w.button(buttons[i].first)->picture().cacheKey(),
+                 s.actionPicture(buttons[i].second, shown[i]).cacheKey());
     }
-    for (ImageArea* playback : {w.btnBackward, w.btnPlay, w.btnPause, w.btnStop, w.btnForward})
+    for (ImageArea* playback : {w.button(ButtonId::btnBackward), w.button(ButtonId::btnPlay),
+                                w.button(ButtonId::btnPause), w.button(ButtonId::btnStop),
+                                w.button(ButtonId::btnForward)})
         QVERIFY(!playback->hasPicture());
 }
 
@@ -316,7 +326,7 @@ void TestSkinLoader::maskFormats() {
     QVERIFY2(d.start(), qPrintable(d.messages().join('\n')));
     QCOMPARE(d.window().mask(), textRegion(rows));
     QCOMPARE(d.skin().ShapeRegion, textRegion(rows));
-    QCOMPARE(d.window().picTransparentMask->size(), QSize(10, 4));
+    QCOMPARE(d.window().picTransparentMask()->size(), QSize(10, 4));
 }
 
 void TestSkinLoader::maskSizes_data() {
@@ -338,8 +348,8 @@ void TestSkinLoader::maskSizes() {
     d.disc.addPicture("Skins/default/transp.bmp", size, QColor(colour));
     QVERIFY(d.start());
     QCOMPARE(d.window().mask(), outline);
-    QCOMPARE(d.window().picTransparentMask->size(), size);
-    QVERIFY(!d.window().picTransparentMask->isVisible());
+    QCOMPARE(d.window().picTransparentMask()->size(), size);
+    QVERIFY(!d.window().picTransparentMask()->isVisible());
 }
 
 void TestSkinLoader::withoutMaskTheWindowIsItsRectangle() {
@@ -353,7 +363,7 @@ void TestSkinLoader::withoutMaskTheWindowIsItsRectangle() {
     QVERIFY(!shaped.window().mask().contains(QPoint(0, 0)));
     QVERIFY(shaped.window().mask().contains(QPoint(698, 431)));
     shaped.disc.addSkin("Plain", true, false);
-    QVERIFY(shaped.core->skins.LoadSkin("Plain"));
+    QVERIFY(shaped.core->skins().LoadSkin("Plain"));
     QCOMPARE(shaped.window().mask(), QRegion(0, 0, 699, 432));
 }
 
@@ -362,18 +372,20 @@ void TestSkinLoader::anotherSkinReplacesEveryPicture() {
     QVERIFY(d.start());
     QCOMPARE(d.skin().PicsConsole.size(), 5);
     d.disc.addSkin("Nightfall");
-    QVERIFY(d.core->skins.LoadSkin("Nightfall"));
+    QVERIFY(d.core->skins().LoadSkin("Nightfall"));
     const SkinState& s = d.skin();
     MainDialog& w = d.window();
     QCOMPARE(s.PicsConsole.size(), 5);
-    QCOMPARE(s.PicsCodec.size(), 3);
-    QCOMPARE(w.btnExit->picture().cacheKey(), s.PicsExit[1].cacheKey());
-    QCOMPARE(w.btnInfo->picture().cacheKey(), s.PicsInfo[1].cacheKey());
-    QCOMPARE(colourOf(w.picShowPictures->picture()),
+    QCOMPARE(s.ActionSets.value("codec").size(), 3);
+    QCOMPARE(w.button(ButtonId::btnExit)->picture().cacheKey(),
+             s.actionPicture("exit", 1).cacheKey());
+    QCOMPARE(w.button(ButtonId::btnInfo)->picture().cacheKey(),
+             s.actionPicture("info", 1).cacheKey());
+    QCOMPARE(colourOf(w.picShowPictures()->picture()),
              fileColour(d.disc, "Skins/Nightfall/logo.bmp"));
-    QCOMPARE(colourOf(w.picTitle->picture()), fileColour(d.disc, "Skins/Nightfall/title.bmp"));
+    QCOMPARE(colourOf(w.picTitle()->picture()), fileColour(d.disc, "Skins/Nightfall/title.bmp"));
     QCOMPARE(colourOf(s.PicsConsole[4]), fileColour(d.disc, "Skins/Nightfall/console4.bmp"));
-    QCOMPARE(colourOf(s.PicMenu0), fileColour(d.disc, "Skins/Nightfall/menu0.bmp"));
+    QCOMPARE(colourOf(s.PicMenu[0]), fileColour(d.disc, "Skins/Nightfall/menu0.bmp"));
     QCOMPARE(d.skin().SkinName, QString("Nightfall"));
 }
 
@@ -382,38 +394,47 @@ void TestSkinLoader::menuLooksComeAndGoWithTheSkin() {
     d.disc.addSkin("Bare", false);
     QVERIFY(d.start());
     const SkinState& s = d.skin();
-    for (const QPixmap* look : {&s.PicMenu0, &s.PicMenu1, &s.PicMenu2, &s.PicMenu3})
+    for (const QPixmap* look : {&s.PicMenu[0], &s.PicMenu[1], &s.PicMenu[2], &s.PicMenu[3]})
         QVERIFY(!look->isNull());
-    d.window().btnClose->setPicture(s.PicMenu3);
-    QVERIFY(d.core->skins.LoadSkin("Bare"));
-    for (const QPixmap* look : {&s.PicMenu0, &s.PicMenu1, &s.PicMenu2, &s.PicMenu3})
+    d.window().button(ButtonId::btnClose)->setPicture(s.PicMenu[3]);
+    QVERIFY(d.core->skins().LoadSkin("Bare"));
+    for (const QPixmap* look : {&s.PicMenu[0], &s.PicMenu[1], &s.PicMenu[2], &s.PicMenu[3]})
         QVERIFY(look->isNull());
-    QVERIFY(!d.window().btnClose->hasPicture());
+    QVERIFY(!d.window().button(ButtonId::btnClose)->hasPicture());
     // menu0.bmp alone decides: the other three are then required.
     d.remove("Skins/default/menu3.bmp");
-    QVERIFY(!d.core->skins.LoadSkin("default"));
+    QVERIFY(!d.core->skins().LoadSkin("default"));
     QVERIFY(d.doubles.programEnd.ended);
     QVERIFY(d.messages().value(0).contains("menu3.bmp"));
 }
 
 void TestSkinLoader::titlePicturePaths() {
-    Disc d;
-    d.disc.addPicture("Art/Title.png", {152, 88}, QColor(9, 8, 7));
-    d.disc.writeIni("[Main]\nTitle=art\\title.png\n");
-    QVERIFY(d.start());
-    QCOMPARE(colourOf(d.window().picTitle->picture()), qRgb(9, 8, 7) & 0xFFFFFFu);
-
-    const QString absolute = d.disc.filePath("elsewhere.bmp");
-    d.disc.addPicture("elsewhere.bmp", {100, 50}, QColor(7, 8, 9));
-    d.disc.writeIni("[Main]\nTitle=" + absolute.toUtf8() + "\n");
-    QVERIFY(d.core->skins.LoadSkin("default"));
-    QCOMPARE(colourOf(d.window().picTitle->picture()), qRgb(7, 8, 9) & 0xFFFFFFu);
-    QCOMPARE(d.window().picTitle->size(), QSize(100, 50));
-
-    d.disc.writeIni("[Main]\nTitle=nothere.bmp\n");
-    QVERIFY(!d.core->skins.LoadSkin("default"));
-    QVERIFY(d.doubles.programEnd.ended);
-    QVERIFY(d.messages().value(0).contains("nothere.bmp"));
+    {
+        Disc d;
+        d.disc.addPicture("Art/Title.png", {152, 88}, QColor(9, 8, 7));
+        d.disc.writeIni("[Main]\nTitle=art\\title.png\n");
+        QVERIFY(d.start());
+        QCOMPARE(colourOf(d.window().picTitle()->picture()), qRgb(9, 8, 7) & 0xFFFFFFu);
+    }
+    {
+        Disc d;
+        const QString absolute = d.disc.filePath("elsewhere.bmp");
+        d.disc.addPicture("elsewhere.bmp", {100, 50}, QColor(7, 8, 9));
+        d.disc.writeIni("[Main]\nTitle=" + absolute.toUtf8() + "\n");
+        QVERIFY(d.start());
+        // The disc's own title stays with every skin.
+        d.disc.addSkin("Nightfall");
+        QVERIFY(d.core->skins().LoadSkin("Nightfall"));
+        QCOMPARE(colourOf(d.window().picTitle()->picture()), qRgb(7, 8, 9) & 0xFFFFFFu);
+        QCOMPARE(d.window().picTitle()->size(), QSize(100, 50));
+    }
+    {
+        Disc d;
+        d.disc.writeIni("[Main]\nTitle=nothere.bmp\n");
+        QVERIFY(!d.start());
+        QVERIFY(d.doubles.programEnd.ended);
+        QVERIFY(d.messages().value(0).contains("nothere.bmp"));
+    }
 }
 
 void TestSkinLoader::namesMatchWithoutRegardToCase() {
@@ -432,7 +453,7 @@ void TestSkinLoader::namesMatchWithoutRegardToCase() {
     auto core = doubles.make();
     QVERIFY2(core->Main(disc.path()), qPrintable(doubles.messages.texts().join('\n')));
     QVERIFY(!core->dialog().backgroundPicture().isNull());
-    QVERIFY(!core->skins.skin.PicMenu0.isNull());
+    QVERIFY(!core->skins().skin().PicMenu[0].isNull());
     QVERIFY(!core->dialog().mask().contains(QPoint(0, 0)));
 }
 
@@ -447,7 +468,7 @@ void TestSkinLoader::anyPictureFormatLoads() {
     QVERIFY(png.save(&buffer, "PNG"));
     d.disc.writeFile("Skins/default/exit1.bmp", bytes);
     QVERIFY(d.start());
-    QCOMPARE(colourOf(d.window().btnExit->picture()), qRgb(3, 4, 5) & 0xFFFFFFu);
+    QCOMPARE(colourOf(d.window().button(ButtonId::btnExit)->picture()), qRgb(3, 4, 5) & 0xFFFFFFu);
 }
 
 QTEST_MAIN(TestSkinLoader)

@@ -67,22 +67,20 @@ class TstMainDialog : public QObject {
             QCOMPARE(widget->isVisibleTo(&w.dialog), e.visible);
         }
         QVERIFY(!w.document->Visible());
-        QVERIFY(w.dialog.TimerMovie->interval() == 1 && !w.dialog.TimerSlideShow->isActive());
+        QVERIFY(w.dialog.TimerMovie()->interval() == 1 && !w.dialog.TimerSlideShow()->isActive());
     }
 
     void creationSteps() {
         Window w;
         FakeSingleInstance instance;
-        bool fullScreen = true;
         w.player->calls.clear();
-        QVERIFY(w.dialog.load(instance, fullScreen));
+        QVERIFY(w.dialog.load(instance));
         QCOMPARE(w.dialog.windowTitle(), QString("Vistrel"));
-        QVERIFY(!fullScreen);
         QVERIFY(instance.listening);
-        QVERIFY(w.dialog.btnExit->isVisibleTo(&w.dialog));
-        QCOMPARE(w.player->calls, (QStringList{"Top=24", "Left=13", "Width=517", "Height=378"}));
+        QVERIFY(w.dialog.button(ButtonId::btnExit)->isVisibleTo(&w.dialog));
+        QCOMPARE(w.player->calls, QStringList{"Geometry=13,24 517x378"});
         const QRect area(13, 24, 517, 378);
-        QCOMPARE(w.dialog.picShowPictures->geometry(), area);
+        QCOMPARE(w.dialog.picShowPictures()->geometry(), area);
         QCOMPARE(w.player->widget()->geometry(), area);
         QCOMPARE(w.document->widget()->geometry(), area);
         QVERIFY(w.document->offline);
@@ -92,11 +90,10 @@ class TstMainDialog : public QObject {
         Window w;
         FakeSingleInstance instance;
         instance.otherRunning = true;
-        bool fullScreen = true;
-        QVERIFY(!w.dialog.load(instance, fullScreen));
+        QVERIFY(!w.dialog.load(instance));
         QCOMPARE(w.dialog.windowTitle(), QString("HideApp"));
         QVERIFY(!instance.listening);
-        QVERIFY(!w.dialog.btnExit->isVisibleTo(&w.dialog));
+        QVERIFY(!w.dialog.button(ButtonId::btnExit)->isVisibleTo(&w.dialog));
     }
 
     void closingButtonsStopThePlayerFirst_data() {
@@ -126,7 +123,8 @@ class TstMainDialog : public QObject {
         TestCore tc;
         auto core = tc.make();
         QVERIFY(core->Main(disc.path()));
-        QTest::mouseClick(core->dialog().btnExit, Qt::RightButton, {}, QPoint(5, 5));
+        QTest::mouseClick(core->dialog().button(ButtonId::btnExit), Qt::RightButton, {},
+                          QPoint(5, 5));
         QVERIFY(!tc.programEnd.ended);
     }
 

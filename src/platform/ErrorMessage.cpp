@@ -1,4 +1,4 @@
-#include "language/ErrorMessage.h"
+#include "platform/ErrorMessage.h"
 
 #include "platform/MessageBoxes.h"
 #include "text/MessageText.h"

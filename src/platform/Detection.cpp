@@ -1,4 +1,4 @@
-#include "app/Detection.h"
+#include "platform/Detection.h"
 
 #include "platform/Registry.h"
 

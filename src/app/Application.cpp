@@ -1,0 +1,283 @@
+#include "app/Application.h"
+
+#include "actions/DiscActions.h"
+#include "language/LanguageLoader.h"
+#include "language/MainMenu.h"
+#include "language/MenuLists.h"
+#include "media/DisplayModes.h"
+#include "media/ExternalPlayer.h"
+#include "media/Playback.h"
+#include "media/Slideshow.h"
+#include "platform/Desktop.h"
+#include "platform/DocumentView.h"
+#include "platform/ErrorMessage.h"
+#include "platform/FilePaths.h"
+#include "platform/Log.h"
+#include "platform/MediaPlayerControl.h"
+#include "platform/ProgramEnd.h"
+#include "platform/Registry.h"
+#include "skin/ButtonLooks.h"
+#include "skin/SkinLoader.h"
+
+namespace vistrel {
+
+Application::Application(Services services) : services_(std::move(services)), disc_(QString()) {}
+
+Application::~Application() = default;
+
+bool Application::fail(const QString& reason) {
+    services_.programEnd.end(reason, 1);
+    return false;
+}
+
+bool Application::Main(const QString& appPath) {
+    state_.AppPath = appPath;
+    state_.IniPath = joinPath(state_.AppPath, "vistrel.ini");
+    disc_ = DiscFolder(state_.AppPath);
+    qCInfo(logStartup).noquote() << "configuration:" << state_.IniPath;
+
+    dialog_ = std::make_unique<MainDialog>(services_.makePlayer, services_.makeDocument);
+    if (!dialog_->load(services_.singleInstance))
+        return fail("another instance is running");
+    state_.config = DiscConfig::read(state_.IniPath);
+    if (!FillLanguageMenu(*dialog_, state_.AppPath))
+        return fail("no language file");
+    if (!loadLanguage())
+        return fail("language file missing");
+
+    detectComponents();
+    if (!state_.config.versionSupported()) {
+        const LanguageTexts& texts = language_->texts();
+        showErrorMessage(services_.messages, texts.MsgTitle, texts.MsgIniVersion, state_.IniPath);
+        return fail("configuration version " + state_.config.version);
+    }
+
+    state_.offered = state_.config.offered();
+    selectMedia();
+    checkMediaFile();
+    showOfferedButtons();
+
+    if (!FillSkinMenu(*dialog_, state_.AppPath))
+        return fail("no skin folder");
+    makeSkinLoader();
+    if (!skins_->LoadSkin(QString()))
+        return fail("skin not loaded");
+
+    makeFeatures();
+    connectFeatures();
+    playback_->start();
+    dialog_->showCentred();
+    return true;
+}
+
+// The language last chosen, else the disc's default.
+bool Application::loadLanguage() {
+    language_ = std::make_unique<LanguageLoader>(joinPath(state_.AppPath, "Language"),
+                                                 services_.registry, services_.messages);
+    connect(language_.get(), &LanguageLoader::loaded, dialog_.get(),
+            [this](const LanguageTexts& texts) {
+                dialog_->setToolTips(texts.ToolTips);
+                dialog_->setMenuCaptions({texts.CaptionChooseLanguage, texts.CaptionChooseSkin,
+                                          texts.CaptionAbout, texts.CaptionExit});
+            });
+    QString name =
+        services_.registry
+            .ReadRegistryValue(RegistryRoot::CurrentUser, LanguageLoader::RegistryKey, "Language")
+            .toText();
+    if (name.isEmpty())
+        name = state_.config.defaultLanguage;
+    qCInfo(logStartup).noquote() << "language chosen:" << name;
+    return language_->LoadLanguage(name);
+}
+
+void Application::detectComponents() {
+    Components& installed = state_.installed;
+    installed.CodecInstalled =
+        DetectCodec(services_.registry) ||
+        (services_.frameworkDecodesMovieVideo && services_.frameworkDecodesMovieVideo());
+    installed.PlayerInstalled = DetectPlayer(services_.registry);
+    qCInfo(logStartup) << "codec installed:" << installed.CodecInstalled
+                       << "player installed:" << installed.PlayerInstalled;
+}
+
+void Application::selectMedia() {
+    const DiscConfig& config = state_.config;
+    MediaState& media = state_.media;
+    if (!config.movie.isEmpty()) {
+        media.MediaPath = config.movie;
+        media.IsMovie = true;
+        return;
+    }
+    media.MediaPath = config.music;
+    media.IsMusic = !config.music.isEmpty();
+    dialog_->MediaPlayer()->setVisible(false);
+    media.SlideShowOn = config.slideShow;
+    if (media.SlideShowOn) {
+        dialog_->button(ButtonId::btnForward)->setToolTip("nächstes Bild");
+        dialog_->button(ButtonId::btnBackward)->setToolTip("vorheriges Bild");
+    }
+}
+
+// A configured file that is not on the disc is named once, joined under the disc, and dropped.
+void Application::checkMediaFile() {
+    MediaState& media = state_.media;
+    if (media.MediaPath.isEmpty())
+        return;
+    const QString found = disc_.findEntry(media.MediaPath);
+    if (!found.isEmpty()) {
+        media.MediaPath = found;
+        return;
+    }
+    const LanguageTexts& texts = language_->texts();
+    showErrorMessage(services_.messages, texts.MsgTitle, texts.MsgFileNotFound,
+                     disc_.under(media.MediaPath));
+    media = MediaState{};
+}
+
+bool Application::isOffered(Offer offer) const {
+    const OfferedButtons& offered = state_.offered;
+    switch (offer) {
+    case Offer::InstallCodec:
+        return offered.installCodec;
+    case Offer::InstallPlayer:
+        return offered.installPlayer;
+    case Offer::Info:
+        return offered.info;
+    case Offer::StartPlayer:
+        return offered.startPlayer;
+    case Offer::Explore:
+        return offered.explore;
+    case Offer::Always:
+        break;
+    }
+    return true;
+}
+
+// The side buttons the disc offers; btnExit is shown by the window itself.
+void Application::showOfferedButtons() {
+    for (const ButtonRow& row : Buttons)
+        if (row.offer != Offer::Always && isOffered(row.offer))
+            dialog_->button(row.id)->show();
+    const MediaState& media = state_.media;
+    qCInfo(logStartup).noquote() << "media:"
+                                 << (media.MediaPath.isEmpty() ? "none" : media.MediaPath)
+                                 << "movie:" << media.IsMovie << "music:" << media.IsMusic
+                                 << "slideshow:" << media.SlideShowOn;
+}
+
+// The disc's own title picture; one that is missing is reported by the skin loader by its name.
+QString Application::titlePicture() const {
+    const QString& configured = state_.config.title;
+    if (configured.isEmpty())
+        return {};
+    const QString found = disc_.findEntry(configured);
+    return found.isEmpty() ? resolvePath(configured) : found;
+}
+
+void Application::makeSkinLoader() {
+    skins_ = std::make_unique<SkinLoader>(
+        *dialog_,
+        SkinSources{joinPath(state_.AppPath, "Skins"), state_.config.skin, titlePicture()},
+        state_.installed, language_->texts(), services_.messages, services_.programEnd);
+}
+
+void Application::makeFeatures() {
+    MainDialog& w = *dialog_;
+    const DiscConfig& config = state_.config;
+    const LanguageTexts& texts = language_->texts();
+    slideshow_ = std::make_unique<Slideshow>(
+        *w.picShowPictures(), *w.TimerSlideShow(), disc_,
+        SlideshowSettings{config.slidePictures, config.slideInterval}, services_.messages, texts);
+    looks_ = std::make_unique<ButtonLooks>(skins_->skin(), state_.installed, w.buttons());
+    menu_ = std::make_unique<MainMenu>(w, services_.desktop);
+    actions_ = std::make_unique<DiscActions>(
+        disc_,
+        DiscActionPaths{config.explorerPath, config.infoPath, config.codec.installPath,
+                        config.player.installPath},
+        MediaElements{*w.MediaPlayer(), *w.WebBrowser(), *w.picShowPictures(), *w.TimerSlideShow()},
+        state_.media, services_.desktop, services_.messages, texts);
+    playback_ = std::make_unique<Playback>(*w.MediaPlayer(), *w.picShowPictures(), *w.TimerMovie(),
+                                           *w.TimerSlideShow(), state_.media,
+                                           [&w] { return w.hasPaintedFirstFrame(); });
+    QList<QWidget*> sideButtons;
+    for (const ButtonRow& row : Buttons)
+        if (row.kind == ButtonKind::Action && isOffered(row.offer))
+            sideButtons.append(w.button(row.id));
+    displayModes_ =
+        std::make_unique<DisplayModes>(w, state_.media, skins_->skin().ShapeRegion, sideButtons);
+    externalPlayer_ = std::make_unique<ExternalPlayer>(
+        *w.MediaPlayer(), disc_,
+        ExternalPlayerSettings{config.player.runPath, config.player.parameter,
+                               config.codec.description},
+        state_.installed, services_.desktop, services_.messages, texts);
+}
+
+// Every connection between the window and the features, and between features.
+void Application::connectFeatures() {
+    MainDialog& w = *dialog_;
+    connectButtons();
+    connect(&w, &MainDialog::unloaded, this, [this] { end("window closed"); });
+
+    connect(menu_.get(), &MainMenu::languageChosen, language_.get(),
+            [this](const QString& name) { language_->LoadLanguage(name); });
+    connect(menu_.get(), &MainMenu::skinChosen, this,
+            [this](const QString& name) { skins_->LoadSkin(name); });
+    connect(menu_.get(), &MainMenu::endRequested, this, &Application::end);
+
+    connect(playback_.get(), &Playback::slideshowStarts, slideshow_.get(),
+            &Slideshow::StartSlideShow);
+    connect(playback_.get(), &Playback::nextSlideWanted, slideshow_.get(),
+            &Slideshow::AdvanceSlide);
+    connect(playback_.get(), &Playback::previousSlideWanted, slideshow_.get(),
+            &Slideshow::stepBack);
+    connect(playback_.get(), &Playback::movieEnded, displayModes_.get(), &DisplayModes::movieEnded);
+    connect(w.MediaPlayer(), &MediaPlayerControl::failedLate, playback_.get(),
+            &Playback::failedLate);
+
+    connect(w.MediaPlayer(), &MediaPlayerControl::DblClick, displayModes_.get(),
+            &DisplayModes::toggleFullScreen);
+    connect(w.picShowPictures(), &ImageArea::doubleClicked, displayModes_.get(),
+            &DisplayModes::toggleFullScreen);
+    connect(w.recDragWindow(), &ImageArea::doubleClicked, displayModes_.get(),
+            &DisplayModes::dragStripDoubleClicked);
+
+    connect(w.WebBrowser(), &DocumentView::outsideLinkClicked, this,
+            [this](const QUrl& url) { services_.desktop.openUrl(url); });
+    connect(externalPlayer_.get(), &ExternalPlayer::handedOver, this,
+            [this] { end("btnStartPlayer"); });
+}
+
+// What each button does when clicked; its look on press and release is the skin's.
+void Application::connectButtons() {
+    MainDialog& w = *dialog_;
+    auto onClick = [&w, this](ButtonId id, auto receiver, auto handler) {
+        connect(w.button(id), &ImageArea::clicked, receiver, handler);
+    };
+    auto stopAndEnd = [this](const QString& reason) {
+        dialog_->MediaPlayer()->Stop();
+        end(reason);
+    };
+    onClick(ButtonId::btnExit, this, [stopAndEnd] { stopAndEnd("btnExit"); });
+    onClick(ButtonId::btnClose, this, [stopAndEnd] { stopAndEnd("btnClose"); });
+    onClick(ButtonId::btnMinimize, this, [this] {
+        qCInfo(logWindow) << "window minimised";
+        dialog_->showMinimized();
+    });
+    onClick(ButtonId::btnMaximize, displayModes_.get(), &DisplayModes::maximizeClicked);
+    onClick(ButtonId::btnInstallCodec, actions_.get(), &DiscActions::InstallCodec);
+    onClick(ButtonId::btnInstallPlayer, actions_.get(), &DiscActions::InstallPlayer);
+    onClick(ButtonId::btnInfo, actions_.get(), &DiscActions::ToggleInfo);
+    onClick(ButtonId::btnStartPlayer, externalPlayer_.get(), &ExternalPlayer::startPlayerClicked);
+    onClick(ButtonId::btnExplore, actions_.get(), &DiscActions::Explore);
+    onClick(ButtonId::btnBackward, playback_.get(), &Playback::backwardClicked);
+    onClick(ButtonId::btnPlay, playback_.get(), &Playback::playClicked);
+    onClick(ButtonId::btnPause, playback_.get(), &Playback::pauseClicked);
+    onClick(ButtonId::btnStop, playback_.get(), &Playback::stopClicked);
+    onClick(ButtonId::btnForward, playback_.get(), &Playback::forwardClicked);
+}
+
+void Application::end(const QString& reason) {
+    services_.programEnd.end(reason);
+}
+
+} // namespace vistrel

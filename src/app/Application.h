@@ -1,0 +1,77 @@
+#pragma once
+
+#include "app/AppState.h"
+#include "app/Services.h"
+#include "platform/DiscFolder.h"
+
+#include <QObject>
+
+#include <memory>
+
+namespace vistrel {
+
+class ButtonLooks;
+class DiscActions;
+class DisplayModes;
+class ExternalPlayer;
+class LanguageLoader;
+class MainMenu;
+class Playback;
+class SkinLoader;
+class Slideshow;
+
+// The composition root: runs the start-up sequence, makes every feature with just what it uses
+// and makes every connection between them, in connectFeatures().
+class Application : public QObject {
+    Q_OBJECT
+  public:
+    explicit Application(Services services);
+    ~Application() override;
+
+    // The start-up sequence. True when the main window is shown; false when the program has
+    // been ended (services.programEnd has been told why).
+    bool Main(const QString& appPath);
+
+    const AppState& state() const { return state_; }
+    MainDialog& dialog() { return *dialog_; }
+
+    // The features, once Main has made them.
+    LanguageLoader& language() { return *language_; }
+    SkinLoader& skins() { return *skins_; }
+    Slideshow& slideshow() { return *slideshow_; }
+    Playback& playback() { return *playback_; }
+    DisplayModes& displayModes() { return *displayModes_; }
+    DiscActions& actions() { return *actions_; }
+    ExternalPlayer& externalPlayer() { return *externalPlayer_; }
+
+  private:
+    bool fail(const QString& reason);
+    bool loadLanguage();
+    void detectComponents();
+    void selectMedia();
+    void checkMediaFile();
+    bool isOffered(Offer offer) const;
+    void showOfferedButtons();
+    QString titlePicture() const;
+    void makeSkinLoader();
+    void makeFeatures();
+    void connectFeatures();
+    void connectButtons();
+    void end(const QString& reason);
+
+    Services services_;
+    AppState state_;
+    DiscFolder disc_;
+    std::unique_ptr<MainDialog> dialog_;
+    std::unique_ptr<LanguageLoader> language_;
+    std::unique_ptr<SkinLoader> skins_;
+    std::unique_ptr<Slideshow> slideshow_;
+    std::unique_ptr<ButtonLooks> looks_;
+    std::unique_ptr<MainMenu> menu_;
+    std::unique_ptr<DiscActions> actions_;
+    std::unique_ptr<Playback> playback_;
+    std::unique_ptr<DisplayModes> displayModes_;
+    std::unique_ptr<ExternalPlayer> externalPlayer_;
+};
+
+} // namespace vistrel

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace vistrel {
+
+// The buttons a disc may offer beyond the fixed ones.
+struct OfferedButtons {
+    bool installPlayer = false;
+    bool installCodec = false;
+    bool info = false;
+    bool startPlayer = false;
+    bool explore = false;
+};
+
+// The one place that lists what a disc may say: every key of vistrel.ini the program uses, read
+// once, with its default and the way it has always been read. "As read" means the reader's own
+// result (blanks around the value and a pair of quotes around it already gone); "trimmed" means
+// spaces removed on top of that, tabs kept; a switch is on only when its value is exactly "1".
+struct DiscConfig {
+    struct Player {
+        QString description; // [Player] Description, trimmed
+        QString installPath; // [Player] InstallPath, trimmed: btnInstallPlayer's installer
+        QString runPath;     // [Player] RunPath, trimmed: the external player
+        QString parameter;   // [Player] Parameter, trimmed: the external player's argument
+    };
+    struct Codec {
+        QString description; // [Codec] Description, trimmed: named when the codec is missing
+        QString installPath; // [Codec] InstallPath, trimmed: btnInstallCodec's installer
+    };
+
+    QString defaultLanguage; // [Main] DefaultLanguage, default "english"; empty also "english"
+    QString version;         // [Main] Version, default "1.0", trimmed
+    bool showInstallPlayer = false; // [Main] ShowInstallPlayer, default "1", as read
+    bool showInstallCodec = false;  // [Main] ShowInstallCodec, default "1", as read
+    Player player;
+    Codec codec;
+    QString explorerPath; // [Main] ExplorerPath, trimmed: the folder btnExplore opens
+    QString infoPath;     // [Main] InfoPath, trimmed: the document btnInfo shows
+
+    QString movie; // [Main] Movie, as read
+    // Read only when there is no movie: with one, music stays empty and the slideshow off.
+    QString music;          // [Main] Music, as read
+    bool slideShow = false; // [Main] SlideShow, no default, as read
+
+    QString skin;  // [Main] Skin, default "default"; empty also "default"
+    QString title; // [Main] Title, as read; empty = the skin's own title picture
+
+    QString slideInterval;     // [SlideShow] Interval, raw text (see media/SlideInterval.h)
+    QStringList slidePictures; // [SlideShow] "0" to "99", as read, non-empty ones in key order
+
+    // Every key of the file at iniPath; a missing or unreadable file gives every default.
+    static DiscConfig read(const QString& iniPath);
+
+    // The program understands only this version of the file.
+    bool versionSupported() const;
+    // Each button needs its switch and a configured path behind it.
+    OfferedButtons offered() const;
+};
+
+} // namespace vistrel
