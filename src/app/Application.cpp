@@ -131,7 +131,9 @@ void Application::checkMediaFile() {
     const LanguageTexts& texts = language_->texts();
     showErrorMessage(services_.messages, texts.MsgTitle, texts.MsgFileNotFound,
                      disc_.under(media.MediaPath));
-    media = MediaState{};
+    media.MediaPath.clear();
+    media.IsMovie = false;
+    media.IsMusic = false;
 }
 
 bool Application::isOffered(Offer offer) const {

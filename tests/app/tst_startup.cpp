@@ -237,6 +237,16 @@ class TstStartup : public QObject {
         QVERIFY(!f.core->state().media.IsMovie);
     }
 
+    // Only the music is dropped: its pictures still show.
+    void missingMusicKeepsTheSlideshow() {
+        Fixture f("[Main]\nMusic=gone.mp3\nSlideShow=1\n");
+        QVERIFY(f.run());
+        QCOMPARE(f.tc.messages.texts(),
+                 QStringList{"english errFileNotFound " + f.disc.path() + "/gone.mp3"});
+        QVERIFY(!f.core->state().media.IsMusic);
+        QVERIFY(f.core->state().media.SlideShowOn);
+    }
+
     void movieFoundCaseInsensitivelyUnderTheDisc() {
         Fixture f("[Main]\nMovie=MOVIE.AVI\n");
         QVERIFY(f.run());
