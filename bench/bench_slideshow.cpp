@@ -200,7 +200,7 @@ struct BenchDisc {
     MainDialog& window() { return core->dialog(); }
 
     TestDisc disc;
-    TestCore tc;
+    TestApp tc;
     std::unique_ptr<Application> core;
     bool started = false;
 };

@@ -12,7 +12,7 @@ class ProgramEnd;
 class Registry;
 class SingleInstance;
 
-// The seams to the outside world that the core is given: real ones in the program, test
+// The seams to the outside world that the application is given: real ones in the program, test
 // doubles in the tests.
 struct Services {
     Registry& registry;

@@ -39,7 +39,7 @@ QByteArray mediaKeys(Media media) {
 // "as written" tries of a relative path look somewhere the test controls.
 struct Disc {
     TestDisc disc;
-    TestCore tc;
+    TestApp tc;
     QTemporaryDir workDir;
     QString previousDir = QDir::currentPath();
     std::unique_ptr<Application> core;

@@ -16,7 +16,7 @@ const QByteArray kFullIni =
 
 struct Fixture {
     TestDisc disc;
-    TestCore tc;
+    TestApp tc;
     std::unique_ptr<Application> core;
 
     explicit Fixture(const QByteArray& ini = kFullIni, bool withSkin = true) {

@@ -79,9 +79,9 @@ void TestDisc::addSkin(const QString& name, bool menuLooks, bool mask) {
             addPicture(dir + "menu" + QString::number(i) + ".bmp", {16, 16}, next());
 }
 
-TestCore::TestCore() = default;
+TestApp::TestApp() = default;
 
-std::unique_ptr<Application> TestCore::make() {
+std::unique_ptr<Application> TestApp::make() {
     return std::make_unique<Application>(
         Services{registry, messages, programEnd, desktop, singleInstance,
                  [this](QWidget* parent) { return player = new FakeMediaPlayerControl(parent); },

@@ -43,8 +43,8 @@ class TestDisc {
 };
 
 // The application over doubles of every seam, on a TestDisc.
-struct TestCore {
-    TestCore();
+struct TestApp {
+    TestApp();
     std::unique_ptr<Application> make();
 
     FakeRegistry registry;

@@ -35,7 +35,7 @@ struct Started {
     QPoint centreOf(const QWidget* element) { return element->geometry().center(); }
 
     TestDisc disc;
-    TestCore tc;
+    TestApp tc;
     std::unique_ptr<Application> core;
     bool started = false;
 };

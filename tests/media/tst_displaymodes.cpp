@@ -11,7 +11,7 @@ class TestDisplayModes : public QObject {
     Q_OBJECT
 
     TestDisc disc;
-    TestCore tc;
+    TestApp tc;
     std::unique_ptr<Application> core;
 
     MainDialog& w() { return core->dialog(); }

@@ -12,7 +12,7 @@ class TestExternalPlayer : public QObject {
     Q_OBJECT
 
     std::unique_ptr<TestDisc> disc;
-    std::unique_ptr<TestCore> tc;
+    std::unique_ptr<TestApp> tc;
     std::unique_ptr<Application> core;
 
     void start(const QByteArray& runPath, const QByteArray& parameter, bool codec = true) {
@@ -37,7 +37,7 @@ class TestExternalPlayer : public QObject {
   private slots:
     void init() {
         disc = std::make_unique<TestDisc>();
-        tc = std::make_unique<TestCore>();
+        tc = std::make_unique<TestApp>();
         disc->addLanguage("english");
         disc->addSkin("plain");
         disc->writeFile("film.avi", "movie");

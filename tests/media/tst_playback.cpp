@@ -14,7 +14,7 @@ class TestPlayback : public QObject {
     enum class Media { Movie, Music, Nothing, Slides, Pictures };
 
     TestDisc disc;
-    TestCore tc;
+    TestApp tc;
     std::unique_ptr<Application> core;
 
     MainDialog& w() { return core->dialog(); }

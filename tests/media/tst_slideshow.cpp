@@ -45,7 +45,7 @@ struct SlideDisc {
     }
 
     TestDisc disc;
-    TestCore tc;
+    TestApp tc;
     std::unique_ptr<Application> core;
     bool started = false;
 };

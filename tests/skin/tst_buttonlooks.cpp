@@ -29,7 +29,7 @@ qint64 handle(const QPixmap& picture) {
 
 struct Window {
     TestDisc disc;
-    TestCore doubles;
+    TestApp doubles;
     std::unique_ptr<Application> core;
 
     explicit Window(bool menuLooks = true) {

@@ -232,7 +232,7 @@ void TestSampleDisc::everyLanguageTextIsThere() {
 }
 
 void TestSampleDisc::startsWithEveryButtonAndBothSkins() {
-    TestCore doubles;
+    TestApp doubles;
     auto core = doubles.make();
     QVERIFY(core->Main(discDir()));
     // Only the skin's own messages count here (the disc's media are not this test's concern).

@@ -35,7 +35,7 @@ QRegion textRegion(const QStringList& rows) {
 // A disc with an English language file and a complete skin "default"; start() runs start-up.
 struct Disc {
     TestDisc disc;
-    TestCore doubles;
+    TestApp doubles;
     std::unique_ptr<Application> core;
     bool shown = false;
 
@@ -449,7 +449,7 @@ void TestSkinLoader::namesMatchWithoutRegardToCase() {
     for (const QString& file : mixed.entryList(QDir::Files))
         QVERIFY(mixed.rename(file, file.toUpper()));
     disc.writeIni("[Main]\nSkin=mixed\n");
-    TestCore doubles;
+    TestApp doubles;
     auto core = doubles.make();
     QVERIFY2(core->Main(disc.path()), qPrintable(doubles.messages.texts().join('\n')));
     QVERIFY(!core->dialog().backgroundPicture().isNull());

@@ -106,7 +106,7 @@ class TstMainDialog : public QObject {
         TestDisc disc;
         disc.addLanguage("english");
         disc.addSkin("default");
-        TestCore tc;
+        TestApp tc;
         auto core = tc.make();
         QVERIFY(core->Main(disc.path()));
         tc.player->calls.clear();
@@ -120,7 +120,7 @@ class TstMainDialog : public QObject {
         TestDisc disc;
         disc.addLanguage("english");
         disc.addSkin("default");
-        TestCore tc;
+        TestApp tc;
         auto core = tc.make();
         QVERIFY(core->Main(disc.path()));
         QTest::mouseClick(core->dialog().button(ButtonId::btnExit), Qt::RightButton, {},
