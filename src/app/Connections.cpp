@@ -54,7 +54,7 @@ void Application::connectFeatures() {
 // What each button does when clicked; its look on press and release is the skin's.
 void Application::connectButtons() {
     MainDialog& w = *dialog_;
-    auto onClick = [&w, this](ButtonId id, auto receiver, auto handler) {
+    auto onClick = [&w](ButtonId id, auto receiver, auto handler) {
         connect(w.button(id), &ImageArea::clicked, receiver, handler);
     };
     auto stopAndEnd = [this](const QString& reason) {
