@@ -1,6 +1,7 @@
 #include "doubles/TestDisc.h"
 
 #include "platform/ReadIni.h"
+#include "window/Buttons.h"
 
 #include <QDir>
 #include <QFile>
@@ -28,10 +29,9 @@ void TestDisc::writeFile(const QString& relative, const QByteArray& bytes) {
 
 void TestDisc::addLanguage(const QString& name) {
     QByteArray text = "[Tooltip]\n";
-    for (const char* key : {"tipInstallCodec", "tipInstallPlayer", "tipInfo", "tipStartPlayer",
-                            "tipExplore", "tipExit", "tipBackward", "tipForward", "tipPlay",
-                            "tipPause", "tipStop", "tipMinimize", "tipMaximize", "tipClose"})
-        text += QByteArray(key) + "=" + name.toUtf8() + " " + key + "\n";
+    for (const ButtonRow& row : Buttons)
+        if (row.toolTipKey)
+            text += QByteArray(row.toolTipKey) + "=" + name.toUtf8() + " " + row.toolTipKey + "\n";
     text += "[Menu]\n";
     for (const char* key : {"mnuChooseLanguage", "mnuChooseSkin", "mnuAbout", "mnuExit"})
         text += QByteArray(key) + "=" + name.toUtf8() + " " + key + "\n";
@@ -67,9 +67,10 @@ void TestDisc::addSkin(const QString& name, bool menuLooks, bool mask) {
         image.save(filePath(dir + "transp.bmp"), "BMP");
     }
     const QSize action(139, 29);
-    for (const char* set : {"codec", "player", "info", "start", "explore", "exit"})
-        for (int i = 0; i <= 2; ++i)
-            addPicture(dir + set + QString::number(i) + ".bmp", action, next());
+    for (const ButtonRow& row : Buttons)
+        if (row.kind == ButtonKind::Action)
+            for (int i = 0; i <= 2; ++i)
+                addPicture(dir + row.pictureSet + QString::number(i) + ".bmp", action, next());
     for (int i = 0; i <= 4; ++i)
         addPicture(dir + "console" + QString::number(i) + ".bmp", {21, 11}, next());
     addPicture(dir + "logo.bmp", {517, 378}, next());
