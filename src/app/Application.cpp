@@ -17,6 +17,9 @@
 #include "skin/ButtonLooks.h"
 #include "skin/SkinLoader.h"
 
+#include <QAction>
+#include <QMenu>
+
 namespace vistrel {
 
 Application::Application(Services services) : services_(std::move(services)), disc_(QString()) {}
@@ -57,6 +60,8 @@ bool Application::Main(const QString& appPath) {
 
     if (!FillSkinMenu(*dialog_, state_.AppPath))
         return fail("no skin folder");
+    // Hidden unless the disc asks for it: older discs keep the menu they always had.
+    dialog_->mnuChooseSkin()->menuAction()->setVisible(state_.config.showSkinMenu);
     makeSkinLoader();
     if (!skins_->LoadSkin(QString()))
         return fail("skin not loaded");
@@ -68,7 +73,7 @@ bool Application::Main(const QString& appPath) {
     return true;
 }
 
-// The language last chosen, else the disc's default.
+// The language loader, and the language the window starts in.
 bool Application::loadLanguage() {
     language_ = std::make_unique<LanguageLoader>(joinPath(state_.AppPath, "Language"),
                                                  services_.registry, services_.messages);
@@ -78,14 +83,28 @@ bool Application::loadLanguage() {
                 dialog_->setMenuCaptions({texts.CaptionChooseLanguage, texts.CaptionChooseSkin,
                                           texts.CaptionAbout, texts.CaptionExit});
             });
-    QString name =
+    return loadStartLanguage();
+}
+
+// The language last chosen when this disc has it, else the disc's default. A language chosen on
+// another disc that this one lacks must not stop it from starting; that choice stays as it was
+// until the user makes another.
+bool Application::loadStartLanguage() {
+    const QString remembered =
         services_.registry
             .ReadRegistryValue(RegistryRoot::CurrentUser, LanguageLoader::RegistryKey, "Language")
             .toText();
-    if (name.isEmpty())
-        name = state_.config.defaultLanguage;
+    if (language_->hasLanguage(remembered)) {
+        qCInfo(logStartup).noquote() << "language chosen:" << remembered;
+        return language_->LoadLanguage(remembered);
+    }
+    const bool chosenElsewhere = !remembered.isEmpty();
+    if (chosenElsewhere)
+        qCInfo(logStartup).noquote() << "remembered language not on this disc:" << remembered;
+    const QString& name = state_.config.defaultLanguage;
     qCInfo(logStartup).noquote() << "language chosen:" << name;
-    return language_->LoadLanguage(name);
+    return language_->LoadLanguage(name, chosenElsewhere ? LanguageLoader::Remember::No
+                                                         : LanguageLoader::Remember::Yes);
 }
 
 void Application::detectComponents() {
@@ -163,6 +182,17 @@ void Application::showOfferedButtons() {
                                  << (media.MediaPath.isEmpty() ? "none" : media.MediaPath)
                                  << "movie:" << media.IsMovie << "music:" << media.IsMusic
                                  << "slideshow:" << media.SlideShowOn;
+}
+
+// A movie the framework cannot play is said once, rather than leaving a silent logo: as the
+// codec the disc names, or else as the file that could not be played.
+void Application::reportMediaNotOpened(const QString& path) {
+    const LanguageTexts& texts = language_->texts();
+    const QString& codec = state_.config.codec.description;
+    if (codec.isEmpty())
+        showErrorMessage(services_.messages, texts.MsgTitle, texts.MsgFileNotFound, path);
+    else
+        showErrorMessage(services_.messages, texts.MsgTitle, texts.MsgCodecNotInstalled, codec);
 }
 
 // The disc's own title picture; one that is missing is reported by the skin loader by its name.

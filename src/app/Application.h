@@ -47,11 +47,13 @@ class Application : public QObject {
   private:
     bool fail(const QString& reason);
     bool loadLanguage();
+    bool loadStartLanguage();
     void detectComponents();
     void selectMedia();
     void checkMediaFile();
     bool isOffered(Offer offer) const;
     void showOfferedButtons();
+    void reportMediaNotOpened(const QString& path);
     QString titlePicture() const;
     void makeSkinLoader();
     void makeFeatures();

@@ -35,6 +35,7 @@ void Application::connectFeatures() {
     connect(playback_.get(), &Playback::previousSlideWanted, slideshow_.get(),
             &Slideshow::stepBack);
     connect(playback_.get(), &Playback::movieEnded, displayModes_.get(), &DisplayModes::movieEnded);
+    connect(playback_.get(), &Playback::mediaNotOpened, this, &Application::reportMediaNotOpened);
     connect(w.MediaPlayer(), &MediaPlayerControl::failedLate, playback_.get(),
             &Playback::failedLate);
 

@@ -80,8 +80,27 @@ DiscConfig DiscConfig::read(const QString& iniPath) {
     readMedia(ini, config);
     config.skin = orIfEmpty(ini.raw("Main", "Skin", "default"), "default");
     config.title = ini.raw("Main", "Title");
+    config.showSkinMenu = ini.switchOn("ShowSkinMenu", QString());
     readSlideshow(ini, config);
     return config;
+}
+
+const QList<DiscKeys>& DiscConfig::knownKeys() {
+    static const QList<DiscKeys> keys = {
+        {"Main",
+         {"DefaultLanguage", "Version", "ShowInstallPlayer", "ShowInstallCodec", "ExplorerPath",
+          "InfoPath", "Movie", "Music", "SlideShow", "Skin", "Title", "ShowSkinMenu"}},
+        {"Player", {"Description", "InstallPath", "RunPath", "Parameter"}},
+        {"Codec", {"Description", "InstallPath"}},
+        {"SlideShow", {"Interval"}},
+    };
+    return keys;
+}
+
+bool DiscConfig::isSlidePictureKey(const QString& key) {
+    bool number = false;
+    const int value = key.toInt(&number);
+    return number && value >= 0 && value <= LastPictureKey && key == QString::number(value);
 }
 
 bool DiscConfig::versionSupported() const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -18,6 +19,12 @@ struct OfferedButtons {
 // once, with its default and the way it has always been read. "As read" means the reader's own
 // result (blanks around the value and a pair of quotes around it already gone); "trimmed" means
 // spaces removed on top of that, tabs kept; a switch is on only when its value is exactly "1".
+// The keys of one section the program reads.
+struct DiscKeys {
+    QString section;
+    QStringList keys;
+};
+
 struct DiscConfig {
     struct Player {
         QString description; // [Player] Description, trimmed
@@ -46,9 +53,16 @@ struct DiscConfig {
 
     QString skin;  // [Main] Skin, default "default"; empty also "default"
     QString title; // [Main] Title, as read; empty = the skin's own title picture
+    // [Main] ShowSkinMenu, off by default: "1" lets the viewer choose among the disc's skins.
+    bool showSkinMenu = false;
 
     QString slideInterval;     // [SlideShow] Interval, raw text (see media/SlideInterval.h)
     QStringList slidePictures; // [SlideShow] "0" to "99", as read, non-empty ones in key order
+
+    // Every section and key the program reads, but the slideshow's picture keys.
+    static const QList<DiscKeys>& knownKeys();
+    // The slideshow's picture keys: "0" to "99", written without leading zeros.
+    static bool isSlidePictureKey(const QString& key);
 
     // Every key of the file at iniPath; a missing or unreadable file gives every default.
     static DiscConfig read(const QString& iniPath);

@@ -1,5 +1,6 @@
 #include "language/LanguageLoader.h"
 
+#include "language/LanguageKeys.h"
 #include "platform/FilePaths.h"
 #include "platform/Log.h"
 #include "platform/MessageBoxes.h"
@@ -11,8 +12,16 @@ namespace vistrel {
 LanguageLoader::LanguageLoader(QString languageFolder, Registry& registry, MessageBoxes& messages)
     : folder_(std::move(languageFolder)), registry_(registry), messages_(messages) {}
 
-bool LanguageLoader::LoadLanguage(const QString& name) {
-    const QString path = joinPath(folder_, name + QStringLiteral(".lng"));
+QString LanguageLoader::filePath(const QString& name) const {
+    return joinPath(folder_, name + QStringLiteral(".lng"));
+}
+
+bool LanguageLoader::hasLanguage(const QString& name) const {
+    return !name.isEmpty() && isExistingFile(filePath(name));
+}
+
+bool LanguageLoader::LoadLanguage(const QString& name, Remember remember) {
+    const QString path = filePath(name);
     if (!isExistingFile(path)) {
         messages_.showError("Error",
                             "File " + path + " not found. Cannot load language definitions.");
@@ -25,10 +34,28 @@ bool LanguageLoader::LoadLanguage(const QString& name) {
         if (row.toolTipKey)
             tips.append(texts_.ToolTips[static_cast<std::size_t>(row.id)]);
     qCInfo(logLanguage).noquote() << "tooltips:" << tips.join(QLatin1String(" | "));
-    registry_.WriteRegistryValue(RegistryRoot::CurrentUser, RegistryKey, "Language",
-                                 RegistryValue::fromText(name));
+    if (remember == Remember::Yes)
+        registry_.WriteRegistryValue(RegistryRoot::CurrentUser, RegistryKey, "Language",
+                                     RegistryValue::fromText(name));
     qCInfo(logLanguage).noquote() << "language:" << name;
     return true;
+}
+
+// A key the file lacks shows the program's own English text rather than nothing: a blank
+// message box would hide every later error from the user.
+QString LanguageLoader::text(const QString& path, std::string_view section,
+                             std::string_view key) const {
+    static const QString missing = QStringLiteral("\x01missing");
+    const QString sectionName = QString::fromLatin1(section.data(), qsizetype(section.size()));
+    const QString keyName = QString::fromLatin1(key.data(), qsizetype(key.size()));
+    const QString value = ReadIni(sectionName, keyName, missing, path);
+    if (value != missing)
+        return value;
+    const LanguageKey* known = findLanguageKey(section, key);
+    qCInfo(logLanguage).noquote() << "language file lacks" << sectionName + "/" + keyName
+                                  << "- the English text shows";
+    return known ? QString::fromUtf8(known->english.data(), qsizetype(known->english.size()))
+                 : QString();
 }
 
 // Tooltips by the keys of the table of buttons, then the menu's captions and the messages.
@@ -36,15 +63,14 @@ void LanguageLoader::readTexts(const QString& path) {
     LanguageTexts& t = texts_;
     for (const ButtonRow& row : Buttons)
         if (row.toolTipKey)
-            t.ToolTips[static_cast<std::size_t>(row.id)] =
-                ReadIni("Tooltip", row.toolTipKey, "", path);
-    auto menu = [&](const char* key) { return ReadIni("Menu", key, "", path); };
+            t.ToolTips[static_cast<std::size_t>(row.id)] = text(path, "Tooltip", row.toolTipKey);
+    auto menu = [&](const char* key) { return text(path, "Menu", key); };
     t.CaptionChooseLanguage = menu("mnuChooseLanguage");
     t.CaptionChooseSkin = menu("mnuChooseSkin");
     t.CaptionAbout = menu("mnuAbout");
     t.CaptionExit = menu("mnuExit");
     t.MsgTitle = "Vistrel";
-    auto err = [&](const char* key) { return ReadIni("ErrorMsg", key, "", path); };
+    auto err = [&](const char* key) { return text(path, "ErrorMsg", key); };
     t.MsgFileNotFound = err("errFileNotFound");
     t.MsgPathNotFound = err("errPathNotFound");
     t.MsgSkinNotFound = err("errSkinNotFound");

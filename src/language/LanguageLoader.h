@@ -5,6 +5,8 @@
 #include <QObject>
 #include <QString>
 
+#include <string_view>
+
 namespace vistrel {
 
 class MessageBoxes;
@@ -17,8 +19,13 @@ class LanguageLoader : public QObject {
     // languageFolder: where the disc keeps its "<name>.lng" files.
     LanguageLoader(QString languageFolder, Registry& registry, MessageBoxes& messages);
 
+    // Whether the choice is kept for the next start.
+    enum class Remember { Yes, No };
+
     // False (after its own message) when the language file does not exist.
-    bool LoadLanguage(const QString& name);
+    bool LoadLanguage(const QString& name, Remember remember = Remember::Yes);
+    // Whether this disc has the named language.
+    bool hasLanguage(const QString& name) const;
 
     const LanguageTexts& texts() const { return texts_; }
     // The program's own registry key, where the language last loaded is remembered.
@@ -29,6 +36,8 @@ class LanguageLoader : public QObject {
     void loaded(const LanguageTexts& texts);
 
   private:
+    QString filePath(const QString& name) const;
+    QString text(const QString& path, std::string_view section, std::string_view key) const;
     void readTexts(const QString& path);
 
     QString folder_;

@@ -46,11 +46,12 @@ void Playback::startOfPlayback() {
         emit slideshowStarts();
 }
 
-// Silent by design: the missing-file message belongs to start-up.
+// Told once: both ways here clear the media, and a late failure needs it still set.
 void Playback::openFailed() {
     qCInfo(logMedia).noquote() << "media not opened:" << media_.MediaPath;
     media_.IsMovie = false;
     media_.IsMusic = false;
+    emit mediaNotOpened(media_.MediaPath);
 }
 
 // The same as a failed start, and the picture area comes back in place of the video.

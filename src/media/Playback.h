@@ -44,6 +44,8 @@ class Playback : public QObject {
     void previousSlideWanted();
     // A movie that can no longer play: it must not keep the screen.
     void movieEnded();
+    // The media framework cannot play the disc's movie or music.
+    void mediaNotOpened(const QString& path);
 
   private:
     void openFailed();

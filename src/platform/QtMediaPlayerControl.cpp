@@ -51,7 +51,8 @@ void QtMediaPlayerControl::createBackend() {
     video_ = new QVideoWidget(parent_);
     player_->setAudioOutput(audio_);
     player_->setVideoOutput(video_);
-    video_->setAspectRatioMode(Qt::IgnoreAspectRatio);
+    // Black bars rather than a squashed picture, in the window as on the whole screen.
+    video_->setAspectRatioMode(Qt::KeepAspectRatio);
     video_->setGeometry(pendingGeometry_);
     video_->setEnabled(enabled_);
     stackingPlace_.putInPlace(video_);
@@ -329,7 +330,6 @@ void QtMediaPlayerControl::setDisplaySize(MediaDisplaySize size) {
         if (video_->isFullScreen())
             return;
         normalGeometry_ = video_->geometry();
-        video_->setAspectRatioMode(Qt::KeepAspectRatio);
         video_->setFullScreen(true);
         qCInfo(logMedia) << "player full screen";
         return;
@@ -353,7 +353,6 @@ void QtMediaPlayerControl::leaveFullScreen() {
 void QtMediaPlayerControl::leftFullScreen() {
     if (video_->isFullScreen() || normalGeometry_.isNull())
         return;
-    video_->setAspectRatioMode(Qt::IgnoreAspectRatio);
     video_->setGeometry(normalGeometry_);
     normalGeometry_ = QRect();
     updateVideoVisibility();

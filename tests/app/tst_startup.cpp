@@ -2,6 +2,8 @@
 #include "doubles/TestDisc.h"
 #include "window/MainDialog.h"
 
+#include <QAction>
+#include <QMenu>
 #include <QtTest>
 
 using namespace vistrel;
@@ -75,8 +77,8 @@ class TstStartup : public QObject {
         QTest::addColumn<QString>("message");
         QTest::newRow("no language file") << "nolang"
                                           << "";
-        QTest::newRow("stored language missing") << "storedmissing"
-                                                 << "Error";
+        QTest::newRow("default language missing") << "defaultmissing"
+                                                  << "Error";
         QTest::newRow("version 2.0") << "version"
                                      << "Vistrel";
         QTest::newRow("no skins folder") << "noskins"
@@ -100,9 +102,8 @@ class TstStartup : public QObject {
             QFile::remove(f.disc.filePath("Language/english.lng"));
             QFile::remove(f.disc.filePath("Language/german.lng"));
         }
-        if (situation == "storedmissing")
-            f.tc.registry.set(RegistryRoot::CurrentUser, "SOFTWARE\\Nordquill\\Vistrel", "Language",
-                              RegistryValue::fromText("klingon"));
+        if (situation == "defaultmissing")
+            QFile::remove(f.disc.filePath("Language/english.lng"));
         if (situation == "second")
             f.tc.singleInstance.otherRunning = true;
 
@@ -123,13 +124,31 @@ class TstStartup : public QObject {
         }
     }
 
-    void storedLanguageMissingDoesNotTryTheDefault() {
+    // A language chosen on another disc that this one lacks: the disc's default shows, and the
+    // choice is kept for the discs that have it.
+    void languageChosenElsewhereGivesWayToTheDefault() {
         Fixture f;
         f.tc.registry.set(RegistryRoot::CurrentUser, "SOFTWARE\\Nordquill\\Vistrel", "Language",
                           RegistryValue::fromText("klingon"));
-        QVERIFY(!f.run());
-        QVERIFY(f.tc.messages.shown[0].text.contains("Language/klingon.lng not found"));
+        QVERIFY(f.run());
+        QVERIFY(f.tc.messages.shown.isEmpty());
+        QCOMPARE(f.core->dialog().button(ButtonId::btnPlay)->toolTip(), QString("english tipPlay"));
         QVERIFY(f.tc.registry.writes.isEmpty());
+    }
+
+    void theSkinMenuShowsOnlyWhenTheDiscAsks_data() {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("not set") << QByteArray() << false;
+        QTest::newRow("off") << QByteArray("ShowSkinMenu=0\n") << false;
+        QTest::newRow("on") << QByteArray("ShowSkinMenu=1\n") << true;
+    }
+    void theSkinMenuShowsOnlyWhenTheDiscAsks() {
+        QFETCH(QByteArray, line);
+        QFETCH(bool, shown);
+        Fixture f(QByteArray(kFullIni).replace("[Main]\n", "[Main]\n" + line));
+        QVERIFY(f.run());
+        QCOMPARE(f.core->dialog().mnuChooseSkin()->menuAction()->isVisible(), shown);
     }
 
     void versionMessageUsesTheChosenLanguageAndIniPath() {

@@ -134,7 +134,8 @@ class TestPlayback : public QObject {
         QVERIFY(core->state().media.IsMusic);
     }
 
-    void failedOpenClearsTheModesSilently() {
+    // The framework cannot open the movie: the viewer is told once, not left with a silent logo.
+    void failedOpenClearsTheModesAndSaysSo() {
         tc.frameworkDecodes = false;
         disc.writeFile("film.avi", "x");
         start(Media::Movie);
@@ -144,7 +145,8 @@ class TestPlayback : public QObject {
         QVERIFY(!core->state().media.IsMovie);
         QVERIFY(!core->state().media.IsMusic);
         QVERIFY(!w().picShowPictures()->isHidden());
-        QVERIFY(tc.messages.shown.isEmpty());
+        QCOMPARE(tc.messages.texts(),
+                 QStringList{"english errFileNotFound " + core->state().media.MediaPath});
         // Forward and backward no longer move anything.
         emit w().button(ButtonId::btnForward)->clicked();
         emit w().button(ButtonId::btnBackward)->clicked();
@@ -163,9 +165,11 @@ class TestPlayback : public QObject {
         player().setFileName(QString()); // the control has dropped the media
         player().calls.clear();
         emit player().failedLate();
+        emit player().failedLate();
         QVERIFY(!core->state().media.IsMovie);
         QVERIFY(!core->state().media.IsMusic);
         QVERIFY(!w().picShowPictures()->isHidden());
+        QCOMPARE(tc.messages.shown.size(), 1);
         emit w().button(ButtonId::btnForward)->clicked();
         emit w().button(ButtonId::btnPlay)->clicked();
         QVERIFY(player().calls.isEmpty());

@@ -153,6 +153,18 @@ class TestQtMediaPlayerControl : public QObject {
         QVERIFY(player->widget()->isHidden());
     }
 
+    // A movie of another shape than the video area gets black bars, never a squashed picture,
+    // in the window as on the whole screen.
+    void theMovieKeepsItsShape() {
+        player->setFileName(movie);
+        auto* video = qobject_cast<QVideoWidget*>(player->widget());
+        QVERIFY(video);
+        QCOMPARE(video->aspectRatioMode(), Qt::KeepAspectRatio);
+        player->setDisplaySize(MediaDisplaySize::FullScreen);
+        player->setDisplaySize(MediaDisplaySize::FitToSize);
+        QCOMPARE(video->aspectRatioMode(), Qt::KeepAspectRatio);
+    }
+
     void onlyAnOpenedVideoIsDrawn() {
         player->setVisible(true);
         QVERIFY(player->widget()->isHidden()); // nothing opened yet
