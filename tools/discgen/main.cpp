@@ -1,7 +1,9 @@
 // Draws the sample disc's skins, writes its language files and the program's icons.
 //   vistrel_discgen <disc folder>       Skins/default, Skins/Nightfall, Language/*.lng
 //   vistrel_discgen --icons <folder>    vistrel-32.png, vistrel-48.png
+//   vistrel_discgen --layout <file.png> the window's map for skin authors
 #include "LanguageFiles.h"
+#include "LayoutPicture.h"
 #include "ProgramIcon.h"
 #include "SkinArt.h"
 #include "Theme.h"
@@ -30,8 +32,11 @@ int main(int argc, char* argv[]) {
     QString error;
     if (args.size() == 2 && args[0] == "--icons")
         return writeProgramIcons(args[1], error) ? 0 : fail(error);
+    if (args.size() == 2 && args[0] == "--layout")
+        return writeLayoutPicture(args[1], error) ? 0 : fail(error);
     if (args.size() != 1)
-        return fail("usage: vistrel_discgen <disc folder> | --icons <folder>");
+        return fail(
+            "usage: vistrel_discgen <disc folder> | --icons <folder> | --layout <file.png>");
     const QString disc = args[0];
     for (const Theme& theme : {defaultTheme(), nightfallTheme()})
         if (!writeSkin(disc + "/Skins", theme, error))
