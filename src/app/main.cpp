@@ -3,6 +3,7 @@
 #include "platform/windows/WindowsRegistry.h"
 #endif
 #include "app/Application.h"
+#include "app/check/CheckCommand.h"
 #include "platform/ImmediateProgramEnd.h"
 #include "platform/LocalSingleInstance.h"
 #include "platform/QtDesktop.h"
@@ -14,6 +15,7 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QMediaFormat>
 
@@ -24,34 +26,57 @@ using namespace vistrel;
 
 namespace {
 
-// The disc folder: the program's own folder, or the folder named by the first argument.
-QString discFolder(const QCoreApplication& app) {
+void nameTheApplication() {
+    QCoreApplication::setApplicationName("vistrel");
+    QCoreApplication::setApplicationVersion(VISTREL_VERSION);
+}
+
+// What the command line asks for.
+struct Options {
+    QString disc; // the program's own folder, or the folder named by the first argument
+    bool check = false;
+    bool json = false;
+};
+
+[[noreturn]] void badUsage(const QString& text) {
+    std::fprintf(stderr, "vistrel: %s\n", qPrintable(text));
+    std::exit(2);
+}
+
+Options parseOptions(const QCoreApplication& app) {
     QCommandLineParser parser;
     parser.setApplicationDescription("Vistrel: the skinned front end of a video disc.");
     parser.addHelpOption();
     parser.addVersionOption();
+    const QCommandLineOption check("check", "List every problem of the disc, then exit.");
+    const QCommandLineOption json("json", "With --check: the problems as one JSON document.");
+    parser.addOptions({check, json});
     parser.addPositionalArgument("disc", "Disc folder to use instead of the program's folder.",
                                  "[disc]");
     parser.process(app);
+    Options options{QCoreApplication::applicationDirPath(), parser.isSet(check),
+                    parser.isSet(json)};
+    if (options.json && !options.check)
+        badUsage("--json goes with --check");
     const QStringList arguments = parser.positionalArguments();
-    if (arguments.size() > 1) {
-        std::fprintf(stderr, "vistrel: one disc folder at most\n");
-        std::exit(2);
-    }
+    if (arguments.size() > 1)
+        badUsage("one disc folder at most");
     if (!arguments.isEmpty()) {
         const QFileInfo disc(arguments.first());
-        if (!disc.isDir()) {
-            std::fprintf(stderr, "vistrel: %s is not a folder\n", qPrintable(arguments.first()));
-            std::exit(2);
-        }
-        return disc.absoluteFilePath();
+        if (!disc.isDir())
+            badUsage(arguments.first() + " is not a folder");
+        options.disc = disc.absoluteFilePath();
     }
-    return QCoreApplication::applicationDirPath();
+    return options;
 }
 
-void nameTheApplication() {
-    QCoreApplication::setApplicationName("vistrel");
-    QCoreApplication::setApplicationVersion(VISTREL_VERSION);
+// The check needs pictures and the media framework but no display.
+int runCheck(int argc, char* argv[], const Options& options) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    nameTheApplication();
+    return runDiscCheck(options.disc, options.json);
 }
 
 bool frameworkDecodesMpeg4Video() {
@@ -74,12 +99,15 @@ int main(int argc, char* argv[]) {
         qSetMessagePattern("%{category}: %{message}");
     // The arguments are settled before any display is needed: --help, --version and a wrong
     // disc folder answer on a terminal without one.
-    QString appPath;
+    Options options;
     {
         QCoreApplication arguments(argc, argv);
         nameTheApplication();
-        appPath = discFolder(arguments);
+        options = parseOptions(arguments);
     }
+    if (options.check)
+        return runCheck(argc, argv, options);
+    const QString& appPath = options.disc;
     QApplication app(argc, argv);
     nameTheApplication();
     QApplication::setQuitOnLastWindowClosed(false);

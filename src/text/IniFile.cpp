@@ -1,6 +1,6 @@
 #include "text/IniFile.h"
-#include "text/TrimText.h"
 
+#include "text/ProfileLines.h"
 #include "text/TextDecoding.h"
 
 #include <algorithm>
@@ -9,16 +9,6 @@
 namespace vistrel {
 
 namespace {
-
-// The profile service's blanks: white space, plus CR and the DOS end-of-file
-// mark ^Z, which turn up on old discs.
-bool isProfileBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\v' || c == '\f' || c == '\r' || c == '\n' || c == 0x1A;
-}
-
-std::string_view trimBlanks(std::string_view text) {
-    return trimIf(text, isProfileBlank);
-}
 
 std::string_view stripMatchingQuotes(std::string_view value) {
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
@@ -36,19 +26,6 @@ std::string_view trimTrailingSpaces(std::string_view text) {
     return text;
 }
 
-// Where the line starting at `pos` ends (its CR or LF, or the end of the text).
-std::size_t lineEnd(std::string_view text, std::size_t pos) {
-    const std::size_t end = text.find_first_of("\r\n", pos);
-    return end == std::string_view::npos ? text.size() : end;
-}
-
-std::size_t nextLineStart(std::string_view text, std::size_t end) {
-    if (end < text.size() && text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') {
-        return end + 2;
-    }
-    return end + 1;
-}
-
 std::size_t entryHash(std::size_t section, std::string_view key) {
     // Mixed so that the low bits, which pick the slot, depend on every bit.
     std::uint64_t hash = hashFolded(key) ^ (section * 0x9E3779B97F4A7C15ull);
@@ -63,26 +40,13 @@ std::size_t entryHash(std::size_t section, std::string_view key) {
 IniFile IniFile::parse(std::string_view utf8Input) {
     IniFile file;
     file.text_ = std::make_shared<const std::string>(utf8Input);
-    const std::string_view utf8Text = *file.text_;
     file.addSection("");
-    std::size_t pos = 0;
-    while (pos < utf8Text.size()) {
-        const std::size_t end = lineEnd(utf8Text, pos);
-        const std::string_view line = trimBlanks(utf8Text.substr(pos, end - pos));
-        pos = nextLineStart(utf8Text, end);
-        if (line.empty()) {
-            continue;
-        }
-        const std::size_t closing = line.rfind(']');
-        if (line.front() == '[' && closing != std::string_view::npos) {
-            file.addSection(trimBlanks(line.substr(1, closing - 1)));
-            continue;
-        }
-        const std::size_t equals = line.find('=');
-        if (equals != std::string_view::npos) {
-            file.addValue(trimBlanks(line.substr(0, equals)), trimBlanks(line.substr(equals + 1)));
-        }
-    }
+    forEachProfileLine(*file.text_, [&file](const ProfileLine& line) {
+        if (line.kind == ProfileLine::Kind::Section)
+            file.addSection(line.name);
+        else
+            file.addValue(line.name, line.value);
+    });
     return file;
 }
 
@@ -143,11 +107,11 @@ void IniFile::growSlots() {
 }
 
 std::optional<std::string> IniFile::value(std::string_view section, std::string_view key) const {
-    const auto foundSection = sectionIndex_.find(trimBlanks(section));
+    const auto foundSection = sectionIndex_.find(trimProfileBlanks(section));
     if (foundSection == sectionIndex_.end()) {
         return std::nullopt;
     }
-    const std::string_view name = trimBlanks(key);
+    const std::string_view name = trimProfileBlanks(key);
     const Entry* entry =
         findEntry(foundSection->second, name, entryHash(foundSection->second, name));
     if (entry == nullptr) {
@@ -160,7 +124,7 @@ std::string readProfileString(const IniFile* file, std::string_view section, std
                               std::string_view defaultValue) {
     std::optional<std::string> found;
     // An empty key name never names a value; the service answers the default.
-    if (file != nullptr && !trimBlanks(key).empty()) {
+    if (file != nullptr && !trimProfileBlanks(key).empty()) {
         found = file->value(section, key);
     }
     const std::string_view result =

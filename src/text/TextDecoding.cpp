@@ -1,5 +1,7 @@
 #include "text/TextDecoding.h"
 
+#include "text/TextEncoding.h"
+
 #include <array>
 #include <cstdint>
 
@@ -170,17 +172,17 @@ bool isValidUtf8(std::string_view bytes) {
 }
 
 std::string decodeText(std::string_view bytes) {
-    if (bytes.starts_with("\xEF\xBB\xBF")) {
+    switch (textEncoding(bytes)) {
+    case TextEncoding::Utf8Bom:
         return decodeUtf8Lenient(bytes.substr(3));
-    }
-    if (bytes.starts_with("\xFF\xFE")) {
+    case TextEncoding::Utf16LittleEndian:
         return decodeUtf16(bytes.substr(2), false);
-    }
-    if (bytes.starts_with("\xFE\xFF")) {
+    case TextEncoding::Utf16BigEndian:
         return decodeUtf16(bytes.substr(2), true);
-    }
-    if (isValidUtf8(bytes)) {
+    case TextEncoding::Utf8:
         return std::string(bytes);
+    case TextEncoding::Windows1252:
+        break;
     }
     return decodeWindows1252(bytes);
 }

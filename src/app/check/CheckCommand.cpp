@@ -1,0 +1,22 @@
+#include "app/check/CheckCommand.h"
+
+#include "app/check/DiscCheck.h"
+#include "app/check/FindingsReport.h"
+#include "platform/Log.h"
+
+#include <cstdio>
+
+namespace vistrel {
+
+int runDiscCheck(const QString& root, bool json) {
+    qCInfo(logStartup).noquote() << "checking the disc:" << root;
+    const Findings findings = checkDisc(root);
+    const QByteArray output = json ? findingsJson(root, findings) : findingsText(findings).toUtf8();
+    std::fwrite(output.constData(), 1, static_cast<std::size_t>(output.size()), stdout);
+    std::fflush(stdout);
+    const int code = findingsExitCode(findings);
+    qCInfo(logExit) << "disc checked:" << findings.size() << "findings, exit code" << code;
+    return code;
+}
+
+} // namespace vistrel

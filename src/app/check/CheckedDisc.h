@@ -1,0 +1,25 @@
+#pragma once
+
+#include "app/DiscConfig.h"
+#include "platform/DiscFolder.h"
+
+#include <QString>
+
+namespace vistrel {
+
+// The disc as every check sees it: its folder and its configuration, read as the program reads
+// them.
+struct CheckedDisc {
+    explicit CheckedDisc(const QString& root);
+
+    DiscFolder folder;
+    QString iniPath;
+    DiscConfig config;
+
+    // A path as findings name it: relative to the disc when it lies on it.
+    QString relative(const QString& path) const;
+    // A configured path as it is looked for under the disc, with '/' between the names.
+    static QString asWritten(const QString& configured);
+};
+
+} // namespace vistrel

@@ -1,0 +1,130 @@
+#include "app/check/MediaCheck.h"
+
+#include "app/check/ConfiguredPath.h"
+#include "media/SlideDecoding.h"
+#include "media/SlideInterval.h"
+#include "platform/MediaProbe.h"
+#include "text/NumericText.h"
+#include "window/MainDialog.h"
+
+#include <QFileInfo>
+
+#include <cmath>
+
+namespace vistrel {
+
+namespace {
+
+constexpr double AspectTolerance = 0.05;
+
+QString describe(const MediaFacts& facts) {
+    QStringList parts;
+    parts.append(QStringLiteral("%1 s").arg(double(facts.durationMs) / 1000.0, 0, 'f', 1));
+    if (facts.videoSize.isValid())
+        parts.append(QStringLiteral("video %1x%2")
+                         .arg(facts.videoSize.width())
+                         .arg(facts.videoSize.height()));
+    if (!facts.videoCodec.isEmpty())
+        parts.append("video codec " + facts.videoCodec);
+    if (!facts.audioCodec.isEmpty())
+        parts.append("audio codec " + facts.audioCodec);
+    return parts.join(", ");
+}
+
+std::optional<Finding> aspectMismatch(const QString& file, QSize video) {
+    const QSize area = MainDialog::VideoArea.size();
+    if (!video.isValid() || video.isEmpty())
+        return std::nullopt;
+    const double ratio = double(video.width()) / video.height();
+    const double areaRatio = double(area.width()) / area.height();
+    if (std::abs(ratio / areaRatio - 1.0) <= AspectTolerance)
+        return std::nullopt;
+    return warning(file,
+                   QStringLiteral("the video's shape (%1x%2, %3:1) differs from the video area's "
+                                  "(%4x%5, %6:1): it shows with black bars")
+                       .arg(video.width())
+                       .arg(video.height())
+                       .arg(ratio, 0, 'f', 2)
+                       .arg(area.width())
+                       .arg(area.height())
+                       .arg(areaRatio, 0, 'f', 2),
+                   "encode the movie at 4:3 (e.g. 640x480) to fill the area");
+}
+
+Findings probe(const CheckedDisc& disc, const QString& found, bool movie) {
+    const QString file = disc.relative(found);
+    if (QFileInfo(found).isDir())
+        return {error(file, "the media names a folder", "name the media file itself")};
+    if (QFileInfo(found).size() == 0)
+        return {error(file, "the media file is empty", "put the real file there")};
+    const MediaFacts facts = probeMedia(found, MediaProbeTimeoutMs);
+    switch (facts.verdict) {
+    case MediaFacts::Refused:
+        return {error(file, "the media framework cannot open it: " + facts.error,
+                      "encode it as MPEG-4 or H.264 video with MP3 or AAC sound")};
+    case MediaFacts::NoVideoDecoder:
+        return {error(file, "this machine has no decoder for its video (" + describe(facts) + ")",
+                      "encode it with a common codec (MPEG-4, H.264), or install the decoder")};
+    case MediaFacts::NoAnswer:
+        return {warning(file, "the media framework gave no answer within 5 s",
+                        "try a smaller or more common file")};
+    case MediaFacts::Opened:
+        break;
+    }
+    Findings findings{note(file, "opens: " + describe(facts))};
+    if (movie)
+        if (const std::optional<Finding> shape = aspectMismatch(file, facts.videoSize))
+            findings.append(*shape);
+    return findings;
+}
+
+} // namespace
+
+Findings checkMedia(const CheckedDisc& disc) {
+    const DiscConfig& config = disc.config;
+    const bool movie = !config.movie.isEmpty();
+    const QString configured = movie ? config.movie : config.music;
+    if (configured.isEmpty())
+        return {};
+    const LocatedPath media =
+        locatePath(disc, movie ? "[Main] Movie" : "[Main] Music", configured, PathKind::Entry);
+    Findings findings = media.findings;
+    if (!media.found.isEmpty())
+        findings.append(probe(disc, media.found, movie));
+    return findings;
+}
+
+Findings checkSlideshow(const CheckedDisc& disc) {
+    const DiscConfig& config = disc.config;
+    if (!config.slideShow) {
+        if (!config.slidePictures.isEmpty() && config.movie.isEmpty())
+            return {note("vistrel.ini", "[SlideShow] lists pictures, but [Main] SlideShow is not 1",
+                         "set SlideShow=1 under [Main] to show them")};
+        return {};
+    }
+    Findings findings;
+    if (config.slidePictures.isEmpty())
+        findings.append(warning("vistrel.ini", "SlideShow=1, but [SlideShow] lists no pictures",
+                                "add pictures as 0=Pictures\\first.jpg, 1=..."));
+    const QSize area = MainDialog::VideoArea.size();
+    for (const QString& picture : config.slidePictures) {
+        const LocatedPath slide =
+            locatePath(disc, "a [SlideShow] picture", picture, PathKind::Entry);
+        findings.append(slide.findings);
+        if (!slide.found.isEmpty() && decodeSlidePicture(slide.found, area).isNull())
+            findings.append(error(disc.relative(slide.found),
+                                  "the slide cannot be read; its place stays empty",
+                                  "save it again as JPEG or PNG"));
+    }
+    const std::string interval = config.slideInterval.toStdString();
+    if (!config.slideInterval.isEmpty() &&
+        (!isNumericText(interval) || *numericValue(interval) < 0))
+        findings.append(warning("vistrel.ini",
+                                "[SlideShow] Interval \"" + config.slideInterval +
+                                    "\" is not a number of milliseconds; the program uses " +
+                                    QString::number(slideInterval(interval)),
+                                "write Interval=3000 for three seconds"));
+    return findings;
+}
+
+} // namespace vistrel

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QSize>
+#include <QString>
+
+namespace vistrel {
+
+// What the media framework makes of a file, learnt without showing or sounding anything.
+struct MediaFacts {
+    enum Verdict {
+        Opened,
+        Refused,        // the framework cannot open or decode it
+        NoVideoDecoder, // it has a video stream the framework has no decoder for
+        NoAnswer,       // no verdict within the wait; the program takes it as opened
+    };
+    Verdict verdict = Refused;
+    QString error; // the framework's reason when refused
+    qint64 durationMs = 0;
+    QSize videoSize; // invalid without video
+    QString videoCodec;
+    QString audioCodec;
+};
+
+// Opens the file with the media framework and waits (bounded) for its verdict, judged as the
+// program's player judges an opened file.
+MediaFacts probeMedia(const QString& path, int timeoutMs);
+
+} // namespace vistrel

@@ -1,0 +1,420 @@
+// vistrel --check: each broken disc gives exactly its finding, and the sample discs none to mend.
+#include "app/check/DiscCheck.h"
+#include "app/check/FindingsReport.h"
+#include "doubles/TestDisc.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QtTest>
+
+#include <functional>
+
+using namespace vistrel;
+using vistrel::test::TestDisc;
+
+namespace {
+
+// A disc that is complete and sound; a fault adds to its configuration or changes its files.
+struct Disc {
+    Disc() {
+        disc.addLanguage("english");
+        disc.addSkin("default");
+        write();
+    }
+    void write() { disc.writeIni("[Main]\n" + main + sections); }
+    void addMain(const QByteArray& lines) {
+        main += lines;
+        write();
+    }
+    void addSection(const QByteArray& text) {
+        sections += text;
+        write();
+    }
+    void addProgram(const QString& name, const QByteArray& text, bool executable) {
+        disc.writeFile(name, text);
+        if (executable)
+            QFile::setPermissions(disc.filePath(name),
+                                  QFile::permissions(disc.filePath(name)) | QFileDevice::ExeOwner);
+    }
+    void truncate(const QString& name, qsizetype size) {
+        QFile file(disc.filePath(name));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray head = file.read(size);
+        file.close();
+        disc.writeFile(name, head);
+    }
+
+    TestDisc disc;
+    QByteArray main = "Version=1.0\nDefaultLanguage=english\nSkin=default\nShowInstallCodec=0\n";
+    QByteArray sections;
+};
+
+using Fault = std::function<void(Disc&)>;
+
+// The language file as addLanguage writes it, with one line replaced (an empty one dropped).
+void replaceLanguageLine(Disc& d, const QByteArray& key, const QByteArray& line) {
+    QFile file(d.disc.filePath("Language/english.lng"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QList<QByteArray> lines = file.readAll().split('\n');
+    for (QByteArray& each : lines)
+        if (each.startsWith(key + "="))
+            each = line;
+    lines.removeAll(QByteArray());
+    d.disc.writeFile("Language/english.lng", lines.join('\n'));
+}
+
+bool sameFinding(const Finding& a, const Finding& b) {
+    return a.severity == b.severity && a.file == b.file && a.message == b.message;
+}
+
+// The findings of the disc that a sound disc does not have.
+Findings newFindings(const Findings& findings, const Findings& sound) {
+    Findings added;
+    for (const Finding& f : findings)
+        if (std::none_of(sound.begin(), sound.end(),
+                         [&f](const Finding& s) { return sameFinding(f, s); }))
+            added.append(f);
+    return added;
+}
+
+bool matches(const Finding& f, Finding::Severity severity, const QString& file,
+             const QString& word) {
+    return f.severity == severity && f.file == file &&
+           (f.message + " " + f.fix).contains(word, Qt::CaseInsensitive);
+}
+
+qsizetype count(const Findings& findings, Finding::Severity severity) {
+    return std::count_if(findings.begin(), findings.end(),
+                         [severity](const Finding& f) { return f.severity == severity; });
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Fault)
+
+class TstDiscCheck : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void soundDiscHasNothingToMend() {
+        Disc d;
+        const Findings findings = checkDisc(d.disc.path());
+        QVERIFY2(count(findings, Finding::Error) + count(findings, Finding::Warning) == 0,
+                 qPrintable(findingsText(findings)));
+    }
+
+    void eachFaultGivesItsFinding_data() {
+        QTest::addColumn<Fault>("fault");
+        QTest::addColumn<int>("severity");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("word");
+        const int error = Finding::Error, warning = Finding::Warning, note = Finding::Note;
+        auto row = [](const char* name, Fault fault, int severity, const QString& file,
+                      const QString& word) {
+            QTest::newRow(name) << fault << severity << file << word;
+        };
+        // vistrel.ini
+        row(
+            "no vistrel.ini",
+            [](Disc& d) { QVERIFY(QFile::remove(d.disc.filePath("vistrel.ini"))); }, error,
+            "vistrel.ini", "missing");
+        row(
+            "no version",
+            [](Disc& d) {
+                d.main.replace("Version=1.0\n", "");
+                d.write();
+            },
+            warning, "vistrel.ini", "Version=1.0");
+        row(
+            "wrong version",
+            [](Disc& d) {
+                d.main.replace("Version=1.0", "Version=2.0");
+                d.write();
+            },
+            error, "vistrel.ini", "must be Version=1.0");
+        row(
+            "misspelt key", [](Disc& d) { d.addMain("Moive=movie.avi\n"); }, warning, "vistrel.ini",
+            "did you mean Movie");
+        row(
+            "key in the wrong section", [](Disc& d) { d.addSection("[Player]\nSkin=default\n"); },
+            warning, "vistrel.ini", "move it to [Main]");
+        row(
+            "misspelt section", [](Disc& d) { d.addSection("[Plyer]\nRunPath=x\n"); }, warning,
+            "vistrel.ini", "did you mean [Player]");
+        row(
+            "repeated key", [](Disc& d) { d.addMain("skin=other\n"); }, warning, "vistrel.ini",
+            "only its first");
+        row(
+            "slide key with a leading zero",
+            [](Disc& d) { d.addSection("[SlideShow]\n01=a.jpg\n"); }, warning, "vistrel.ini",
+            "unknown key 01");
+        // Button targets
+        row(
+            "installer missing",
+            [](Disc& d) { d.addSection("[Player]\nInstallPath=Setup\\setup.sh\n"); }, error,
+            "Setup/setup.sh", "not on the disc");
+        row(
+            "installer without execute bit",
+            [](Disc& d) {
+                d.addProgram("setup.sh", "#!/bin/sh\n", false);
+                d.addSection("[Player]\nInstallPath=setup.sh\n");
+            },
+            error, "setup.sh", "execute bit");
+        row(
+            "installer without interpreter line",
+            [](Disc& d) {
+                d.addProgram("setup.sh", "echo hello\n", true);
+                d.addSection("[Player]\nInstallPath=setup.sh\n");
+            },
+            error, "setup.sh", "interpreter line");
+        row(
+            "player is a folder",
+            [](Disc& d) {
+                d.disc.writeFile("Player/readme.txt", "x");
+                d.addSection("[Player]\nRunPath=Player\n");
+            },
+            error, "Player", "folder");
+        row(
+            "explore target is a file",
+            [](Disc& d) {
+                d.disc.writeFile("Extras", "x");
+                d.addMain("ExplorerPath=Extras\n");
+            },
+            error, "Extras", "not a folder");
+        row(
+            "document found with letter case ignored",
+            [](Disc& d) {
+                d.disc.writeFile("Info/index.html", "<p>x</p>");
+                d.addMain("InfoPath=INFO\\Index.html\n");
+            },
+            note, "Info/index.html", "letter case");
+        row(
+            "document outside the disc",
+            [](Disc& d) {
+                d.addMain("InfoPath=" + QCoreApplication::applicationFilePath().toUtf8() + "\n");
+            },
+            warning, QCoreApplication::applicationFilePath(), "outside the disc");
+        row(
+            "target hidden by its switch",
+            [](Disc& d) {
+                d.disc.writeFile("info.htm", "<p>x</p>");
+                d.addMain("ShowInstallPlayer=0\nInfoPath=info.htm\n");
+            },
+            note, "vistrel.ini", "hides");
+        // Skins
+        row(
+            "configured skin missing",
+            [](Disc& d) {
+                d.main.replace("Skin=default", "Skin=Blue");
+                d.write();
+            },
+            error, "Skins/Blue", "not under Skins");
+        row(
+            "action picture missing",
+            [](Disc& d) { QVERIFY(QFile::remove(d.disc.filePath("Skins/default/info1.bmp"))); },
+            error, "Skins/default/info1.bmp", "missing");
+        row(
+            "truncated background", [](Disc& d) { d.truncate("Skins/default/back.bmp", 2000); },
+            error, "Skins/default/back.bmp", "cannot be read");
+        row(
+            "background too large",
+            [](Disc& d) {
+                d.disc.addPicture("Skins/default/back.bmp", {800, 500}, Qt::red);
+            },
+            warning, "Skins/default/back.bmp", "800x500");
+        row(
+            "action picture too small",
+            [](Disc& d) {
+                d.disc.addPicture("Skins/default/exit1.bmp", {100, 29}, Qt::red);
+            },
+            warning, "Skins/default/exit1.bmp", "empty");
+        row(
+            "logo of another size",
+            [](Disc& d) {
+                d.disc.addPicture("Skins/default/logo.bmp", {640, 360}, Qt::red);
+            },
+            warning, "Skins/default/logo.bmp", "stretched");
+        row(
+            "no mask",
+            [](Disc& d) { QVERIFY(QFile::remove(d.disc.filePath("Skins/default/transp.bmp"))); },
+            note, "Skins/default", "rectangle");
+        row(
+            "all-black mask",
+            [](Disc& d) {
+                d.disc.addPicture("Skins/default/transp.bmp", {699, 432}, Qt::black);
+            },
+            warning, "Skins/default/transp.bmp", "all black");
+        row(
+            "all-white mask",
+            [](Disc& d) {
+                d.disc.addPicture("Skins/default/transp.bmp", {699, 432}, Qt::white);
+            },
+            note, "Skins/default/transp.bmp", "no black");
+        row(
+            "title-bar looks incomplete",
+            [](Disc& d) { QVERIFY(QFile::remove(d.disc.filePath("Skins/default/menu2.bmp"))); },
+            error, "Skins/default/menu2.bmp", "missing");
+        row(
+            "disc title missing", [](Disc& d) { d.addMain("Title=title.png\n"); }, error,
+            "title.png", "not on the disc");
+        row(
+            "skin the viewer cannot choose", [](Disc& d) { d.disc.addSkin("Other"); }, note,
+            "Skins/Other", "ShowSkinMenu=1");
+        // Language files
+        row(
+            "default language missing",
+            [](Disc& d) {
+                d.main.replace("english", "german");
+                d.write();
+            },
+            error, "Language/german.lng", "DefaultLanguage");
+        row(
+            "language key missing", [](Disc& d) { replaceLanguageLine(d, "tipPlay", ""); }, warning,
+            "Language/english.lng", "[Tooltip] tipPlay");
+        row(
+            "language key misspelt",
+            [](Disc& d) { replaceLanguageLine(d, "tipPause", "tipPause=P\ntipPuase=Pause"); },
+            warning, "Language/english.lng", "did you mean tipPause");
+        row(
+            "message without %s",
+            [](Disc& d) { replaceLanguageLine(d, "errSkinNotFound", "errSkinNotFound=No skin"); },
+            warning, "Language/english.lng", "errSkinNotFound");
+        row(
+            "UTF-16 with byte-order mark",
+            [](Disc& d) {
+                QFile file(d.disc.filePath("Language/english.lng"));
+                QVERIFY(file.open(QIODevice::ReadOnly));
+                const QString text = QString::fromUtf8(file.readAll());
+                QByteArray bytes("\xFF\xFE");
+                bytes.append(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
+                d.disc.writeFile("Language/english.lng", bytes);
+            },
+            note, "Language/english.lng", "UTF-16");
+        row(
+            "UTF-16 without byte-order mark",
+            [](Disc& d) {
+                QFile file(d.disc.filePath("Language/english.lng"));
+                QVERIFY(file.open(QIODevice::ReadOnly));
+                const QString text = QString::fromUtf8(file.readAll());
+                d.disc.writeFile(
+                    "Language/english.lng",
+                    QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2));
+            },
+            warning, "Language/english.lng", "control");
+        // Media and slideshow
+        row(
+            "movie missing", [](Disc& d) { d.addMain("Movie=film.avi\n"); }, error, "film.avi",
+            "looked for film.avi");
+        row(
+            "movie the framework cannot open",
+            [](Disc& d) {
+                d.disc.writeFile("film.avi", QByteArray(4096, 'x'));
+                d.addMain("Movie=film.avi\n");
+            },
+            error, "film.avi", "cannot open");
+        row(
+            "slide missing",
+            [](Disc& d) {
+                d.addMain("SlideShow=1\n");
+                d.addSection("[SlideShow]\n0=Pictures\\a.jpg\n");
+            },
+            error, "Pictures/a.jpg", "not on the disc");
+        row(
+            "slide unreadable",
+            [](Disc& d) {
+                d.disc.writeFile("a.jpg", "not a picture");
+                d.addMain("SlideShow=1\n");
+                d.addSection("[SlideShow]\n0=a.jpg\n");
+            },
+            error, "a.jpg", "cannot be read");
+        row(
+            "interval not a number",
+            [](Disc& d) {
+                d.disc.addPicture("a.png", {10, 10}, Qt::red);
+                d.addMain("SlideShow=1\n");
+                d.addSection("[SlideShow]\nInterval=fast\n0=a.png\n");
+            },
+            warning, "vistrel.ini", "3000");
+    }
+
+    void eachFaultGivesItsFinding() {
+        QFETCH(Fault, fault);
+        QFETCH(int, severity);
+        QFETCH(QString, file);
+        QFETCH(QString, word);
+        Disc sound;
+        const Findings soundFindings = checkDisc(sound.disc.path());
+        Disc d;
+        fault(d);
+        const Findings added = newFindings(checkDisc(d.disc.path()), soundFindings);
+        QVERIFY2(added.size() == 1 &&
+                     matches(added.first(), Finding::Severity(severity), file, word),
+                 qPrintable(findingsText(added)));
+    }
+
+    void manyFaultsAreAllFound() {
+        Disc d;
+        d.main.replace("Version=1.0", "Version=2.0");
+        d.addMain("Moive=movie.avi\nMovie=film.avi\nTitle=title.png\n");
+        QVERIFY(QFile::remove(d.disc.filePath("Skins/default/console3.bmp")));
+        replaceLanguageLine(d, "tipStop", "");
+        d.disc.addPicture("Skins/default/back.bmp", {800, 500}, Qt::red);
+        const Findings findings = checkDisc(d.disc.path());
+        const Findings expected{
+            {Finding::Error, "vistrel.ini", "must be Version=1.0", {}},
+            {Finding::Warning, "vistrel.ini", "did you mean Movie", {}},
+            {Finding::Error, "film.avi", "not on the disc", {}},
+            {Finding::Error, "title.png", "not on the disc", {}},
+            {Finding::Error, "Skins/default/console3.bmp", "missing", {}},
+            {Finding::Warning, "Skins/default/back.bmp", "800x500", {}},
+            {Finding::Warning, "Language/english.lng", "tipStop", {}},
+        };
+        for (const Finding& e : expected)
+            QVERIFY2(std::any_of(findings.begin(), findings.end(),
+                                 [&e](const Finding& f) {
+                                     return matches(f, e.severity, e.file, e.message);
+                                 }),
+                     qPrintable(e.file + " " + e.message + " not in:\n" + findingsText(findings)));
+        QCOMPARE(findingsExitCode(findings), 1);
+    }
+
+    void sampleDiscsHaveNothingToMend_data() {
+        QTest::addColumn<QString>("disc");
+        const QString discs = qEnvironmentVariable("VISTREL_DISC_DIR");
+        QTest::newRow("movie") << discs;
+        QTest::newRow("slideshow") << discs + "-slideshow";
+    }
+
+    void sampleDiscsHaveNothingToMend() {
+        QFETCH(QString, disc);
+        if (!QFileInfo(disc + "/vistrel.ini").exists())
+            QSKIP("the sample disc is not laid out");
+        const Findings findings = checkDisc(disc);
+        QVERIFY2(count(findings, Finding::Error) + count(findings, Finding::Warning) == 0,
+                 qPrintable(findingsText(findings)));
+        QCOMPARE(findingsExitCode(findings), 0);
+    }
+
+    void jsonHoldsTheSameFindings() {
+        Disc d;
+        d.addMain("Moive=movie.avi\nMovie=film.avi\n");
+        const Findings findings = checkDisc(d.disc.path());
+        QJsonParseError parsed;
+        const QJsonObject json =
+            QJsonDocument::fromJson(findingsJson(d.disc.path(), findings), &parsed).object();
+        QCOMPARE(parsed.error, QJsonParseError::NoError);
+        const QJsonArray list = json["findings"].toArray();
+        QCOMPARE(list.size(), findings.size());
+        for (qsizetype i = 0; i < list.size(); ++i) {
+            QCOMPARE(list[i]["file"].toString(), findings[i].file);
+            QCOMPARE(list[i]["message"].toString(), findings[i].message);
+        }
+        QCOMPARE(json["errors"].toInt(), count(findings, Finding::Error));
+        QCOMPARE(json["warnings"].toInt(), count(findings, Finding::Warning));
+    }
+};
+
+QTEST_MAIN(TstDiscCheck)
+#include "tst_disccheck.moc"
