@@ -1,5 +1,6 @@
 #include "LayoutPicture.h"
 
+#include "Fonts.h"
 #include "Layout.h"
 
 #include "window/Buttons.h"
@@ -37,14 +38,6 @@ const QColor kAction(22, 86, 196);
 const QColor kConsole(16, 128, 56);
 const QColor kInk(34, 38, 48);
 const QColor kDimInk(92, 98, 112);
-
-QFont font(int pixelSize, bool bold = false) {
-    QFont f(QStringLiteral("DejaVu Sans"));
-    f.setPixelSize(pixelSize);
-    f.setBold(bold);
-    f.setHintingPreference(QFont::PreferFullHinting);
-    return f;
-}
 
 QRect onPicture(const QRect& r) {
     return {MarginLeft + r.x() * Scale, MarginTop + r.y() * Scale, r.width() * Scale,

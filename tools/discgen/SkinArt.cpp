@@ -1,5 +1,6 @@
 #include "SkinArt.h"
 
+#include "Fonts.h"
 #include "Glyphs.h"
 #include "Layout.h"
 
@@ -34,14 +35,6 @@ QImage canvas(QSize size, const QColor& fill = Qt::black) {
     QImage image(size, QImage::Format_RGB32);
     image.fill(fill);
     return image;
-}
-
-QFont font(int pixelSize, bool bold = false) {
-    QFont f(QStringLiteral("DejaVu Sans"));
-    f.setPixelSize(pixelSize);
-    f.setBold(bold);
-    f.setHintingPreference(QFont::PreferFullHinting);
-    return f;
 }
 
 QLinearGradient vertical(const QRectF& r, const QColor& top, const QColor& bottom) {
