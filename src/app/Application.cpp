@@ -136,11 +136,12 @@ void Application::selectMedia() {
 }
 
 // A configured file that is not on the disc is named once, joined under the disc, and dropped.
+// A folder, a pipe or a device in its place is no media file: the framework would block on it.
 void Application::checkMediaFile() {
     MediaState& media = state_.media;
     if (media.MediaPath.isEmpty())
         return;
-    const QString found = disc_.findEntry(media.MediaPath);
+    const QString found = disc_.findFile(media.MediaPath);
     if (!found.isEmpty()) {
         media.MediaPath = found;
         return;

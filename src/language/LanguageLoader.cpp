@@ -1,6 +1,7 @@
 #include "language/LanguageLoader.h"
 
 #include "language/LanguageKeys.h"
+#include "platform/ErrorMessage.h"
 #include "platform/FilePaths.h"
 #include "platform/Log.h"
 #include "platform/MessageBoxes.h"
@@ -17,14 +18,15 @@ QString LanguageLoader::filePath(const QString& name) const {
 }
 
 bool LanguageLoader::hasLanguage(const QString& name) const {
-    return !name.isEmpty() && isExistingFile(filePath(name));
+    return !name.isEmpty() && isProfileFile(filePath(name));
 }
 
 bool LanguageLoader::LoadLanguage(const QString& name, Remember remember) {
     const QString path = filePath(name);
-    if (!isExistingFile(path)) {
-        messages_.showError("Error",
-                            "File " + path + " not found. Cannot load language definitions.");
+    // A pipe, a device or an oversized file would block or flood the reader: it is not found.
+    if (!isProfileFile(path)) {
+        showErrorMessage(messages_, "Error", "File %s not found. Cannot load language definitions.",
+                         path);
         return false;
     }
     readTexts(path);

@@ -2,6 +2,7 @@
 
 #include "text/NumericText.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace vistrel {
@@ -14,7 +15,9 @@ int slideInterval(std::string_view text) {
     const double rounded = std::nearbyint(*value);
     if (rounded >= static_cast<double>(LargestTimerInterval))
         return LargestTimerInterval;
-    return static_cast<int>(rounded);
+    if (rounded == 0)
+        return 0;
+    return std::max(static_cast<int>(rounded), SlideIntervalFloor);
 }
 
 } // namespace vistrel

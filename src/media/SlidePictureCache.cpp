@@ -81,6 +81,11 @@ bool SlidePictureCache::isBusy() const {
     return false;
 }
 
+bool SlidePictureCache::isDecoding(int slot) const {
+    const auto found = entries_.find(slot);
+    return found != entries_.end() && found->second.pending && !found->second.decoding.isFinished();
+}
+
 void SlidePictureCache::decodeAhead(int slot) {
     const QString path = file(slot);
     if (path.isEmpty())

@@ -45,6 +45,8 @@ class SlidePictureCache : public QObject {
     int keptCount() const { return static_cast<int>(entries_.size()); }
     // True while a background decode is still running.
     bool isBusy() const;
+    // True while the slot's background decode is queued or running.
+    bool isDecoding(int slot) const;
 
   signals:
     // A background decode of the slot has landed at the area's size.

@@ -53,11 +53,15 @@ void Slideshow::StartSlideShow() {
 }
 
 void Slideshow::AdvanceSlide() {
-    const int upper = slotCount() - 1;
-    if (upper < 0)
+    if (slotCount() == 0)
         return;
-    slideIndex_ = slideIndex_ < upper ? slideIndex_ + 1 : 0;
+    slideIndex_ = nextSlot();
     show(slideIndex_);
+}
+
+int Slideshow::nextSlot() const {
+    const int upper = slotCount() - 1;
+    return slideIndex_ < upper ? slideIndex_ + 1 : 0;
 }
 
 void Slideshow::stepBack() {
@@ -90,8 +94,14 @@ void Slideshow::tick() {
         timer_.stop();
         return;
     }
-    if (interval_ != 0)
-        AdvanceSlide();
+    if (interval_ == 0)
+        return;
+    // Waiting for the decode would hold the window; the next tick tries again.
+    if (pictures_.isDecoding(nextSlot())) {
+        qCDebug(logMedia) << "slide step skipped: slot" << nextSlot() << "still decoding";
+        return;
+    }
+    AdvanceSlide();
 }
 
 bool Slideshow::eventFilter(QObject* watched, QEvent* event) {

@@ -26,7 +26,8 @@ struct SlideshowSettings {
 class Slideshow : public QObject {
     Q_OBJECT
   public:
-    // Steps on every tick of the timer and follows the picture area's size.
+    // Steps on each tick of the timer (not while the next picture is still being decoded) and
+    // follows the picture area's size.
     Slideshow(ImageArea& picShowPictures, QTimer& TimerSlideShow, DiscFolder disc,
               SlideshowSettings settings, MessageBoxes& messages, const LanguageTexts& texts);
     ~Slideshow() override;
@@ -54,6 +55,8 @@ class Slideshow : public QObject {
 
   private:
     QSize pictureAreaSize() const;
+    // The slot AdvanceSlide goes to.
+    int nextSlot() const;
     void show(int slot);
     void tick();
     void areaResized();

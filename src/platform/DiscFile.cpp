@@ -5,20 +5,37 @@
 
 namespace vistrel {
 
+namespace {
+
+QString tooLarge(qint64 sizeLimit) {
+    return QStringLiteral("it is larger than %1 bytes").arg(sizeLimit);
+}
+
+} // namespace
+
 bool isDiscFile(const QString& path) {
+    // QFileInfo follows links and counts only a regular file as a file: pipes, sockets and
+    // devices are not.
     return !path.isEmpty() && QFileInfo(path).isFile();
 }
 
-QString openDiscFile(QFile& file, qint64 sizeLimit) {
-    const QFileInfo info(file.fileName());
+QString discFileProblem(const QString& path, qint64 sizeLimit) {
+    const QFileInfo info(path);
+    if (path.isEmpty() || !info.exists())
+        return QStringLiteral("it does not exist");
     if (info.isDir())
         return QStringLiteral("it is a folder");
-    if (!info.exists())
-        return QStringLiteral("it does not exist");
     if (!info.isFile())
         return QStringLiteral("it is not a regular file");
     if (info.size() > sizeLimit)
-        return QStringLiteral("it is larger than %1 bytes").arg(sizeLimit);
+        return tooLarge(sizeLimit);
+    return {};
+}
+
+QString openDiscFile(QFile& file, qint64 sizeLimit) {
+    const QString problem = discFileProblem(file.fileName(), sizeLimit);
+    if (!problem.isEmpty())
+        return problem;
     if (!file.open(QIODevice::ReadOnly))
         return file.errorString();
     return {};
@@ -30,11 +47,11 @@ DiscFileBytes readDiscFile(const QString& path, qint64 sizeLimit) {
     result.error = openDiscFile(file, sizeLimit);
     if (!result.read())
         return result;
-    // The size may have grown since it was looked at: never read past the limit.
-    result.bytes = file.read(sizeLimit + 1);
+    // The file may have grown since it was looked at: never read past the limit.
+    result.bytes = file.read(qMin(file.size(), sizeLimit) + 1);
     if (result.bytes.size() > sizeLimit) {
         result.bytes.clear();
-        result.error = QStringLiteral("it is larger than %1 bytes").arg(sizeLimit);
+        result.error = tooLarge(sizeLimit);
     }
     return result;
 }

@@ -21,7 +21,8 @@ template <typename Fits> QString DiscFolder::find(const QString& configured, Fit
 }
 
 QString DiscFolder::findFile(const QString& configured) const {
-    // QFileInfo follows links, so a link counts by what it points to.
+    // QFileInfo follows links, so a link counts by what it points to; a pipe or a device is no
+    // file (reading one would block or never end).
     return find(configured, [](const QFileInfo& info) { return info.isFile(); });
 }
 

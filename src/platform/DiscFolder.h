@@ -15,7 +15,7 @@ class DiscFolder {
 
     const QString& root() const { return root_; }
 
-    // A regular file or a link to one; never a folder.
+    // A regular file or a link to one; never a folder, a pipe or a device.
     QString findFile(const QString& configured) const;
     // A folder.
     QString findFolder(const QString& configured) const;

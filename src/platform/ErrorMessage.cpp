@@ -11,7 +11,8 @@ QString fillPlaceholder(const QString& text, const QString& value) {
 
 void showErrorMessage(MessageBoxes& messages, const QString& title, const QString& text,
                       const QString& value) {
-    messages.showError(title, fillPlaceholder(text, value));
+    // The value may come from the disc or the settings at any length; the text stays readable.
+    messages.showError(title, fillPlaceholder(text, shortenedText(value, MessageValueLimit)));
 }
 
 } // namespace vistrel

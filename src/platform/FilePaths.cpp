@@ -77,11 +77,4 @@ bool PathIsDirectory(const QString& path) {
     return QFileInfo(resolvePath(path)).isDir();
 }
 
-bool isExistingFile(const QString& path) {
-    if (path.isEmpty())
-        return false;
-    const QFileInfo info(resolvePath(path));
-    return info.exists() && !info.isDir();
-}
-
 } // namespace vistrel

@@ -19,7 +19,5 @@ QString resolvePath(const QString& path);
 bool PathFileExists(const QString& path);
 // True when a directory exists at the path.
 bool PathIsDirectory(const QString& path);
-// True when a file (not a directory) exists at the path.
-bool isExistingFile(const QString& path);
 
 } // namespace vistrel

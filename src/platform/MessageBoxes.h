@@ -4,7 +4,17 @@
 
 namespace vistrel {
 
+// Laying out megabytes of text holds the window for minutes, and no one reads past a few lines:
+// a value named in a message, and a message as a whole, are cut to these many characters.
+// The whole leaves room for a language text at the profile reader's cut and a value.
+inline constexpr qsizetype MessageValueLimit = 1000;
+inline constexpr qsizetype MessageTextLimit = 4000;
+
+// text when it has at most limit characters, else its start and an ellipsis, limit in all.
+QString shortenedText(const QString& text, qsizetype limit);
+
 // Every message of the program is an error box with one OK button; it is logged before it shows.
+// Title and text are cut to MessageTextLimit first.
 class MessageBoxes {
   public:
     virtual ~MessageBoxes() = default;

@@ -1,5 +1,6 @@
 #include "platform/QtDocumentView.h"
 
+#include "platform/DiscFile.h"
 #include "platform/DocumentFile.h"
 #include "platform/FilePaths.h"
 #include "platform/LocalLinks.h"
@@ -69,6 +70,8 @@ void QtDocumentView::show(const QString& file) {
         qCInfo(logAction).noquote() << "document not shown: not text:" << file;
         break;
     }
+    if (!content.shownAsText.isEmpty())
+        qCInfo(logAction).noquote() << "document shown as plain text:" << content.shownAsText;
     if (content.cut)
         qCInfo(logAction).noquote() << "document shown in part:" << DocumentReadLimit << "bytes";
 }
@@ -81,7 +84,7 @@ void QtDocumentView::followLink(const QUrl& link) {
         return;
     }
     const QString file = resolvePath(localFileOf(link, view.documentUrl()));
-    if (file.isEmpty() || !isExistingFile(file)) {
+    if (!isDiscFile(file)) {
         qCInfo(logAction).noquote() << "link not followed:" << target.toString();
         return;
     }

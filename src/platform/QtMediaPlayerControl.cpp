@@ -1,5 +1,6 @@
 #include "platform/QtMediaPlayerControl.h"
 
+#include "platform/DiscFile.h"
 #include "platform/FilePaths.h"
 #include "platform/Log.h"
 
@@ -117,13 +118,14 @@ void QtMediaPlayerControl::setFileName(const QString& path) {
 }
 
 int QtMediaPlayerControl::checkFile(const QString& resolved) {
-    const QFileInfo info(resolved);
-    if (!info.exists() || info.isDir())
+    // Opening a pipe blocks, and the framework would read a device for ever: only a regular
+    // file is media. Its size is the framework's business.
+    if (!isDiscFile(resolved))
         return Missing;
     QFile file(resolved);
     if (!file.open(QIODevice::ReadOnly))
         return Unreadable;
-    if (info.size() == 0)
+    if (file.size() == 0)
         return Empty;
     return NoError;
 }

@@ -1,11 +1,12 @@
 #include "platform/ReadIni.h"
 
+#include "platform/DiscFile.h"
 #include "platform/FilePaths.h"
+#include "platform/Log.h"
 #include "text/IniFile.h"
 #include "text/TextDecoding.h"
 
 #include <QDateTime>
-#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QMutex>
@@ -30,12 +31,15 @@ QHash<QString, CachedIni>& cache() {
 }
 
 std::shared_ptr<const IniFile> loadIni(const QFileInfo& info) {
-    if (!info.exists() || info.isDir())
+    if (!info.exists())
         return nullptr;
-    QFile file(info.filePath());
-    if (!file.open(QIODevice::ReadOnly))
+    const DiscFileBytes read = readDiscFile(info.filePath(), ProfileFileLimit);
+    if (!read.read()) {
+        qCInfo(logStartup).noquote()
+            << "profile file read as missing:" << info.filePath() << "-" << read.error;
         return nullptr;
-    const QByteArray bytes = file.readAll();
+    }
+    const QByteArray& bytes = read.bytes;
     const std::string text = decodeText(std::string_view(bytes.constData(), bytes.size()));
     return std::make_shared<const IniFile>(IniFile::parse(text));
 }
@@ -61,6 +65,10 @@ QString ReadIni(const QString& section, const QString& key, const QString& defau
     const std::string value = readProfileString(file.get(), section.toStdString(),
                                                 key.toStdString(), defaultValue.toStdString());
     return QString::fromStdString(value);
+}
+
+bool isProfileFile(const QString& filePath) {
+    return discFileProblem(resolvePath(filePath), ProfileFileLimit).isEmpty();
 }
 
 void clearIniCache() {

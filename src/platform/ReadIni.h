@@ -1,14 +1,23 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 
 namespace vistrel {
 
+// The largest profile file read (vistrel.ini, a language file); a larger one counts as missing.
+inline constexpr qint64 ProfileFileLimit = 1024 * 1024;
+
 // One value of a profile file: the value, or the default when the file, section or key is
-// missing; an empty value gives an empty string. Parsed files are cached by path, size and
-// modification time, so repeated reads of one file parse it once.
+// missing (a file that is no regular file, or is over the limit, is missing); an empty value
+// gives an empty string. Parsed files are cached by path, size and modification time, so
+// repeated reads of one file parse it once.
 QString ReadIni(const QString& section, const QString& key, const QString& defaultValue,
                 const QString& filePath);
+
+// True when the profile file at filePath (letter case ignored) is one ReadIni reads: a regular
+// file within the limit.
+bool isProfileFile(const QString& filePath);
 
 // Forgets every cached file (tests that rewrite a file within one timestamp tick use it).
 void clearIniCache();

@@ -1,9 +1,9 @@
 #include "skin/PictureFile.h"
 
+#include "platform/DiscFile.h"
 #include "skin/BitmapHeader.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QImageReader>
 
 namespace vistrel {
@@ -34,11 +34,10 @@ class AllocationLimit {
 } // namespace
 
 PictureFile loadPictureFile(const QString& path) {
-    if (QFileInfo(path).isDir())
-        return {{}, QStringLiteral("it is a folder")};
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {{}, file.errorString()};
+    const QString refused = openDiscFile(file, PictureFileLimit);
+    if (!refused.isEmpty())
+        return {{}, refused};
     if (truncatedBitmap(file))
         return {{}, QStringLiteral("the file ends before its picture data")};
     const AllocationLimit limit(kPictureAllocationLimitMB);

@@ -15,9 +15,13 @@ struct PictureFile {
 
 // Largest picture the reader will allocate; a header claiming more is refused unread.
 constexpr int kPictureAllocationLimitMB = 64;
+// Largest picture file read: a picture file is hardly ever larger than its decoded picture, so a
+// larger one could not be read within the allocation limit anyway.
+constexpr qint64 PictureFileLimit = qint64(kPictureAllocationLimitMB) * 1024 * 1024;
 
 // Reads a picture in any format the image reader knows, decided by the file's content (a
-// skin's ".bmp" may hold any of them).
+// skin's ".bmp" may hold any of them). A path that is no regular file within the limit is
+// refused unread.
 PictureFile loadPictureFile(const QString& path);
 
 } // namespace vistrel

@@ -337,6 +337,14 @@ class TstDiscCheck : public QObject {
                 d.addSection("[SlideShow]\nInterval=fast\n0=a.png\n");
             },
             warning, "vistrel.ini", "3000");
+        row(
+            "interval below the floor",
+            [](Disc& d) {
+                d.disc.addPicture("a.png", {10, 10}, Qt::red);
+                d.addMain("SlideShow=1\n");
+                d.addSection("[SlideShow]\nInterval=1\n0=a.png\n");
+            },
+            warning, "vistrel.ini", "100 ms");
     }
 
     void eachFaultGivesItsFinding() {

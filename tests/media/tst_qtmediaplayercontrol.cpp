@@ -1,3 +1,4 @@
+#include "doubles/FifoWatchdog.h"
 #include "platform/QtMediaPlayerControl.h"
 
 #include <QProcess>
@@ -8,6 +9,7 @@
 #include <QtTest>
 
 using namespace vistrel;
+using namespace vistrel::test;
 
 // The real player control on the sample disc's movie and on files that are no movie.
 class TestQtMediaPlayerControl : public QObject {
@@ -106,6 +108,7 @@ class TestQtMediaPlayerControl : public QObject {
         QTest::newRow("garbage") << "garbage.avi" << garbage;
         QTest::newRow("text") << "notes.avi" << QByteArray("This is not a movie.\n").repeated(50);
         QTest::newRow("a folder") << "folder" << QByteArray();
+        QTest::newRow("a pipe") << "pipe" << QByteArray();
     }
 
     void filesThatAreNoMovieSetTheErrorIndicator() {
@@ -115,10 +118,17 @@ class TestQtMediaPlayerControl : public QObject {
         if (name == "folder") {
             QDir(dir.path()).mkpath(name);
             path = dir.filePath(name);
+        } else if (name == "pipe") {
+            path = dir.filePath(name);
+            QVERIFY(makeFifo(path));
         } else if (!name.isEmpty()) {
             path = writeFile(name, bytes);
         }
-        player->setFileName(path);
+        {
+            const FifoWatchdog watchdog({path});
+            player->setFileName(path);
+            QVERIFY2(!watchdog.fired(), "opening blocked on a pipe");
+        }
         QVERIFY(player->errorIndicator() != 0);
         QCOMPARE(player->fileName(), QString()); // nothing loaded
         player->Play();

@@ -1,4 +1,5 @@
 #include "app/Application.h"
+#include "doubles/FifoWatchdog.h"
 #include "doubles/TestDisc.h"
 #include "media/SlideDecoding.h"
 #include "media/SlidePictureCache.h"
@@ -111,6 +112,8 @@ class TestSlideshow : public QObject {
     void interval();
     void zeroIntervalNeverSteps();
     void timerStepsThePictures();
+    void tickWaitsForTheNextPicture();
+    void pipeDecodesAsNothing();
     void noPictureConfiguredDoesNothing();
     void slideIndexIsNeverReset();
     void lazyDecodeMatchesDirectDecode();
@@ -314,6 +317,9 @@ void TestSlideshow::interval_data() {
     QTest::newRow("beyond any timer") << QByteArray("Interval=99999999999\n") << largest << largest;
     QTest::newRow("zero: never fires") << QByteArray("Interval=0\n") << 0 << largest;
     QTest::newRow("rounds to zero") << QByteArray("Interval=0.4\n") << 0 << largest;
+    QTest::newRow("1 ms runs at the floor") << QByteArray("Interval=1\n") << 100 << 100;
+    QTest::newRow("just below the floor") << QByteArray("Interval=99.4\n") << 100 << 100;
+    QTest::newRow("at the floor") << QByteArray("Interval=100\n") << 100 << 100;
 }
 
 void TestSlideshow::interval() {
@@ -358,6 +364,36 @@ void TestSlideshow::timerStepsThePictures() {
     QTRY_COMPARE(s.show().SlideIndex(), 1);
     QCOMPARE(s.shownColour(), QColor(Qt::green));
     QTRY_COMPARE(s.show().SlideIndex(), 0);
+}
+
+// A tick while the next picture is still being decoded leaves the picture on show: waiting
+// for the decode would hold the window.
+void TestSlideshow::tickWaitsForTheNextPicture() {
+    SlideDisc s("Interval=100\n" + key(0, "a.png") + key(1, "big.png"));
+    s.disc.addPicture("a.png", {8, 6}, Qt::red);
+    // Large enough that its decode is still running when the tick comes right after the start.
+    addDetailedPicture(s.disc, "big.png", {3000, 2000}, 1);
+    QVERIFY(s.started);
+    s.show().StartSlideShow();
+    QTimer& timer = *s.window().TimerSlideShow();
+    timer.stop();
+    QVERIFY(s.show().pictures().isDecoding(1));
+    QVERIFY(QMetaObject::invokeMethod(&timer, "timeout"));
+    QCOMPARE(s.show().SlideIndex(), 0);
+    QCOMPARE(s.shownColour(), QColor(Qt::red));
+    waitForBackground(s.show().pictures());
+    QVERIFY(QMetaObject::invokeMethod(&timer, "timeout"));
+    QCOMPARE(s.show().SlideIndex(), 1);
+}
+
+// A worker held on a pipe would hold the step that waits for its picture as well.
+void TestSlideshow::pipeDecodesAsNothing() {
+    QTemporaryDir dir;
+    const QString pipe = dir.filePath("slide.png");
+    QVERIFY(makeFifo(pipe));
+    const FifoWatchdog watchdog({pipe});
+    QVERIFY(decodeSlidePicture(pipe, NormalArea).isNull());
+    QVERIFY2(!watchdog.fired(), "decoding blocked on a pipe");
 }
 
 void TestSlideshow::noPictureConfiguredDoesNothing() {

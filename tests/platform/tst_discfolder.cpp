@@ -1,10 +1,12 @@
 // Finding a configured path on the disc: separators, letter case, the disc before the working
 // folder, and the kind of entry each lookup needs.
+#include "doubles/FifoWatchdog.h"
 #include "platform/DiscFolder.h"
 
 #include <QtTest>
 
 using namespace vistrel;
+using namespace vistrel::test;
 
 class TstDiscFolder : public QObject {
     Q_OBJECT
@@ -16,7 +18,8 @@ class TstDiscFolder : public QObject {
     void cleanup() { QDir::setCurrent(startFolder_); }
 
     void find_data() {
-        // layout: "place:path" makes a file, "place:path/" a folder, "place:link>target" a link;
+        // layout: "place:path" makes a file, "place:path/" a folder, "place:link>target" a link,
+        // "place:path|" a named pipe;
         // places are the disc, the working folder and some other folder (<other> in a path).
         QTest::addColumn<QStringList>("layout");
         QTest::addColumn<QString>("configured");
@@ -69,6 +72,18 @@ class TstDiscFolder : public QObject {
             << QStringList{"disc:Movies/", "disc:clips>Movies"} << "clips"
             << "folder"
             << "disc:clips";
+        QTest::newRow("pipe is no file")
+            << QStringList{"disc:film.avi|", "work:film.avi"} << "film.avi"
+            << "file"
+            << "work:film.avi";
+        QTest::newRow("link to a pipe is no file")
+            << QStringList{"disc:pipe|", "disc:film.avi>pipe"} << "film.avi"
+            << "file"
+            << "";
+        QTest::newRow("link to a device is no file")
+            << QStringList{"disc:film.avi>/dev/zero"} << "film.avi"
+            << "file"
+            << "";
         QTest::newRow("missing") << QStringList{"disc:Movies/Film.avi"} << "Movies/Other.avi"
                                  << "file"
                                  << "";
@@ -97,6 +112,8 @@ class TstDiscFolder : public QObject {
             if (path.contains('>')) {
                 const QString link = path.section('>', 0, 0);
                 QVERIFY(QFile::link(path.section('>', 1), link));
+            } else if (path.endsWith('|')) {
+                QVERIFY(makeFifo(path.chopped(1)));
             } else if (path.endsWith('/')) {
                 QVERIFY(QDir().mkpath(path));
             } else {

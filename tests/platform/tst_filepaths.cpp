@@ -56,8 +56,6 @@ class TstFilePaths : public QObject {
         file.close();
         QVERIFY(PathIsDirectory(joinPath(dir.path(), "EXTRAS")));
         QVERIFY(!PathIsDirectory(joinPath(dir.path(), "note.txt")));
-        QVERIFY(isExistingFile(joinPath(dir.path(), "Note.TXT")));
-        QVERIFY(!isExistingFile(joinPath(dir.path(), "extras")));
         QVERIFY(PathFileExists(joinPath(dir.path(), "extras")));
         QVERIFY(!PathFileExists(QString()));
         // A disc at the root of a file system: the joined path holds a doubled separator.

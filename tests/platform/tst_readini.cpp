@@ -1,9 +1,11 @@
 // ReadIni over real files: missing, unreadable and odd files, the cache and its renewal.
+#include "doubles/FifoWatchdog.h"
 #include "platform/ReadIni.h"
 
 #include <QtTest>
 
 using namespace vistrel;
+using namespace vistrel::test;
 
 namespace {
 void writeAll(const QString& path, const QByteArray& bytes) {
@@ -24,6 +26,8 @@ class TstReadIni : public QObject {
         QTest::newRow("directory") << "directory";
         QTest::newRow("empty") << "empty";
         QTest::newRow("binary") << "binary";
+        QTest::newRow("pipe") << "pipe";
+        QTest::newRow("over the limit") << "large";
     }
     void filesThatReadAsDefaults() {
         QFETCH(QString, kind);
@@ -39,8 +43,16 @@ class TstReadIni : public QObject {
                 noise[i] = char((i * 7919) % 251);
             writeAll(path, noise);
         }
+        if (kind == "pipe")
+            QVERIFY(makeFifo(path));
+        if (kind == "large") {
+            const QByteArray values = "[Main]\nVersion=2.0\nSkin=big\n";
+            writeAll(path, values + QByteArray(ProfileFileLimit + 1 - values.size(), ';'));
+        }
+        const FifoWatchdog watchdog({path});
         QCOMPARE(ReadIni("Main", "Version", "1.0", path), QString("1.0"));
         QCOMPARE(ReadIni("Main", "Skin", "", path), QString());
+        QVERIFY2(!watchdog.fired(), "the reader blocked on a pipe");
     }
 
     void windowsCodePageAndUtf8() {
@@ -59,7 +71,7 @@ class TstReadIni : public QObject {
         QTemporaryDir dir;
         const QString path = dir.filePath("big.ini");
         QByteArray text = "[Main]\nSkin=" + QByteArray(5000, 'x') + "\nTitle=t\n";
-        text += QByteArray(50 * 1024 * 1024, 'y'); // no final line end
+        text += QByteArray(ProfileFileLimit - text.size(), 'y'); // no final line end
         writeAll(path, text);
         QCOMPARE(ReadIni("Main", "Skin", "", path).size(), 2047);
         QCOMPARE(ReadIni("Main", "Title", "", path), QString("t"));

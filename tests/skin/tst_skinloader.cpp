@@ -1,5 +1,6 @@
 #include "app/Application.h"
 #include "doubles/BmpFile.h"
+#include "doubles/FifoWatchdog.h"
 #include "doubles/TestDisc.h"
 
 #include <QBuffer>
@@ -130,7 +131,7 @@ void TestSkinLoader::stopsAtTheFirstPictureItCannotLoad_data() {
     QTest::addColumn<QString>("kind");
     for (int step = 0; step < kStepFiles.size(); ++step) {
         for (const char* kind :
-             {"missing", "empty", "truncated", "garbage", "folder", "huge", "wide"}) {
+             {"missing", "empty", "truncated", "garbage", "folder", "pipe", "huge", "wide"}) {
             // Without transp.bmp the window simply stays a rectangle.
             if (kStepFiles[step] == "transp.bmp" && QLatin1String(kind) == "missing")
                 continue;
@@ -152,12 +153,18 @@ void TestSkinLoader::stopsAtTheFirstPictureItCannotLoad() {
     d.remove(relative);
     if (kind == "folder")
         QVERIFY(QDir().mkpath(d.disc.filePath(relative)));
+    else if (kind == "pipe")
+        QVERIFY(makeFifo(d.disc.filePath(relative)));
     else if (kind != "missing")
         d.disc.writeFile(relative, brokenBytes(kind, good));
 
     QElapsedTimer timer;
     timer.start();
-    QVERIFY(!d.start());
+    {
+        const FifoWatchdog watchdog({d.disc.filePath(relative)});
+        QVERIFY(!d.start());
+        QVERIFY2(!watchdog.fired(), "the loader blocked on a pipe");
+    }
     // A header claiming gigabytes is refused before anything is allocated or read.
     QVERIFY(timer.elapsed() < 5000);
     QVERIFY(d.doubles.programEnd.ended);

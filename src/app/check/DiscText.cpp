@@ -1,27 +1,17 @@
 #include "app/check/DiscText.h"
 
+#include "platform/DiscFile.h"
 #include "platform/FilePaths.h"
-
-#include <QFile>
-#include <QFileInfo>
+#include "platform/ReadIni.h"
 
 namespace vistrel {
 
-namespace {
-
-constexpr qint64 TextLimit = 16 * 1024 * 1024;
-
-} // namespace
-
 std::optional<std::string> readDiscText(const QString& configured) {
-    const QString path = resolvePath(configured);
-    if (!QFileInfo(path).isFile())
+    // The program's own limit: what it would not read is not checked as if it were.
+    const DiscFileBytes read = readDiscFile(resolvePath(configured), ProfileFileLimit);
+    if (!read.read())
         return std::nullopt;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    const QByteArray bytes = file.read(TextLimit);
-    return bytes.toStdString();
+    return read.bytes.toStdString();
 }
 
 } // namespace vistrel

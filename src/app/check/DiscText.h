@@ -7,8 +7,8 @@
 
 namespace vistrel {
 
-// The bytes of a text file on the disc (its name matched without regard to case), up to a limit no
-// real profile file reaches; nothing when it is not a readable regular file.
+// The bytes of a profile file on the disc (its name matched without regard to case); nothing
+// when the program would not read it: not a readable regular file, or over the profile limit.
 std::optional<std::string> readDiscText(const QString& path);
 
 } // namespace vistrel

@@ -5,6 +5,7 @@
 #include "language/LanguageKeys.h"
 #include "language/MenuLists.h"
 #include "platform/FilePaths.h"
+#include "platform/ReadIni.h"
 #include "text/IniFile.h"
 #include "text/TextDecoding.h"
 #include "text/TextEncoding.h"
@@ -98,7 +99,7 @@ Findings checkLanguages(const CheckedDisc& disc) {
                       "add Language/" + disc.config.defaultLanguage + ".lng")};
     Findings findings;
     const QString defaultFile = joinPath(folder, disc.config.defaultLanguage + ".lng");
-    if (!isExistingFile(defaultFile))
+    if (!isProfileFile(defaultFile))
         findings.append(error("Language/" + disc.config.defaultLanguage + ".lng",
                               "the file of [Main] DefaultLanguage=" + disc.config.defaultLanguage +
                                   " is missing; the program ends on a first start",

@@ -78,6 +78,26 @@ Findings probe(const CheckedDisc& disc, const QString& found, bool movie) {
     return findings;
 }
 
+std::optional<Finding> intervalFinding(const QString& configured) {
+    const std::string interval = configured.toStdString();
+    const int used = slideInterval(interval);
+    if (configured.isEmpty())
+        return std::nullopt;
+    if (!isNumericText(interval) || *numericValue(interval) < 0)
+        return warning("vistrel.ini",
+                       "[SlideShow] Interval \"" + configured +
+                           "\" is not a number of milliseconds; the program uses " +
+                           QString::number(used),
+                       "write Interval=3000 for three seconds");
+    if (used == SlideIntervalFloor && std::nearbyint(*numericValue(interval)) < used)
+        return warning("vistrel.ini",
+                       "[SlideShow] Interval \"" + configured + "\" is shorter than " +
+                           QString::number(used) + " ms; the program uses " + QString::number(used),
+                       "no viewer sees faster pictures: write Interval=" + QString::number(used) +
+                           " or more");
+    return std::nullopt;
+}
+
 } // namespace
 
 Findings checkMedia(const CheckedDisc& disc) {
@@ -116,14 +136,8 @@ Findings checkSlideshow(const CheckedDisc& disc) {
                                   "the slide cannot be read; its place stays empty",
                                   "save it again as JPEG or PNG"));
     }
-    const std::string interval = config.slideInterval.toStdString();
-    if (!config.slideInterval.isEmpty() &&
-        (!isNumericText(interval) || *numericValue(interval) < 0))
-        findings.append(warning("vistrel.ini",
-                                "[SlideShow] Interval \"" + config.slideInterval +
-                                    "\" is not a number of milliseconds; the program uses " +
-                                    QString::number(slideInterval(interval)),
-                                "write Interval=3000 for three seconds"));
+    if (const std::optional<Finding> interval = intervalFinding(config.slideInterval))
+        findings.append(*interval);
     return findings;
 }
 
