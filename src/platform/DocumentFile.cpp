@@ -1,10 +1,12 @@
 #include "platform/DocumentFile.h"
 
 #include "text/BreakOpportunities.h"
+#include "text/LineWrap.h"
 #include "text/TextDecoding.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <QStringList>
 #include <QTextDocument>
 
 #include <string_view>
@@ -12,6 +14,10 @@
 namespace vistrel {
 
 namespace {
+
+// Markup shown as text is often one line of many thousand characters; in lines of about the
+// view's width it lays out several times faster (bench/bench_document).
+constexpr std::size_t kMarkupAsTextLine = 80;
 
 std::string_view viewOf(const QByteArray& bytes) {
     return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
@@ -42,6 +48,19 @@ DocumentKind textKind(const QString& path, const QString& text) {
     if (hasSuffix(path, {"txt", "text", "nfo", "diz", "log", "ini", "md"}))
         return DocumentKind::PlainText;
     return Qt::mightBeRichText(text) ? DocumentKind::Html : DocumentKind::PlainText;
+}
+
+// What of the page's shape is beyond the view's limits; empty when nothing is.
+QString beyondLimits(const HtmlShape& shape) {
+    const HtmlShape& limits = DocumentHtmlLimits;
+    QStringList beyond;
+    if (shape.depth > limits.depth)
+        beyond << QStringLiteral("elements nested over %1 deep").arg(limits.depth);
+    if (shape.tableDepth > limits.tableDepth)
+        beyond << QStringLiteral("tables nested over %1 deep").arg(limits.tableDepth);
+    if (shape.elements > limits.elements)
+        beyond << QStringLiteral("over %1 elements").arg(limits.elements);
+    return beyond.join(QLatin1String(", "));
 }
 
 } // namespace
@@ -86,9 +105,16 @@ DocumentContent loadDocument(const QString& path) {
     if (looksBinary(bytes))
         return content;
     const QString text = decodeDocumentText(bytes, content.cut);
+    const std::string utf8 = text.toStdString();
     content.kind = textKind(path, text);
+    if (content.kind == DocumentKind::Html) {
+        content.shownAsText = beyondLimits(measureHtmlShape(utf8, DocumentHtmlLimits));
+        if (!content.shownAsText.isEmpty())
+            content.kind = DocumentKind::PlainText;
+    }
     content.text = QString::fromStdString(
-        breakLongRuns(text.toStdString(), content.kind == DocumentKind::Html));
+        content.shownAsText.isEmpty() ? breakLongRuns(utf8, content.kind == DocumentKind::Html)
+                                      : wrapLongLines(utf8, kMarkupAsTextLine));
     return content;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "text/HtmlShape.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -11,11 +13,17 @@ struct DocumentContent {
     DocumentKind kind = DocumentKind::NotText;
     QString text;     // the decoded text of an HTML or plain-text document
     bool cut = false; // the file was longer than a document is read
+    // A page whose markup is beyond DocumentHtmlLimits comes as plain text; this says why.
+    QString shownAsText;
 };
 
 // How much of a document file is read. Laying out text is slow, so a huge file is shown only
 // in its first part rather than freezing the window for many seconds.
 constexpr qint64 DocumentReadLimit = 1024 * 1024;
+// The deepest and largest page the view is given as a page (bench/bench_document measures
+// them): beyond, laying it out would freeze the window, and deeply nested tables overflow the
+// stack. Such a page is shown as plain text instead.
+constexpr HtmlShape DocumentHtmlLimits{.depth = 500, .tableDepth = 12, .elements = 3000};
 // The largest picture or style sheet a document may pull in.
 constexpr qint64 ResourceReadLimit = 32 * 1024 * 1024;
 

@@ -77,6 +77,8 @@ class TestDocumentView : public QObject {
     void decodesText();
     void showsAPartOfAnEnormousDocument_data();
     void showsAPartOfAnEnormousDocument();
+    void showsAPageTooIntricateForTheViewAsText_data();
+    void showsAPageTooIntricateForTheViewAsText();
     void showsNothingOfABinaryDocument();
     void doesNotWaitOnAPipe();
     void followsLocalLinksInside();
@@ -208,6 +210,35 @@ void TestDocumentView::showsAPartOfAnEnormousDocument() {
     QVERIFY(text.trimmed().endsWith(QString::fromUtf8("[…]")));
     if (line.startsWith('\xC3'))
         QVERIFY(text.contains(QString::fromUtf8("ää")) && !text.contains(QChar(0xC3)));
+}
+
+void TestDocumentView::showsAPageTooIntricateForTheViewAsText_data() {
+    QTest::addColumn<QByteArray>("page");
+    QTest::addColumn<bool>("asPage");
+    const auto nested = [](const char* open, const char* close, int depth) {
+        return QByteArray(open).repeated(depth) + "x" + QByteArray(close).repeated(depth);
+    };
+    QTest::newRow("ten nested tables")
+        << nested("<table><tr><td>", "</td></tr></table>", 10) << true;
+    QTest::newRow("a hundred nested lists") << nested("<ul><li>", "</li></ul>", 100) << true;
+    // The view overflows its stack at this depth.
+    QTest::newRow("3,000 nested tables")
+        << nested("<table><tr><td>", "</td></tr></table>", 3000) << false;
+    QTest::newRow("100,000 nested div") << nested("<div>", "</div>", 100000) << false;
+    QTest::newRow("100,000 unclosed tags") << QByteArray("<b>x").repeated(100000) << false;
+    QTest::newRow("100,000 paragraphs") << QByteArray("<p>x</p>\n").repeated(100000) << false;
+}
+
+// Such a page would freeze the window for minutes, or crash the program; its markup is shown.
+void TestDocumentView::showsAPageTooIntricateForTheViewAsText() {
+    QFETCH(QByteArray, page);
+    QFETCH(bool, asPage);
+    View v;
+    v.write("index.html", page);
+    v.show("index.html");
+    v.browser().viewport()->grab();
+    QCOMPARE(v.text().startsWith('<'), !asPage);
+    QVERIFY(v.text().contains('x'));
 }
 
 void TestDocumentView::showsNothingOfABinaryDocument() {
