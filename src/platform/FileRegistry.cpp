@@ -2,28 +2,117 @@
 
 #include "platform/Log.h"
 #include "platform/RegFile.h"
+#include "text/TextDecoding.h"
 #include "text/TrimText.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QStandardPaths>
-
-#include <optional>
 
 namespace vistrel {
 
 namespace {
 
-std::optional<RegHive> readHive(const QString& path) {
+// A store holds a few keys of a few short values; a larger file was not written as one, and
+// reading it whole must not cost start-up time or memory.
+constexpr qint64 kStoreSizeLimit = 1024 * 1024;
+// A value is a language name, a path or a flag; a longer one is no setting of ours, and text that
+// long would only slow down whatever shows it.
+constexpr std::size_t kTextLengthLimit = 4096;
+
+// What reading a store file found.
+struct StoreRead {
+    enum class State { Missing, Valid, Unusable, NotAFile };
+    State state = State::Missing;
+    RegHive hive;
+    QString why; // for Unusable and NotAFile
+};
+
+StoreRead unusable(const QString& why) {
+    return {StoreRead::State::Unusable, {}, why};
+}
+
+// Only a regular file (links followed) is opened: a pipe would block and a device never end.
+StoreRead readStore(const QString& path) {
+    const QFileInfo info(path);
     if (path.isEmpty())
-        return std::nullopt;
+        return {};
+    // A link to nothing, or a loop of links: writing would replace the link itself.
+    if (!info.exists() && info.isSymLink())
+        return {StoreRead::State::NotAFile, {}, QStringLiteral("a link that leads to no file")};
+    if (!info.exists())
+        return {};
+    if (!info.isFile())
+        return {StoreRead::State::NotAFile, {}, QStringLiteral("not a regular file")};
+    if (info.size() > kStoreSizeLimit)
+        return unusable(QStringLiteral("larger than %1 bytes").arg(kStoreSizeLimit));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
+        return unusable(file.errorString());
+    // It may have grown since it was looked at: never read past the limit.
+    const QByteArray bytes = file.read(kStoreSizeLimit + 1);
+    if (bytes.size() > kStoreSizeLimit)
+        return unusable(QStringLiteral("larger than %1 bytes").arg(kStoreSizeLimit));
+    auto hive = RegHive::parse(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+    if (!hive)
+        return unusable(QStringLiteral("not a registry export"));
+    return {StoreRead::State::Valid, std::move(*hive), {}};
+}
+
+StoreRead readLogged(const QString& path) {
+    StoreRead read = readStore(path);
+    if (read.state == StoreRead::State::NotAFile || read.state == StoreRead::State::Unusable)
+        qCInfo(logRegistry).noquote()
+            << "registry store read as empty:" << path << "is" << read.why;
+    return read;
+}
+
+// The file is renamed, not copied: it may be unreadable or large, and renaming cannot half
+// happen. An older kept file gives way to it.
+bool keepAside(const QString& path) {
+    const QString kept = path + QStringLiteral(".corrupt");
+    QFile::remove(kept);
+    if (!QFile::rename(path, kept)) {
+        qCInfo(logRegistry).noquote() << "registry store could not be kept aside:" << path;
+        return false;
+    }
+    qCInfo(logRegistry).noquote() << "registry store kept as" << kept;
+    return true;
+}
+
+std::optional<RegistryValue> textValue(const RegValue& value) {
+    const std::string text = value.stringData();
+    if (utf8Length(text) > kTextLengthLimit) {
+        qCInfo(logRegistry).noquote()
+            << "registry text longer than" << kTextLengthLimit << "characters read as absent";
         return std::nullopt;
-    const QByteArray bytes = file.readAll();
-    return RegHive::parse(std::string_view(bytes.constData(), bytes.size()));
+    }
+    return RegistryValue::fromText(QString::fromStdString(text));
+}
+
+RegistryValue toRegistryValue(const RegValue& value) {
+    if (value.type == kRegSz)
+        return textValue(value).value_or(RegistryValue{});
+    if (value.type == kRegDword) {
+        if (const auto number = value.dwordData())
+            return RegistryValue::fromNumber(static_cast<qint32>(*number));
+    }
+    return {};
+}
+
+RegValue toRegValue(const RegistryValue& value) {
+    if (value.kind == RegistryValue::Kind::Number)
+        return RegValue::dword(static_cast<std::uint32_t>(value.number));
+    return RegValue::text(std::string(trimSpaces(value.text.toStdString())));
+}
+
+bool writeStore(const QString& path, const RegHive& hive) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QSaveFile file(path);
+    const std::string text = hive.serialize();
+    return file.open(QIODevice::WriteOnly) &&
+           file.write(text.data(), qint64(text.size())) == qint64(text.size()) && file.commit();
 }
 
 QString envOr(const char* name, const QString& fallback) {
@@ -59,41 +148,28 @@ QString FileRegistry::hiveFile(RegistryRoot root) const {
 
 RegistryValue FileRegistry::ReadRegistryValue(RegistryRoot root, const QString& keyPath,
                                               const QString& valueName) {
-    const auto hive = readHive(hiveFile(root));
-    const RegValue* value =
-        hive ? hive->find(keyPath.toStdString(), valueName.toStdString()) : nullptr;
+    const StoreRead read = readLogged(hiveFile(root));
+    const RegValue* value = read.hive.find(keyPath.toStdString(), valueName.toStdString());
     if (!value)
         return {};
-    if (value->type == kRegSz)
-        return RegistryValue::fromText(QString::fromStdString(value->stringData()));
-    if (value->type == kRegDword) {
-        if (const auto number = value->dwordData())
-            return RegistryValue::fromNumber(static_cast<qint32>(*number));
-    }
-    return {};
+    return toRegistryValue(*value);
 }
 
 void FileRegistry::WriteRegistryValue(RegistryRoot root, const QString& keyPath,
                                       const QString& valueName, const RegistryValue& value) {
-    if (value.kind == RegistryValue::Kind::Absent)
-        return;
     const QString path = hiveFile(root);
-    if (path.isEmpty())
+    if (value.kind == RegistryValue::Kind::Absent || path.isEmpty())
         return;
-    // A corrupt or missing hive is replaced by a valid one holding the new value.
-    RegHive hive = readHive(path).value_or(RegHive{});
-    const RegValue data = value.kind == RegistryValue::Kind::Number
-                              ? RegValue::dword(static_cast<std::uint32_t>(value.number))
-                              : RegValue::text(std::string(trimSpaces(value.text.toStdString())));
-    hive.set(keyPath.toStdString(), valueName.toStdString(), data);
-
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QSaveFile file(path);
-    const std::string text = hive.serialize();
-    const bool written = file.open(QIODevice::WriteOnly) &&
-                         file.write(text.data(), qint64(text.size())) == qint64(text.size()) &&
-                         file.commit();
-    if (!written)
+    StoreRead read = readLogged(path);
+    if (read.state == StoreRead::State::NotAFile) {
+        qCInfo(logRegistry).noquote() << "registry store left alone, not written:" << path;
+        return;
+    }
+    // Whatever a person or another program wrote there survives beside the new store.
+    if (read.state == StoreRead::State::Unusable && !keepAside(path))
+        return;
+    read.hive.set(keyPath.toStdString(), valueName.toStdString(), toRegValue(value));
+    if (!writeStore(path, read.hive))
         qCInfo(logRegistry).noquote() << "registry write failed:" << path;
 }
 

@@ -1,8 +1,9 @@
 #include "platform/RegFile.h"
-#include "text/TrimText.h"
 
+#include "platform/RegFileText.h"
 #include "text/CaseFold.h"
 #include "text/TextDecoding.h"
+#include "text/TrimText.h"
 
 #include <algorithm>
 
@@ -127,8 +128,22 @@ std::optional<std::string> parseByteList(std::string_view list) {
     }
 }
 
+// The format version decides how text given as hex bytes is encoded.
+enum class Version { Regedit4, Editor5 };
+
+// Text, expandable text and text lists given as hex bytes are UTF-16LE in the editor's export;
+// the hive holds UTF-8. Bytes that are not UTF-16 stay as they are, so nothing is lost.
+void textFromUtf16(RegValue& value) {
+    if (value.type != kRegSz && value.type != kRegExpandSz && value.type != kRegMultiSz) {
+        return;
+    }
+    if (auto text = utf16LeToUtf8(value.data)) {
+        value.data = std::move(*text);
+    }
+}
+
 // "hex:" or "hex(N):" data; a line ending in '\' continues on the next.
-std::optional<RegValue> parseHexData(std::string_view data, LineReader& lines) {
+std::optional<RegValue> parseHexData(std::string_view data, LineReader& lines, Version version) {
     RegValue value{kRegBinary, {}};
     data.remove_prefix(3);
     if (!data.empty() && data.front() == '(') {
@@ -160,10 +175,13 @@ std::optional<RegValue> parseHexData(std::string_view data, LineReader& lines) {
         return std::nullopt;
     }
     value.data = std::move(*bytes);
+    if (version == Version::Editor5) {
+        textFromUtf16(value);
+    }
     return value;
 }
 
-std::optional<RegValue> parseData(std::string_view data, LineReader& lines) {
+std::optional<RegValue> parseData(std::string_view data, LineReader& lines, Version version) {
     if (!data.empty() && data.front() == '"') {
         std::string_view rest;
         auto text = parseQuoted(data, rest);
@@ -177,13 +195,13 @@ std::optional<RegValue> parseData(std::string_view data, LineReader& lines) {
         return number ? std::optional(RegValue::dword(*number)) : std::nullopt;
     }
     if (startsWithNoCase(data, "hex")) {
-        return parseHexData(data, lines);
+        return parseHexData(data, lines, version);
     }
     return std::nullopt;
 }
 
 // One `"name"=data` or `@=data` line (with its continuation lines) into the key.
-bool parseValueLine(std::string_view line, LineReader& lines, RegHive& hive,
+bool parseValueLine(std::string_view line, LineReader& lines, Version version, RegHive& hive,
                     const std::string& keyPath) {
     std::string name;
     std::string_view rest;
@@ -200,7 +218,7 @@ bool parseValueLine(std::string_view line, LineReader& lines, RegHive& hive,
     if (rest.empty() || rest.front() != '=') {
         return false;
     }
-    auto value = parseData(trimBlanks(rest.substr(1)), lines);
+    auto value = parseData(trimBlanks(rest.substr(1)), lines, version);
     if (!value) {
         return false;
     }
@@ -208,15 +226,21 @@ bool parseValueLine(std::string_view line, LineReader& lines, RegHive& hive,
     return true;
 }
 
-bool readHeader(LineReader& lines) {
+std::optional<Version> readHeader(LineReader& lines) {
     std::string_view line;
     while (lines.next(line)) {
         line = trimBlanks(line);
+        if (line == kHeader4) {
+            return Version::Regedit4;
+        }
+        if (line == kHeader5) {
+            return Version::Editor5;
+        }
         if (!line.empty()) {
-            return line == kHeader4 || line == kHeader5;
+            return std::nullopt;
         }
     }
-    return false;
+    return std::nullopt;
 }
 
 bool isPlainText(const std::string& data) {
@@ -316,12 +340,14 @@ std::optional<std::uint32_t> RegValue::dwordData() const {
     return number;
 }
 
-std::optional<RegHive> RegHive::parse(std::string_view text) {
-    if (text.starts_with("\xEF\xBB\xBF")) {
-        text.remove_prefix(3);
+std::optional<RegHive> RegHive::parse(std::string_view bytes) {
+    const auto text = regFileText(bytes);
+    if (!text) {
+        return std::nullopt;
     }
-    LineReader lines(text);
-    if (!readHeader(lines)) {
+    LineReader lines(*text);
+    const auto version = readHeader(lines);
+    if (!version) {
         return std::nullopt;
     }
     RegHive hive;
@@ -339,7 +365,7 @@ std::optional<RegHive> RegHive::parse(std::string_view text) {
             }
             keyPath = std::string(line.substr(1, line.size() - 2));
             hive.addKey(*keyPath);
-        } else if (!keyPath || !parseValueLine(line, lines, hive, *keyPath)) {
+        } else if (!keyPath || !parseValueLine(line, lines, *version, hive, *keyPath)) {
             return std::nullopt;
         }
     }

@@ -15,6 +15,7 @@ inline constexpr std::uint32_t kRegSz = 1;
 inline constexpr std::uint32_t kRegExpandSz = 2;
 inline constexpr std::uint32_t kRegBinary = 3;
 inline constexpr std::uint32_t kRegDword = 4;
+inline constexpr std::uint32_t kRegMultiSz = 7;
 
 // One typed registry value: its type number and its data bytes exactly as the
 // registry would hold them (text as UTF-8 with its terminating zero, a DWORD
@@ -62,13 +63,16 @@ struct RegKey {
 // keep the order in which they were first written.
 class RegHive {
   public:
-    // Reads the export text ("REGEDIT4" or "Windows Registry Editor Version
-    // 5.00" header, CR LF or LF). Nothing when the text is not a valid export:
-    // the store then reads as empty and its next write replaces it whole.
-    static std::optional<RegHive> parse(std::string_view text);
+    // Reads the export text: "REGEDIT4" in UTF-8, or the registry editor's
+    // "Windows Registry Editor Version 5.00" in UTF-16LE with a byte order
+    // mark (or UTF-8), CR LF or LF. Text given as hex bytes in the latter is
+    // UTF-16 and is held as UTF-8. Nothing when the bytes are not a whole,
+    // valid export: the store then reads as empty and is kept aside before
+    // its next write.
+    static std::optional<RegHive> parse(std::string_view bytes);
 
-    // The export text, REGEDIT4 with LF line ends; parse() gives back exactly
-    // this hive.
+    // The export text, REGEDIT4 in UTF-8 with LF line ends; parse() gives
+    // back exactly this hive.
     std::string serialize() const;
 
     const RegValue* find(std::string_view keyPath, std::string_view valueName) const;

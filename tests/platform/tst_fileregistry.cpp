@@ -1,7 +1,10 @@
-// The file-backed registry: typed values, round trips, atomic writes, corrupt and unwritable hives.
+// The file-backed registry: typed values, round trips, atomic writes, corrupt, unwritable and
+// non-file stores.
 #include "platform/FileRegistry.h"
 
 #include <QtTest>
+
+#include <sys/stat.h>
 
 using namespace vistrel;
 
@@ -18,6 +21,23 @@ void writeAll(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write(bytes);
+}
+
+void makeNonFile(const QString& kind, const QString& path) {
+    const QByteArray name = QFile::encodeName(path);
+    if (kind == "fifo")
+        QCOMPARE(mkfifo(name.constData(), 0600), 0);
+    else if (kind == "zero")
+        QVERIFY(QFile::link("/dev/zero", path));
+    else if (kind == "folder")
+        QVERIFY(QDir().mkdir(path));
+    else if (kind == "dangling")
+        QVERIFY(QFile::link(path + ".missing", path));
+    else {
+        const QString other = QFileInfo(path).absolutePath() + "/other";
+        QVERIFY(QFile::link(other, path));
+        QVERIFY(QFile::link(path, other));
+    }
 }
 } // namespace
 
@@ -63,7 +83,7 @@ class TstFileRegistry : public QObject {
         QCOMPARE(back.toText(), QString("007"));
     }
 
-    void typesReadAsSpecified_data() {
+    void typesReadByKind_data() {
         QTest::addColumn<QByteArray>("line");
         QTest::addColumn<QString>("expected"); // "" = empty, "#n" = number n, else text
         QTest::newRow("string") << QByteArray("\"V\"=\"english\"") << "english";
@@ -74,7 +94,7 @@ class TstFileRegistry : public QObject {
         QTest::newRow("string with embedded zero") << QByteArray("\"V\"=hex(1):41,00,42,00") << "A";
         QTest::newRow("short dword") << QByteArray("\"V\"=hex(4):01,02") << "";
     }
-    void typesReadAsSpecified() {
+    void typesReadByKind() {
         QFETCH(QByteArray, line);
         QFETCH(QString, expected);
         QTemporaryDir dir;
@@ -91,17 +111,145 @@ class TstFileRegistry : public QObject {
             QCOMPARE(value, RegistryValue::fromText(expected));
     }
 
-    void corruptHiveReadsEmptyAndIsRewrittenWhole() {
+    // Each row: what the store holds; it reads as empty, and before the next write it is kept
+    // aside whole.
+    void unusableStoreIsKeptAsideBeforeItIsRewritten_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        const QByteArray valid = "REGEDIT4\n\n[SOFTWARE\\Other]\n\"Keep\"=\"me\"\n";
+        QTest::newRow("garbage") << QByteArray("\x00\xff garbage [[[ \"=", 18);
+        QTest::newRow("truncated inside a value") << valid + "\"Language\"=\"deut";
+        QTest::newRow("unknown header") << QByteArray("REGEDIT5\n\n[K]\n\"a\"=\"b\"\n");
+        QTest::newRow("NUL-filled") << QByteArray(8192, '\0');
+        QTest::newRow("broken UTF-16") << QByteArray("\xff\xfeW\x00i", 5);
+        // Valid, but larger than any store the program writes; never read whole.
+        QTest::newRow("huge") << valid + "\"Big\"=\"" + QByteArray(2 * 1024 * 1024, 'x') + "\"\n";
+    }
+    void unusableStoreIsKeptAsideBeforeItIsRewritten() {
+        QFETCH(QByteArray, bytes);
         QTemporaryDir dir;
-        const QString user = dir.filePath("user.reg");
-        writeAll(user, QByteArray("\x00\xff garbage [[[ \"=", 18));
+        const QString user = dir.filePath("HKEY_CURRENT_USER.reg");
+        writeAll(user, bytes);
         FileRegistry registry(user, {});
-        QVERIFY(registry.ReadRegistryValue(RegistryRoot::CurrentUser, kKey, "Language").isEmpty());
+        QVERIFY(registry.ReadRegistryValue(RegistryRoot::CurrentUser, "SOFTWARE\\Other", "Keep")
+                    .isEmpty());
+        QCOMPARE(readAll(user), bytes); // reading changes nothing
         registry.WriteRegistryValue(RegistryRoot::CurrentUser, kKey, "Language",
                                     RegistryValue::fromText("english"));
+        QCOMPARE(readAll(user + ".corrupt"), bytes);
         QVERIFY(readAll(user).startsWith("REGEDIT4"));
         QCOMPARE(registry.ReadRegistryValue(RegistryRoot::CurrentUser, kKey, "Language"),
                  RegistryValue::fromText("english"));
+        // The next write finds a valid store and keeps nothing more aside.
+        registry.WriteRegistryValue(RegistryRoot::CurrentUser, kKey, "Language",
+                                    RegistryValue::fromText("deutsch"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files),
+                 QStringList({"HKEY_CURRENT_USER.reg", "HKEY_CURRENT_USER.reg.corrupt"}));
+        QCOMPARE(readAll(user + ".corrupt"), bytes);
+    }
+
+    void onlyTheNewestUnusableStoreIsKept() {
+        QTemporaryDir dir;
+        const QString user = dir.filePath("HKEY_CURRENT_USER.reg");
+        FileRegistry registry(user, {});
+        for (const QByteArray& bytes : {QByteArray("first broken"), QByteArray("second broken")}) {
+            writeAll(user, bytes);
+            registry.WriteRegistryValue(RegistryRoot::CurrentUser, kKey, "Language",
+                                        RegistryValue::fromText("english"));
+            QCOMPARE(readAll(user + ".corrupt"), bytes);
+        }
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), qsizetype(2));
+    }
+
+    void unreadableStoreIsKeptAside() {
+        QTemporaryDir dir;
+        const QString user = dir.filePath("HKEY_CURRENT_USER.reg");
+        writeAll(user, "REGEDIT4\n\n[SOFTWARE\\Other]\n\"Keep\"=\"me\"\n");
+        QFile::setPermissions(user, QFileDevice::WriteOwner);
+        if (QFile(user).open(QIODevice::ReadOnly))
+            QSKIP("files without read permission are readable here (root)");
+        FileRegistry registry(user, {});
+        QVERIFY(registry.ReadRegistryValue(RegistryRoot::CurrentUser, "SOFTWARE\\Other", "Keep")
+                    .isEmpty());
+        registry.WriteRegistryValue(RegistryRoot::CurrentUser, kKey, "Language",
+                                    RegistryValue::fromText("english"));
+        QVERIFY(QFileInfo::exists(user + ".corrupt"));
+        QCOMPARE(registry.ReadRegistryValue(RegistryRoot::CurrentUser, kKey, "Language"),
+                 RegistryValue::fromText("english"));
+    }
+
+    // Each row makes something that is not a regular file where the store should be: it is
+    // never opened (a pipe without a writer would block), reads as empty, and is left alone.
+    void storeThatIsNotAFileIsLeftAlone_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("pipe") << "fifo";
+        QTest::newRow("link to /dev/zero") << "zero";
+        QTest::newRow("folder") << "folder";
+        QTest::newRow("link to nothing") << "dangling";
+        QTest::newRow("loop of links") << "loop";
+    }
+    void storeThatIsNotAFileIsLeftAlone() {
+        QFETCH(QString, kind);
+        QTemporaryDir dir;
+        const QString user = dir.filePath("HKEY_CURRENT_USER.reg");
+        makeNonFile(kind, user);
+        const QFileInfo before(user);
+        for (const RegistryRoot root : {RegistryRoot::CurrentUser, RegistryRoot::LocalMachine}) {
+            FileRegistry registry(user, user);
+            QVERIFY(registry.ReadRegistryValue(root, kKey, "Language").isEmpty());
+        }
+        FileRegistry registry(user, {});
+        registry.WriteRegistryValue(RegistryRoot::CurrentUser, kKey, "Language",
+                                    RegistryValue::fromText("english"));
+        const QFileInfo after(user);
+        QCOMPARE(after.isSymLink(), before.isSymLink());
+        QCOMPARE(after.isFile(), false);
+        QCOMPARE(after.isDir(), before.isDir());
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System),
+                 kind == "loop" ? QStringList({"HKEY_CURRENT_USER.reg", "other"})
+                                : QStringList({"HKEY_CURRENT_USER.reg"}));
+    }
+
+    // A language value is a short name; a huge one must not reach what shows it.
+    void overlongTextReadsAbsent_data() {
+        QTest::addColumn<int>("length");
+        QTest::addColumn<bool>("read");
+        QTest::newRow("4096 characters") << 4096 << true;
+        QTest::newRow("4097 characters") << 4097 << false;
+        QTest::newRow("300,000 characters") << 300000 << false;
+    }
+    void overlongTextReadsAbsent() {
+        QFETCH(int, length);
+        QFETCH(bool, read);
+        QTemporaryDir dir;
+        const QString user = dir.filePath("user.reg");
+        // Two-byte characters: the bound counts characters, not bytes.
+        const QByteArray text = QString(length, QChar(0xE9)).toUtf8();
+        writeAll(user, "REGEDIT4\n\n[" + kKey.toUtf8() + "]\n\"Language\"=\"" + text + "\"\n");
+        FileRegistry registry(user, {});
+        const RegistryValue value =
+            registry.ReadRegistryValue(RegistryRoot::CurrentUser, kKey, "Language");
+        QCOMPARE(value.isEmpty(), !read);
+        if (read)
+            QCOMPARE(int(value.text.size()), length);
+    }
+
+    void readsTheEditorsUtf16Export() {
+        QTemporaryDir dir;
+        const QString user = dir.filePath("user.reg");
+        const QString text = "Windows Registry Editor Version 5.00\r\n\r\n[" + kKey +
+                             "]\r\n\"Language\"=\"fran\u00e7ais\"\r\n\r\n";
+        writeAll(user,
+                 QByteArray("\xff\xfe") +
+                     QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2));
+        FileRegistry registry(user, {});
+        QCOMPARE(registry.ReadRegistryValue(RegistryRoot::CurrentUser, kKey, "Language"),
+                 RegistryValue::fromText(QString("fran\u00e7ais")));
+        registry.WriteRegistryValue(RegistryRoot::CurrentUser, kKey, "Volume",
+                                    RegistryValue::fromNumber(3));
+        QVERIFY(!QFileInfo::exists(user + ".corrupt"));
+        QVERIFY(readAll(user).startsWith("REGEDIT4\n"));
+        QCOMPARE(registry.ReadRegistryValue(RegistryRoot::CurrentUser, kKey, "Language"),
+                 RegistryValue::fromText(QString("fran\u00e7ais")));
     }
 
     void unwritableStoreIsSilentlyNotWritten() {

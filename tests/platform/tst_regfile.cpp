@@ -20,6 +20,18 @@ RegValue typed(std::uint32_t type, std::string data) {
     return RegValue{type, std::move(data)};
 }
 
+// Text as the registry editor exports it: UTF-16LE after a byte order mark, CR LF line ends.
+std::string editorExport(const QString& text) {
+    QString crlf = text;
+    crlf.replace("\n", "\r\n");
+    std::string bytes = "\xFF\xFE";
+    for (const QChar c : crlf) {
+        bytes.push_back(static_cast<char>(c.unicode() & 0xFF));
+        bytes.push_back(static_cast<char>(c.unicode() >> 8));
+    }
+    return bytes;
+}
+
 } // namespace
 
 class TestRegFile : public QObject {
@@ -37,6 +49,10 @@ class TestRegFile : public QObject {
     void matchesNamesWithoutCase();
     void readsStringData_data();
     void readsStringData();
+    void readsTheEditorsExport_data();
+    void readsTheEditorsExport();
+    void rejectsBrokenUtf16_data();
+    void rejectsBrokenUtf16();
 };
 
 // Each row: one value line under the Vistrel key, and the value it must give.
@@ -132,6 +148,16 @@ void TestRegFile::rejectsCorruptText_data() {
     QTest::newRow("hex without colon") << QByteArray("REGEDIT4\n[K]\n\"a\"=hex 00\n");
     QTest::newRow("continuation at end of file") << QByteArray("REGEDIT4\n[K]\n\"a\"=hex:00,\\\n");
     QTest::newRow("unknown data kind") << QByteArray("REGEDIT4\n[K]\n\"a\"=qword:1\n");
+    QTest::newRow("unknown header version")
+        << QByteArray("Windows Registry Editor Version 6.00\n[K]\n\"a\"=\"b\"\n");
+    QTest::newRow("truncated inside a text value")
+        << QByteArray("REGEDIT4\n\n[K]\n\"Language\"=\"engl");
+    QTest::newRow("truncated inside a name") << QByteArray("REGEDIT4\n\n[K]\n\"Lang");
+    QTest::newRow("truncated inside a key") << QByteArray("REGEDIT4\n\n[K]\n\"a\"=\"b\"\n[SOFTW");
+    QTest::newRow("truncated inside a dword") << QByteArray("REGEDIT4\n\n[K]\n\"a\"=dwo");
+    QTest::newRow("NUL-filled") << QByteArray(4096, '\0');
+    QTest::newRow("NUL-filled after valid lines")
+        << QByteArray("REGEDIT4\n\n[K]\n\"a\"=\"b\"\n") + QByteArray(512, '\0');
 }
 
 void TestRegFile::rejectsCorruptText() {
@@ -248,6 +274,74 @@ void TestRegFile::readsStringData() {
     QCOMPARE(QByteArray::fromStdString(typed(kRegSz, str(data)).stringData()), expected);
     QCOMPARE(RegValue::dword(0x01020304).dwordData(), std::optional<std::uint32_t>(0x01020304));
     QCOMPARE(typed(kRegDword, "abc").dwordData(), std::optional<std::uint32_t>());
+}
+
+// Each row: the body of an export after its header line, the value it gives under [K] "V".
+void TestRegFile::readsTheEditorsExport_data() {
+    QTest::addColumn<QString>("header");
+    QTest::addColumn<QString>("body");
+    QTest::addColumn<RegValue>("expected");
+
+    const QString v5 = "Windows Registry Editor Version 5.00";
+    QTest::newRow("text") << v5 << "\"V\"=\"english\"" << RegValue::text("english");
+    QTest::newRow("non-ASCII text") << v5
+                                    << QString::fromUtf8("\"V\"=\"fran\xc3\xa7"
+                                                         "ais \xe2\x82\xac\"")
+                                    << RegValue::text("fran\xc3\xa7"
+                                                      "ais \xe2\x82\xac");
+    QTest::newRow("text beyond the BMP") << v5 << QString::fromUtf8("\"V\"=\"\xf0\x9f\x8e\xac\"")
+                                         << RegValue::text("\xf0\x9f\x8e\xac");
+    QTest::newRow("dword") << v5 << "\"V\"=dword:0000002a" << RegValue::dword(42);
+    QTest::newRow("expandable text in UTF-16")
+        << v5 << "\"V\"=hex(2):25,00,41,00,25,00,00,00" << RegValue::expandableText("%A%");
+    QTest::newRow("continued expandable text")
+        << v5 << "\"V\"=hex(2):25,00,41,00,\\\n  25,00,00,00" << RegValue::expandableText("%A%");
+    QTest::newRow("text list in UTF-16") << v5 << "\"V\"=hex(7):61,00,00,00,62,00,00,00,00,00"
+                                         << typed(kRegMultiSz, std::string("a\0b\0\0", 5));
+    QTest::newRow("odd hex text kept as bytes")
+        << v5 << "\"V\"=hex(2):41,00,42" << typed(kRegExpandSz, std::string("A\0B", 3));
+    QTest::newRow("binary untouched")
+        << v5 << "\"V\"=hex:41,00" << typed(kRegBinary, std::string("A\0", 2));
+    QTest::newRow("REGEDIT4 in UTF-16")
+        << "REGEDIT4"
+        << "\"V\"=hex(2):41,00" << typed(kRegExpandSz, std::string("A\0", 2));
+}
+
+void TestRegFile::readsTheEditorsExport() {
+    QFETCH(QString, header);
+    QFETCH(QString, body);
+    QFETCH(RegValue, expected);
+
+    const std::string bytes =
+        editorExport(header + "\n\n[K]\n\"Before\"=\"b\"\n" + body + "\n\"After\"=dword:1\n\n");
+    const auto hive = RegHive::parse(bytes);
+    QVERIFY(hive.has_value());
+    const RegValue* value = hive->find("K", "V");
+    QVERIFY(value != nullptr);
+    QCOMPARE(value->type, expected.type);
+    QCOMPARE(QByteArray::fromStdString(value->data), QByteArray::fromStdString(expected.data));
+    QVERIFY(hive->find("K", "After") != nullptr);
+    // Written back in the program's own format, it reads the same.
+    const auto back = RegHive::parse(hive->serialize());
+    QVERIFY(back.has_value());
+    QVERIFY(*back == *hive);
+}
+
+void TestRegFile::rejectsBrokenUtf16_data() {
+    QTest::addColumn<QByteArray>("tail");
+
+    QTest::newRow("odd byte count") << QByteArray("\x41", 1);
+    QTest::newRow("lone low surrogate") << QByteArray("\x00\xdc", 2);
+    QTest::newRow("high surrogate at the end") << QByteArray("\x00\xd8", 2);
+    QTest::newRow("high surrogate before a letter") << QByteArray("\x00\xd8\x41\x00", 4);
+}
+
+void TestRegFile::rejectsBrokenUtf16() {
+    QFETCH(QByteArray, tail);
+    const std::string valid =
+        editorExport("Windows Registry Editor Version 5.00\n\n[K]\n\"a\"=\"b\"\n");
+    QVERIFY(RegHive::parse(valid).has_value());
+    QVERIFY(!RegHive::parse(valid + str(tail)).has_value());
 }
 
 QTEST_GUILESS_MAIN(TestRegFile)
