@@ -113,8 +113,9 @@ DocumentContent loadDocument(const QString& path) {
             content.kind = DocumentKind::PlainText;
     }
     content.text = QString::fromStdString(
-        content.shownAsText.isEmpty() ? breakLongRuns(utf8, content.kind == DocumentKind::Html)
-                                      : wrapLongLines(utf8, kMarkupAsTextLine));
+        content.shownAsText.isEmpty()
+            ? breakLongRuns(utf8, content.kind == DocumentKind::Html)
+            : wrapLongLines(utf8Prefix(utf8, MarkupAsTextLimit), kMarkupAsTextLine));
     return content;
 }
 

@@ -5,6 +5,9 @@
 #include <QByteArray>
 #include <QString>
 
+#include <QString>
+#include <cstddef>
+
 namespace vistrel {
 
 enum class DocumentKind { Html, PlainText, Picture, NotText };
@@ -24,6 +27,9 @@ constexpr qint64 DocumentReadLimit = 1024 * 1024;
 // them): beyond, laying it out would freeze the window, and deeply nested tables overflow the
 // stack. Such a page is shown as plain text instead.
 constexpr HtmlShape DocumentHtmlLimits{.depth = 500, .tableDepth = 12, .elements = 3000};
+// Of such a page only the beginning of its markup is shown: enough to see what is wrong with it,
+// and laid out at once even in a slow build, where a megabyte of text keeps a core busy.
+constexpr std::size_t MarkupAsTextLimit = 64 * 1024;
 // The largest picture or style sheet a document may pull in.
 constexpr qint64 ResourceReadLimit = 32 * 1024 * 1024;
 

@@ -186,7 +186,8 @@ void TestDocumentView::showsAPartOfAnEnormousDocument_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QByteArray>("line");
     QTest::newRow("text") << "big.txt" << QByteArray("a line of text\n");
-    QTest::newRow("HTML") << "big.html" << QByteArray("<p>a <b>paragraph</b></p>\n");
+    // Few elements, a great deal of text: a page the view takes as a page.
+    QTest::newRow("HTML") << "big.html" << QByteArray("words of one long paragraph &amp; more\n");
     // One byte before the two-byte characters: the part ends inside one of them.
     QTest::newRow("UTF-8 cut inside a character") << "umlauts.txt" << QByteArray("\xC3\xA4");
 }
@@ -229,7 +230,8 @@ void TestDocumentView::showsAPageTooIntricateForTheViewAsText_data() {
     QTest::newRow("100,000 paragraphs") << QByteArray("<p>x</p>\n").repeated(100000) << false;
 }
 
-// Such a page would freeze the window for minutes, or crash the program; its markup is shown.
+// Such a page would freeze the window for minutes, or crash the program; the beginning of its
+// markup is shown.
 void TestDocumentView::showsAPageTooIntricateForTheViewAsText() {
     QFETCH(QByteArray, page);
     QFETCH(bool, asPage);
@@ -238,7 +240,10 @@ void TestDocumentView::showsAPageTooIntricateForTheViewAsText() {
     v.show("index.html");
     v.browser().viewport()->grab();
     QCOMPARE(v.text().startsWith('<'), !asPage);
-    QVERIFY(v.text().contains('x'));
+    if (asPage)
+        QVERIFY(v.text().contains('x'));
+    else // only the beginning of the markup, which lays out at once
+        QVERIFY(v.text().size() < 100 * 1024);
 }
 
 void TestDocumentView::showsNothingOfABinaryDocument() {
