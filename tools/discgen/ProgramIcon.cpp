@@ -40,7 +40,7 @@ bool writeProgramIcons(const QString& folder, QString& error) {
         error = "cannot make the folder " + folder;
         return false;
     }
-    for (int size : {32, 48}) {
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
         const QString path = folder + "/vistrel-" + QString::number(size) + ".png";
         if (!drawProgramIcon(size).save(path, "PNG")) {
             error = "cannot write " + path;

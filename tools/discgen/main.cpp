@@ -1,6 +1,6 @@
 // Draws the sample disc's skins, writes its language files and the program's icons.
 //   vistrel_discgen <disc folder>       Skins/default, Skins/Nightfall, Language/*.lng
-//   vistrel_discgen --icons <folder>    vistrel-32.png, vistrel-48.png
+//   vistrel_discgen --icons <folder>    vistrel-<size>.png, 16 to 256 pixels
 //   vistrel_discgen --layout <file.png> the window's map for skin authors
 #include "LanguageFiles.h"
 #include "LayoutPicture.h"
