@@ -64,6 +64,17 @@ as_viewer() {
 # A listing of every file under a folder with its size and time, to see that nothing changed.
 listing() { (cd "$1" && find . -printf '%p %s %T@ %m\n' | sort); }
 
+# make-disc never writes into a folder that holds something, nor takes a folder for a disc that
+# is none.
+mkdir -p "$E2E_TMP/taken"
+echo keep >"$E2E_TMP/taken/notes.txt"
+! "$VISTREL_SOURCE_DIR/scripts/make-disc" --program "$VISTREL_PROGRAM" "$VISTREL_DISC_DIR" \
+  "$E2E_TMP/taken" 2>/dev/null || fail "make-disc wrote into a folder that was not empty"
+[ "$(ls -A "$E2E_TMP/taken")" = notes.txt ] || fail "make-disc changed a folder that was not empty"
+! "$VISTREL_SOURCE_DIR/scripts/make-disc" --program "$VISTREL_PROGRAM" "$E2E_TMP/taken" \
+  "$E2E_TMP/new" 2>/dev/null || fail "make-disc took a folder without vistrel.ini for a disc"
+pass "make-disc refuses a folder that is taken and a source that is no disc"
+
 desktop_root
 e2e_start
 xsetroot -solid '#202020'
