@@ -25,6 +25,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <future>
 
 using namespace vistrel;
 
@@ -94,12 +95,21 @@ struct MediaFramework {
     std::function<bool()> decodesMovieVideo;
 };
 
+#ifndef Q_OS_WIN
+// The codec test reads GStreamer's registry, which takes about as long as making and painting the
+// window: it runs on another core from the start, and is waited for where the flag is first read.
+std::function<bool()> gstreamerCodecTest() {
+    auto answer = std::async(std::launch::async, gstreamerDecodesMpeg4Video).share();
+    return [answer] { return answer.get(); };
+}
+#endif
+
 // GStreamer directly on Linux; Qt Multimedia on Windows, or when VISTREL_MEDIA=qt asks for it.
 MediaFramework mediaFramework() {
 #ifndef Q_OS_WIN
     if (qEnvironmentVariable("VISTREL_MEDIA") != QLatin1String("qt"))
         return {[](QWidget* parent) { return new GstMediaPlayerControl(parent); },
-                gstreamerDecodesMpeg4Video};
+                gstreamerCodecTest()};
 #endif
     return {[](QWidget* parent) { return new QtMediaPlayerControl(parent); }, qtDecodesMpeg4Video};
 }
@@ -128,6 +138,7 @@ int main(int argc, char* argv[]) {
     if (options.check)
         return runCheck(argc, argv, options);
     const QString& appPath = options.disc;
+    MediaFramework media = mediaFramework();
     QApplication app(argc, argv);
     nameTheApplication();
     QApplication::setQuitOnLastWindowClosed(false);
@@ -144,7 +155,6 @@ int main(int argc, char* argv[]) {
     LocalSingleInstance singleInstance;
     programEnd.addCleanup([&singleInstance] { singleInstance.release(); });
 
-    MediaFramework media = mediaFramework();
     Application application(Services{registry, messages, programEnd, desktop, singleInstance,
                                      std::move(media.makePlayer),
                                      [](QWidget* parent) { return new QtDocumentView(parent); },

@@ -464,6 +464,8 @@ void GstMediaPlayerControl::enterFullScreen() {
 
 void GstMediaPlayerControl::leaveFullScreen() {
     fullScreen_ = false;
+    // A child keeps the window state it had as a window; full screen would hold on to the next.
+    video_->setWindowState(video_->windowState() & ~Qt::WindowFullScreen);
     video_->setWindowFlag(Qt::Window, false);
     video_->setGeometry(normalGeometry_);
     normalGeometry_ = QRect();

@@ -20,6 +20,7 @@ class VideoSurface : public QWidget {
     void closing();
 
   protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 };
 
