@@ -59,6 +59,13 @@ void forgetWindow(gpointer handle) {
     delete static_cast<std::atomic<guintptr>*>(handle);
 }
 
+// playbin says so from a streaming thread; the message brings it to the GUI thread, and none comes
+// once the bus is no longer watched.
+void videoChanged(GstElement* playbin, gpointer) {
+    gst_element_post_message(playbin, gst_message_new_application(
+                                          GST_OBJECT(playbin), gst_structure_new_empty("video")));
+}
+
 bool isPicture(const QByteArray& mediaType) {
     return mediaType.startsWith("video/") || mediaType.startsWith("image/");
 }
@@ -116,6 +123,7 @@ bool GstMediaPlayerControl::createPipeline(const QString& file) {
         videoSink_ = GST_ELEMENT(gst_object_ref(sink));
         g_object_set(pipeline_, "video-sink", sink, nullptr);
     }
+    g_signal_connect(pipeline_, "video-changed", G_CALLBACK(videoChanged), nullptr);
     GstBus* bus = gst_element_get_bus(pipeline_);
     // The bus owns the handle; it outlives the pipeline's teardown on the pipeline thread.
     windowHandle_ = new std::atomic<guintptr>(video_->winId());
@@ -240,6 +248,9 @@ void GstMediaPlayerControl::busMessage(GstMessage* message) {
     case GST_MESSAGE_ELEMENT:
         missingPlugin(message);
         return;
+    case GST_MESSAGE_APPLICATION:
+        videoDecoded();
+        return;
     case GST_MESSAGE_ASYNC_DONE:
         prerolled();
         return;
@@ -281,6 +292,18 @@ void GstMediaPlayerControl::prerolled() {
     if (pendingSeekMs_ >= 0)
         seek(pendingSeekMs_);
     pendingSeekMs_ = -1;
+    updateVideoVisibility();
+}
+
+// A decoded video stream is known before the first picture: the window is shown now, so that the
+// sink draws that picture on the screen as soon as it is decoded (drawn into a hidden window, it
+// would be lost until the next one). Sound alone never shows it.
+void GstMediaPlayerControl::videoDecoded() {
+    if (!pipeline_)
+        return;
+    gint videoStreams = 0;
+    g_object_get(pipeline_, "n-video", &videoStreams, nullptr);
+    hasVideo_ = videoStreams > 0;
     updateVideoVisibility();
 }
 

@@ -74,6 +74,7 @@ class GstMediaPlayerControl : public MediaPlayerControl {
     bool isOpen() const;
     void busMessage(GstMessage* message);
     void prerolled();
+    void videoDecoded();
     void missingPlugin(GstMessage* message);
     void frameworkError(GstMessage* message);
     void reachedEnd();
