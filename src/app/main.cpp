@@ -10,8 +10,8 @@
 #include "platform/QtDocumentView.h"
 #include "platform/QtMediaPlayerControl.h"
 #ifndef Q_OS_WIN
+#include "platform/GstCodecTest.h"
 #include "platform/GstMediaPlayerControl.h"
-#include "platform/GstRuntime.h"
 #endif
 #include "platform/QtMessageBoxes.h"
 
@@ -25,7 +25,7 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <future>
+#include <cstring>
 
 using namespace vistrel;
 
@@ -95,21 +95,12 @@ struct MediaFramework {
     std::function<bool()> decodesMovieVideo;
 };
 
-#ifndef Q_OS_WIN
-// The codec test reads GStreamer's registry, which takes about as long as making and painting the
-// window: it runs on another core from the start, and is waited for where the flag is first read.
-std::function<bool()> gstreamerCodecTest() {
-    auto answer = std::async(std::launch::async, gstreamerDecodesMpeg4Video).share();
-    return [answer] { return answer.get(); };
-}
-#endif
-
 // GStreamer directly on Linux; Qt Multimedia on Windows, or when VISTREL_MEDIA=qt asks for it.
 MediaFramework mediaFramework() {
 #ifndef Q_OS_WIN
     if (qEnvironmentVariable("VISTREL_MEDIA") != QLatin1String("qt"))
         return {[](QWidget* parent) { return new GstMediaPlayerControl(parent); },
-                gstreamerCodecTest()};
+                startCodecTest()};
 #endif
     return {[](QWidget* parent) { return new QtMediaPlayerControl(parent); }, qtDecodesMpeg4Video};
 }
@@ -125,6 +116,10 @@ QIcon programIcon() {
 } // namespace
 
 int main(int argc, char* argv[]) {
+#ifndef Q_OS_WIN
+    if (argc == 2 && std::strcmp(argv[1], CodecTestArgument) == 0)
+        return answerCodecTest();
+#endif
     if (qEnvironmentVariableIsEmpty("QT_MESSAGE_PATTERN"))
         qSetMessagePattern("%{category}: %{message}");
     // The arguments are settled before any display is needed: --help, --version and a wrong
