@@ -2,11 +2,11 @@
 
 #include "platform/GstRuntime.h"
 
-#include <QLoggingCategory>
-
 #include <cstdio>
+#include <cstring>
 #include <spawn.h>
 #include <sys/wait.h>
+#include <vector>
 
 extern char** environ;
 
@@ -17,8 +17,14 @@ std::function<bool()> startCodecTest() {
     char argument[64] = {};
     std::snprintf(argument, sizeof argument, "%s", CodecTestArgument);
     char* argv[] = {name, argument, nullptr};
+    // The program's log is the program's own: this process only answers.
+    std::vector<char*> environment;
+    for (char** entry = environ; *entry; ++entry)
+        if (std::strncmp(*entry, "QT_LOGGING_RULES=", 17) != 0)
+            environment.push_back(*entry);
+    environment.push_back(nullptr);
     pid_t pid = 0;
-    if (posix_spawn(&pid, "/proc/self/exe", nullptr, nullptr, argv, environ) != 0)
+    if (posix_spawn(&pid, "/proc/self/exe", nullptr, nullptr, argv, environment.data()) != 0)
         return gstreamerDecodesMpeg4Video;
     return [pid] {
         int status = 0;
@@ -29,8 +35,6 @@ std::function<bool()> startCodecTest() {
 }
 
 int answerCodecTest() {
-    // The program's log is the program's: this process only answers.
-    QLoggingCategory::setFilterRules("vistrel.*=false");
     return gstreamerDecodesMpeg4Video() ? 0 : 1;
 }
 
