@@ -8,7 +8,9 @@ namespace vistrel {
 // program: reading GStreamer's registry takes about as long as making and painting the window and
 // keeps megabytes, none of which the window needs unless something plays.
 
-// The argument that makes the program answer the test by its exit code and do nothing else.
+// The small program beside the executable that answers by its exit code (0: decodable), and the
+// argument that makes the program itself answer so where that one is missing.
+inline constexpr const char* CodecTestProgram = "vistrel-codectest";
 inline constexpr const char* CodecTestArgument = "--gstreamer-decodes-mpeg4";
 
 // Starts the test; the function returned waits for its answer. Where the process cannot be

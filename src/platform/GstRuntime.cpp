@@ -23,24 +23,6 @@ bool startGstreamer() {
     return started;
 }
 
-bool gstreamerDecodes(const char* caps) {
-    if (!startGstreamer())
-        return false;
-    GstCaps* wanted = gst_caps_from_string(caps);
-    GList* decoders =
-        gst_element_factory_list_get_elements(GST_ELEMENT_FACTORY_TYPE_DECODER, GST_RANK_MARGINAL);
-    GList* fitting = gst_element_factory_list_filter(decoders, wanted, GST_PAD_SINK, FALSE);
-    const bool found = fitting != nullptr;
-    gst_plugin_feature_list_free(fitting);
-    gst_plugin_feature_list_free(decoders);
-    gst_caps_unref(wanted);
-    return found;
-}
-
-bool gstreamerDecodesMpeg4Video() {
-    return gstreamerDecodes("video/mpeg, mpegversion=(int)4, systemstream=(boolean)false");
-}
-
 void runOnPipelineThread(std::function<void()> task) {
     // One thread keeps the order; it is waited for when the program ends.
     static QThreadPool pool;

@@ -1,5 +1,5 @@
+#include "platform/GstDecoders.h"
 #include "platform/GstMediaPlayerControl.h"
-#include "platform/GstRuntime.h"
 #include "platform/QtMediaPlayerControl.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "doubles/FifoWatchdog.h"
+#include "platform/GstDecoders.h"
 #include "platform/GstMediaPlayerControl.h"
-#include "platform/GstRuntime.h"
 #include "platform/QtMediaPlayerControl.h"
 
 #include <QProcess>
