@@ -9,7 +9,8 @@
 #   playback               CPU time and largest resident memory over 10 s of the sample movie
 #                          against gst-play-1.0 with the same sink on the same file
 #   GUI-thread holds       bench_playerstall: 50 presses of Play, Stop and full screen
-# Prints each figure, its reference, the median of the ratios of the pairs and their spread.
+# Prints each figure, its reference, the median of the ratios of the pairs and their spread; the
+# first frames also with VISTREL_MEDIA=qt, the Qt Multimedia player, as it was before.
 # Usage: bench/compare.sh [build dir] [runs]
 set -euo pipefail
 build=${1:-build}
@@ -74,6 +75,8 @@ skinned() { "$watch" skin "$picture" 0.2 5000 -- "$disc/vistrel" "$@"; }
 for _ in $(seq "$runs"); do
   b=$(bare); v=$(skinned)
   echo "${v%% *} ${b%% *}" >>"$tmp/skin"
+  b=$(bare); v=$(VISTREL_MEDIA=qt skinned)
+  echo "${v%% *} ${b%% *}" >>"$tmp/skin-qt"
   b=$(bare); v=$(skinned "$(readlink -f "$build/disc-slideshow")")
   echo "${v%% *} ${b%% *}" >>"$tmp/slides"
   b=$(bare); v=$(skinned "$tmp/idle")
@@ -81,6 +84,8 @@ for _ in $(seq "$runs"); do
   g=$("$watch" colour $colour 50000 5000 -- gst-play-1.0 --no-interactive -q --videosink=$sink "$tmp/colour/movie.avi" 2>/dev/null)
   v=$("$watch" colour $colour 50000 5000 -- "$disc/vistrel" "$tmp/colour")
   echo "$v $g" >>"$tmp/video"
+  v=$(VISTREL_MEDIA=qt "$watch" colour $colour 50000 5000 -- "$disc/vistrel" "$tmp/colour")
+  echo "$v $g" >>"$tmp/video-qt"
 done
 for _ in $(seq 3); do
   g=$("$watch" usage 1 10 -- gst-play-1.0 --no-interactive -q --videosink=$sink "$(readlink -f "$disc/movie.avi")" 2>/dev/null)
@@ -91,9 +96,11 @@ done
 
 echo "Vistrel against its yardsticks ($sink, $runs interleaved pairs; playback 3 pairs)"
 report "first skinned frame, sample disc" "$tmp/skin" ms "<= 1.3 x bare window"
+report "  with VISTREL_MEDIA=qt" "$tmp/skin-qt" ms "(the Qt Multimedia player)"
 report "first skinned frame, slideshow" "$tmp/slides" ms "<= 1.3 x bare window"
 report "idle memory, skin shown" "$tmp/idle-memory" MB "<= 1.3 x bare window"
 report "first video frame" "$tmp/video" ms "<= 1.2 x gst-play"
+report "  with VISTREL_MEDIA=qt" "$tmp/video-qt" ms "(the Qt Multimedia player)"
 report "CPU over 10 s of playback" "$tmp/cpu" s "<= 1.2 x gst-play"
 report "memory while playing" "$tmp/memory" MB "<= 1.3 x gst-play"
 VISTREL_DISC_DIR=$disc "$build/bench/bench_playerstall" "$disc/movie.avi" 50 2>/dev/null |
