@@ -11,6 +11,8 @@
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QPalette>
+#include <QScreen>
 #include <QSemaphore>
 #include <QTimer>
 #include <QUrl>
@@ -83,6 +85,8 @@ GstMediaPlayerControl::~GstMediaPlayerControl() {
     // The sink may draw into the video's window until the pipeline is down, and the window goes
     // with the parent: here, at the end, the teardown is waited for.
     dropPipeline(true);
+    if (video_)
+        video_->disconnect(this);
 }
 
 void GstMediaPlayerControl::createVideo() {
@@ -474,25 +478,38 @@ void GstMediaPlayerControl::setDisplaySize(MediaDisplaySize size) {
         leaveFullScreen();
 }
 
-// The video's own window covers the screen it is on; the sink follows it to its new native window.
+// The video moves into a black window of its own that covers the screen. The video's window
+// itself never becomes a top-level window: the window manager's late answers about a window that
+// was full screen would move it about once it is back among its siblings.
 void GstMediaPlayerControl::enterFullScreen() {
     normalGeometry_ = video_->geometry();
     fullScreen_ = true;
-    const QPoint onScreen = video_->mapToGlobal(QPoint(0, 0));
-    video_->setWindowFlag(Qt::Window, true);
-    video_->move(onScreen);
-    video_->showFullScreen();
+    if (!frame_) {
+        frame_ = std::make_unique<QWidget>(nullptr, Qt::Window | Qt::FramelessWindowHint);
+        frame_->setObjectName("VideoFullScreen");
+        QPalette black = frame_->palette();
+        black.setColor(QPalette::Window, Qt::black);
+        frame_->setPalette(black);
+        frame_->setAutoFillBackground(true);
+        frame_->installEventFilter(this);
+    }
+    if (const QScreen* screen = parent_ ? parent_->screen() : frame_->screen())
+        frame_->setGeometry(screen->geometry());
+    video_->setParent(frame_.get());
+    video_->setGeometry(frame_->rect());
+    video_->show();
+    frame_->showFullScreen();
+    frame_->activateWindow();
     qCInfo(logMedia) << "player full screen";
 }
 
 void GstMediaPlayerControl::leaveFullScreen() {
     fullScreen_ = false;
-    // A child keeps the window state it had as a window; full screen would hold on to the next.
-    video_->setWindowState(video_->windowState() & ~Qt::WindowFullScreen);
-    video_->setWindowFlag(Qt::Window, false);
+    video_->setParent(parent_);
     video_->setGeometry(normalGeometry_);
     normalGeometry_ = QRect();
     stackingPlace_.putInPlace(video_);
+    frame_->hide();
     updateVideoVisibility();
     qCInfo(logMedia) << "player back in the window at" << video_->geometry();
 }
@@ -546,9 +563,13 @@ void GstMediaPlayerControl::exposeVideo() {
 // ---- input and the native window ----
 
 bool GstMediaPlayerControl::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != video_)
+    if (watched != video_ && (!frame_ || watched != frame_.get()))
         return false;
     switch (event->type()) {
+    case QEvent::Resize:
+        if (fullScreen_ && watched == frame_.get())
+            video_->setGeometry(frame_->rect());
+        return false;
     case QEvent::WinIdChange:
         if (windowHandle_)
             windowHandle_->store(video_->winId());

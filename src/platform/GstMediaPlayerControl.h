@@ -89,6 +89,8 @@ class GstMediaPlayerControl : public MediaPlayerControl {
     QWidget* parent_;
     StackingPlace stackingPlace_;
     VideoSurface* video_ = nullptr;
+    // The window that covers the screen, with the video inside, while in full screen.
+    std::unique_ptr<QWidget> frame_;
     GstElement* pipeline_ = nullptr;
     GstElement* videoSink_ = nullptr;
     std::unique_ptr<GstBusWatch> bus_;

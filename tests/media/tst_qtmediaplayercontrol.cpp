@@ -311,7 +311,7 @@ class TestQtMediaPlayerControl : public QObject {
         player->setDisplaySize(MediaDisplaySize::FullScreen);
         player->setGeometry({20, 30, 400, 300});
         QCOMPARE(player->geometry(), QRect(20, 30, 400, 300));
-        QVERIFY(player->widget()->isFullScreen());
+        QVERIFY(player->widget()->window()->isFullScreen());
         player->setDisplaySize(MediaDisplaySize::FitToSize);
         QCOMPARE(player->widget()->geometry(), QRect(20, 30, 400, 300));
     }
