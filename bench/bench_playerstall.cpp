@@ -69,6 +69,8 @@ std::map<QString, double> measure(MediaPlayerControl& player, const QString& mov
         const double held = call.nsecsElapsed() / 1e6;
         wait(250);
         longest[kind] = std::max({longest[kind], held, heartbeat.longestMs()});
+        if (qEnvironmentVariableIsSet("BENCH_EACH"))
+            std::printf("%s %.1f %.1f\n", qPrintable(kind), held, heartbeat.longestMs());
     };
     for (int i = 0; i < presses; ++i) {
         press("Play", [&] {

@@ -11,7 +11,6 @@
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QKeyEvent>
-#include <QPalette>
 #include <QScreen>
 #include <QSemaphore>
 #include <QTimer>
@@ -485,12 +484,10 @@ void GstMediaPlayerControl::enterFullScreen() {
     normalGeometry_ = video_->geometry();
     fullScreen_ = true;
     if (!frame_) {
-        frame_ = std::make_unique<QWidget>(nullptr, Qt::Window | Qt::FramelessWindowHint);
+        // Black by the X server itself: no screen-sized picture for Qt to paint and send.
+        frame_ = std::make_unique<VideoSurface>(nullptr);
+        frame_->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
         frame_->setObjectName("VideoFullScreen");
-        QPalette black = frame_->palette();
-        black.setColor(QPalette::Window, Qt::black);
-        frame_->setPalette(black);
-        frame_->setAutoFillBackground(true);
         frame_->installEventFilter(this);
     }
     if (const QScreen* screen = parent_ ? parent_->screen() : frame_->screen())
@@ -554,10 +551,17 @@ void GstMediaPlayerControl::setEnabled(bool enabled) {
         video_->setEnabled(enabled);
 }
 
-// The sink draws only when a frame comes; a paused picture is drawn again on request.
+// The sink draws only when a frame comes; a paused picture is drawn again on request. Drawing it
+// waits for the sink and the X server (a screen-sized picture after full screen), so the pipeline
+// thread does it.
 void GstMediaPlayerControl::exposeVideo() {
-    if (GstVideoOverlay* overlay = overlayOf(videoSink_))
-        gst_video_overlay_expose(overlay);
+    if (!overlayOf(videoSink_))
+        return;
+    GstElement* sink = GST_ELEMENT(gst_object_ref(videoSink_));
+    runOnPipelineThread([sink] {
+        gst_video_overlay_expose(GST_VIDEO_OVERLAY(sink));
+        gst_object_unref(sink);
+    });
 }
 
 // ---- input and the native window ----
