@@ -9,6 +9,10 @@
 #include "platform/QtDesktop.h"
 #include "platform/QtDocumentView.h"
 #include "platform/QtMediaPlayerControl.h"
+#ifndef Q_OS_WIN
+#include "platform/GstCodecTest.h"
+#include "platform/GstMediaPlayerControl.h"
+#endif
 #include "platform/QtMessageBoxes.h"
 
 #include <QApplication>
@@ -21,6 +25,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 using namespace vistrel;
 
@@ -79,9 +84,25 @@ int runCheck(int argc, char* argv[], const Options& options) {
     return runDiscCheck(options.disc, options.json);
 }
 
-bool frameworkDecodesMpeg4Video() {
+bool qtDecodesMpeg4Video() {
     const auto decoders = QMediaFormat().supportedVideoCodecs(QMediaFormat::Decode);
     return decoders.contains(QMediaFormat::VideoCodec::MPEG4);
+}
+
+// The player and the codec test of one media framework.
+struct MediaFramework {
+    MainDialog::PlayerFactory makePlayer;
+    std::function<bool()> decodesMovieVideo;
+};
+
+// GStreamer directly on Linux; Qt Multimedia on Windows, or when VISTREL_MEDIA=qt asks for it.
+MediaFramework mediaFramework() {
+#ifndef Q_OS_WIN
+    if (qEnvironmentVariable("VISTREL_MEDIA") != QLatin1String("qt"))
+        return {[](QWidget* parent) { return new GstMediaPlayerControl(parent); },
+                startCodecTest()};
+#endif
+    return {[](QWidget* parent) { return new QtMediaPlayerControl(parent); }, qtDecodesMpeg4Video};
 }
 
 // The icon built into the program, in the two sizes the desktop asks for.
@@ -95,6 +116,10 @@ QIcon programIcon() {
 } // namespace
 
 int main(int argc, char* argv[]) {
+#ifndef Q_OS_WIN
+    if (argc == 2 && std::strcmp(argv[1], CodecTestArgument) == 0)
+        return answerCodecTest();
+#endif
     if (qEnvironmentVariableIsEmpty("QT_MESSAGE_PATTERN"))
         qSetMessagePattern("%{category}: %{message}");
     // The arguments are settled before any display is needed: --help, --version and a wrong
@@ -108,6 +133,7 @@ int main(int argc, char* argv[]) {
     if (options.check)
         return runCheck(argc, argv, options);
     const QString& appPath = options.disc;
+    MediaFramework media = mediaFramework();
     QApplication app(argc, argv);
     nameTheApplication();
     QApplication::setQuitOnLastWindowClosed(false);
@@ -124,10 +150,10 @@ int main(int argc, char* argv[]) {
     LocalSingleInstance singleInstance;
     programEnd.addCleanup([&singleInstance] { singleInstance.release(); });
 
-    Application application(Services{
-        registry, messages, programEnd, desktop, singleInstance,
-        [](QWidget* parent) { return new QtMediaPlayerControl(parent); },
-        [](QWidget* parent) { return new QtDocumentView(parent); }, frameworkDecodesMpeg4Video});
+    Application application(Services{registry, messages, programEnd, desktop, singleInstance,
+                                     std::move(media.makePlayer),
+                                     [](QWidget* parent) { return new QtDocumentView(parent); },
+                                     std::move(media.decodesMovieVideo)});
     if (!application.Main(appPath))
         return 1;
     return app.exec();

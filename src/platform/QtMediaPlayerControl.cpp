@@ -105,7 +105,7 @@ void QtMediaPlayerControl::setFileName(const QString& path) {
         return;
     }
     const QString resolved = resolvePath(path);
-    error_ = checkFile(resolved);
+    error_ = checkMediaFile(resolved);
     if (error_ == NoError) {
         player_->setSource(QUrl::fromLocalFile(QFileInfo(resolved).absoluteFilePath()));
         error_ = waitUntilOpened();
@@ -115,19 +115,6 @@ void QtMediaPlayerControl::setFileName(const QString& path) {
     updateVideoVisibility();
     qCInfo(logMedia).noquote() << "open:" << path << "error:" << error_
                                << "duration:" << Duration();
-}
-
-int QtMediaPlayerControl::checkFile(const QString& resolved) {
-    // Opening a pipe blocks, and the framework would read a device for ever: only a regular
-    // file is media. Its size is the framework's business.
-    if (!isDiscFile(resolved))
-        return Missing;
-    QFile file(resolved);
-    if (!file.open(QIODevice::ReadOnly))
-        return Unreadable;
-    if (file.size() == 0)
-        return Empty;
-    return NoError;
 }
 
 // The callers read the error indicator right after naming the file, so opening waits for the

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/MediaOpenError.h"
 #include "platform/MediaPlayerControl.h"
 #include "platform/StackingPlace.h"
 #include "platform/StallWatch.h"
@@ -53,14 +54,7 @@ class QtMediaPlayerControl : public MediaPlayerControl {
     void setEnabled(bool enabled) override;
 
     // Error indicator values; 0 means the file was opened.
-    enum OpenError {
-        NoError = 0,
-        Missing = 1,
-        Unreadable = 2,
-        Empty = 3,
-        Undecodable = 4,
-        NoVideoDecoder = 5
-    };
+    using enum MediaOpenError;
 
     // How long opening waits for the framework before the file is taken as opened.
     static constexpr int OpenTimeoutMs = 5000;
@@ -71,7 +65,6 @@ class QtMediaPlayerControl : public MediaPlayerControl {
   private:
     void createBackend();
     bool hasBackend() const { return player_ != nullptr; }
-    static int checkFile(const QString& resolved);
     int waitUntilOpened();
     int openResult() const;
     bool isOpen() const;

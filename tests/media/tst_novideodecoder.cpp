@@ -1,3 +1,5 @@
+#include "platform/GstDecoders.h"
+#include "platform/GstMediaPlayerControl.h"
 #include "platform/QtMediaPlayerControl.h"
 
 #include <QApplication>
@@ -8,23 +10,35 @@
 using namespace vistrel;
 
 // A machine without a decoder for the movie's video: the framework would play the sound over a
-// black area and report no error; the control reports the open as failed instead.
+// black area and report no error; both controls report the open as failed instead, and the codec
+// test says so too.
 class TestNoVideoDecoder : public QObject {
     Q_OBJECT
 
   private slots:
+    void aMovieWithoutItsDecoderDoesNotOpen_data() {
+        QTest::addColumn<QString>("control");
+        QTest::newRow("gstreamer") << "gstreamer";
+        QTest::newRow("qt") << "qt";
+    }
+
     void aMovieWithoutItsDecoderDoesNotOpen() {
+        QFETCH(QString, control);
         const QString movie = qEnvironmentVariable("VISTREL_DISC_DIR") + "/movie.avi";
         if (!QFile::exists(movie))
             QSKIP("the sample disc has no movie (ffmpeg missing at build time)");
         QWidget window;
-        auto* player = new QtMediaPlayerControl(&window);
+        MediaPlayerControl* player =
+            control == "qt" ? static_cast<MediaPlayerControl*>(new QtMediaPlayerControl(&window))
+                            : new GstMediaPlayerControl(&window);
         player->setFileName(movie);
-        QCOMPARE(player->errorIndicator(), int(QtMediaPlayerControl::NoVideoDecoder));
+        QCOMPARE(player->errorIndicator(), int(NoVideoDecoder));
         QCOMPARE(player->fileName(), QString());
         player->Play();
         QCOMPARE(player->PlayState(), MediaPlayState::Stopped);
     }
+
+    void theCodecTestFindsNoDecoder() { QVERIFY(!gstreamerDecodesMpeg4Video()); }
 };
 
 // The decoder is taken away before the media framework starts.

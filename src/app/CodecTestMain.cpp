@@ -1,0 +1,9 @@
+// vistrel-codectest: answers by its exit code whether GStreamer decodes MPEG-4 Part 2 video (0)
+// or not (1). The program starts it beside itself at once, so the answer is ready when the skin
+// needs it and GStreamer's registry never fills the window's memory; it links GStreamer alone
+// and starts in a few milliseconds.
+#include "platform/GstDecoders.h"
+
+int main() {
+    return vistrel::gstreamerDecodesMpeg4Video() ? 0 : 1;
+}
