@@ -1,5 +1,6 @@
 #include "platform/FileRegistry.h"
 #ifdef Q_OS_WIN
+#include "platform/windows/ErrorOutput.h"
 #include "platform/windows/WindowsRegistry.h"
 #endif
 #include "app/Application.h"
@@ -95,6 +96,9 @@ QIcon programIcon() {
 } // namespace
 
 int main(int argc, char* argv[]) {
+#ifdef Q_OS_WIN
+    windows::logToStandardErrorWhenRedirected();
+#endif
     if (qEnvironmentVariableIsEmpty("QT_MESSAGE_PATTERN"))
         qSetMessagePattern("%{category}: %{message}");
     // The arguments are settled before any display is needed: --help, --version and a wrong
