@@ -1,5 +1,6 @@
 #include "platform/FileRegistry.h"
 #ifdef Q_OS_WIN
+#include "platform/windows/ErrorOutput.h"
 #include "platform/windows/WindowsRegistry.h"
 #endif
 #include "app/Application.h"
@@ -116,7 +117,9 @@ QIcon programIcon() {
 } // namespace
 
 int main(int argc, char* argv[]) {
-#ifndef Q_OS_WIN
+#ifdef Q_OS_WIN
+    windows::logToStandardErrorWhenRedirected();
+#else
     if (argc == 2 && std::strcmp(argv[1], CodecTestArgument) == 0)
         return answerCodecTest();
 #endif

@@ -5,7 +5,6 @@
 #include "platform/ErrorMessage.h"
 #include "platform/Log.h"
 #include "platform/MediaPlayerControl.h"
-#include "text/ShellWords.h"
 
 namespace vistrel {
 
@@ -14,13 +13,6 @@ ExternalPlayer::ExternalPlayer(MediaPlayerControl& player, DiscFolder disc,
                                Desktop& desktop, MessageBoxes& messages, const LanguageTexts& texts)
     : player_(player), disc_(std::move(disc)), settings_(std::move(settings)),
       installed_(installed), desktop_(desktop), messages_(messages), texts_(texts) {}
-
-QStringList ExternalPlayer::playerArguments(const QString& parameter) {
-    QStringList arguments;
-    for (const std::string& word : splitShellWords(parameter.toStdString()))
-        arguments.append(QString::fromStdString(word));
-    return arguments;
-}
 
 void ExternalPlayer::startPlayerClicked() {
     if (!installed_.CodecInstalled) {
@@ -36,8 +28,8 @@ void ExternalPlayer::startPlayerClicked() {
         return;
     }
     player_.Stop();
-    // By its path with the arguments as a list: a path with blanks cannot start another program.
-    if (!desktop_.startProgram(program, playerArguments(settings_.parameter))) {
+    // By its path, the parameter apart from it: a path with blanks cannot start another program.
+    if (!desktop_.startProgramWithParameter(program, settings_.parameter)) {
         // The front end stays open rather than vanish with nothing playing.
         showErrorMessage(messages_, texts_.MsgTitle, texts_.MsgFileNotFound, settings_.runPath);
         return;

@@ -31,9 +31,6 @@ class ExternalPlayer : public QObject {
 
     void startPlayerClicked();
 
-    // The configured parameter as the program's arguments (no argument when it is empty).
-    static QStringList playerArguments(const QString& parameter);
-
   signals:
     // The player has started: the front end's work is done.
     void handedOver();

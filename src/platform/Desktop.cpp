@@ -1,6 +1,7 @@
 #include "platform/Desktop.h"
 
 #include "platform/Log.h"
+#include "text/ShellWords.h"
 
 namespace vistrel {
 
@@ -10,6 +11,21 @@ bool Desktop::startProgram(const QString& program, const QStringList& arguments)
     if (!started)
         qCInfo(logProcess).noquote() << "start failed:" << program;
     return started;
+}
+
+bool Desktop::startProgramWithParameter(const QString& program, const QString& parameter) {
+    qCInfo(logProcess).noquote() << "start:" << program << parameter;
+    const bool started = doStartProgramWithParameter(program, parameter);
+    if (!started)
+        qCInfo(logProcess).noquote() << "start failed:" << program;
+    return started;
+}
+
+bool Desktop::doStartProgramWithParameter(const QString& program, const QString& parameter) {
+    QStringList arguments;
+    for (const std::string& word : splitShellWords(parameter.toStdString()))
+        arguments.append(QString::fromStdString(word));
+    return doStartProgram(program, arguments);
 }
 
 void Desktop::openFolder(const QString& path) {

@@ -12,11 +12,16 @@ class Desktop {
     virtual ~Desktop() = default;
     // Starts the program without waiting; false when the platform refused to start it.
     bool startProgram(const QString& program, const QStringList& arguments);
+    // The same with a parameter as a disc author writes it after the program's path: Windows
+    // hands it to the program as its command line, elsewhere it is split into words the way a
+    // shell splits them (nothing expanded).
+    bool startProgramWithParameter(const QString& program, const QString& parameter);
     void openFolder(const QString& path);
     void openUrl(const QUrl& url);
 
   protected:
     virtual bool doStartProgram(const QString& program, const QStringList& arguments) = 0;
+    virtual bool doStartProgramWithParameter(const QString& program, const QString& parameter);
     virtual void doOpenFolder(const QString& path) = 0;
     virtual void doOpenUrl(const QUrl& url) = 0;
 };

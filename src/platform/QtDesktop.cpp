@@ -2,15 +2,16 @@
 
 #include "platform/Log.h"
 
-#include <QDBusConnection>
-#include <QDBusConnectionInterface>
-#include <QDBusMessage>
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QProcess>
 
 #ifdef Q_OS_WIN
 #include "platform/windows/WindowsShell.h"
+#else
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
 #endif
 
 namespace vistrel {
@@ -25,6 +26,14 @@ bool QtDesktop::doStartProgram(const QString& program, const QStringList& argume
     process.setWorkingDirectory(QFileInfo(program).absolutePath());
     process.setStandardInputFile(QProcess::nullDevice());
     return process.startDetached();
+#endif
+}
+
+bool QtDesktop::doStartProgramWithParameter(const QString& program, const QString& parameter) {
+#ifdef Q_OS_WIN
+    return windows::shellStartProgram(program, parameter);
+#else
+    return Desktop::doStartProgramWithParameter(program, parameter);
 #endif
 }
 

@@ -42,8 +42,12 @@ bool shellStartProgram(const QString& program, const QStringList& arguments) {
     QStringList quoted;
     for (const QString& argument : arguments)
         quoted.append(quoteArgument(argument));
+    return shellStartProgram(program, quoted.join(QLatin1Char(' ')));
+}
+
+bool shellStartProgram(const QString& program, const QString& commandLine) {
     const std::wstring file = QDir::toNativeSeparators(program).toStdWString();
-    const std::wstring parameters = quoted.join(QLatin1Char(' ')).toStdWString();
+    const std::wstring parameters = commandLine.toStdWString();
     const std::wstring directory =
         QDir::toNativeSeparators(QFileInfo(program).absolutePath()).toStdWString();
 
@@ -54,6 +58,7 @@ bool shellStartProgram(const QString& program, const QStringList& arguments) {
     info.lpFile = file.c_str();
     info.lpParameters = parameters.empty() ? nullptr : parameters.c_str();
     info.lpDirectory = directory.c_str();
+    // Shown: an installer or a player whose first window starts hidden cannot be used.
     info.nShow = SW_SHOWNORMAL;
     return ShellExecuteExW(&info) != FALSE;
 }

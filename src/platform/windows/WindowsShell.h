@@ -9,6 +9,8 @@ namespace vistrel::windows {
 // administrator rights gets its elevation prompt (a plain process start refuses it). The
 // program is a path, never a command line; the arguments are quoted one by one.
 bool shellStartProgram(const QString& program, const QStringList& arguments);
+// The same with the rest of the command line given whole, as the program will parse it itself.
+bool shellStartProgram(const QString& program, const QString& commandLine);
 
 // Opens the folder in Explorer.
 bool openFolderInExplorer(const QString& folder);
