@@ -16,14 +16,19 @@ namespace vistrel {
 
 namespace {
 
-// The small program where it lies beside this one, else this program with the argument.
+// The small program where it lies beside this one (a build, a disc) or in the installed
+// program's libexec folder, else this program with the argument.
 std::vector<std::string> codecTestCommand() {
     char self[4096] = {};
     const ssize_t length = readlink("/proc/self/exe", self, sizeof self - 1);
-    std::string path(self, length > 0 ? std::size_t(length) : 0);
-    const std::string helper = path.substr(0, path.rfind('/') + 1) + CodecTestProgram;
-    if (!path.empty() && access(helper.c_str(), X_OK) == 0)
-        return {helper};
+    if (length > 0) {
+        const std::string path(self, std::size_t(length));
+        const std::string folder = path.substr(0, path.rfind('/') + 1);
+        for (const std::string& helper :
+             {folder + CodecTestProgram, folder + "../libexec/vistrel/" + CodecTestProgram})
+            if (access(helper.c_str(), X_OK) == 0)
+                return {helper};
+    }
     return {"/proc/self/exe", CodecTestArgument};
 }
 
