@@ -9,10 +9,14 @@
 #include "platform/LocalSingleInstance.h"
 #include "platform/QtDesktop.h"
 #include "platform/QtDocumentView.h"
+#ifdef Q_OS_WIN
+#include "platform/MediaProbe.h"
 #include "platform/QtMediaPlayerControl.h"
-#ifndef Q_OS_WIN
+#else
+#include "platform/DeferredPlayerControl.h"
 #include "platform/GstCodecTest.h"
-#include "platform/GstMediaPlayerControl.h"
+#include "platform/MediaModule.h"
+#include "platform/MediaModuleLoader.h"
 #endif
 #include "platform/QtMessageBoxes.h"
 
@@ -22,7 +26,8 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QIcon>
-#include <QMediaFormat>
+#include <QImageReader>
+#include <QPixmap>
 
 #include <cstdio>
 #include <cstdlib>
@@ -76,18 +81,39 @@ Options parseOptions(const QCoreApplication& app) {
     return options;
 }
 
+#ifdef Q_OS_WIN
+MediaProber mediaProber() {
+    return probeMedia;
+}
+#else
+template <typename Module> Module* mediaModule(const char* name) {
+    return qobject_cast<Module*>(loadMediaModule(QString::fromLatin1(name)));
+}
+
+// Without the module the framework cannot open the file: a refusal, not a crash.
+MediaProber mediaProber() {
+    return [](const QString& path, int timeoutMs) {
+        if (MediaProbeModule* module = mediaModule<MediaProbeModule>(QtMediaModule))
+            return module->probeMedia(path, timeoutMs);
+        MediaFacts facts;
+        facts.error = "the media framework's module does not load";
+        return facts;
+    };
+}
+
+bool moduleDecodesMovieVideo(const char* name) {
+    MediaPlayerModule* module = mediaModule<MediaPlayerModule>(name);
+    return module && module->decodesMovieVideo();
+}
+#endif
+
 // The check needs pictures and the media framework but no display.
 int runCheck(int argc, char* argv[], const Options& options) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     nameTheApplication();
-    return runDiscCheck(options.disc, options.json);
-}
-
-bool qtDecodesMpeg4Video() {
-    const auto decoders = QMediaFormat().supportedVideoCodecs(QMediaFormat::Decode);
-    return decoders.contains(QMediaFormat::VideoCodec::MPEG4);
+    return runDiscCheck(options.disc, options.json, mediaProber());
 }
 
 // The player and the codec test of one media framework.
@@ -96,21 +122,38 @@ struct MediaFramework {
     std::function<bool()> decodesMovieVideo;
 };
 
-// GStreamer directly on Linux; Qt Multimedia on Windows, or when VISTREL_MEDIA=qt asks for it.
+// GStreamer directly on Linux, from its module on first need; Qt Multimedia on Windows, or from
+// its module when VISTREL_MEDIA=qt asks for it.
 MediaFramework mediaFramework() {
-#ifndef Q_OS_WIN
-    if (qEnvironmentVariable("VISTREL_MEDIA") != QLatin1String("qt"))
-        return {[](QWidget* parent) { return new GstMediaPlayerControl(parent); },
-                startCodecTest()};
+#ifdef Q_OS_WIN
+    return {[](QWidget* parent) { return new QtMediaPlayerControl(parent); },
+            [] { return QtMediaPlayerControl::decodesMovieVideo(); }};
+#else
+    const char* name = qEnvironmentVariable("VISTREL_MEDIA") == QLatin1String("qt")
+                           ? QtMediaModule
+                           : GstMediaModule;
+    auto makePlayer = [name](QWidget* parent) {
+        return new DeferredPlayerControl(parent, [name](QWidget* videoParent) {
+            MediaPlayerModule* module = mediaModule<MediaPlayerModule>(name);
+            return module ? module->makePlayer(videoParent) : nullptr;
+        });
+    };
+    auto askHere = [name] { return moduleDecodesMovieVideo(name); };
+    if (name == GstMediaModule)
+        return {makePlayer, startCodecTest(askHere)};
+    return {makePlayer, askHere};
 #endif
-    return {[](QWidget* parent) { return new QtMediaPlayerControl(parent); }, qtDecodesMpeg4Video};
 }
 
 // The icon built into the program, in the two sizes the desktop asks for.
+// The format is named: asking the image reader to find it loads every format plug-in.
 QIcon programIcon() {
     QIcon icon;
-    icon.addFile(":/icons/vistrel-32.png", QSize(32, 32));
-    icon.addFile(":/icons/vistrel-48.png", QSize(48, 48));
+    for (const char* file : {":/icons/vistrel-32.png", ":/icons/vistrel-48.png"}) {
+        QImageReader reader(QString::fromLatin1(file), "png");
+        reader.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(reader.read()));
+    }
     return icon;
 }
 
@@ -121,7 +164,7 @@ int main(int argc, char* argv[]) {
     windows::logToStandardErrorWhenRedirected();
 #else
     if (argc == 2 && std::strcmp(argv[1], CodecTestArgument) == 0)
-        return answerCodecTest();
+        return moduleDecodesMovieVideo(GstMediaModule) ? 0 : 1;
 #endif
     if (qEnvironmentVariableIsEmpty("QT_MESSAGE_PATTERN"))
         qSetMessagePattern("%{category}: %{message}");

@@ -1,7 +1,5 @@
 #include "platform/GstCodecTest.h"
 
-#include "platform/GstDecoders.h"
-
 #include <cstdio>
 #include <cstring>
 #include <spawn.h>
@@ -34,7 +32,7 @@ std::vector<std::string> codecTestCommand() {
 
 } // namespace
 
-std::function<bool()> startCodecTest() {
+std::function<bool()> startCodecTest(std::function<bool()> askHere) {
     std::vector<std::string> command = codecTestCommand();
     std::vector<char*> argv;
     for (std::string& word : command)
@@ -48,17 +46,13 @@ std::function<bool()> startCodecTest() {
     environment.push_back(nullptr);
     pid_t pid = 0;
     if (posix_spawn(&pid, argv[0], nullptr, nullptr, argv.data(), environment.data()) != 0)
-        return gstreamerDecodesMpeg4Video;
-    return [pid] {
+        return askHere;
+    return [pid, askHere = std::move(askHere)] {
         int status = 0;
         if (waitpid(pid, &status, 0) == pid && WIFEXITED(status) && WEXITSTATUS(status) <= 1)
             return WEXITSTATUS(status) == 0;
-        return gstreamerDecodesMpeg4Video();
+        return askHere();
     };
-}
-
-int answerCodecTest() {
-    return gstreamerDecodesMpeg4Video() ? 0 : 1;
 }
 
 } // namespace vistrel

@@ -14,10 +14,7 @@ inline constexpr const char* CodecTestProgram = "vistrel-codectest";
 inline constexpr const char* CodecTestArgument = "--gstreamer-decodes-mpeg4";
 
 // Starts the test; the function returned waits for its answer. Where the process cannot be
-// started or gives no answer, the question is asked here instead.
-std::function<bool()> startCodecTest();
-
-// In the started process: 0 when the video is decodable, else 1.
-int answerCodecTest();
+// started or gives no answer, askHere answers instead.
+std::function<bool()> startCodecTest(std::function<bool()> askHere);
 
 } // namespace vistrel

@@ -3,6 +3,8 @@
 #include <QSize>
 #include <QString>
 
+#include <functional>
+
 namespace vistrel {
 
 // What the media framework makes of a file, learnt without showing or sounding anything.
@@ -24,5 +26,8 @@ struct MediaFacts {
 // Opens the file with the media framework and waits (bounded) for its verdict, judged as the
 // program's player judges an opened file.
 MediaFacts probeMedia(const QString& path, int timeoutMs);
+
+// probeMedia, or another framework's.
+using MediaProber = std::function<MediaFacts(const QString& path, int timeoutMs)>;
 
 } // namespace vistrel

@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QMediaFormat>
 #include <QMediaMetaData>
 #include <QSignalBlocker>
 #include <QTimer>
@@ -84,6 +85,11 @@ QtMediaPlayerControl::~QtMediaPlayerControl() = default;
 QWidget* QtMediaPlayerControl::widget() {
     createBackend();
     return video_;
+}
+
+bool QtMediaPlayerControl::decodesMovieVideo() {
+    const auto decoders = QMediaFormat().supportedVideoCodecs(QMediaFormat::Decode);
+    return decoders.contains(QMediaFormat::VideoCodec::MPEG4);
 }
 
 // ---- opening ----

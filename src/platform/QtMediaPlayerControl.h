@@ -34,6 +34,9 @@ class QtMediaPlayerControl : public MediaPlayerControl {
     explicit QtMediaPlayerControl(QWidget* parent);
     ~QtMediaPlayerControl() override;
 
+    // Whether Qt Multimedia here decodes the disc movie's video format (MPEG-4 Part 2).
+    static bool decodesMovieVideo();
+
     QWidget* widget() override;
     void setFileName(const QString& path) override;
     QString fileName() const override;

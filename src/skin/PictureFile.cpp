@@ -2,6 +2,7 @@
 
 #include "platform/DiscFile.h"
 #include "skin/BitmapHeader.h"
+#include "skin/PictureSignature.h"
 
 #include <QFile>
 #include <QImageReader>
@@ -10,11 +11,8 @@ namespace vistrel {
 
 namespace {
 
-bool truncatedBitmap(QFile& file) {
-    const QByteArray head = file.peek(64);
-    return bitmapDataTruncated(
-        std::string_view(head.constData(), static_cast<std::size_t>(head.size())),
-        static_cast<std::uint64_t>(file.size()));
+std::string_view viewOf(const QByteArray& bytes) {
+    return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
 }
 
 // The reader's limit is program-wide; ours holds only while a skin picture is read.
@@ -38,11 +36,18 @@ PictureFile loadPictureFile(const QString& path) {
     const QString refused = openDiscFile(file, PictureFileLimit);
     if (!refused.isEmpty())
         return {{}, refused};
-    if (truncatedBitmap(file))
+    const QByteArray head = file.peek(64);
+    if (bitmapDataTruncated(viewOf(head), static_cast<std::uint64_t>(file.size())))
         return {{}, QStringLiteral("the file ends before its picture data")};
     const AllocationLimit limit(kPictureAllocationLimitMB);
-    QImageReader reader(&file);
-    reader.setDecideFormatFromContent(true);
+    // The content decides, never the name; where the first bytes name the format, the reader is
+    // told (see PictureSignature.h).
+    const std::string_view format = pictureFormatOf(viewOf(head));
+    QImageReader reader(&file, QByteArray(format.data(), qsizetype(format.size())));
+    if (format.empty())
+        reader.setDecideFormatFromContent(true);
+    else
+        reader.setAutoDetectImageFormat(false);
     PictureFile picture;
     if (!reader.read(&picture.image) || picture.image.isNull()) {
         picture.image = QImage();

@@ -2,6 +2,7 @@
 #include "app/check/DiscCheck.h"
 #include "app/check/FindingsReport.h"
 #include "doubles/TestDisc.h"
+#include "platform/MediaProbe.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -100,7 +101,7 @@ class TstDiscCheck : public QObject {
   private slots:
     void soundDiscHasNothingToMend() {
         Disc d;
-        const Findings findings = checkDisc(d.disc.path());
+        const Findings findings = checkDisc(d.disc.path(), probeMedia);
         QVERIFY2(count(findings, Finding::Error) + count(findings, Finding::Warning) == 0,
                  qPrintable(findingsText(findings)));
     }
@@ -353,10 +354,10 @@ class TstDiscCheck : public QObject {
         QFETCH(QString, file);
         QFETCH(QString, word);
         Disc sound;
-        const Findings soundFindings = checkDisc(sound.disc.path());
+        const Findings soundFindings = checkDisc(sound.disc.path(), probeMedia);
         Disc d;
         fault(d);
-        const Findings added = newFindings(checkDisc(d.disc.path()), soundFindings);
+        const Findings added = newFindings(checkDisc(d.disc.path(), probeMedia), soundFindings);
         QVERIFY2(added.size() == 1 &&
                      matches(added.first(), Finding::Severity(severity), file, word),
                  qPrintable(findingsText(added)));
@@ -369,7 +370,7 @@ class TstDiscCheck : public QObject {
         QVERIFY(QFile::remove(d.disc.filePath("Skins/default/console3.bmp")));
         replaceLanguageLine(d, "tipStop", "");
         d.disc.addPicture("Skins/default/back.bmp", {800, 500}, Qt::red);
-        const Findings findings = checkDisc(d.disc.path());
+        const Findings findings = checkDisc(d.disc.path(), probeMedia);
         const Findings expected{
             {Finding::Error, "vistrel.ini", "must be Version=1.0", {}},
             {Finding::Warning, "vistrel.ini", "did you mean Movie", {}},
@@ -399,7 +400,7 @@ class TstDiscCheck : public QObject {
         QFETCH(QString, disc);
         if (!QFileInfo(disc + "/vistrel.ini").exists())
             QSKIP("the sample disc is not laid out");
-        const Findings findings = checkDisc(disc);
+        const Findings findings = checkDisc(disc, probeMedia);
         QVERIFY2(count(findings, Finding::Error) + count(findings, Finding::Warning) == 0,
                  qPrintable(findingsText(findings)));
         QCOMPARE(findingsExitCode(findings), 0);
@@ -408,7 +409,7 @@ class TstDiscCheck : public QObject {
     void jsonHoldsTheSameFindings() {
         Disc d;
         d.addMain("Moive=movie.avi\nMovie=film.avi\n");
-        const Findings findings = checkDisc(d.disc.path());
+        const Findings findings = checkDisc(d.disc.path(), probeMedia);
         QJsonParseError parsed;
         const QJsonObject json =
             QJsonDocument::fromJson(findingsJson(d.disc.path(), findings), &parsed).object();

@@ -8,9 +8,9 @@
 
 namespace vistrel {
 
-int runDiscCheck(const QString& root, bool json) {
+int runDiscCheck(const QString& root, bool json, const MediaProber& probe) {
     qCInfo(logStartup).noquote() << "checking the disc:" << root;
-    const Findings findings = checkDisc(root);
+    const Findings findings = checkDisc(root, probe);
     const QByteArray output = json ? findingsJson(root, findings) : findingsText(findings).toUtf8();
     std::fwrite(output.constData(), 1, static_cast<std::size_t>(output.size()), stdout);
     std::fflush(stdout);

@@ -9,13 +9,13 @@
 
 namespace vistrel {
 
-Findings checkDisc(const QString& root) {
+Findings checkDisc(const QString& root, const MediaProber& probe) {
     const CheckedDisc disc(root);
     Findings findings = checkConfigFile(disc);
     findings.append(checkTargets(disc));
     findings.append(checkSkins(disc));
     findings.append(checkLanguages(disc));
-    findings.append(checkMedia(disc));
+    findings.append(checkMedia(disc, probe));
     findings.append(checkSlideshow(disc));
     return findings;
 }

@@ -1,13 +1,14 @@
 #pragma once
 
 #include "app/check/DiscFindings.h"
+#include "platform/MediaProbe.h"
 
 #include <QString>
 
 namespace vistrel {
 
 // Every problem of the disc at root at once, found by reading it as the program reads it:
-// configuration, button targets, skins, language files, media and slideshow.
-Findings checkDisc(const QString& root);
+// configuration, button targets, skins, language files, media (opened with probe) and slideshow.
+Findings checkDisc(const QString& root, const MediaProber& probe);
 
 } // namespace vistrel

@@ -51,7 +51,8 @@ std::optional<Finding> aspectMismatch(const QString& file, QSize video) {
                    "encode the movie at 4:3 (e.g. 640x480) to fill the area");
 }
 
-Findings probe(const CheckedDisc& disc, const QString& found, bool movie) {
+Findings probe(const CheckedDisc& disc, const MediaProber& probeMedia, const QString& found,
+               bool movie) {
     const QString file = disc.relative(found);
     if (QFileInfo(found).isDir())
         return {error(file, "the media names a folder", "name the media file itself")};
@@ -100,7 +101,7 @@ std::optional<Finding> intervalFinding(const QString& configured) {
 
 } // namespace
 
-Findings checkMedia(const CheckedDisc& disc) {
+Findings checkMedia(const CheckedDisc& disc, const MediaProber& probeMedia) {
     const DiscConfig& config = disc.config;
     const bool movie = !config.movie.isEmpty();
     const QString configured = movie ? config.movie : config.music;
@@ -110,7 +111,7 @@ Findings checkMedia(const CheckedDisc& disc) {
         locatePath(disc, movie ? "[Main] Movie" : "[Main] Music", configured, PathKind::Entry);
     Findings findings = media.findings;
     if (!media.found.isEmpty())
-        findings.append(probe(disc, media.found, movie));
+        findings.append(probe(disc, probeMedia, media.found, movie));
     return findings;
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/check/CheckedDisc.h"
 #include "app/check/DiscFindings.h"
+#include "platform/MediaProbe.h"
 
 namespace vistrel {
 
@@ -9,7 +10,7 @@ namespace vistrel {
 inline constexpr int MediaProbeTimeoutMs = 5000;
 
 // The movie or music: there, opened by the media framework, and shaped for the video area.
-Findings checkMedia(const CheckedDisc& disc);
+Findings checkMedia(const CheckedDisc& disc, const MediaProber& probeMedia);
 
 // The slideshow: its pictures there and readable, its interval a number.
 Findings checkSlideshow(const CheckedDisc& disc);

@@ -1,0 +1,23 @@
+// The module that carries the GStreamer player and links GStreamer (see MediaModule.h).
+#include "platform/GstDecoders.h"
+#include "platform/GstMediaPlayerControl.h"
+#include "platform/MediaModule.h"
+
+#include <QObject>
+
+namespace vistrel {
+
+class GstMediaModule : public QObject, public MediaPlayerModule {
+    Q_OBJECT
+    Q_PLUGIN_METADATA(IID VistrelMediaPlayerModule_iid)
+    Q_INTERFACES(vistrel::MediaPlayerModule)
+  public:
+    MediaPlayerControl* makePlayer(QWidget* parent) override {
+        return new GstMediaPlayerControl(parent);
+    }
+    bool decodesMovieVideo() override { return gstreamerDecodesMpeg4Video(); }
+};
+
+} // namespace vistrel
+
+#include "GstMediaModule.moc"
