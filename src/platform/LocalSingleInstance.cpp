@@ -1,9 +1,9 @@
 #include "platform/LocalSingleInstance.h"
 
+#include "platform/InstanceLock.h"
+#include "platform/LocalListener.h"
+
 #include <QDir>
-#include <QLocalServer>
-#include <QLocalSocket>
-#include <QStandardPaths>
 
 namespace vistrel {
 
@@ -30,22 +30,13 @@ QString LocalSingleInstance::defaultName() {
 }
 
 bool LocalSingleInstance::askRunningInstance() {
-    QLocalSocket socket;
-    socket.connectToServer(name_);
-    if (!socket.waitForConnected(kConnectTimeoutMs))
-        return false;
-    socket.write("activate\n");
-    socket.waitForBytesWritten(kConnectTimeoutMs);
-    socket.disconnectFromServer();
-    return true;
+    return LocalListener::knock(name_, kConnectTimeoutMs);
 }
 
 bool LocalSingleInstance::activateRunningInstance() {
     const QString lockPath = QDir::temp().filePath(name_ + ".lock");
-    lock_ = std::make_unique<QLockFile>(lockPath);
-    // The lock decides who runs, even for two starts at the same moment; a lock whose owner
-    // died is stale and taken over.
-    lock_->setStaleLockTime(0);
+    // The lock decides who runs, even for two starts at the same moment.
+    lock_ = std::make_unique<InstanceLock>(lockPath);
     if (lock_->tryLock(0))
         return false;
     if (askRunningInstance()) {
@@ -61,29 +52,12 @@ bool LocalSingleInstance::activateRunningInstance() {
 }
 
 void LocalSingleInstance::becomeRunningInstance(std::function<void()> onActivate) {
-    QLocalServer::removeServer(name_); // a socket left behind by a killed instance
-    server_ = std::make_unique<QLocalServer>();
-    server_->setSocketOptions(QLocalServer::UserAccessOption);
-    server_->listen(name_);
-    QObject::connect(server_.get(), &QLocalServer::newConnection, server_.get(),
-                     [this, onActivate = std::move(onActivate)] {
-                         while (QLocalSocket* client = server_->nextPendingConnection()) {
-                             QObject::connect(client, &QLocalSocket::disconnected, client,
-                                              &QObject::deleteLater);
-                             onActivate();
-                         }
-                     });
+    listener_ = std::make_unique<LocalListener>(name_, std::move(onActivate));
 }
 
 void LocalSingleInstance::release() {
-    if (server_) {
-        server_->close();
-        server_.reset();
-    }
-    if (lock_) {
-        lock_->unlock();
-        lock_.reset();
-    }
+    listener_.reset();
+    lock_.reset();
 }
 
 } // namespace vistrel

@@ -2,18 +2,18 @@
 
 #include "platform/SingleInstance.h"
 
-#include <QLockFile>
 #include <QString>
 
 #include <memory>
 
-class QLocalServer;
-
 namespace vistrel {
 
+class InstanceLock;
+class LocalListener;
+
 // One instance per user and session: a lock file decides who runs, a local socket carries the
-// second start's request to raise the window. A lock left by a killed instance is stale and
-// taken over, and its socket removed.
+// second start's request to raise the window. A killed instance's lock goes with it, and its
+// socket is removed.
 class LocalSingleInstance : public SingleInstance {
   public:
     explicit LocalSingleInstance(QString name = defaultName());
@@ -30,8 +30,8 @@ class LocalSingleInstance : public SingleInstance {
     bool askRunningInstance();
 
     QString name_;
-    std::unique_ptr<QLockFile> lock_;
-    std::unique_ptr<QLocalServer> server_;
+    std::unique_ptr<InstanceLock> lock_;
+    std::unique_ptr<LocalListener> listener_;
 };
 
 } // namespace vistrel
