@@ -56,15 +56,16 @@ bool SkinLoader::loadFatal(const QString& path, QPixmap& picture) {
     QImage image;
     if (!readFatal(path, image))
         return false;
-    picture = QPixmap::fromImage(image);
+    // Moved: the pixmap takes the picture's memory rather than a copy of it.
+    picture = QPixmap::fromImage(std::move(image));
     return true;
 }
 
 // A picture the loader does not test for beforehand: failing to read it ends the program.
 bool SkinLoader::readFatal(const QString& path, QImage& image) {
-    const PictureFile file = loadPictureFile(path);
+    PictureFile file = loadPictureFile(path);
     if (file.loaded()) {
-        image = file.image;
+        image = std::move(file.image);
         return true;
     }
     qCInfo(logSkin).noquote() << "picture not loaded:" << path << "-" << file.error;
@@ -90,7 +91,8 @@ bool SkinLoader::applyOutline() {
         QImage mask;
         if (!readFatal(maskPath, mask))
             return false;
-        window_.picTransparentMask()->setPicture(QPixmap::fromImage(mask));
+        // The hidden mask element takes the mask's size; a copy of its pixels for the screen
+        // would never be seen and would hold a window's worth of memory.
         window_.picTransparentMask()->resize(mask.size());
         skin_.ShapeRegion = regionFromMaskImage(mask, window_.size());
     } else {
@@ -128,14 +130,14 @@ bool SkinLoader::LoadPictureSet(const QString& setName, int lastIndex, QList<QPi
         set.resize(lastIndex + 1);
     for (int i = 0; i <= lastIndex; ++i) {
         const QString path = fileIn(dir, setName + QString::number(i) + ".bmp");
-        const PictureFile file = loadPictureFile(path);
+        PictureFile file = loadPictureFile(path);
         if (!file.loaded()) {
             qCInfo(logSkin).noquote() << "picture not loaded:" << path << "-" << file.error;
             showErrorMessage(messages_, texts_.MsgTitle, texts_.MsgFileNotFound, setName);
             programEnd_.end("picture set incomplete: " + setName, 1);
             return false;
         }
-        set[i] = QPixmap::fromImage(file.image);
+        set[i] = QPixmap::fromImage(std::move(file.image));
     }
     return true;
 }
