@@ -164,6 +164,11 @@ void MainDialog::setMenuCaptions(const MenuCaptions& captions) {
 
 void MainDialog::setBackgroundPicture(const QPixmap& picture) {
     background_ = picture;
+    // A picture that covers the whole window leaves nothing for the window's own background to
+    // show: filling it first only doubled the first frame's drawing.
+    const bool covers =
+        !picture.hasAlphaChannel() && picture.width() >= width() && picture.height() >= height();
+    setAttribute(Qt::WA_OpaquePaintEvent, covers);
     update();
 }
 
