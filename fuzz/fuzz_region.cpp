@@ -1,5 +1,6 @@
 // The outline of arbitrary masks: every opaque pixel covered exactly once, bands sorted,
-// runs of a band apart from each other. Also the bitmap truncation test on arbitrary headers.
+// runs of a band apart from each other. Also the bitmap truncation test and the plain bitmap's
+// layout on arbitrary headers.
 #include "skin/BitmapHeader.h"
 #include "skin/RegionFromMask.h"
 
@@ -41,7 +42,15 @@ void checkRegion(const std::vector<std::uint32_t>& pixels, int width, int height
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    vistrel::bitmapDataTruncated(std::string_view(reinterpret_cast<const char*>(data), size), size);
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    vistrel::bitmapDataTruncated(bytes, size);
+    // A plain bitmap's layout, when one is given, lies within the file and the pixel limit.
+    if (const auto plain = vistrel::plainBitmapLayout(bytes, size, 4096)) {
+        check(plain->width > 0 && plain->height > 0);
+        check(std::uint64_t(plain->width) * std::uint64_t(plain->height) <= 4096);
+        check(plain->rowBytes >= std::uint64_t(plain->width) * 3 && plain->rowBytes % 4 == 0);
+        check(plain->dataStart + plain->rowBytes * std::uint64_t(plain->height) <= size);
+    }
     if (size < 2)
         return 0;
     // Two bytes of size, then one byte per pixel picking from a few colours near black.

@@ -56,6 +56,32 @@ bool readLayout(std::string_view head, Layout& layout) {
 
 } // namespace
 
+std::optional<PlainBitmap> plainBitmapLayout(std::string_view head, std::uint64_t fileSize,
+                                             std::uint64_t maxPixels) {
+    constexpr std::uint32_t kTrueColour = 24;
+    if (head.size() < kFileHeader + kInfoHeader || head.substr(0, 2) != "BM" ||
+        unsigned32(head, kFileHeader) < kInfoHeader || unsigned16(head, 26) != 1)
+        return std::nullopt;
+    Layout layout;
+    if (!readLayout(head, layout) || layout.bitsPerPixel != kTrueColour ||
+        layout.compression != kUncompressed || layout.width <= 0 || layout.height == 0)
+        return std::nullopt;
+    PlainBitmap plain;
+    const auto width = static_cast<std::uint64_t>(layout.width);
+    const auto height = static_cast<std::uint64_t>(std::llabs(layout.height));
+    if (width * height > maxPixels)
+        return std::nullopt;
+    plain.width = static_cast<int>(width);
+    plain.height = static_cast<int>(height);
+    plain.topDown = layout.height < 0;
+    plain.dataStart = unsigned32(head, 10);
+    plain.rowBytes = (width * kTrueColour + 31) / 32 * 4;
+    if (plain.dataStart < kFileHeader + unsigned32(head, kFileHeader) ||
+        fileSize < plain.dataStart + plain.rowBytes * height)
+        return std::nullopt;
+    return plain;
+}
+
 bool bitmapDataTruncated(std::string_view head, std::uint64_t fileSize) {
     if (head.size() < kFileHeader + 4 || head.substr(0, 2) != "BM")
         return false;

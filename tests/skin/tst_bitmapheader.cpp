@@ -2,10 +2,13 @@
 #include "skin/BitmapHeader.h"
 #include "skin/PictureFile.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QImageReader>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <cstring>
 
 using namespace vistrel;
 using namespace vistrel::test;
@@ -33,6 +36,25 @@ QByteArray coreHeaderBitmap() {
     return out;
 }
 
+// A 24-bit bitmap as Qt writes it (bottom-up), or turned top-down.
+QByteArray trueColourBitmap(const QImage& picture, bool topDown) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    picture.save(&buffer, "BMP");
+    if (!topDown)
+        return bytes;
+    const int height = picture.height();
+    const qsizetype rowBytes = (qsizetype(picture.width()) * 3 + 3) / 4 * 4;
+    const qsizetype start = bytes.size() - rowBytes * height;
+    QByteArray flipped = bytes.left(start);
+    for (int row = height - 1; row >= 0; --row)
+        flipped += bytes.mid(start + row * rowBytes, rowBytes);
+    const qint32 negative = -height;
+    std::memcpy(flipped.data() + 22, &negative, sizeof negative);
+    return flipped;
+}
+
 } // namespace
 
 class TestBitmapHeader : public QObject {
@@ -41,6 +63,7 @@ class TestBitmapHeader : public QObject {
     void truncation_data();
     void truncation();
     void allocationLimitRefusesHugePictures();
+    void trueColourBitmapsReadAsQtReadsThem();
 };
 
 void TestBitmapHeader::truncation_data() {
@@ -103,6 +126,36 @@ void TestBitmapHeader::allocationLimitRefusesHugePictures() {
     file.close();
     const PictureFile smallPicture = loadPictureFile(small);
     QVERIFY2(smallPicture.loaded(), qPrintable(smallPicture.error));
+}
+
+// The program's own reading of the commonest bitmap gives Qt's picture, padding and row order
+// included.
+void TestBitmapHeader::trueColourBitmapsReadAsQtReadsThem() {
+    QTemporaryDir dir;
+    for (const QSize size : {QSize(1, 1), QSize(3, 2), QSize(5, 3), QSize(699, 4)}) {
+        QImage picture(size, QImage::Format_RGB32);
+        for (int y = 0; y < size.height(); ++y)
+            for (int x = 0; x < size.width(); ++x)
+                picture.setPixel(x, y, qRgb(x * 37 % 256, y * 91 % 256, (x + y) * 13 % 256));
+        for (const bool topDown : {false, true}) {
+            const QString path = dir.filePath(
+                QString("p%1x%2-%3.bmp").arg(size.width()).arg(size.height()).arg(topDown));
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            const QByteArray bytes = trueColourBitmap(picture, topDown);
+            const std::optional<PlainBitmap> layout =
+                plainBitmapLayout(std::string_view(bytes.constData(), std::size_t(bytes.size())),
+                                  std::uint64_t(bytes.size()), 1 << 20);
+            QVERIFY(layout && layout->topDown == topDown);
+            file.write(bytes);
+            file.close();
+            const PictureFile read = loadPictureFile(path);
+            QVERIFY2(read.loaded(), qPrintable(read.error));
+            QCOMPARE(read.image,
+                     QImageReader(path, "bmp").read().convertToFormat(read.image.format()));
+            QCOMPARE(read.image, picture);
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(TestBitmapHeader)
