@@ -7,15 +7,15 @@ namespace vistrel {
 
 bool Desktop::startProgram(const QString& program, const QStringList& arguments) {
     qCInfo(logProcess).noquote() << "start:" << program << arguments.join(QLatin1Char(' '));
-    const bool started = doStartProgram(program, arguments);
-    if (!started)
-        qCInfo(logProcess).noquote() << "start failed:" << program;
-    return started;
+    return reportStart(program, doStartProgram(program, arguments));
 }
 
 bool Desktop::startProgramWithParameter(const QString& program, const QString& parameter) {
     qCInfo(logProcess).noquote() << "start:" << program << parameter;
-    const bool started = doStartProgramWithParameter(program, parameter);
+    return reportStart(program, doStartProgramWithParameter(program, parameter));
+}
+
+bool Desktop::reportStart(const QString& program, bool started) {
     if (!started)
         qCInfo(logProcess).noquote() << "start failed:" << program;
     return started;

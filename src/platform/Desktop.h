@@ -24,6 +24,9 @@ class Desktop {
     virtual bool doStartProgramWithParameter(const QString& program, const QString& parameter);
     virtual void doOpenFolder(const QString& path) = 0;
     virtual void doOpenUrl(const QUrl& url) = 0;
+
+  private:
+    static bool reportStart(const QString& program, bool started);
 };
 
 } // namespace vistrel

@@ -35,6 +35,11 @@ constexpr std::uint32_t kRle4 = 2;
 constexpr std::uint32_t kBitFields = 3;
 constexpr std::uint32_t kAlphaBitFields = 6;
 
+// Rows are padded to whole 32-bit words.
+std::uint64_t rowBytesOf(std::uint64_t width, std::uint32_t bitsPerPixel) {
+    return (width * bitsPerPixel + 31) / 32 * 4;
+}
+
 bool readLayout(std::string_view head, Layout& layout) {
     const std::uint32_t infoSize = unsigned32(head, kFileHeader);
     if (infoSize == kCoreHeader && head.size() >= kFileHeader + kCoreHeader) {
@@ -75,7 +80,7 @@ std::optional<PlainBitmap> plainBitmapLayout(std::string_view head, std::uint64_
     plain.height = static_cast<int>(height);
     plain.topDown = layout.height < 0;
     plain.dataStart = unsigned32(head, 10);
-    plain.rowBytes = (width * kTrueColour + 31) / 32 * 4;
+    plain.rowBytes = rowBytesOf(width, kTrueColour);
     if (plain.dataStart < kFileHeader + unsigned32(head, kFileHeader) ||
         fileSize < plain.dataStart + plain.rowBytes * height)
         return std::nullopt;
@@ -93,10 +98,10 @@ bool bitmapDataTruncated(std::string_view head, std::uint64_t fileSize) {
     case kUncompressed:
     case kBitFields:
     case kAlphaBitFields: {
-        // Rows are padded to whole 32-bit words; a negative height means top-down rows.
+        // A negative height means top-down rows.
         const auto width = static_cast<std::uint64_t>(std::llabs(layout.width));
         const auto height = static_cast<std::uint64_t>(std::llabs(layout.height));
-        const std::uint64_t rowBytes = (width * layout.bitsPerPixel + 31) / 32 * 4;
+        const std::uint64_t rowBytes = rowBytesOf(width, layout.bitsPerPixel);
         return fileSize < dataStart + rowBytes * height;
     }
     case kRle8:
