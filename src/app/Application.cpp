@@ -46,7 +46,6 @@ bool Application::Main(const QString& appPath) {
     if (!loadLanguage())
         return fail("language file missing");
 
-    detectComponents();
     if (!state_.config.versionSupported()) {
         const LanguageTexts& texts = language_->texts();
         showErrorMessage(services_.messages, texts.MsgTitle, texts.MsgIniVersion, state_.IniPath);
@@ -115,6 +114,16 @@ void Application::detectComponents() {
     installed.PlayerInstalled = DetectPlayer(services_.registry);
     qCInfo(logStartup) << "codec installed:" << installed.CodecInstalled
                        << "player installed:" << installed.PlayerInstalled;
+}
+
+// The codec test started at launch answers here. Asked where the skin first needs the answer, the
+// configuration, the language and the skin's large pictures are read while the test runs.
+const Components& Application::installedComponents() {
+    if (!detected_) {
+        detectComponents();
+        detected_ = true;
+    }
+    return state_.installed;
 }
 
 void Application::selectMedia() {
@@ -209,7 +218,8 @@ void Application::makeSkinLoader() {
     skins_ = std::make_unique<SkinLoader>(
         *dialog_,
         SkinSources{joinPath(state_.AppPath, "Skins"), state_.config.skin, titlePicture()},
-        state_.installed, language_->texts(), services_.messages, services_.programEnd);
+        [this] { return installedComponents(); }, language_->texts(), services_.messages,
+        services_.programEnd);
 }
 
 void Application::makeFeatures() {

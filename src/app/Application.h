@@ -49,6 +49,7 @@ class Application : public QObject {
     bool loadLanguage();
     bool loadStartLanguage();
     void detectComponents();
+    const Components& installedComponents();
     void selectMedia();
     void checkMediaFile();
     bool isOffered(Offer offer) const;
@@ -63,6 +64,7 @@ class Application : public QObject {
 
     Services services_;
     AppState state_;
+    bool detected_ = false;
     DiscFolder disc_;
     std::unique_ptr<MainDialog> dialog_;
     std::unique_ptr<LanguageLoader> language_;

@@ -19,13 +19,14 @@ QString orIfEmpty(const QString& text, const QString& fallback) {
     return text.isEmpty() ? fallback : text;
 }
 
-// Reads one file; keeps the file path out of every call.
+// Every value from one version of the file, which is looked up once rather than per key (a
+// hundred keys name slideshow pictures).
 class Reader {
   public:
-    explicit Reader(const QString& iniPath) : iniPath_(iniPath) {}
+    explicit Reader(const QString& iniPath) : file_(iniPath) {}
 
     QString raw(const QString& section, const QString& key, const QString& byDefault = {}) const {
-        return ReadIni(section, key, byDefault, iniPath_);
+        return file_.value(section, key, byDefault);
     }
     QString trimmedText(const QString& section, const QString& key) const {
         return trimmed(raw(section, key));
@@ -35,7 +36,7 @@ class Reader {
     }
 
   private:
-    const QString& iniPath_;
+    ProfileSnapshot file_;
 };
 
 void readPaths(const Reader& ini, DiscConfig& config) {

@@ -45,12 +45,12 @@ bool LanguageLoader::LoadLanguage(const QString& name, Remember remember) {
 
 // A key the file lacks shows the program's own English text rather than nothing: a blank
 // message box would hide every later error from the user.
-QString LanguageLoader::text(const QString& path, std::string_view section,
+QString LanguageLoader::text(const ProfileSnapshot& file, std::string_view section,
                              std::string_view key) const {
     static const QString missing = QStringLiteral("\x01missing");
     const QString sectionName = QString::fromLatin1(section.data(), qsizetype(section.size()));
     const QString keyName = QString::fromLatin1(key.data(), qsizetype(key.size()));
-    const QString value = ReadIni(sectionName, keyName, missing, path);
+    const QString value = file.value(sectionName, keyName, missing);
     if (value != missing)
         return value;
     const LanguageKey* known = findLanguageKey(section, key);
@@ -62,17 +62,18 @@ QString LanguageLoader::text(const QString& path, std::string_view section,
 
 // Tooltips by the keys of the table of buttons, then the menu's captions and the messages.
 void LanguageLoader::readTexts(const QString& path) {
+    const ProfileSnapshot file(path);
     LanguageTexts& t = texts_;
     for (const ButtonRow& row : Buttons)
         if (row.toolTipKey)
-            t.ToolTips[static_cast<std::size_t>(row.id)] = text(path, "Tooltip", row.toolTipKey);
-    auto menu = [&](const char* key) { return text(path, "Menu", key); };
+            t.ToolTips[static_cast<std::size_t>(row.id)] = text(file, "Tooltip", row.toolTipKey);
+    auto menu = [&](const char* key) { return text(file, "Menu", key); };
     t.CaptionChooseLanguage = menu("mnuChooseLanguage");
     t.CaptionChooseSkin = menu("mnuChooseSkin");
     t.CaptionAbout = menu("mnuAbout");
     t.CaptionExit = menu("mnuExit");
     t.MsgTitle = "Vistrel";
-    auto err = [&](const char* key) { return text(path, "ErrorMsg", key); };
+    auto err = [&](const char* key) { return text(file, "ErrorMsg", key); };
     t.MsgFileNotFound = err("errFileNotFound");
     t.MsgPathNotFound = err("errPathNotFound");
     t.MsgSkinNotFound = err("errSkinNotFound");

@@ -10,6 +10,7 @@
 namespace vistrel {
 
 class MessageBoxes;
+class ProfileSnapshot;
 class Registry;
 
 // Reads a language file, announces its texts and remembers the choice.
@@ -37,7 +38,7 @@ class LanguageLoader : public QObject {
 
   private:
     QString filePath(const QString& name) const;
-    QString text(const QString& path, std::string_view section, std::string_view key) const;
+    QString text(const ProfileSnapshot& file, std::string_view section, std::string_view key) const;
     void readTexts(const QString& path);
 
     QString folder_;

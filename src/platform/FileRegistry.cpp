@@ -168,7 +168,14 @@ void FileRegistry::WriteRegistryValue(RegistryRoot root, const QString& keyPath,
     // Whatever a person or another program wrote there survives beside the new store.
     if (read.state == StoreRead::State::Unusable && !keepAside(path))
         return;
-    read.hive.set(keyPath.toStdString(), valueName.toStdString(), toRegValue(value));
+    const std::string key = keyPath.toStdString(), name = valueName.toStdString();
+    const RegValue wanted = toRegValue(value);
+    // The language is written on every start; a value already stored is not written again, so
+    // the store is not rewritten and synced to disk for nothing.
+    const RegValue* stored = read.hive.find(key, name);
+    if (read.state == StoreRead::State::Valid && stored && *stored == wanted)
+        return;
+    read.hive.set(key, name, wanted);
     if (!writeStore(path, read.hive))
         qCInfo(logRegistry).noquote() << "registry write failed:" << path;
 }

@@ -59,12 +59,18 @@ std::shared_ptr<const IniFile> cachedIni(const QString& filePath) {
 
 } // namespace
 
-QString ReadIni(const QString& section, const QString& key, const QString& defaultValue,
-                const QString& filePath) {
-    const auto file = cachedIni(filePath);
-    const std::string value = readProfileString(file.get(), section.toStdString(),
+ProfileSnapshot::ProfileSnapshot(const QString& filePath) : file_(cachedIni(filePath)) {}
+
+QString ProfileSnapshot::value(const QString& section, const QString& key,
+                               const QString& defaultValue) const {
+    const std::string value = readProfileString(file_.get(), section.toStdString(),
                                                 key.toStdString(), defaultValue.toStdString());
     return QString::fromStdString(value);
+}
+
+QString ReadIni(const QString& section, const QString& key, const QString& defaultValue,
+                const QString& filePath) {
+    return ProfileSnapshot(filePath).value(section, key, defaultValue);
 }
 
 bool isProfileFile(const QString& filePath) {

@@ -3,7 +3,11 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <memory>
+
 namespace vistrel {
+
+class IniFile;
 
 // The largest profile file read (vistrel.ini, a language file); a larger one counts as missing.
 inline constexpr qint64 ProfileFileLimit = 1024 * 1024;
@@ -14,6 +18,18 @@ inline constexpr qint64 ProfileFileLimit = 1024 * 1024;
 // repeated reads of one file parse it once.
 QString ReadIni(const QString& section, const QString& key, const QString& defaultValue,
                 const QString& filePath);
+
+// One look at a profile file for many values: the file is found, checked and (when changed)
+// parsed once, and every value comes from that same version of it. Values as ReadIni gives them.
+class ProfileSnapshot {
+  public:
+    explicit ProfileSnapshot(const QString& filePath);
+    QString value(const QString& section, const QString& key,
+                  const QString& defaultValue = QString()) const;
+
+  private:
+    std::shared_ptr<const IniFile> file_; // null: missing or unreadable
+};
 
 // True when the profile file at filePath (letter case ignored) is one ReadIni reads: a regular
 // file within the limit.

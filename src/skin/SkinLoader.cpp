@@ -23,10 +23,11 @@ constexpr int LastConsolePicture = 4;
 
 } // namespace
 
-SkinLoader::SkinLoader(MainDialog& window, SkinSources sources, Components installed,
-                       const LanguageTexts& texts, MessageBoxes& messages, ProgramEnd& programEnd)
-    : window_(window), sources_(std::move(sources)), installed_(installed), texts_(texts),
-      messages_(messages), programEnd_(programEnd) {}
+SkinLoader::SkinLoader(MainDialog& window, SkinSources sources,
+                       std::function<Components()> installed, const LanguageTexts& texts,
+                       MessageBoxes& messages, ProgramEnd& programEnd)
+    : window_(window), sources_(std::move(sources)), installed_(std::move(installed)),
+      texts_(texts), messages_(messages), programEnd_(programEnd) {}
 
 QString SkinLoader::SkinDir() const {
     return joinPath(sources_.skinsFolder, skin_.SkinName + "/");
@@ -107,13 +108,14 @@ bool SkinLoader::applyOutline() {
 
 // Each action button's set in the table's order, then the playback buttons' shared set.
 bool SkinLoader::applyButtonSets() {
+    const Components installed = installed_();
     for (const ButtonRow& row : Buttons) {
         if (row.kind != ButtonKind::Action)
             continue;
         const QString set = QString::fromUtf8(row.pictureSet);
         if (!LoadPictureSet(set, LastActionPicture, skin_.ActionSets[set]))
             return false;
-        const bool available = present(row.neededAtLoad, installed_);
+        const bool available = present(row.neededAtLoad, installed);
         window_.button(row.id)->setPicture(skin_.actionPicture(set, available ? 1 : 0));
     }
     if (!LoadPictureSet("console", LastConsolePicture, skin_.PicsConsole))

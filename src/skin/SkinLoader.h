@@ -8,6 +8,8 @@
 #include <QPixmap>
 #include <QString>
 
+#include <functional>
+
 namespace vistrel {
 
 class MainDialog;
@@ -28,7 +30,8 @@ struct SkinSources {
 // Applies a skin folder of pictures to the main window and keeps the skin's pictures.
 class SkinLoader {
   public:
-    SkinLoader(MainDialog& window, SkinSources sources, Components installed,
+    // installed is asked when the buttons' pictures are chosen, not before.
+    SkinLoader(MainDialog& window, SkinSources sources, std::function<Components()> installed,
                const LanguageTexts& texts, MessageBoxes& messages, ProgramEnd& programEnd);
 
     // Applies the named skin (an empty name means the configured one). False, after its
@@ -57,7 +60,7 @@ class SkinLoader {
 
     MainDialog& window_;
     SkinSources sources_;
-    Components installed_;
+    std::function<Components()> installed_;
     const LanguageTexts& texts_;
     MessageBoxes& messages_;
     ProgramEnd& programEnd_;

@@ -252,6 +252,23 @@ class TstFileRegistry : public QObject {
                  RegistryValue::fromText(QString("fran\u00e7ais")));
     }
 
+    // The start writes the language every time: the same value leaves an editor's file as it is.
+    void valueAlreadyStoredLeavesTheStoreAsItIs() {
+        QTemporaryDir dir;
+        const QString user = dir.filePath("user.reg");
+        const QByteArray byHand =
+            "REGEDIT4\n; chosen by hand\n[" + kKey.toUtf8() + "]\n\"Language\"=\"german\"\n";
+        writeAll(user, byHand);
+        FileRegistry registry(user, {});
+        registry.WriteRegistryValue(RegistryRoot::CurrentUser, kKey.toUpper(), "language",
+                                    RegistryValue::fromText("german"));
+        QCOMPARE(readAll(user), byHand);
+        registry.WriteRegistryValue(RegistryRoot::CurrentUser, kKey, "Language",
+                                    RegistryValue::fromText("english"));
+        QCOMPARE(registry.ReadRegistryValue(RegistryRoot::CurrentUser, kKey, "Language"),
+                 RegistryValue::fromText("english"));
+    }
+
     void unwritableStoreIsSilentlyNotWritten() {
         QTemporaryDir dir;
         // A file where the hive's folder should be: the write cannot happen.
