@@ -14,7 +14,7 @@
 # Usage: bench/compare.sh [build dir] [runs]
 set -euo pipefail
 build=${1:-build}
-runs=${2:-9}
+runs=${2:-15}
 disc=$build/disc
 watch=$build/bench/vistrel_screenwatch
 picture=$disc/Skins/default/back.bmp

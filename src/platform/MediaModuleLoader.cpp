@@ -1,6 +1,7 @@
 #include "platform/MediaModuleLoader.h"
 
 #include "platform/Log.h"
+#include "platform/LowerPriority.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -36,6 +37,9 @@ QObject* loadMediaModule(const QString& name) {
     if (!loader) {
         loader = new QPluginLoader(moduleFile(name));
         qCDebug(logMedia).noquote() << "loading the media module" << loader->fileName();
+        // The movie starts right after the window's first frame is painted; linking the media
+        // libraries must not hold that frame back from the screen.
+        runAtLowerPriority([loader] { loader->load(); });
     }
     QObject* instance = loader->instance();
     if (!instance)
