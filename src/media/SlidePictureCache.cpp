@@ -1,7 +1,9 @@
 #include "media/SlidePictureCache.h"
 
 #include "media/SlideDecoding.h"
+#include "platform/LowerPriority.h"
 
+#include <QThread>
 #include <QtConcurrent/QtConcurrentRun>
 
 #include <set>
@@ -96,7 +98,14 @@ void SlidePictureCache::decodeAhead(int slot) {
     abandon(entry);
     entry.size = area_;
     entry.job = ++lastJob_;
-    entry.decoding = QtConcurrent::run(&pool_, decodeSlidePicture, path, area_);
+    // Decoding ahead is work nothing on the screen waits for yet; the first slide's is started
+    // as the window's first frame goes to the screen. A wait for the picture may run the decode
+    // on the waiting thread itself, which keeps its priority.
+    entry.decoding = QtConcurrent::run(&pool_, [path, area = area_, owner = thread()] {
+        if (QThread::currentThread() != owner)
+            lowerThisThreadsPriority();
+        return decodeSlidePicture(path, area);
+    });
     entry.pending = true;
     entry.watcher = std::make_unique<QFutureWatcher<QImage>>();
     connect(entry.watcher.get(), &QFutureWatcherBase::finished, this,
