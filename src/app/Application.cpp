@@ -106,24 +106,20 @@ bool Application::loadStartLanguage() {
                                                          : LanguageLoader::Remember::Yes);
 }
 
-void Application::detectComponents() {
+// The codec test started at launch answers here. Asked where the skin first needs the answer, the
+// configuration, the language and the skin's large pictures are read while the test runs.
+const Components& Application::installedComponents() {
     Components& installed = state_.installed;
+    if (detected_)
+        return installed;
+    detected_ = true;
     installed.CodecInstalled =
         DetectCodec(services_.registry) ||
         (services_.frameworkDecodesMovieVideo && services_.frameworkDecodesMovieVideo());
     installed.PlayerInstalled = DetectPlayer(services_.registry);
     qCInfo(logStartup) << "codec installed:" << installed.CodecInstalled
                        << "player installed:" << installed.PlayerInstalled;
-}
-
-// The codec test started at launch answers here. Asked where the skin first needs the answer, the
-// configuration, the language and the skin's large pictures are read while the test runs.
-const Components& Application::installedComponents() {
-    if (!detected_) {
-        detectComponents();
-        detected_ = true;
-    }
-    return state_.installed;
+    return installed;
 }
 
 void Application::selectMedia() {

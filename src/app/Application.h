@@ -48,7 +48,6 @@ class Application : public QObject {
     bool fail(const QString& reason);
     bool loadLanguage();
     bool loadStartLanguage();
-    void detectComponents();
     const Components& installedComponents();
     void selectMedia();
     void checkMediaFile();

@@ -171,9 +171,8 @@ void FileRegistry::WriteRegistryValue(RegistryRoot root, const QString& keyPath,
     const std::string key = keyPath.toStdString(), name = valueName.toStdString();
     const RegValue wanted = toRegValue(value);
     // The language is written on every start; a value already stored is not written again, so
-    // the store is not rewritten and synced to disk for nothing.
-    const RegValue* stored = read.hive.find(key, name);
-    if (read.state == StoreRead::State::Valid && stored && *stored == wanted)
+    // the store is not rewritten and synced to disk for nothing (a store not read holds none).
+    if (const RegValue* stored = read.hive.find(key, name); stored && *stored == wanted)
         return;
     read.hive.set(key, name, wanted);
     if (!writeStore(path, read.hive))
