@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <fstream>
 #include <spawn.h>
 #include <string>
 #include <sys/wait.h>
@@ -14,26 +15,48 @@ namespace vistrel {
 
 namespace {
 
-// The small program where it lies beside this one (a build, a disc) or in the installed
-// program's libexec folder, else this program with the argument.
-std::vector<std::string> codecTestCommand() {
+// The program's own folder, ending in '/'; empty if it cannot be told.
+std::string programFolder() {
     char self[4096] = {};
     const ssize_t length = readlink("/proc/self/exe", self, sizeof self - 1);
-    if (length > 0) {
-        const std::string path(self, std::size_t(length));
-        const std::string folder = path.substr(0, path.rfind('/') + 1);
+    if (length <= 0)
+        return {};
+    const std::string path(self, std::size_t(length));
+    return path.substr(0, path.rfind('/') + 1);
+}
+
+// The small program where it lies beside this one (a build, a disc) or in the installed
+// program's libexec folder, else this program with the argument.
+std::vector<std::string> codecTestCommand(const std::string& folder) {
+    if (!folder.empty())
         for (const std::string& helper :
              {folder + CodecTestProgram, folder + "../libexec/vistrel/" + CodecTestProgram})
             if (access(helper.c_str(), X_OK) == 0)
                 return {helper};
-    }
     return {"/proc/self/exe", CodecTestArgument};
 }
 
 } // namespace
 
+std::optional<bool> codecTestAnswerIn(const std::string& folder) {
+    std::ifstream file(folder + CodecTestAnswerFile, std::ios::binary);
+    // A word and a line end are all it may hold; anything else is no answer.
+    char text[8] = {};
+    file.read(text, sizeof text);
+    const std::string content(text, std::size_t(file.gcount()));
+    if (content == "yes\n" || content == "yes")
+        return true;
+    if (content == "no\n" || content == "no")
+        return false;
+    return std::nullopt;
+}
+
 std::function<bool()> startCodecTest(std::function<bool()> askHere) {
-    std::vector<std::string> command = codecTestCommand();
+    const std::string folder = programFolder();
+    if (!folder.empty())
+        if (const std::optional<bool> known = codecTestAnswerIn(folder))
+            return [answer = *known] { return answer; };
+    std::vector<std::string> command = codecTestCommand(folder);
     std::vector<char*> argv;
     for (std::string& word : command)
         argv.push_back(word.data());

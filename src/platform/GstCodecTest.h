@@ -1,6 +1,8 @@
 #pragma once
 
 #include <functional>
+#include <optional>
+#include <string>
 
 namespace vistrel {
 
@@ -13,8 +15,16 @@ namespace vistrel {
 inline constexpr const char* CodecTestProgram = "vistrel-codectest";
 inline constexpr const char* CodecTestArgument = "--gstreamer-decodes-mpeg4";
 
-// Starts the test; the function returned waits for its answer. Where the process cannot be
-// started or gives no answer, askHere answers instead.
+// A made disc knows the answer for its own plugins: its maker ran the test and left the answer
+// ("yes" or "no") in this file beside the program, so that a viewer's first start, with no
+// plugin registry yet, never waits for a scan of the plugins before the window shows.
+inline constexpr const char* CodecTestAnswerFile = "vistrel-codectest.answer";
+
+// The answer left in the folder (ending in '/'), if one is there and reads as one.
+std::optional<bool> codecTestAnswerIn(const std::string& folder);
+
+// Starts the test, unless its answer was left beside the program; the function returned waits for
+// its answer. Where the process cannot be started or gives no answer, askHere answers instead.
 std::function<bool()> startCodecTest(std::function<bool()> askHere);
 
 } // namespace vistrel
