@@ -1,6 +1,7 @@
 #include "app/check/MediaCheck.h"
 
 #include "app/check/ConfiguredPath.h"
+#include "app/check/WindowsFormats.h"
 #include "media/SlideDecoding.h"
 #include "media/SlideInterval.h"
 #include "platform/MediaProbe.h"
@@ -76,6 +77,13 @@ Findings probe(const CheckedDisc& disc, const MediaProber& probeMedia, const QSt
     if (movie)
         if (const std::optional<Finding> shape = aspectMismatch(file, facts.videoSize))
             findings.append(*shape);
+    if (const std::optional<QString> lack =
+            windowsLacksFor(found, facts.videoCodec, facts.audioCodec))
+        findings.append(note(file,
+                             *lack + ": the Windows program plays it only where extra codecs "
+                                     "are installed",
+                             "for a disc that plays everywhere, use H.264 video with AAC sound "
+                             "in MP4"));
     return findings;
 }
 
