@@ -90,10 +90,15 @@ template <typename Module> Module* mediaModule(const char* name) {
     return qobject_cast<Module*>(loadMediaModule(QString::fromLatin1(name)));
 }
 
-// Without the module the framework cannot open the file: a refusal, not a crash.
+// The framework that plays is the one that judges: GStreamer's discoverer, or Qt Multimedia
+// when VISTREL_MEDIA=qt picks its player. Without the module the framework cannot open the
+// file: a refusal, not a crash.
 MediaProber mediaProber() {
-    return [](const QString& path, int timeoutMs) {
-        if (MediaProbeModule* module = mediaModule<MediaProbeModule>(QtMediaModule))
+    const char* name = qEnvironmentVariable("VISTREL_MEDIA") == QLatin1String("qt")
+                           ? QtMediaModule
+                           : GstMediaModule;
+    return [name](const QString& path, int timeoutMs) {
+        if (MediaProbeModule* module = mediaModule<MediaProbeModule>(name))
             return module->probeMedia(path, timeoutMs);
         MediaFacts facts;
         facts.error = "the media framework's module does not load";

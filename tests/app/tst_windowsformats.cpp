@@ -25,6 +25,14 @@ class TstWindowsFormats : public QObject {
                                      << "WMV"
                                      << "WMA"
                                      << "";
+        QTest::newRow("as GStreamer names them") << "film.avi"
+                                                 << "Microsoft MPEG-4 4.3"
+                                                 << "MPEG-1 Layer 3 (MP3)"
+                                                 << "";
+        QTest::newRow("GStreamer's HEVC") << "film.mp4"
+                                          << "H.265 (Main Profile)"
+                                          << "MPEG-4 AAC"
+                                          << "H.265 (Main Profile) video";
         QTest::newRow("codecs not told") << "song.mp3"
                                          << ""
                                          << "Unspecified"

@@ -1,5 +1,6 @@
 #include "platform/GstDecoders.h"
 #include "platform/GstMediaPlayerControl.h"
+#include "platform/GstMediaProbe.h"
 #include "platform/QtMediaPlayerControl.h"
 
 #include <QApplication>
@@ -39,6 +40,15 @@ class TestNoVideoDecoder : public QObject {
     }
 
     void theCodecTestFindsNoDecoder() { QVERIFY(!gstreamerDecodesMpeg4Video()); }
+
+    void theDiscCheckFindsNoVideoDecoder() {
+        const QString movie = qEnvironmentVariable("VISTREL_DISC_DIR") + "/movie.avi";
+        if (!QFile::exists(movie))
+            QSKIP("the sample disc has no movie (ffmpeg missing at build time)");
+        const MediaFacts facts = probeMediaWithGstreamer(movie, 5000);
+        QCOMPARE(int(facts.verdict), int(MediaFacts::NoVideoDecoder));
+        QVERIFY2(facts.error.contains("MPEG-4"), qPrintable(facts.error));
+    }
 };
 
 // The decoder is taken away before the media framework starts.

@@ -10,8 +10,9 @@ namespace {
 const QStringList WindowsContainers{"asf", "wmv", "wma", "avi", "mp4", "m4v",
                                     "m4a", "mov", "3gp", "mp3", "wav", "aac"};
 
-// Names as the media framework spells them ("H264", "MPEG4", "MotionJPEG"...), compared without
-// punctuation or case; one it could not tell counts as unknown.
+// Names as the media frameworks spell them (Qt's "H264" and "MP3", GStreamer's "H.264 (High
+// Profile)" and "MPEG-1 Layer 3 (MP3)"), compared without punctuation or case; one the framework
+// could not tell counts as unknown.
 QString plain(const QString& name) {
     QString letters;
     for (const QChar c : name)
@@ -22,15 +23,15 @@ QString plain(const QString& name) {
 
 bool windowsDecodesVideo(const QString& codec) {
     const QString name = plain(codec);
-    return name.isEmpty() || name == "h264" || name == "avc" || name.startsWith("mpeg4") ||
-           name.startsWith("wmv") || name.startsWith("windowsmediavideo") ||
-           name.contains("jpeg") || name == "msmpeg4";
+    // MPEG-4 Part 2 and Microsoft's variants of it, H.264, WMV, Motion-JPEG.
+    return name.isEmpty() || name.contains("h264") || name.contains("mpeg4") ||
+           name.contains("wmv") || name.contains("windowsmediavideo") || name.contains("jpeg");
 }
 
 bool windowsDecodesAudio(const QString& codec) {
     const QString name = plain(codec);
-    return name.isEmpty() || name == "aac" || name == "mp3" || name.startsWith("wma") ||
-           name.startsWith("windowsmediaaudio") || name == "wave" || name.startsWith("pcm");
+    return name.isEmpty() || name.contains("aac") || name.contains("mp3") || name.contains("wma") ||
+           name.contains("windowsmediaaudio") || name.contains("pcm") || name == "wave";
 }
 
 } // namespace

@@ -1,0 +1,55 @@
+// --check's look at a media file through GStreamer judges as the Qt Multimedia look does: the
+// same verdicts and the same facts on the sample discs' media and on broken files.
+#include "platform/GstMediaProbe.h"
+#include "platform/MediaProbe.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace vistrel;
+
+class TstGstMediaProbe : public QObject {
+    Q_OBJECT
+  private slots:
+    void agreesWithQtMultimedia_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("verdict");
+        const QString disc = qEnvironmentVariable("VISTREL_DISC_DIR");
+        QTest::newRow("movie") << disc + "/movie.avi" << int(MediaFacts::Opened);
+        QTest::newRow("music") << disc + "-slideshow/music.mp3" << int(MediaFacts::Opened);
+        QTest::newRow("text") << writtenFile("film.avi", QByteArray(4096, 'x'))
+                              << int(MediaFacts::Refused);
+        QTest::newRow("cut short")
+            << writtenFile("cut.avi", head(disc + "/movie.avi", 3000)) << int(MediaFacts::Refused);
+    }
+    void agreesWithQtMultimedia() {
+        QFETCH(QString, file);
+        QFETCH(int, verdict);
+        if (!QFileInfo::exists(file))
+            QSKIP("the sample discs are not laid out");
+        const MediaFacts gst = probeMediaWithGstreamer(file, 5000);
+        const MediaFacts qt = probeMedia(file, 5000);
+        QCOMPARE(int(gst.verdict), verdict);
+        QCOMPARE(int(qt.verdict), verdict);
+        QCOMPARE(gst.videoSize, qt.videoSize);
+        QVERIFY2(qAbs(gst.durationMs - qt.durationMs) < 500,
+                 qPrintable(QString("%1 against %2 ms").arg(gst.durationMs).arg(qt.durationMs)));
+        QCOMPARE(gst.error.isEmpty(), verdict == MediaFacts::Opened);
+    }
+
+  private:
+    QString writtenFile(const QString& name, const QByteArray& bytes) {
+        QFile file(dir_.filePath(name));
+        if (file.open(QIODevice::WriteOnly))
+            file.write(bytes);
+        return file.fileName();
+    }
+    static QByteArray head(const QString& path, qint64 size) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.read(size) : QByteArray();
+    }
+    QTemporaryDir dir_;
+};
+
+QTEST_GUILESS_MAIN(TstGstMediaProbe)
+#include "tst_gstmediaprobe.moc"
