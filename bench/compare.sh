@@ -9,6 +9,11 @@
 #   playback               CPU time and largest resident memory over 10 s of the sample movie
 #                          against gst-play-1.0 with the same sink on the same file
 #   GUI-thread holds       bench_playerstall: 50 presses of Play, Stop and full screen
+#   the made disc          scripts/make-disc's bundle for the sample disc: its size, the files
+#                          and bytes it opens on the disc up to the first video frame, the
+#                          first skinned frame of a viewer's first start (no plugin registry in
+#                          the cache) against a later start's, and its first video frame against
+#                          gst-play-1.0 with the system's plugins on the same file
 # Prints each figure, its reference, the median of the ratios of the pairs and their spread; the
 # first frames also with VISTREL_MEDIA=qt, the Qt Multimedia player, as it was before.
 # Usage: bench/compare.sh [build dir] [runs]
@@ -52,6 +57,11 @@ ffmpeg -hide_banner -loglevel error -y -f lavfi -i "color=c=0x$colour:s=640x480:
   -b:a 64k -ac 1 -shortest "$tmp/colour/movie.avi"
 make_disc "$tmp/idle"
 grep -v '^Movie=' "$disc/vistrel.ini" >"$tmp/idle/vistrel.ini"
+# The made disc, with the flat-coloured movie in place of the sample's.
+"$(dirname "$0")/../scripts/make-disc" --program "$disc/vistrel" "$tmp/colour" "$tmp/made" \
+  >"$tmp/make-disc.log" 2>&1 || { cat "$tmp/make-disc.log" >&2; exit 1; }
+# The made disc's later starts find their plugin registry in the cache: one start writes it.
+XDG_CACHE_HOME=$tmp/cache "$watch" colour $colour 50000 8000 -- sh "$tmp/made/autorun.sh" >/dev/null
 
 # Lines "figure reference" in $1; prints the medians, the median ratio and the ratios' spread.
 report() {
@@ -86,7 +96,22 @@ for _ in $(seq "$runs"); do
   echo "$v $g" >>"$tmp/video"
   v=$(VISTREL_MEDIA=qt "$watch" colour $colour 50000 5000 -- "$disc/vistrel" "$tmp/colour")
   echo "$v $g" >>"$tmp/video-qt"
+  # A viewer's first start (an empty cache, so no plugin registry) against a later one.
+  rm -rf "$tmp/cold-cache"
+  c=$(XDG_CACHE_HOME=$tmp/cold-cache "$watch" skin "$picture" 0.2 5000 -- sh "$tmp/made/autorun.sh")
+  w=$(XDG_CACHE_HOME=$tmp/cache "$watch" skin "$picture" 0.2 5000 -- sh "$tmp/made/autorun.sh")
+  echo "${c%% *} ${w%% *}" >>"$tmp/first-start"
+  g=$("$watch" colour $colour 50000 5000 -- gst-play-1.0 --no-interactive -q --videosink=$sink "$tmp/colour/movie.avi" 2>/dev/null)
+  v=$(XDG_CACHE_HOME=$tmp/cache "$watch" colour $colour 50000 5000 -- sh "$tmp/made/autorun.sh")
+  echo "$v $g" >>"$tmp/disc-video"
 done
+# What the made disc's program opens on the disc up to its first video frame (the registry
+# already in the cache, as on every start but the first).
+XDG_CACHE_HOME=$tmp/cache "$watch" colour $colour 50000 8000 -- strace -f -qq -e trace=openat \
+  -o "$tmp/opened" sh "$tmp/made/autorun.sh" >/dev/null
+disc_files=$(grep -v ' = -1 ' "$tmp/opened" | grep -o "\"$tmp/made/[^\"]*\"" | tr -d '"' | sort -u |
+  while read -r file; do [ -f "$file" ] && echo "$file"; done)
+disc_bytes=$(echo "$disc_files" | xargs -r stat -L -c %s | awk '{ s += $1 } END { print s + 0 }')
 for _ in $(seq 3); do
   g=$("$watch" usage 1 10 -- gst-play-1.0 --no-interactive -q --videosink=$sink "$(readlink -f "$disc/movie.avi")" 2>/dev/null)
   v=$("$watch" usage 1 10 -- "$disc/vistrel")
@@ -103,6 +128,12 @@ report "first video frame" "$tmp/video" ms "<= 1.2 x gst-play"
 report "  with VISTREL_MEDIA=qt" "$tmp/video-qt" ms "(the Qt Multimedia player)"
 report "CPU over 10 s of playback" "$tmp/cpu" s "<= 1.2 x gst-play"
 report "memory while playing" "$tmp/memory" MB "<= 1.3 x gst-play"
+report "first skinned frame, first start" "$tmp/first-start" ms "<= 1.5 x a later start (made disc)"
+report "first video frame, made disc" "$tmp/disc-video" ms "<= 1.0 x gst-play, system plugins"
+echo "made disc: bundle $(du -sm --exclude=windows-plugins "$tmp/made/.vistrel" | cut -f1) MB," \
+  "$(find "$tmp/made/.vistrel/lib" -name '*.so*' | wc -l) libraries (target <= 50 MB);" \
+  "up to the first video frame it opens $(echo "$disc_files" | grep -c . ) files on the disc," \
+  "$((disc_bytes / 1048576)) MB (target <= 60 files, <= 30 MB)"
 VISTREL_DISC_DIR=$disc "$build/bench/bench_playerstall" "$disc/movie.avi" 50 2>/dev/null |
   sed 's/^/  /'
 echo "  target: every press of the GStreamer control under 20 ms"

@@ -1,0 +1,161 @@
+#!/usr/bin/env bash
+# The format table, played for real on a minimal Debian root that has no GStreamer of its own:
+# a short file of each kind is made with the system's ffmpeg, put on a copy of the sample disc as
+# its movie (or its music), and the program must open it without error and play it, and for video
+# show a picture that changes. Usage: formats.sh disc (the disc made by scripts/make-disc,
+# started through its autorun.sh) or formats.sh installed (the Debian package, installed with
+# its recommendations).
+source "$(dirname "$0")/../e2e/lib.sh"
+source "$(dirname "$0")/lib.sh"
+mode=${1:?disc or installed}
+
+# Name, file, ffmpeg's options for it. Pictures move (testsrc2) and sound is a tone. FFmpeg has
+# no WMV 9 encoder: WMV 7 and 8 stand for the family (WMV 9 is the VC-1 decoder, in the table).
+video_formats=(
+  "MPEG-1|mpeg1.mpg|-c:v mpeg1video -b:v 1M -c:a mp2 -f mpeg"
+  "MPEG-1 Video CD|avseq01.dat|-c:v mpeg1video -b:v 1M -c:a mp2 -f mpeg"
+  "MPEG-2 with MP2|mpeg2.mpg|-c:v mpeg2video -b:v 2M -c:a mp2 -f vob"
+  "MPEG-2 with AC-3|vts_01_1.vob|-c:v mpeg2video -b:v 2M -c:a ac3 -f vob"
+  "Xvid with MP3|xvid.avi|-c:v mpeg4 -vtag XVID -c:a libmp3lame"
+  "DivX 5 with MP3|divx5.avi|-c:v mpeg4 -vtag DX50 -c:a libmp3lame"
+  "DivX 3|divx3.avi|-c:v msmpeg4 -vtag DIV3 -c:a libmp3lame"
+  "WMV 7 with WMA|wmv7.wmv|-c:v wmv1 -c:a wmav1"
+  "WMV 8 with WMA|wmv8.asf|-c:v wmv2 -c:a wmav2"
+  "H.264 with AAC|h264.mp4|-c:v libx264 -pix_fmt yuv420p -c:a aac"
+  "HEVC|hevc.mp4|-c:v libx265 -tag:v hvc1 -pix_fmt yuv420p -x265-params log-level=error -c:a aac"
+  "VP8 with Vorbis|vp8.webm|-c:v libvpx -b:v 1M -c:a libvorbis"
+  "VP9 with Opus, Matroska|vp9.mkv|-c:v libvpx-vp9 -b:v 1M -c:a libopus"
+  "VP9 with Opus, WebM|vp9.webm|-c:v libvpx-vp9 -b:v 1M -c:a libopus"
+  "Theora with Vorbis|theora.ogv|-c:v libtheora -q:v 6 -c:a libvorbis"
+  "AV1 in MP4|av1.mp4|-c:v libaom-av1 -cpu-used 8 -row-mt 1 -b:v 500k -c:a aac"
+  "AV1 in WebM|av1.webm|-c:v libaom-av1 -cpu-used 8 -row-mt 1 -b:v 500k -c:a libopus"
+  "Motion-JPEG with PCM|mjpeg.avi|-c:v mjpeg -q:v 5 -pix_fmt yuvj420p -c:a pcm_s16le"
+)
+music_formats=(
+  "MP3|music.mp3|-c:a libmp3lame"
+  "WMA|music.wma|-c:a wmav2"
+  "Ogg Vorbis|music.ogg|-c:a libvorbis"
+  "Opus|music.opus|-c:a libopus"
+  "FLAC|music.flac|-c:a flac"
+  "WAV|music.wav|-c:a pcm_s16le"
+  "AAC in M4A|music.m4a|-c:a aac"
+)
+
+media=$E2E_TMP/media
+mkdir -p "$media"
+make_media() {
+  local kind=$1 file=$2 options=$3 inputs=()
+  [ "$kind" = music ] || inputs=(-f lavfi -i "testsrc2=s=320x240:r=25:d=6")
+  # shellcheck disable=SC2086
+  ffmpeg -nostdin -hide_banner -loglevel error -y "${inputs[@]}" \
+    -f lavfi -i "sine=frequency=440:duration=6" -ac 2 -ar 44100 $options "$media/$file" ||
+    fail "ffmpeg could not make $file"
+}
+for entry in "${video_formats[@]}"; do IFS='|' read -r _ file options <<<"$entry"; make_media video "$file" "$options"; done
+# Bad input: a film cut short, and one whose video no decoder takes (a made-up codec tag).
+head -c 4096 "$media/h264.mp4" >"$media/cut.mp4"
+make_media video unknown.avi "-c:v mpeg4 -vtag QQQQ -c:a libmp3lame"
+for entry in "${music_formats[@]}"; do IFS='|' read -r _ file options <<<"$entry"; make_media music "$file" "$options"; done
+pass "ffmpeg made $((${#video_formats[@]} + ${#music_formats[@]})) files"
+
+desktop_root
+e2e_start
+xsetroot -solid '#202020'
+
+# The root, and in it the disc the copies are made from: the made disc or the sample disc.
+case $mode in
+  disc)
+    root=$cache/formats-disc-root
+    fresh_root "$root"
+    "$VISTREL_SOURCE_DIR/scripts/make-disc" --program "$VISTREL_PROGRAM" "$VISTREL_DISC_DIR" \
+      "$root/media/made" >"$E2E_TMP/make-disc.log" 2>&1 ||
+      { cat "$E2E_TMP/make-disc.log"; fail "make-disc failed"; }
+    base=$root/media/made ;;
+  installed)
+    root=$cache/formats-deb-root
+    install_package_root "$root"
+    base=$root/media/sample
+    cp -r "$VISTREL_DISC_DIR" "$base"
+    rm -f "$base"/vistrel "$base"/vistrel-codectest "$base"/libvistrel-media-*.so ;;
+  *) fail "mode is disc or installed" ;;
+esac
+as_viewer "$root"
+
+# A copy of the disc (the bundle linked, not copied) whose configuration plays $2 as $1.
+disc_for() {
+  local kind=$1 file=$2 copy=$root/media/$file.disc
+  mkdir -p "$copy"
+  (cd "$base" && find . -mindepth 1 -maxdepth 1 ! -name vistrel.ini ! -name movie.avi \
+    -exec cp -al {} "$copy/" \;)
+  cp "$media/$file" "$copy/"
+  if [ "$kind" = movie ]; then
+    sed "s|^Movie=.*|Movie=$file|" "$base/vistrel.ini" >"$copy/vistrel.ini"
+  else
+    sed -e '/^Movie=/d' -e "s|^\[Main\]|[Main]\nMusic=$file|" "$base/vistrel.ini" >"$copy/vistrel.ini"
+  fi
+  chmod -R a-w "$copy"
+  echo "${copy#"$root"}"
+}
+
+# Starts the program on a disc inside the root, in the background; sets pid.
+start_on() {
+  : >"$E2E_LOG"
+  if [ "$mode" = disc ]; then
+    "${viewer[@]}" /bin/sh "$1/autorun.sh" >>"$E2E_LOG" 2>&1 &
+  else
+    "${viewer[@]}" vistrel "$1" >>"$E2E_LOG" 2>&1 &
+  fi
+  pid=$!
+  E2E_PIDS+=("$pid")
+}
+stop_it() {
+  kill "$pid" 2>/dev/null || true
+  wait_for_exit "$pid" 10
+}
+
+# Opened without error, playing, and no decoder missing or error after the start.
+plays() {
+  local name=$1 file=$2
+  wait_for_log 'window shown' 30
+  wait_for_log "open: .*$file error: " 20
+  grep -qE "open: .*$file error: 0" "$E2E_LOG" || fail "$name: $file did not open ($(grep 'open:' "$E2E_LOG"))"
+  wait_for_log 'vistrel.media: play$' 10
+  sleep 1.5
+  ! grep -E 'no decoder for|player error|open failed late' "$E2E_LOG" ||
+    fail "$name: $file does not play"
+}
+
+for entry in "${video_formats[@]}"; do
+  IFS='|' read -r name file _ <<<"$entry"
+  start_on "$(disc_for movie "$file")"
+  plays "$name" "$file"
+  find_window
+  screenshot "$E2E_TMP/a.png"
+  sleep 1
+  screenshot "$E2E_TMP/b.png"
+  moving=$(region_difference "$E2E_TMP/a.png" "$E2E_TMP/b.png" 60 60 400 280)
+  [ "${moving%.*}" -gt 200 ] || fail "$name: the picture does not change (difference $moving)"
+  stop_it
+  pass "$mode: $name ($file) plays, its picture changes (difference ${moving%.*})"
+done
+for entry in "${music_formats[@]}"; do
+  IFS='|' read -r name file _ <<<"$entry"
+  start_on "$(disc_for music "$file")"
+  plays "$name" "$file"
+  stop_it
+  pass "$mode: $name ($file) plays"
+done
+
+for file in cut.mp4 unknown.avi; do
+  start_on "$(disc_for movie "$file")"
+  wait_for_log 'window shown' 30
+  wait_for_log 'message: ' 20
+  sleep 2
+  [ "$(log_count 'message: ')" = 1 ] || fail "$file: not one message ($(grep 'message: ' "$E2E_LOG"))"
+  xdotool key Return
+  sleep 0.5
+  find_window
+  kill -0 "$pid" 2>/dev/null || fail "$file: the program ended"
+  stop_it
+  pass "$mode: $file gets the program's message once, and the window stays"
+done
