@@ -48,13 +48,13 @@ make_media() {
   [ "$kind" = music ] || inputs=(-f lavfi -i "testsrc2=s=320x240:r=25:d=6")
   # shellcheck disable=SC2086
   ffmpeg -nostdin -hide_banner -loglevel error -y "${inputs[@]}" \
-    -f lavfi -i "sine=frequency=440:duration=6" -ac 2 -ar 44100 $options "$media/$file" ||
+    -f lavfi -i "sine=frequency=440:duration=6" -ac 2 -ar 48000 $options "$media/$file" ||
     fail "ffmpeg could not make $file"
 }
 for entry in "${video_formats[@]}"; do IFS='|' read -r _ file options <<<"$entry"; make_media video "$file" "$options"; done
 # Bad input: a film cut short, and one whose video no decoder takes (a made-up codec tag).
 head -c 4096 "$media/h264.mp4" >"$media/cut.mp4"
-make_media video unknown.avi "-c:v mpeg4 -vtag QQQQ -c:a libmp3lame"
+perl -pe 's/XVID/QQQQ/g; s/xvid/qqqq/g' "$media/xvid.avi" >"$media/unknown.avi"
 for entry in "${music_formats[@]}"; do IFS='|' read -r _ file options <<<"$entry"; make_media music "$file" "$options"; done
 pass "ffmpeg made $((${#video_formats[@]} + ${#music_formats[@]})) files"
 
