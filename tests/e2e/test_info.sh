@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The disc actions on the real program: btnInfo shows the information document in place of the
-# movie and a second click brings the media back; a document that references a web server
-# makes no connection; btnExplore opens the disc's folder; the installers start.
+# movie, a second click brings the media back, and Stop then leaves the logo; a document that
+# references a web server makes no connection; btnExplore opens the disc's folder; the
+# installers start.
 source "$(dirname "$0")/lib.sh"
 e2e_start
 
@@ -9,7 +10,7 @@ e2e_start
 # the video area), and the centres of the action buttons.
 PAGE_X=480 PAGE_Y=150
 PAGE_BACKGROUND="244,246,250"
-INFO="613 222" EXPLORE="613 358" CODEC="613 142" PLAYER="613 182"
+INFO="613 222" EXPLORE="613 358" CODEC="613 142" PLAYER="613 182" PLAY="51 413" STOP="95 413"
 
 e2e_run
 wait_for_log 'window shown' 30
@@ -39,6 +40,21 @@ screenshot "$E2E_TMP/back.png"
   fail "the document still shows after the second click"
 [ "$(log_count 'document: ')" = 1 ] || fail "the second click loaded the document again"
 pass "a second click brings the media back"
+
+# Play, then Stop: the logo, not the page that the video covered meanwhile.
+click_at $PLAY
+wait_for_log 'btnPlay' 10
+sleep 1
+click_at $STOP
+wait_for_log 'btnStop' 10
+sleep 1
+screenshot "$E2E_TMP/stopped.png"
+convert "$E2E_TMP/stopped.png" -crop "517x378+$((WIN_X + 13))+$((WIN_Y + 24))" +repage \
+  "$E2E_TMP/area.png"
+diff=$(compare -metric MAE "$E2E_TMP/area.png" "$VISTREL_DISC_DIR/Skins/default/logo.bmp" \
+  null: 2>&1 | sed 's/ .*//' || true)
+[ "${diff%.*}" -lt 1000 ] || fail "after Stop the video area does not show the logo ($diff)"
+pass "Stop after the document leaves the logo"
 
 # btnExplore: the disc's folder, by its place on disk.
 click_at $EXPLORE
