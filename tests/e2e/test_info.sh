@@ -12,6 +12,17 @@ PAGE_X=480 PAGE_Y=150
 PAGE_BACKGROUND="244,246,250"
 INFO="613 222" EXPLORE="613 358" CODEC="613 142" PLAYER="613 182" PLAY="51 413" STOP="95 413"
 
+# The desktop's folder opener: a stand-in that notes the folder, or fails as one does on a
+# desktop without a file manager once told to.
+mkdir -p "$E2E_TMP/bin"
+cat >"$E2E_TMP/bin/xdg-open" <<'EOF'
+#!/bin/sh
+if [ -e "$0.fail" ]; then echo "xdg-open: no method available for opening '$1'" >&2; exit 3; fi
+echo "$1" >>"$0.opened"
+EOF
+chmod +x "$E2E_TMP/bin/xdg-open"
+export PATH="$E2E_TMP/bin:$PATH" DBUS_SESSION_BUS_ADDRESS="unix:path=$E2E_TMP/no-bus"
+
 e2e_run
 wait_for_log 'window shown' 30
 find_window
@@ -56,10 +67,22 @@ diff=$(compare -metric MAE "$E2E_TMP/area.png" "$VISTREL_DISC_DIR/Skins/default/
 [ "${diff%.*}" -lt 1000 ] || fail "after Stop the video area does not show the logo ($diff)"
 pass "Stop after the document leaves the logo"
 
-# btnExplore: the disc's folder, by its place on disk.
+# btnExplore: the disc's folder, by its place on disk, handed to the desktop's opener.
 click_at $EXPLORE
 wait_for_log "open folder: $VISTREL_DISC_DIR/Extras\$" 10
+for _ in $(seq 50); do [ -s "$E2E_TMP/bin/xdg-open.opened" ] && break; sleep 0.1; done
+[ "$(cat "$E2E_TMP/bin/xdg-open.opened" 2>/dev/null)" = "$VISTREL_DISC_DIR/Extras" ] ||
+  fail "the opener was not given the Extras folder"
 pass "btnExplore opens the disc's Extras folder"
+
+# An opener that fails: the viewer is told, and the log says why.
+touch "$E2E_TMP/bin/xdg-open.fail"
+click_at $EXPLORE
+wait_for_log "folder not opened: $VISTREL_DISC_DIR/Extras - .*no method available" 10
+wait_for_log 'message: Vistrel: The folder Extras was not found\.' 10
+xdotool key Return
+sleep 0.5
+pass "a desktop that cannot open the folder is said"
 
 # The installers: each started by its path, with no arguments. Last, because a sample
 # installer puts up a message of its own.
