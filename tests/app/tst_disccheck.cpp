@@ -161,8 +161,22 @@ class TstDiscCheck : public QObject {
             "only its first");
         row(
             "slide key with a leading zero",
-            [](Disc& d) { d.addSection("[SlideShow]\n01=a.jpg\n"); }, warning, "vistrel.ini",
-            "unknown key 01");
+            [](Disc& d) { d.addSection("[SlideShow]\n07=a.jpg\n"); }, warning, "vistrel.ini",
+            "plain numbers: write 7=");
+        row(
+            "switch written as a word",
+            [](Disc& d) {
+                d.disc.writeFile("info.htm", "<p>x</p>");
+                d.addMain("ShowInstallPlayer=yes\nInfoPath=info.htm\n");
+            },
+            note, "vistrel.ini", "\"yes\", which counts as off");
+        row(
+            "comment after a path",
+            [](Disc& d) {
+                d.disc.writeFile("info.htm", "<p>x</p>");
+                d.addMain("InfoPath=info.htm ; the page\n");
+            },
+            error, "info.htm ; the page", "comments only start a line");
         // Button targets
         row(
             "installer missing",
