@@ -9,6 +9,7 @@
 #include "platform/MediaPlayerControl.h"
 #include "window/ImageArea.h"
 
+#include <QPointer>
 #include <QTimer>
 
 namespace vistrel {
@@ -36,8 +37,13 @@ void DiscActions::Explore() {
         return;
     }
     // The folder found, not the configured text: that would depend on the working directory
-    // rather than on the disc.
-    desktop_.openFolder(folder);
+    // rather than on the disc. A desktop that cannot show it leaves the viewer the folder's
+    // name, in the language current when the desktop answers.
+    desktop_.openFolder(folder, [self = QPointer<DiscActions>(this)](const QString&) {
+        if (self)
+            showErrorMessage(self->messages_, self->texts_.MsgTitle, self->texts_.MsgPathNotFound,
+                             self->paths_.explorerPath);
+    });
 }
 
 void DiscActions::ToggleInfo() {

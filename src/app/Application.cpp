@@ -160,22 +160,7 @@ void Application::checkMediaFile() {
 }
 
 bool Application::isOffered(Offer offer) const {
-    const OfferedButtons& offered = state_.offered;
-    switch (offer) {
-    case Offer::InstallCodec:
-        return offered.installCodec;
-    case Offer::InstallPlayer:
-        return offered.installPlayer;
-    case Offer::Info:
-        return offered.info;
-    case Offer::StartPlayer:
-        return offered.startPlayer;
-    case Offer::Explore:
-        return offered.explore;
-    case Offer::Always:
-        break;
-    }
-    return true;
+    return state_.offered.offers(offer);
 }
 
 // The side buttons the disc offers; btnExit is shown by the window itself.

@@ -2,6 +2,7 @@
 
 #include "platform/ReadIni.h"
 #include "text/TrimText.h"
+#include "window/Buttons.h"
 
 #include <string>
 
@@ -102,6 +103,24 @@ bool DiscConfig::isSlidePictureKey(const QString& key) {
     bool number = false;
     const int value = key.toInt(&number);
     return number && value >= 0 && value <= LastPictureKey && key == QString::number(value);
+}
+
+bool OfferedButtons::offers(Offer offer) const {
+    switch (offer) {
+    case Offer::InstallCodec:
+        return installCodec;
+    case Offer::InstallPlayer:
+        return installPlayer;
+    case Offer::Info:
+        return info;
+    case Offer::StartPlayer:
+        return startPlayer;
+    case Offer::Explore:
+        return explore;
+    case Offer::Always:
+        break;
+    }
+    return true;
 }
 
 bool DiscConfig::versionSupported() const {

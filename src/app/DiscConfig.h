@@ -6,6 +6,8 @@
 
 namespace vistrel {
 
+enum class Offer;
+
 // The buttons a disc may offer beyond the fixed ones.
 struct OfferedButtons {
     bool installPlayer = false;
@@ -13,6 +15,9 @@ struct OfferedButtons {
     bool info = false;
     bool startPlayer = false;
     bool explore = false;
+
+    // Whether a button of the table is there: those shown always, or offered by the disc.
+    bool offers(Offer offer) const;
 };
 
 // The one place that lists what a disc may say: every key of vistrel.ini the program uses, read

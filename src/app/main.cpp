@@ -7,6 +7,7 @@
 #include "app/check/CheckCommand.h"
 #include "platform/ImmediateProgramEnd.h"
 #include "platform/LocalSingleInstance.h"
+#include "platform/OwnErrorOutput.h"
 #include "platform/QtDesktop.h"
 #include "platform/QtDocumentView.h"
 #ifdef Q_OS_WIN
@@ -47,6 +48,7 @@ struct Options {
     QString disc; // the program's own folder, or the folder named by the first argument
     bool check = false;
     bool json = false;
+    bool verbose = false;
 };
 
 [[noreturn]] void badUsage(const QString& text) {
@@ -61,14 +63,18 @@ Options parseOptions(const QCoreApplication& app) {
     parser.addVersionOption();
     const QCommandLineOption check("check", "List every problem of the disc, then exit.");
     const QCommandLineOption json("json", "With --check: the problems as one JSON document.");
-    parser.addOptions({check, json});
+    const QCommandLineOption verbose(
+        "verbose", "With --check: also what the libraries beneath say on standard error.");
+    parser.addOptions({check, json, verbose});
     parser.addPositionalArgument("disc", "Disc folder to use instead of the program's folder.",
                                  "[disc]");
     parser.process(app);
-    Options options{QCoreApplication::applicationDirPath(), parser.isSet(check),
-                    parser.isSet(json)};
+    Options options{QCoreApplication::applicationDirPath(), parser.isSet(check), parser.isSet(json),
+                    parser.isSet(verbose)};
     if (options.json && !options.check)
         badUsage("--json goes with --check");
+    if (options.verbose && !options.check)
+        badUsage("--verbose goes with --check");
     const QStringList arguments = parser.positionalArguments();
     if (arguments.size() > 1)
         badUsage("one disc folder at most");
@@ -114,6 +120,9 @@ bool moduleDecodesMovieVideo(const char* name) {
 
 // The check needs pictures and the media framework but no display.
 int runCheck(int argc, char* argv[], const Options& options) {
+    // The check's output is for the disc's author: the media framework's noise is not.
+    if (!options.verbose)
+        keepStandardErrorToOwnLog();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);

@@ -28,9 +28,13 @@ bool Desktop::doStartProgramWithParameter(const QString& program, const QString&
     return doStartProgram(program, arguments);
 }
 
-void Desktop::openFolder(const QString& path) {
+void Desktop::openFolder(const QString& path, FolderNotOpened notOpened) {
     qCInfo(logAction).noquote() << "open folder:" << path;
-    doOpenFolder(path);
+    doOpenFolder(path, [path, notOpened = std::move(notOpened)](const QString& reason) {
+        qCInfo(logAction).noquote() << "folder not opened:" << path << "-" << reason;
+        if (notOpened)
+            notOpened(reason);
+    });
 }
 
 void Desktop::openUrl(const QUrl& url) {

@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <QUrl>
 
+#include <functional>
+
 namespace vistrel {
 
 // Starting programs and handing folders and links to the desktop. Never through a shell.
@@ -16,13 +18,16 @@ class Desktop {
     // hands it to the program as its command line, elsewhere it is split into words the way a
     // shell splits them (nothing expanded).
     bool startProgramWithParameter(const QString& program, const QString& parameter);
-    void openFolder(const QString& path);
+    // Why the desktop did not open a folder; told once, possibly after openFolder has returned.
+    using FolderNotOpened = std::function<void(const QString& reason)>;
+    // Hands the folder to the desktop's file manager; notOpened hears of a failure.
+    void openFolder(const QString& path, FolderNotOpened notOpened = {});
     void openUrl(const QUrl& url);
 
   protected:
     virtual bool doStartProgram(const QString& program, const QStringList& arguments) = 0;
     virtual bool doStartProgramWithParameter(const QString& program, const QString& parameter);
-    virtual void doOpenFolder(const QString& path) = 0;
+    virtual void doOpenFolder(const QString& path, FolderNotOpened notOpened) = 0;
     virtual void doOpenUrl(const QUrl& url) = 0;
 
   private:

@@ -2,6 +2,7 @@
 
 #include "text/BreakOpportunities.h"
 #include "text/LineWrap.h"
+#include "text/StyleSheetLinks.h"
 #include "text/TextDecoding.h"
 
 #include <QFile>
@@ -112,10 +113,13 @@ DocumentContent loadDocument(const QString& path) {
         if (!content.shownAsText.isEmpty())
             content.kind = DocumentKind::PlainText;
     }
-    content.text = QString::fromStdString(
-        content.shownAsText.isEmpty()
-            ? breakLongRuns(utf8, content.kind == DocumentKind::Html)
-            : wrapLongLines(utf8Prefix(utf8, MarkupAsTextLimit), kMarkupAsTextLine));
+    if (!content.shownAsText.isEmpty())
+        content.text = QString::fromStdString(
+            wrapLongLines(utf8Prefix(utf8, MarkupAsTextLimit), kMarkupAsTextLine));
+    else if (content.kind == DocumentKind::Html)
+        content.text = QString::fromStdString(breakLongRuns(typeStyleSheetLinks(utf8), true));
+    else
+        content.text = QString::fromStdString(breakLongRuns(utf8, false));
     return content;
 }
 

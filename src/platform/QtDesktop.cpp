@@ -9,9 +9,7 @@
 #ifdef Q_OS_WIN
 #include "platform/windows/WindowsShell.h"
 #else
-#include <QDBusConnection>
-#include <QDBusConnectionInterface>
-#include <QDBusMessage>
+#include "platform/FolderOpener.h"
 #endif
 
 namespace vistrel {
@@ -37,24 +35,12 @@ bool QtDesktop::doStartProgramWithParameter(const QString& program, const QStrin
 #endif
 }
 
-void QtDesktop::doOpenFolder(const QString& path) {
+void QtDesktop::doOpenFolder(const QString& path, FolderNotOpened notOpened) {
 #ifdef Q_OS_WIN
     if (!windows::openFolderInExplorer(path))
-        qCInfo(logAction).noquote() << "no file manager opened" << path;
+        notOpened(QStringLiteral("Explorer did not start"));
 #else
-    const QUrl folder = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
-    QDBusConnection bus = QDBusConnection::sessionBus();
-    const QString service = QStringLiteral("org.freedesktop.FileManager1");
-    if (bus.isConnected() && bus.interface() &&
-        bus.interface()->isServiceRegistered(service).value()) {
-        QDBusMessage call = QDBusMessage::createMethodCall(service, "/org/freedesktop/FileManager1",
-                                                           service, "ShowFolders");
-        call << QStringList{folder.toString()} << QString();
-        bus.asyncCall(call);
-        return;
-    }
-    if (!QDesktopServices::openUrl(folder))
-        qCInfo(logAction).noquote() << "no file manager opened" << path;
+    openFolderOnDesktop(path, std::move(notOpened));
 #endif
 }
 

@@ -9,7 +9,7 @@ class QtDesktop : public Desktop {
   protected:
     bool doStartProgram(const QString& program, const QStringList& arguments) override;
     bool doStartProgramWithParameter(const QString& program, const QString& parameter) override;
-    void doOpenFolder(const QString& path) override;
+    void doOpenFolder(const QString& path, FolderNotOpened notOpened) override;
     void doOpenUrl(const QUrl& url) override;
 };
 

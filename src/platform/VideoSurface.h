@@ -22,6 +22,7 @@ class VideoSurface : public QWidget {
   protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 };
 
 } // namespace vistrel

@@ -63,12 +63,12 @@ PictureFile loadPictureFile(const QString& path) {
     QFile file(path);
     const QString refused = openDiscFile(file, PictureFileLimit);
     if (!refused.isEmpty())
-        return {{}, refused};
+        return {{}, refused, {}};
     const QByteArray head = file.peek(64);
     if (bitmapDataTruncated(viewOf(head), static_cast<std::uint64_t>(file.size())))
-        return {{}, QStringLiteral("the file ends before its picture data")};
+        return {{}, QStringLiteral("the file ends before its picture data"), {}};
     if (std::optional<QImage> plain = readPlainBitmap(file, head))
-        return {std::move(*plain), {}};
+        return {std::move(*plain), {}, QByteArrayLiteral("bmp")};
     file.seek(0);
     const AllocationLimit limit(kPictureAllocationLimitMB);
     // The content decides, never the name; where the first bytes name the format, the reader is
@@ -85,7 +85,9 @@ PictureFile loadPictureFile(const QString& path) {
         picture.error = reader.errorString();
         if (picture.error.isEmpty())
             picture.error = QStringLiteral("unreadable picture");
+        return picture;
     }
+    picture.format = reader.format().toLower();
     return picture;
 }
 

@@ -9,6 +9,9 @@ namespace vistrel {
 struct PictureFile {
     QImage image;
     QString error; // empty when the picture was read
+    // The format of the file's content as the image reader names it ("bmp", "png", "jpeg"...),
+    // whatever the file's name says; empty when it was not read.
+    QByteArray format;
 
     bool loaded() const { return error.isEmpty(); }
 };

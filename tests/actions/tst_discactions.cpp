@@ -96,6 +96,7 @@ class TestDiscActions : public QObject {
     void explore_data();
     void explore();
     void exploreOpensTheFolderNotTheConfiguredText();
+    void exploreADesktopThatCannotShowTheFolderIsSaid();
     void info_data();
     void info();
     void infoWithoutItsDocumentLeavesTheMediaStopped();
@@ -170,6 +171,17 @@ void TestDiscActions::exploreOpensTheFolderNotTheConfiguredText() {
     click(d.w().button(ButtonId::btnExplore));
     QCOMPARE(d.tc.desktop.foldersOpened, QStringList(2, d.onDisc("Extras")));
     QVERIFY(QFileInfo(d.tc.desktop.foldersOpened.first()).isAbsolute());
+}
+
+// The desktop answers that it cannot show the folder: the viewer is told, not left waiting.
+void TestDiscActions::exploreADesktopThatCannotShowTheFolderIsSaid() {
+    Disc d;
+    d.makeFolder(d.onDisc("Extras"));
+    d.tc.desktop.folderFailure = "no file manager";
+    QVERIFY(d.start(Media::Movie, "ExplorerPath=Extras\n"));
+    click(d.w().button(ButtonId::btnExplore));
+    QCOMPARE(d.tc.desktop.foldersOpened, QStringList{d.onDisc("Extras")});
+    QCOMPARE(d.tc.messages.texts(), QStringList{d.message("errPathNotFound", "Extras")});
 }
 
 void TestDiscActions::info_data() {

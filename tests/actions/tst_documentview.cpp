@@ -72,6 +72,7 @@ class TestDocumentView : public QObject {
 
   private slots:
     void neverConnectsToANetwork();
+    void showsLocalPicturesAndStyleSheets_data();
     void showsLocalPicturesAndStyleSheets();
     void decodesText_data();
     void decodesText();
@@ -95,6 +96,7 @@ void TestDocumentView::neverConnectsToANetwork() {
     View v;
     v.write("remote.html", QString(R"(<html><head>
         <link rel="stylesheet" type="text/css" href="%1style.css">
+        <link rel="stylesheet" href="%1untyped.css">
         <style>@import url(%1import.css); body { background-image: url(%1back.png) }</style>
         </head><body background="%1body.png">
         <p>Remote things</p>
@@ -119,7 +121,16 @@ void TestDocumentView::neverConnectsToANetwork() {
     QVERIFY(!server.hasPendingConnections());
 }
 
+void TestDocumentView::showsLocalPicturesAndStyleSheets_data() {
+    QTest::addColumn<QString>("link");
+    QTest::newRow("typed") << R"(<link rel="stylesheet" type="text/css" href="%1">)";
+    // As browsers take it, and as the guide writes it.
+    QTest::newRow("without a type") << R"(<link rel="stylesheet" href="%1">)";
+    QTest::newRow("bare values") << R"(<LINK REL=StyleSheet HREF=%1>)";
+}
+
 void TestDocumentView::showsLocalPicturesAndStyleSheets() {
+    QFETCH(QString, link);
     View v;
     const QColor red(255, 0, 0);
     const QColor green(0, 255, 0);
@@ -127,9 +138,8 @@ void TestDocumentView::showsLocalPicturesAndStyleSheets() {
     v.picture("Pictures/Red.png", red);
     v.picture("Pictures/blue.png", blue);
     v.write("Styles/look.css", "p.mark { background-color: #00ff00 }");
-    v.write("Info/index.html",
-            R"(<html><head><link rel="stylesheet" type="text/css" href="../styles/LOOK.CSS">
-        </head><body><p><img src="../Pictures/Red.png"></p>
+    v.write("Info/index.html", "<html><head>" + link.arg("../styles/LOOK.CSS").toUtf8() +
+                                   R"(</head><body><p><img src="../Pictures/Red.png"></p>
         <p><img src="..\pictures\BLUE.PNG"></p>
         <p class="mark">marked text marked text marked text</p></body></html>)");
 

@@ -1,5 +1,6 @@
 // Installers started for real: by their path as a program, never through a shell, and a file
-// that cannot run is refused and logged rather than anything else happening.
+// that cannot run is refused and logged rather than anything else happening. A folder handed to
+// a desktop opener that fails is told back, with the opener's reason.
 #include "platform/QtDesktop.h"
 
 #include <QDir>
@@ -37,6 +38,8 @@ class TestProgramStart : public QObject {
     void startsExactlyThatFileWithoutArguments();
     void refusedStartsAreLogged_data();
     void refusedStartsAreLogged();
+    void aFolderTheOpenerFailsOnIsTold_data();
+    void aFolderTheOpenerFailsOnIsTold();
 };
 
 void TestProgramStart::startsExactlyThatFileWithoutArguments_data() {
@@ -90,6 +93,57 @@ void TestProgramStart::refusedStartsAreLogged() {
     const bool started = desktop.startProgram(program, {});
     QLoggingCategory::setFilterRules("");
     QVERIFY(!started);
+}
+
+void TestProgramStart::aFolderTheOpenerFailsOnIsTold_data() {
+    QTest::addColumn<QByteArray>("opener"); // the xdg-open on the path; none when empty
+    QTest::addColumn<QString>("reason");    // a part of the reason told; empty: it opened
+    QTest::newRow("opens") << QByteArray("#!/bin/sh\necho \"$1\" > \"$0.opened\"\n") << "";
+    QTest::newRow("fails") << QByteArray("#!/bin/sh\necho 'xdg-open: no method available' >&2\n"
+                                         "exit 3\n")
+                           << "ended with 3: xdg-open: no method available";
+    QTest::newRow("cannot start") << QByteArray("#!/nonexistent/interpreter\n") << "did not start";
+    QTest::newRow("none") << QByteArray() << "there is no xdg-open";
+}
+
+// No file manager on the session bus: the folder goes to xdg-open, as on a bare desktop.
+void TestProgramStart::aFolderTheOpenerFailsOnIsTold() {
+    QFETCH(QByteArray, opener);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    const QString folder = dir.filePath("My Extras");
+    QVERIFY(QDir().mkpath(folder));
+    const QString bin = dir.filePath("bin");
+    QVERIFY(QDir().mkpath(bin));
+    if (!opener.isEmpty())
+        writeFile(bin + "/xdg-open", opener, kExecutable);
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", bin.toUtf8());
+    qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=" + dir.filePath("no-bus").toUtf8());
+
+    QLoggingCategory::setFilterRules("vistrel.action=true");
+    QTest::ignoreMessage(QtInfoMsg, "open folder: " + folder.toUtf8());
+    if (!reason.isEmpty())
+        QTest::ignoreMessage(QtInfoMsg, QRegularExpression("^folder not opened: .*My Extras - .*" +
+                                                           QRegularExpression::escape(reason)));
+    QtDesktop desktop;
+    QStringList told;
+    desktop.openFolder(folder, [&told](const QString& why) { told.append(why); });
+    if (reason.isEmpty()) {
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(bin + "/xdg-open.opened").size() > 0, 10000);
+        QTest::qWait(300);
+        QVERIFY(told.isEmpty());
+    } else {
+        QTRY_COMPARE_WITH_TIMEOUT(told.size(), 1, 10000);
+        QVERIFY2(told.first().contains(reason), qPrintable(told.first()));
+    }
+    QLoggingCategory::setFilterRules("");
+    qputenv("PATH", path);
+    if (reason.isEmpty()) {
+        QFile opened(bin + "/xdg-open.opened");
+        QVERIFY(opened.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(opened.readAll()).trimmed(), folder);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestProgramStart)

@@ -8,6 +8,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QPainter>
 #include <QtTest>
 
 #include <functional>
@@ -64,6 +65,17 @@ void replaceLanguageLine(Disc& d, const QByteArray& key, const QByteArray& line)
             each = line;
     lines.removeAll(QByteArray());
     d.disc.writeFile("Language/english.lng", lines.join('\n'));
+}
+
+// The skin's mask: white, with black (outside the window) over the given places.
+void writeMask(Disc& d, const QList<QRect>& outside, const char* format = "BMP") {
+    QImage mask(699, 432, QImage::Format_RGB32);
+    mask.fill(Qt::white);
+    QPainter painter(&mask);
+    for (const QRect& place : outside)
+        painter.fillRect(place, Qt::black);
+    painter.end();
+    QVERIFY(mask.save(d.disc.filePath("Skins/default/transp.bmp"), format));
 }
 
 bool sameFinding(const Finding& a, const Finding& b) {
@@ -149,8 +161,22 @@ class TstDiscCheck : public QObject {
             "only its first");
         row(
             "slide key with a leading zero",
-            [](Disc& d) { d.addSection("[SlideShow]\n01=a.jpg\n"); }, warning, "vistrel.ini",
-            "unknown key 01");
+            [](Disc& d) { d.addSection("[SlideShow]\n07=a.jpg\n"); }, warning, "vistrel.ini",
+            "plain numbers: write 7=");
+        row(
+            "switch written as a word",
+            [](Disc& d) {
+                d.disc.writeFile("info.htm", "<p>x</p>");
+                d.addMain("ShowInstallPlayer=yes\nInfoPath=info.htm\n");
+            },
+            note, "vistrel.ini", "\"yes\", which counts as off");
+        row(
+            "comment after a path",
+            [](Disc& d) {
+                d.disc.writeFile("info.htm", "<p>x</p>");
+                d.addMain("InfoPath=info.htm ; the page\n");
+            },
+            error, "info.htm ; the page", "comments only start a line");
         // Button targets
         row(
             "installer missing",
@@ -253,6 +279,34 @@ class TstDiscCheck : public QObject {
                 d.disc.addPicture("Skins/default/transp.bmp", {699, 432}, Qt::white);
             },
             note, "Skins/default/transp.bmp", "no black");
+        row(
+            "corner button cut off by the outline",
+            [](Disc& d) {
+                writeMask(d, {{683, 0, 16, 16}});
+            },
+            warning, "Skins/default/transp.bmp", "btnClose (683,0 16x16) lies 100% outside");
+        row(
+            "offered button mostly outside the outline, a hidden one not reported",
+            [](Disc& d) {
+                d.disc.writeFile("info.htm", "<p>x</p>");
+                d.addMain("InfoPath=info.htm\n");
+                writeMask(d, {{544, 128, 139, 29}, {544, 208, 100, 29}});
+            },
+            warning, "Skins/default/transp.bmp", "btnInfo (544,208 139x29) lies 72% outside");
+        row(
+            "mask saved as JPEG",
+            [](Disc& d) {
+                writeMask(d, {{0, 40, 64, 300}}, "JPEG");
+            },
+            warning, "Skins/default/transp.bmp", "near-black");
+        row(
+            "picture in another format than its name says",
+            [](Disc& d) {
+                QImage logo(517, 378, QImage::Format_RGB32);
+                logo.fill(Qt::red);
+                QVERIFY(logo.save(d.disc.filePath("Skins/default/logo.bmp"), "PNG"));
+            },
+            note, "Skins/default/logo.bmp", "holds a PNG picture, not a BMP");
         row(
             "title-bar looks incomplete",
             [](Disc& d) { QVERIFY(QFile::remove(d.disc.filePath("Skins/default/menu2.bmp"))); },

@@ -50,8 +50,10 @@ bool RecordingDesktop::doStartProgram(const QString& program, const QStringList&
     return !refuseStarts;
 }
 
-void RecordingDesktop::doOpenFolder(const QString& path) {
+void RecordingDesktop::doOpenFolder(const QString& path, FolderNotOpened notOpened) {
     foldersOpened.append(path);
+    if (!folderFailure.isEmpty())
+        notOpened(folderFailure);
 }
 void RecordingDesktop::doOpenUrl(const QUrl& url) {
     urlsOpened.append(url);

@@ -68,6 +68,8 @@ class RecordingDesktop : public Desktop {
     };
     QList<Start> started;
     QStringList foldersOpened;
+    // When set, every folder fails to open for this reason.
+    QString folderFailure;
     QList<QUrl> urlsOpened;
     bool refuseStarts = false;
     // Called at each start, before it is recorded: lets a test see the state at that moment.
@@ -75,7 +77,7 @@ class RecordingDesktop : public Desktop {
 
   protected:
     bool doStartProgram(const QString& program, const QStringList& arguments) override;
-    void doOpenFolder(const QString& path) override;
+    void doOpenFolder(const QString& path, FolderNotOpened notOpened) override;
     void doOpenUrl(const QUrl& url) override;
 };
 

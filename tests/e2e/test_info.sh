@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The disc actions on the real program: btnInfo shows the information document in place of the
-# movie and a second click brings the media back; a document that references a web server
-# makes no connection; btnExplore opens the disc's folder; the installers start.
+# movie, a second click brings the media back, and Stop then leaves the logo; a document that
+# references a web server makes no connection; btnExplore opens the disc's folder; the
+# installers start.
 source "$(dirname "$0")/lib.sh"
 e2e_start
 
@@ -9,7 +10,18 @@ e2e_start
 # the video area), and the centres of the action buttons.
 PAGE_X=480 PAGE_Y=150
 PAGE_BACKGROUND="244,246,250"
-INFO="613 222" EXPLORE="613 358" CODEC="613 142" PLAYER="613 182"
+INFO="613 222" EXPLORE="613 358" CODEC="613 142" PLAYER="613 182" PLAY="51 413" STOP="95 413"
+
+# The desktop's folder opener: a stand-in that notes the folder, or fails as one does on a
+# desktop without a file manager once told to.
+mkdir -p "$E2E_TMP/bin"
+cat >"$E2E_TMP/bin/xdg-open" <<'EOF'
+#!/bin/sh
+if [ -e "$0.fail" ]; then echo "xdg-open: no method available for opening '$1'" >&2; exit 3; fi
+echo "$1" >>"$0.opened"
+EOF
+chmod +x "$E2E_TMP/bin/xdg-open"
+export PATH="$E2E_TMP/bin:$PATH" DBUS_SESSION_BUS_ADDRESS="unix:path=$E2E_TMP/no-bus"
 
 e2e_run
 wait_for_log 'window shown' 30
@@ -40,10 +52,37 @@ screenshot "$E2E_TMP/back.png"
 [ "$(log_count 'document: ')" = 1 ] || fail "the second click loaded the document again"
 pass "a second click brings the media back"
 
-# btnExplore: the disc's folder, by its place on disk.
+# Play, then Stop: the logo, not the page that the video covered meanwhile.
+click_at $PLAY
+wait_for_log 'btnPlay' 10
+sleep 1
+click_at $STOP
+wait_for_log 'btnStop' 10
+sleep 1
+screenshot "$E2E_TMP/stopped.png"
+convert "$E2E_TMP/stopped.png" -crop "517x378+$((WIN_X + 13))+$((WIN_Y + 24))" +repage \
+  "$E2E_TMP/area.png"
+diff=$(compare -metric MAE "$E2E_TMP/area.png" "$VISTREL_DISC_DIR/Skins/default/logo.bmp" \
+  null: 2>&1 | sed 's/ .*//' || true)
+[ "${diff%.*}" -lt 1000 ] || fail "after Stop the video area does not show the logo ($diff)"
+pass "Stop after the document leaves the logo"
+
+# btnExplore: the disc's folder, by its place on disk, handed to the desktop's opener.
 click_at $EXPLORE
 wait_for_log "open folder: $VISTREL_DISC_DIR/Extras\$" 10
+for _ in $(seq 50); do [ -s "$E2E_TMP/bin/xdg-open.opened" ] && break; sleep 0.1; done
+[ "$(cat "$E2E_TMP/bin/xdg-open.opened" 2>/dev/null)" = "$VISTREL_DISC_DIR/Extras" ] ||
+  fail "the opener was not given the Extras folder"
 pass "btnExplore opens the disc's Extras folder"
+
+# An opener that fails: the viewer is told, and the log says why.
+touch "$E2E_TMP/bin/xdg-open.fail"
+click_at $EXPLORE
+wait_for_log "folder not opened: $VISTREL_DISC_DIR/Extras - .*no method available" 10
+wait_for_log 'message: Vistrel: The folder Extras was not found\.' 10
+xdotool key Return
+sleep 0.5
+pass "a desktop that cannot open the folder is said"
 
 # The installers: each started by its path, with no arguments. Last, because a sample
 # installer puts up a message of its own.

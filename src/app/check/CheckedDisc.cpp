@@ -1,6 +1,7 @@
 #include "app/check/CheckedDisc.h"
 
 #include "platform/FilePaths.h"
+#include "platform/ReadIni.h"
 
 #include <QDir>
 
@@ -16,6 +17,14 @@ QString CheckedDisc::relative(const QString& path) const {
 
 QString CheckedDisc::asWritten(const QString& configured) {
     return QDir::cleanPath(QString(configured).replace(QLatin1Char('\\'), QLatin1Char('/')));
+}
+
+QString CheckedDisc::switchOff(const QString& key) const {
+    const QString value = ProfileSnapshot(iniPath).value("Main", key);
+    if (value.isEmpty() || value == QLatin1String("0"))
+        return key + " is not 1";
+    return QStringLiteral("%1 is \"%2\", which counts as off (only 1 switches it on)")
+        .arg(key, value);
 }
 
 } // namespace vistrel

@@ -20,6 +20,9 @@ struct CheckedDisc {
     QString relative(const QString& path) const;
     // A configured path as it is looked for under the disc, with '/' between the names.
     static QString asWritten(const QString& configured);
+    // Why a [Main] switch is off, as an author should read it: "SlideShow is not 1", or, for a
+    // word that looks like on, that it counts as off.
+    QString switchOff(const QString& key) const;
 };
 
 } // namespace vistrel

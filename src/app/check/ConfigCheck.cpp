@@ -24,6 +24,23 @@ std::optional<Finding> checkVersion(const IniFile& ini, const DiscConfig& config
     return std::nullopt;
 }
 
+bool isSlideKey(const QString& section, const QString& key) {
+    return section == QLatin1String("SlideShow") && DiscConfig::isSlidePictureKey(key);
+}
+
+// A slide numbered with leading zeros ("07") is never read: the keys are plain numbers.
+QString slideKeyHint(const QString& section, const QString& key) {
+    if (section != QLatin1String("SlideShow") || !key.startsWith(QLatin1Char('0')))
+        return {};
+    QString plain = key;
+    while (plain.size() > 1 && plain.startsWith(QLatin1Char('0')))
+        plain.remove(0, 1);
+    if (!isSlideKey(section, plain))
+        return {};
+    return QStringLiteral("the picture keys are plain numbers: write %1= instead of %2=")
+        .arg(plain, key);
+}
+
 } // namespace
 
 Findings checkConfigFile(const CheckedDisc& disc) {
@@ -37,11 +54,8 @@ Findings checkConfigFile(const CheckedDisc& disc) {
     Findings findings;
     if (const std::optional<Finding> version = checkVersion(IniFile::parse(text), disc.config))
         findings.append(*version);
-    findings.append(checkNames(
-        IniFileName, text,
-        {DiscConfig::knownKeys(), [](const QString& section, const QString& key) {
-             return section == QLatin1String("SlideShow") && DiscConfig::isSlidePictureKey(key);
-         }}));
+    findings.append(
+        checkNames(IniFileName, text, {DiscConfig::knownKeys(), isSlideKey, slideKeyHint}));
     return findings;
 }
 

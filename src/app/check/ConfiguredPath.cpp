@@ -41,12 +41,18 @@ Finding notFound(const CheckedDisc& disc, const QString& key, const QString& con
             disc.relative(other),
             QStringLiteral("%1 names %2, but it is not %3").arg(key, written, kindName(kind)),
             QStringLiteral("point %1 at %2").arg(key, kindName(kind)));
-    return error(
-        written,
-        QStringLiteral("%1 names %2, which is not on the disc (looked for %2 under the "
-                       "disc, letter case ignored)")
-            .arg(key, written),
-        QStringLiteral("put %1 there, or correct %2 in vistrel.ini").arg(kindName(kind), key));
+    // What looks like a comment after the value is part of it.
+    const QString fix =
+        configured.contains(QLatin1String(" ;"))
+            ? QStringLiteral("comments only start a line: the \";\" and what follows it are part "
+                             "of %1; put the comment on a line of its own")
+                  .arg(key)
+            : QStringLiteral("put %1 there, or correct %2 in vistrel.ini").arg(kindName(kind), key);
+    return error(written,
+                 QStringLiteral("%1 names %2, which is not on the disc (looked for %2 under the "
+                                "disc, letter case ignored)")
+                     .arg(key, written),
+                 fix);
 }
 
 } // namespace

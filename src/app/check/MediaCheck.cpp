@@ -127,7 +127,8 @@ Findings checkSlideshow(const CheckedDisc& disc) {
     const DiscConfig& config = disc.config;
     if (!config.slideShow) {
         if (!config.slidePictures.isEmpty() && config.movie.isEmpty())
-            return {note("vistrel.ini", "[SlideShow] lists pictures, but [Main] SlideShow is not 1",
+            return {note("vistrel.ini",
+                         "[SlideShow] lists pictures, but [Main] " + disc.switchOff("SlideShow"),
                          "set SlideShow=1 under [Main] to show them")};
         return {};
     }

@@ -36,6 +36,9 @@ class Names {
                 return true;
         return known_.byRule && known_.byRule(section.section, qs(key));
     }
+    QString hint(const DiscKeys& section, std::string_view key) const {
+        return known_.hint ? known_.hint(section.section, qs(key)) : QString();
+    }
     // The section that knows the key by name, if any.
     const DiscKeys* home(std::string_view key) const {
         for (const DiscKeys& entry : known_.sections)
@@ -85,6 +88,8 @@ Finding unknownKey(const QString& file, const IniName& name, const DiscKeys& sec
         QStringLiteral("unknown key %1 in [%2]; it is ignored").arg(qs(name.key), section.section);
     if (const DiscKeys* home = names.home(name.key))
         return warning(file, message, QStringLiteral("move it to [%1]").arg(home->section));
+    if (const QString hint = names.hint(section, name.key); !hint.isEmpty())
+        return warning(file, message, hint);
     const QString closest = Names::closestKey(section, name.key);
     return warning(
         file, message,

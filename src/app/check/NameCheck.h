@@ -13,6 +13,8 @@ struct KnownNames {
     QList<DiscKeys> sections;
     // Keys known by a rule rather than by name (the slideshow's numbered pictures).
     std::function<bool(const QString& section, const QString& key)> byRule;
+    // The fix for an unknown key that a rule can tell better than the nearest name (empty: none).
+    std::function<QString(const QString& section, const QString& key)> hint;
 };
 
 // Every key line of the file that the program never reads: in an unknown section, an unknown key,

@@ -21,8 +21,40 @@ QString numbered(const QString& set, int index) {
     return set + QString::number(index) + ".bmp";
 }
 
+qint64 areaOf(const QRegion& region) {
+    qint64 area = 0;
+    for (const QRect& rect : region)
+        area += qint64(rect.width()) * rect.height();
+    return area;
+}
+
+// A button mostly outside the outline can hardly be clicked: the desktop takes the clicks there.
+void checkButtonsInOutline(SkinPictures& skin, const QRegion& outline,
+                           const OfferedButtons& offered, Findings& findings) {
+    for (const ButtonRow& row : Buttons) {
+        if (!offered.offers(row.offer))
+            continue;
+        const qint64 whole = qint64(row.rect.width()) * row.rect.height();
+        const qint64 inside = areaOf(outline.intersected(row.rect));
+        if (inside * 2 >= whole)
+            continue;
+        const QString place = QStringLiteral("%1,%2 %3x%4")
+                                  .arg(row.rect.x())
+                                  .arg(row.rect.y())
+                                  .arg(row.rect.width())
+                                  .arg(row.rect.height());
+        findings.append(warning(
+            skin.relative("transp.bmp"),
+            QStringLiteral("%1 (%2) lies %3% outside the outline transp.bmp cuts: clicks there "
+                           "go to the desktop, so the viewer can hardly press it")
+                .arg(QString::fromUtf8(row.name), place)
+                .arg(100 - inside * 100 / whole),
+            QStringLiteral("paint %1 in transp.bmp in any colour but black").arg(place)));
+    }
+}
+
 // The outline the program cuts from the mask; without a mask the window is its rectangle.
-void checkMask(SkinPictures& skin, Findings& findings) {
+void checkMask(SkinPictures& skin, const OfferedButtons& offered, Findings& findings) {
     const QString name = QStringLiteral("transp.bmp");
     if (!skin.exists(name)) {
         findings.append(note(skin.relative(""), "no transp.bmp: the window is a plain rectangle",
@@ -41,6 +73,8 @@ void checkMask(SkinPictures& skin, Findings& findings) {
     else if (outline == QRegion(QRect(QPoint(), Window)))
         findings.append(note(skin.relative(name),
                              "transp.bmp has no black pixel: the window is a plain rectangle"));
+    else
+        checkButtonsInOutline(skin, outline, offered, findings);
     if (mask->width() < Window.width() || mask->height() < Window.height())
         skin.compareSize(name, mask->size(), Window);
 }
@@ -91,7 +125,7 @@ void checkMenuLooks(SkinPictures& skin, Findings& findings) {
 void checkSkinFolder(const CheckedDisc& disc, const QString& folder, Findings& findings) {
     SkinPictures skin(disc, folder, findings);
     skin.readPlaced("back.bmp", Window);
-    checkMask(skin, findings);
+    checkMask(skin, disc.config.offered(), findings);
     checkButtonPictures(skin);
     checkLogo(skin, findings);
     if (disc.config.title.isEmpty())

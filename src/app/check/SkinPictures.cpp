@@ -3,12 +3,50 @@
 #include "platform/FilePaths.h"
 #include "skin/PictureFile.h"
 
+#include <QFileInfo>
+
 namespace vistrel {
 
 namespace {
 
 QString sizeText(QSize size) {
     return QStringLiteral("%1x%2").arg(size.width()).arg(size.height());
+}
+
+// The format a picture's name says, as the image reader names formats.
+QByteArray formatOfName(const QString& path) {
+    const QByteArray suffix = QFileInfo(path).suffix().toLower().toLatin1();
+    if (suffix == "jpg" || suffix == "jpe")
+        return "jpeg";
+    if (suffix == "tif")
+        return "tiff";
+    return suffix;
+}
+
+// The program goes by a picture's content, but an author who finds the name saying otherwise
+// has been misled by an editor; for the mask, a lossy format also changes the outline.
+std::optional<Finding> misnamed(const CheckedDisc& disc, const QString& path,
+                                const QByteArray& format) {
+    const QByteArray named = formatOfName(path);
+    if (format.isEmpty() || named.isEmpty() || format == named)
+        return std::nullopt;
+    const QString name = QFileInfo(path).fileName();
+    const QString held = QString::fromLatin1(format.toUpper());
+    const QString said = QString::fromLatin1(named.toUpper());
+    if (name.compare(QLatin1String("transp.bmp"), Qt::CaseInsensitive) == 0 && format == "jpeg")
+        return warning(
+            disc.relative(path),
+            QStringLiteral("%1 holds a JPEG picture, not a %2: JPEG turns exact black "
+                           "into near-black along the edges, and near-black is inside "
+                           "the window, so the outline comes out ragged")
+                .arg(name, said),
+            QStringLiteral("save the mask as a %1 (or PNG), which keeps black exact").arg(said));
+    return note(
+        disc.relative(path),
+        QStringLiteral("%1 holds a %2 picture, not a %3 as its name says; the program "
+                       "goes by the content and shows it")
+            .arg(name, held, said),
+        QStringLiteral("save it as a %1 to match its name, or leave it: it works").arg(said));
 }
 
 } // namespace
@@ -42,8 +80,11 @@ std::optional<QImage> SkinPictures::read(const QString& name, bool required) {
 std::optional<QImage> SkinPictures::readFile(const CheckedDisc& disc, const QString& path,
                                              Findings& findings) {
     const PictureFile file = loadPictureFile(path);
-    if (file.loaded())
+    if (file.loaded()) {
+        if (const std::optional<Finding> finding = misnamed(disc, path, file.format))
+            findings.append(*finding);
         return file.image;
+    }
     findings.append(
         error(disc.relative(path),
               "the picture cannot be read (" + file.error + "); the program ends when it loads it",

@@ -97,11 +97,12 @@ Findings checkTargets(const CheckedDisc& disc) {
         if (target.shown) {
             findings.append(checkShown(disc, target));
         } else if (!target.path.isEmpty()) {
-            findings.append(note("vistrel.ini",
-                                 QStringLiteral("%1 is set, but %2 is not 1, which hides the %3")
-                                     .arg(target.key, target.toggle, buttonName(target.offer)),
-                                 QStringLiteral("set %1=1 to offer it, or remove %2")
-                                     .arg(target.toggle, target.key)));
+            findings.append(
+                note("vistrel.ini",
+                     QStringLiteral("%1 is set, but %2; that hides the %3")
+                         .arg(target.key, disc.switchOff(target.toggle), buttonName(target.offer)),
+                     QStringLiteral("set %1=1 to offer it, or remove %2")
+                         .arg(target.toggle, target.key)));
         }
     }
     return findings;
