@@ -6,6 +6,7 @@
 #include "platform/Log.h"
 #include "platform/MessageBoxes.h"
 #include "platform/ProgramEnd.h"
+#include "skin/HighDensityPicture.h"
 #include "skin/MaskRegion.h"
 #include "skin/PictureFile.h"
 #include "window/MainDialog.h"
@@ -40,6 +41,7 @@ bool SkinLoader::LoadSkin(const QString& name) {
         showErrorMessage(messages_, texts_.MsgTitle, texts_.MsgSkinNotFound, skin_.SkinName);
         return false;
     }
+    ratio_ = window_.devicePixelRatioF();
     if (!applyBackground() || !applyOutline() || !applyButtonSets())
         return false;
     QPixmap logo;
@@ -57,9 +59,26 @@ bool SkinLoader::loadFatal(const QString& path, QPixmap& picture) {
     QImage image;
     if (!readFatal(path, image))
         return false;
-    // Moved: the pixmap takes the picture's memory rather than a copy of it.
-    picture = QPixmap::fromImage(std::move(image));
+    picture = forScreen(std::move(image), path);
     return true;
+}
+
+// On a high-density screen the doubled picture beside the file, where there is a usable one;
+// else the file's own, which the painter scales smoothly.
+QPixmap SkinLoader::forScreen(QImage image, const QString& path) const {
+    if (wantsHighDensity(ratio_)) {
+        HighDensityPicture sharp = loadHighDensityPicture(path, image.size());
+        if (sharp.usable()) {
+            QPixmap picture = QPixmap::fromImage(std::move(sharp.image));
+            picture.setDevicePixelRatio(2);
+            return picture;
+        }
+        if (!sharp.problem.isEmpty())
+            qCWarning(logSkin).noquote()
+                << "high-density picture not used:" << sharp.path << "-" << sharp.problem;
+    }
+    // Moved: the pixmap takes the picture's memory rather than a copy of it.
+    return QPixmap::fromImage(std::move(image));
 }
 
 // A picture the loader does not test for beforehand: failing to read it ends the program.
@@ -139,7 +158,7 @@ bool SkinLoader::LoadPictureSet(const QString& setName, int lastIndex, QList<QPi
             programEnd_.end("picture set incomplete: " + setName, 1);
             return false;
         }
-        set[i] = QPixmap::fromImage(std::move(file.image));
+        set[i] = forScreen(std::move(file.image), path);
     }
     return true;
 }

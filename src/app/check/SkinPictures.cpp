@@ -1,7 +1,10 @@
 #include "app/check/SkinPictures.h"
 
 #include "platform/FilePaths.h"
+#include "skin/HighDensityPicture.h"
 #include "skin/PictureFile.h"
+
+#include <QFileInfo>
 
 namespace vistrel {
 
@@ -42,13 +45,30 @@ std::optional<QImage> SkinPictures::read(const QString& name, bool required) {
 std::optional<QImage> SkinPictures::readFile(const CheckedDisc& disc, const QString& path,
                                              Findings& findings) {
     const PictureFile file = loadPictureFile(path);
-    if (file.loaded())
+    if (file.loaded()) {
+        checkHighDensity(disc, path, file.image.size(), findings);
         return file.image;
+    }
     findings.append(
         error(disc.relative(path),
               "the picture cannot be read (" + file.error + "); the program ends when it loads it",
               "save it again as an uncompressed BMP"));
     return std::nullopt;
+}
+
+// A doubled picture that cannot be used leaves high-density screens with the 1x one scaled up.
+void SkinPictures::checkHighDensity(const CheckedDisc& disc, const QString& path, QSize size,
+                                    Findings& findings) {
+    const HighDensityPicture sharp = loadHighDensityPicture(path, size);
+    if (sharp.problem.isEmpty())
+        return;
+    const QString name = QFileInfo(sharp.path).fileName();
+    findings.append(warning(disc.relative(sharp.path),
+                            name + " is not used: " + sharp.problem +
+                                "; high-density screens show the 1x picture scaled up",
+                            QStringLiteral("draw it at exactly %1x%2 and save it as a BMP")
+                                .arg(size.width() * 2)
+                                .arg(size.height() * 2)));
 }
 
 void SkinPictures::readPlaced(const QString& name, QSize place) {
