@@ -56,29 +56,34 @@ bool SkinLoader::LoadSkin(const QString& name) {
 }
 
 bool SkinLoader::loadFatal(const QString& path, QPixmap& picture) {
+    if (loadSharp(path, picture))
+        return true;
     QImage image;
     if (!readFatal(path, image))
         return false;
-    picture = forScreen(std::move(image), path);
+    // Moved: the pixmap takes the picture's memory rather than a copy of it.
+    picture = QPixmap::fromImage(std::move(image));
     return true;
 }
 
-// On a high-density screen the doubled picture beside the file, where there is a usable one;
-// else the file's own, which the painter scales smoothly.
-QPixmap SkinLoader::forScreen(QImage image, const QString& path) const {
-    if (wantsHighDensity(ratio_)) {
-        HighDensityPicture sharp = loadHighDensityPicture(path, image.size());
-        if (sharp.usable()) {
-            QPixmap picture = QPixmap::fromImage(std::move(sharp.image));
-            picture.setDevicePixelRatio(2);
-            return picture;
-        }
-        if (!sharp.problem.isEmpty())
-            qCWarning(logSkin).noquote()
-                << "high-density picture not used:" << sharp.path << "-" << sharp.problem;
+// On a high-density screen the doubled picture beside the file where there is a usable one, read
+// in place of the file's own pixels (of which only the size is read). Otherwise the file's own
+// picture is used and the painter scales it smoothly.
+bool SkinLoader::loadSharp(const QString& path, QPixmap& picture) const {
+    if (!wantsHighDensity(ratio_) || !PathFileExists(highDensityPath(path)))
+        return false;
+    const QSize base = pictureFileSize(path);
+    if (!base.isValid())
+        return false;
+    HighDensityPicture sharp = loadHighDensityPicture(path, base);
+    if (!sharp.usable()) {
+        qCWarning(logSkin).noquote()
+            << "high-density picture not used:" << sharp.path << "-" << sharp.problem;
+        return false;
     }
-    // Moved: the pixmap takes the picture's memory rather than a copy of it.
-    return QPixmap::fromImage(std::move(image));
+    picture = QPixmap::fromImage(std::move(sharp.image));
+    picture.setDevicePixelRatio(2);
+    return true;
 }
 
 // A picture the loader does not test for beforehand: failing to read it ends the program.
@@ -151,6 +156,8 @@ bool SkinLoader::LoadPictureSet(const QString& setName, int lastIndex, QList<QPi
         set.resize(lastIndex + 1);
     for (int i = 0; i <= lastIndex; ++i) {
         const QString path = fileIn(dir, setName + QString::number(i) + ".bmp");
+        if (loadSharp(path, set[i]))
+            continue;
         PictureFile file = loadPictureFile(path);
         if (!file.loaded()) {
             qCInfo(logSkin).noquote() << "picture not loaded:" << path << "-" << file.error;
@@ -158,7 +165,7 @@ bool SkinLoader::LoadPictureSet(const QString& setName, int lastIndex, QList<QPi
             programEnd_.end("picture set incomplete: " + setName, 1);
             return false;
         }
-        set[i] = forScreen(std::move(file.image), path);
+        set[i] = QPixmap::fromImage(std::move(file.image));
     }
     return true;
 }

@@ -50,7 +50,7 @@ class SkinLoader {
 
   private:
     bool loadFatal(const QString& path, QPixmap& picture);
-    QPixmap forScreen(QImage image, const QString& path) const;
+    bool loadSharp(const QString& path, QPixmap& picture) const;
     bool readFatal(const QString& path, QImage& image);
     bool applyBackground();
     bool applyOutline();
