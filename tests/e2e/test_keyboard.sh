@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The sample disc without a mouse: Tab walks through every offered button in reading order with a
 # ring drawn round the focused one (on the light and the dark skin), Enter and Space press, the
-# Menu key and Shift+F10 open the menu at btnMenu, Esc closes the menu, the document and full
-# screen, and btnExit ends the program by Enter. Screenshots of the rings are kept in the build.
+# Menu key and Shift+F10 open the menu at btnMenu (a right click at the pointer), Esc closes the
+# menu, the document and full screen, and btnExit ends the program by Enter. Screenshots of the
+# rings are kept in the build.
 source "$(dirname "$0")/lib.sh"
 e2e_start
 shots=$VISTREL_BUILD_DIR/e2e-screenshots
@@ -88,6 +89,17 @@ for skin in default Nightfall; do
   done
   kill -0 "$E2E_LAST_PID" || fail "the menu keys ended the program"
   pass "Shift+F10 and the Menu key open the menu at btnMenu; Esc closes it"
+
+  # A right click anywhere opens the same menu at the pointer: on the video, on a side button.
+  for spot in "200 200" "600 260" "610 215"; do
+    click_at ${spot% *} ${spot#* } 3
+    sleep 0.3
+    grep -q "menu: open at QPoint(${spot% *},${spot#* })" "$E2E_LOG" ||
+      fail "a right click at $spot did not open the menu there"
+    key Escape
+  done
+  kill -0 "$E2E_LAST_PID" || fail "a right click ended the program"
+  pass "a right click opens the menu at the pointer"
 
   # Full screen by btnMaximize from the keyboard, and back by Esc.
   focus_on btnMaximize
