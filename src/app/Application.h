@@ -59,6 +59,7 @@ class Application : public QObject {
     void makeFeatures();
     void connectFeatures();
     void connectButtons();
+    void connectKeys();
     void end(const QString& reason);
 
     Services services_;

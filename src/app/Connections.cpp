@@ -22,11 +22,20 @@ void Application::connectFeatures() {
     connectButtons();
     connect(&w, &MainDialog::unloaded, this, [this] { end("window closed"); });
 
-    connect(menu_.get(), &MainMenu::languageChosen, language_.get(),
-            [this](const QString& name) { language_->LoadLanguage(name); });
-    connect(menu_.get(), &MainMenu::skinChosen, this,
-            [this](const QString& name) { skins_->LoadSkin(name); });
+    // The check mark stays with what is in use, also when the chosen one fails to load.
+    connect(menu_.get(), &MainMenu::languageChosen, language_.get(), [this](const QString& name) {
+        language_->LoadLanguage(name);
+        menu_->markLanguage(language_->current());
+    });
+    connect(menu_.get(), &MainMenu::skinChosen, this, [this](const QString& name) {
+        const QString before = skins_->skin().SkinName;
+        const bool loaded = skins_->LoadSkin(name);
+        menu_->markSkin(loaded ? skins_->skin().SkinName : before);
+    });
+    menu_->markLanguage(language_->current());
+    menu_->markSkin(skins_->skin().SkinName);
     connect(menu_.get(), &MainMenu::endRequested, this, &Application::end);
+    connectKeys();
 
     connect(playback_.get(), &Playback::slideshowStarts, slideshow_.get(),
             &Slideshow::StartSlideShow);
@@ -50,6 +59,21 @@ void Application::connectFeatures() {
             [this](const QUrl& url) { services_.desktop.openUrl(url); });
     connect(externalPlayer_.get(), &ExternalPlayer::handedOver, this,
             [this] { end("btnStartPlayer"); });
+}
+
+// The keys and the right click the window hands on.
+void Application::connectKeys() {
+    MainDialog& w = *dialog_;
+    connect(&w, &MainDialog::menuKeyPressed, menu_.get(), &MainMenu::popUpAtButton);
+    connect(&w, &MainDialog::contextMenuWanted, menu_.get(), &MainMenu::popUpAt);
+    connect(&w, &MainDialog::pauseKeyPressed, playback_.get(), &Playback::pauseOrResume);
+    // One step back at a time: out of full screen first, then the document closed.
+    connect(&w, &MainDialog::escapePressed, this, [this] {
+        if (displayModes_->IsFullScreen())
+            displayModes_->LeaveFullScreen();
+        else if (dialog_->WebBrowser()->Visible())
+            actions_->ToggleInfo();
+    });
 }
 
 // What each button does when clicked; its look on press and release is the skin's.

@@ -30,6 +30,7 @@ bool LanguageLoader::LoadLanguage(const QString& name, Remember remember) {
         return false;
     }
     readTexts(path);
+    current_ = name;
     emit loaded(texts_);
     QStringList tips;
     for (const ButtonRow& row : Buttons)

@@ -29,6 +29,8 @@ class LanguageLoader : public QObject {
     bool hasLanguage(const QString& name) const;
 
     const LanguageTexts& texts() const { return texts_; }
+    // The name of the language last loaded.
+    const QString& current() const { return current_; }
     // The program's own registry key, where the language last loaded is remembered.
     static inline const QString RegistryKey = QStringLiteral("SOFTWARE\\Nordquill\\Vistrel");
 
@@ -45,6 +47,7 @@ class LanguageLoader : public QObject {
     Registry& registry_;
     MessageBoxes& messages_;
     LanguageTexts texts_;
+    QString current_;
 };
 
 } // namespace vistrel

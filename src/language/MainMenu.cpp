@@ -11,6 +11,18 @@
 
 namespace vistrel {
 
+namespace {
+
+// Names on the disc are found without regard to case; so is the entry of the one in use.
+void markEntry(const QList<QAction*>& entries, const QString& name) {
+    for (QAction* entry : entries) {
+        entry->setCheckable(true);
+        entry->setChecked(menuEntryName(*entry).compare(name, Qt::CaseInsensitive) == 0);
+    }
+}
+
+} // namespace
+
 MainMenu::MainMenu(MainDialog& window, Desktop& desktop) : window_(window), desktop_(desktop) {
     ImageArea* btnMenu = window.button(ButtonId::btnMenu);
     popup_ = new MenuPopup(window.mnuMain(), btnMenu);
@@ -39,6 +51,25 @@ void MainMenu::btnMenuClick() {
     qCInfo(logMenu) << "menu: open";
     if (popup_->exec(window_.mapToGlobal(PopupPoint)))
         btnMenuDblClick();
+}
+
+void MainMenu::markLanguage(const QString& name) {
+    markEntry(window_.mnuLanguage(), name);
+}
+
+void MainMenu::markSkin(const QString& name) {
+    markEntry(window_.mnuSkin(), name);
+}
+
+void MainMenu::popUpAtButton() {
+    popUpAt(window_.mapToGlobal(PopupPoint));
+}
+
+// Not a press on btnMenu: closing this menu with a press on btnMenu is no double click on it.
+void MainMenu::popUpAt(QPoint globalPosition) {
+    pressedOnButton_ = false;
+    qCInfo(logMenu) << "menu: open at" << window_.mapFromGlobal(globalPosition);
+    popup_->exec(globalPosition);
 }
 
 void MainMenu::btnMenuDoubleClickEvent() {

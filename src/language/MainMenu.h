@@ -20,6 +20,14 @@ class MainMenu : public QObject {
     // Connects to the window's btnMenu and menu entries; the lists must be filled.
     MainMenu(MainDialog& window, Desktop& desktop);
 
+    // The menu asked for from the keyboard opens at btnMenu; by a right click, at the pointer.
+    void popUpAtButton();
+    void popUpAt(QPoint globalPosition);
+
+    // Checks the entry of the language (skin) in use, and only that one.
+    void markLanguage(const QString& name);
+    void markSkin(const QString& name);
+
   signals:
     void languageChosen(const QString& name);
     void skinChosen(const QString& name);

@@ -125,6 +125,24 @@ void Playback::backwardClicked() {
     }
 }
 
+void Playback::pauseOrResume() {
+    const MediaPlayState state =
+        player_.fileName().isEmpty() ? MediaPlayState::Stopped : player_.PlayState();
+    const bool slidesStepping = media_.SlideShowOn && slideTimer_.isActive();
+    const bool holding = state == MediaPlayState::Playing || slidesStepping;
+    qCInfo(logMedia) << (holding ? "pause key: paused" : "pause key: resumed");
+    if (holding) {
+        if (state == MediaPlayState::Playing)
+            player_.Pause();
+        stopSlideTimer();
+        return;
+    }
+    if (state == MediaPlayState::Paused)
+        player_.Play();
+    if (media_.SlideShowOn && slideTimer_.interval() > 0)
+        slideTimer_.start();
+}
+
 void Playback::stopSlideTimer() {
     if (media_.SlideShowOn)
         slideTimer_.stop();

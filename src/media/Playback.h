@@ -37,6 +37,9 @@ class Playback : public QObject {
     void backwardClicked();
     // The framework refused the media after the start accepted it.
     void failedLate();
+    // Space with no button focused: holds what plays (movie, music, the slides' stepping) or
+    // lets it go on from where it was held.
+    void pauseOrResume();
 
   signals:
     void slideshowStarts();

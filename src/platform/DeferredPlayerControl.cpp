@@ -31,8 +31,10 @@ bool DeferredPlayerControl::makePlayer() {
     player_->setGeometry(geometry_);
     player_->setVisible(visible_);
     player_->setEnabled(enabled_);
-    if (QWidget* video = player_->widget())
+    if (QWidget* video = player_->widget()) {
         stackingPlace_.putInPlace(video);
+        video->setAccessibleName(QStringLiteral("Video"));
+    }
     connect(player_, &MediaPlayerControl::DblClick, this, &MediaPlayerControl::DblClick);
     connect(player_, &MediaPlayerControl::failedLate, this, &MediaPlayerControl::failedLate);
     return true;

@@ -59,6 +59,15 @@ std::optional<QImage> readPlainBitmap(QFile& file, const QByteArray& head) {
 
 } // namespace
 
+QSize pictureFileSize(const QString& path) {
+    QFile file(path);
+    if (!openDiscFile(file, PictureFileLimit).isEmpty())
+        return {};
+    QImageReader reader(&file);
+    reader.setDecideFormatFromContent(true);
+    return reader.size();
+}
+
 PictureFile loadPictureFile(const QString& path) {
     QFile file(path);
     const QString refused = openDiscFile(file, PictureFileLimit);

@@ -27,4 +27,7 @@ constexpr qint64 PictureFileLimit = qint64(kPictureAllocationLimitMB) * 1024 * 1
 // refused unread.
 PictureFile loadPictureFile(const QString& path);
 
+// The size its header gives, read without the pixels; invalid when it cannot be told.
+QSize pictureFileSize(const QString& path);
+
 } // namespace vistrel

@@ -6,6 +6,7 @@
 #include "platform/Log.h"
 #include "platform/MessageBoxes.h"
 #include "platform/ProgramEnd.h"
+#include "skin/HighDensityPicture.h"
 #include "skin/MaskRegion.h"
 #include "skin/PictureFile.h"
 #include "window/MainDialog.h"
@@ -40,6 +41,7 @@ bool SkinLoader::LoadSkin(const QString& name) {
         showErrorMessage(messages_, texts_.MsgTitle, texts_.MsgSkinNotFound, skin_.SkinName);
         return false;
     }
+    ratio_ = window_.devicePixelRatioF();
     if (!applyBackground() || !applyOutline() || !applyButtonSets())
         return false;
     QPixmap logo;
@@ -54,11 +56,33 @@ bool SkinLoader::LoadSkin(const QString& name) {
 }
 
 bool SkinLoader::loadFatal(const QString& path, QPixmap& picture) {
+    if (loadSharp(path, picture))
+        return true;
     QImage image;
     if (!readFatal(path, image))
         return false;
     // Moved: the pixmap takes the picture's memory rather than a copy of it.
     picture = QPixmap::fromImage(std::move(image));
+    return true;
+}
+
+// On a high-density screen the doubled picture beside the file where there is a usable one, read
+// in place of the file's own pixels (of which only the size is read). Otherwise the file's own
+// picture is used and the painter scales it smoothly.
+bool SkinLoader::loadSharp(const QString& path, QPixmap& picture) const {
+    if (!wantsHighDensity(ratio_) || !PathFileExists(highDensityPath(path)))
+        return false;
+    const QSize base = pictureFileSize(path);
+    if (!base.isValid())
+        return false;
+    HighDensityPicture sharp = loadHighDensityPicture(path, base);
+    if (!sharp.usable()) {
+        qCWarning(logSkin).noquote()
+            << "high-density picture not used:" << sharp.path << "-" << sharp.problem;
+        return false;
+    }
+    picture = QPixmap::fromImage(std::move(sharp.image));
+    picture.setDevicePixelRatio(2);
     return true;
 }
 
@@ -132,6 +156,8 @@ bool SkinLoader::LoadPictureSet(const QString& setName, int lastIndex, QList<QPi
         set.resize(lastIndex + 1);
     for (int i = 0; i <= lastIndex; ++i) {
         const QString path = fileIn(dir, setName + QString::number(i) + ".bmp");
+        if (loadSharp(path, set[i]))
+            continue;
         PictureFile file = loadPictureFile(path);
         if (!file.loaded()) {
             qCInfo(logSkin).noquote() << "picture not loaded:" << path << "-" << file.error;

@@ -50,6 +50,7 @@ class SkinLoader {
 
   private:
     bool loadFatal(const QString& path, QPixmap& picture);
+    bool loadSharp(const QString& path, QPixmap& picture) const;
     bool readFatal(const QString& path, QImage& image);
     bool applyBackground();
     bool applyOutline();
@@ -65,6 +66,8 @@ class SkinLoader {
     MessageBoxes& messages_;
     ProgramEnd& programEnd_;
     SkinState skin_;
+    // The screen's device pixel ratio when the skin was loaded.
+    qreal ratio_ = 1;
 };
 
 } // namespace vistrel

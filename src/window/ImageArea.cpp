@@ -1,5 +1,9 @@
 #include "window/ImageArea.h"
 
+#include "platform/Log.h"
+
+#include <QAccessible>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -39,14 +43,99 @@ void ImageArea::setStretch(bool stretch) {
     update();
 }
 
+// The window gives the focus to its buttons itself (ReadingOrder.h): left to the toolkit, a
+// window that comes to the front would put it on its first button unasked.
+void ImageArea::makeButton() {
+    button_ = true;
+}
+
+void ImageArea::press() {
+    emit mouseDown(1);
+    emit mouseUp(1);
+    emit clicked();
+}
+
 void ImageArea::paintEvent(QPaintEvent*) {
-    if (picture_.isNull())
+    const bool ring = button_ && hasFocus();
+    if (picture_.isNull() && !ring)
         return;
     QPainter painter(this);
-    if (stretch_)
-        painter.drawPixmap(rect(), picture_);
-    else
-        painter.drawPixmap(0, 0, picture_);
+    // On a high-density screen a picture is drawn larger than its pixels: smoothly, not as
+    // blocks.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    if (!picture_.isNull()) {
+        if (stretch_)
+            painter.drawPixmap(rect(), picture_);
+        else
+            painter.drawPixmap(0, 0, picture_);
+    }
+    if (ring)
+        paintFocusRing(painter);
+}
+
+// Black, white, black from the edge inwards: one of them stands out on any picture.
+void ImageArea::paintFocusRing(QPainter& painter) const {
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setBrush(Qt::NoBrush);
+    const QColor colours[] = {Qt::black, Qt::white, Qt::black};
+    for (int inset = 0; inset < 3; ++inset) {
+        const QRect ring = rect().adjusted(inset, inset, -inset - 1, -inset - 1);
+        if (ring.width() < 1 || ring.height() < 1)
+            break;
+        painter.setPen(QPen(colours[inset], 0));
+        painter.drawRect(ring);
+    }
+}
+
+void ImageArea::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    const bool pressKey = key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (!button_ || !pressKey || event->modifiers() & ~Qt::KeypadModifier) {
+        event->ignore();
+        return;
+    }
+    if (!event->isAutoRepeat() && pressedByKey_ == 0) {
+        pressedByKey_ = key;
+        qCInfo(logWindow).noquote() << "key press on" << objectName();
+        emit mouseDown(1);
+    }
+}
+
+// The click belongs to the release of the key that pressed it, as a mouse click to its release.
+void ImageArea::keyReleaseEvent(QKeyEvent* event) {
+    if (event->isAutoRepeat() || event->key() != pressedByKey_ || pressedByKey_ == 0) {
+        event->ignore();
+        return;
+    }
+    pressedByKey_ = 0;
+    emit mouseUp(1);
+    emit clicked();
+}
+
+void ImageArea::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    if (button_)
+        qCInfo(logWindow).noquote() << "focus:" << objectName();
+    update();
+}
+
+// A key that pressed the button and lost it on the way up releases it without a click.
+void ImageArea::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    if (pressedByKey_ != 0) {
+        pressedByKey_ = 0;
+        emit mouseUp(1);
+    }
+    update();
+}
+
+// A button is named by its tooltip: a new tooltip (another language) is a new name.
+bool ImageArea::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTipChange && button_) {
+        QAccessibleEvent changed(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
+    return QWidget::event(event);
 }
 
 void ImageArea::mousePressEvent(QMouseEvent* event) {

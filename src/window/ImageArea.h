@@ -24,6 +24,14 @@ class ImageArea : public QWidget {
     // An element that takes the size of its picture whenever it gets one.
     void setAutoSize(bool autoSize) { autoSize_ = autoSize; }
 
+    // A button takes the keyboard's focus (by Tab and the arrows, never by a click), shows it with
+    // a ring, and is pressed by Enter and Space as by the left mouse button.
+    void makeButton();
+    bool isButton() const { return button_; }
+    // A complete press and release with the left button over the element, as from the keyboard
+    // or a screen reader.
+    void press();
+
   signals:
     void mouseDown(int button);
     void mouseUp(int button);
@@ -37,11 +45,21 @@ class ImageArea : public QWidget {
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    bool event(QEvent* event) override;
 
   private:
+    void paintFocusRing(QPainter& painter) const;
+
     QPixmap picture_;
     bool stretch_ = false;
     bool autoSize_ = false;
+    bool button_ = false;
+    // The key that pressed it, until its release; 0 when no key holds it.
+    int pressedByKey_ = 0;
 };
 
 // A child window showing one picture, clipped to its own size.

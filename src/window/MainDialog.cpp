@@ -4,11 +4,15 @@
 #include "platform/Log.h"
 #include "platform/MediaPlayerControl.h"
 #include "platform/SingleInstance.h"
+#include "window/ButtonAccessible.h"
+#include "window/ReadingOrder.h"
 #include "window/WindowDrag.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
@@ -36,8 +40,10 @@ MainDialog::MainDialog(const PlayerFactory& makePlayer, const DocumentFactory& m
     setObjectName("MainDialog");
     setFixedSize(WindowWidth, WindowHeight);
     setMouseTracking(false);
+    installButtonAccessibility();
     createElements(makePlayer, makeDocument);
     createMenu();
+    nameElements();
 }
 
 MainDialog::~MainDialog() = default;
@@ -54,6 +60,7 @@ void MainDialog::createButtons(bool titleBar) {
                                 : makeElement<ImageArea>(this, row.name, row.rect, toolTip);
         if (row.kind == ButtonKind::Action)
             button->hide();
+        button->makeButton();
         buttons_[static_cast<std::size_t>(row.id)] = button;
     }
 }
@@ -102,6 +109,15 @@ void MainDialog::createElements(const PlayerFactory& makePlayer,
     connect(recDragWindow_, &ImageArea::mouseMoved, this,
             [&drag](QPoint at, Qt::MouseButtons held) { drag.move(at, held & Qt::LeftButton); });
     connect(recDragWindow_, &ImageArea::mouseUp, this, [&drag](int) { drag.release(); });
+}
+
+// What a screen reader calls the elements that are not buttons (the video is named by its
+// player, made on first need). btnMenu has no tooltip in any language, so it is named here.
+void MainDialog::nameElements() {
+    button(ButtonId::btnMenu)->setAccessibleName("Menu");
+    picShowPictures_->setAccessibleName("Picture");
+    if (QWidget* document = WebBrowser_->widget())
+        document->setAccessibleName("Information");
 }
 
 void MainDialog::createMenu() {
@@ -166,8 +182,9 @@ void MainDialog::setBackgroundPicture(const QPixmap& picture) {
     background_ = picture;
     // A picture that covers the whole window leaves nothing for the window's own background to
     // show: filling it first only doubled the first frame's drawing.
+    const QSizeF size = picture.deviceIndependentSize();
     const bool covers =
-        !picture.hasAlphaChannel() && picture.width() >= width() && picture.height() >= height();
+        !picture.hasAlphaChannel() && size.width() >= width() && size.height() >= height();
     setAttribute(Qt::WA_OpaquePaintEvent, covers);
     update();
 }
@@ -192,6 +209,7 @@ void MainDialog::paintEvent(QPaintEvent*) {
     if (background_.isNull())
         return;
     QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawPixmap(0, 0, background_);
 }
 
@@ -205,6 +223,53 @@ void MainDialog::mouseMoveEvent(QMouseEvent* event) {
 
 void MainDialog::mouseReleaseEvent(QMouseEvent*) {
     drag_->release();
+}
+
+// Tab and Shift+Tab go round the buttons alone, whatever else in the window could take the focus.
+bool MainDialog::focusNextPrevChild(bool next) {
+    return moveFocus(next);
+}
+
+bool MainDialog::moveFocus(bool forward) {
+    ImageArea* target = nextButton(buttons_, focusWidget(), forward);
+    if (!target)
+        return false;
+    target->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
+}
+
+// Keys the focused element left alone, or all of them while no element has the focus.
+void MainDialog::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    const bool buttonFocused = qobject_cast<ImageArea*>(focusWidget()) &&
+                               static_cast<ImageArea*>(focusWidget())->isButton();
+    if (modifiers == Qt::NoModifier && (key == Qt::Key_Right || key == Qt::Key_Down))
+        moveFocus(true);
+    else if (modifiers == Qt::NoModifier && (key == Qt::Key_Left || key == Qt::Key_Up))
+        moveFocus(false);
+    else if ((key == Qt::Key_F10 && modifiers == Qt::ShiftModifier) ||
+             (key == Qt::Key_Menu && modifiers == Qt::NoModifier))
+        emit menuKeyPressed();
+    else if (key == Qt::Key_Escape && modifiers == Qt::NoModifier)
+        emit escapePressed();
+    else if (key == Qt::Key_Space && modifiers == Qt::NoModifier && !buttonFocused &&
+             !event->isAutoRepeat())
+        emit pauseKeyPressed();
+    else {
+        event->ignore();
+        return;
+    }
+    qCInfo(logWindow).noquote() << "key:" << QKeySequence(event->keyCombination()).toString();
+}
+
+// A right click anywhere on the window (the Menu key comes as a key, and only where no key
+// handler took it as this).
+void MainDialog::contextMenuEvent(QContextMenuEvent* event) {
+    if (event->reason() == QContextMenuEvent::Mouse)
+        emit contextMenuWanted(event->globalPos());
+    else
+        emit menuKeyPressed();
 }
 
 void MainDialog::closeEvent(QCloseEvent* event) {

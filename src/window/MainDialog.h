@@ -89,6 +89,14 @@ class MainDialog : public QWidget {
   signals:
     // The window was closed: the program ends.
     void unloaded();
+    // The pop-up menu is wanted from the keyboard (Menu key, Shift+F10): at btnMenu.
+    void menuKeyPressed();
+    // The pop-up menu is wanted by a right click: at the pointer.
+    void contextMenuWanted(QPoint globalPosition);
+    // Esc where nothing else took it: out of full screen, or the document closed.
+    void escapePressed();
+    // Space while no button has the focus.
+    void pauseKeyPressed();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -96,8 +104,13 @@ class MainDialog : public QWidget {
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
   private:
+    bool moveFocus(bool forward);
+    void nameElements();
     void createButtons(bool titleBar);
     void createElements(const PlayerFactory& makePlayer, const DocumentFactory& makeDocument);
     void createMenu();

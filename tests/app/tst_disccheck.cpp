@@ -264,6 +264,16 @@ class TstDiscCheck : public QObject {
             },
             warning, "Skins/default/logo.bmp", "stretched");
         row(
+            "high-density picture of the wrong size",
+            [](Disc& d) {
+                d.disc.addPicture("Skins/default/info1@2x.bmp", {278, 57}, Qt::red);
+            },
+            warning, "Skins/default/info1@2x.bmp", "278x58");
+        row(
+            "high-density picture that does not decode",
+            [](Disc& d) { d.disc.writeFile("Skins/default/back@2x.bmp", "BM not a picture"); },
+            warning, "Skins/default/back@2x.bmp", "cannot be read");
+        row(
             "no mask",
             [](Disc& d) { QVERIFY(QFile::remove(d.disc.filePath("Skins/default/transp.bmp"))); },
             note, "Skins/default", "rectangle");

@@ -26,7 +26,10 @@ pass() { echo "ok: $*"; }
 # A private X server and openbox; sets DISPLAY.
 e2e_start() {
   local fd_file=$E2E_TMP/display
-  Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$fd_file" 2>/dev/null &
+  # E2E_SCREEN and E2E_XVFB_ARGS: another screen size, more of the server's options (its dpi).
+  # shellcheck disable=SC2086
+  Xvfb -displayfd 3 -screen 0 "${E2E_SCREEN:-1280x800x24}" -nolisten tcp ${E2E_XVFB_ARGS:-} \
+    3>"$fd_file" 2>/dev/null &
   E2E_PIDS+=($!)
   for _ in $(seq 100); do [ -s "$fd_file" ] && break; sleep 0.1; done
   [ -s "$fd_file" ] || fail "Xvfb did not start"

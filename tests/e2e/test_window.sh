@@ -26,6 +26,9 @@ start_x=$WIN_X start_y=$WIN_Y
 press_at 300 8 3; xdotool mousemove_relative -- 60 40; sleep 0.3; release 3
 find_window
 [ "$WIN_X,$WIN_Y" = "$start_x,$start_y" ] || fail "right-button drag moved the window"
+# The right press opened the pop-up menu at the pointer; Esc closes it.
+wait_for_log 'menu: open at QPoint\(300,8\)' 5
+xdotool key Escape; sleep 0.3
 press_at 300 8 1
 for _ in 1 2 3 4 5 6; do xdotool mousemove_relative -- 10 7; sleep 0.05; done
 release 1

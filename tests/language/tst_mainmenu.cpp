@@ -132,9 +132,18 @@ void TestMainMenu::languageEntryAppliesAndRemembers() {
     Started s;
     QVERIFY(s.started);
     QCOMPARE(s.window().button(ButtonId::btnPlay)->toolTip(), QString("english tipPlay"));
+    // The language in use is the checked entry.
+    auto checked = [&s](const QList<QAction*>& entries) {
+        QList<bool> marks;
+        for (const QAction* entry : entries)
+            marks.append(entry->isChecked());
+        return marks;
+    };
+    QCOMPARE(checked(s.window().mnuLanguage()), (QList<bool>{true, false}));
 
     s.window().mnuLanguage()[1]->trigger();
     QCOMPARE(s.window().button(ButtonId::btnPlay)->toolTip(), QString("german tipPlay"));
+    QCOMPARE(checked(s.window().mnuLanguage()), (QList<bool>{false, true}));
     QCOMPARE(s.window().mnuAbout()->text(), QString("german mnuAbout"));
     QCOMPARE(s.tc.registry.writes.last(), kLanguageValue + "german");
 
@@ -156,8 +165,10 @@ void TestMainMenu::skinEntryLoadsThatSkin() {
     QCOMPARE(s.window().mnuSkin()[0]->text(), QString("default"));
     QCOMPARE(s.window().mnuSkin()[1]->text(), QString("Nightfall"));
 
+    QVERIFY(s.window().mnuSkin()[0]->isChecked() && !s.window().mnuSkin()[1]->isChecked());
     s.window().mnuSkin()[1]->trigger();
     QCOMPARE(s.core->skins().skin().SkinName, QString("Nightfall"));
+    QVERIFY(!s.window().mnuSkin()[0]->isChecked() && s.window().mnuSkin()[1]->isChecked());
     s.window().mnuSkin()[0]->trigger();
     QCOMPARE(s.core->skins().skin().SkinName, QString("default"));
     QVERIFY(s.tc.messages.shown.isEmpty());
@@ -317,6 +328,7 @@ void TestMainMenu::vanishedLanguageFileIsReported() {
     QCOMPARE(s.window().button(ButtonId::btnPlay)->toolTip(), QString("english tipPlay"));
     QCOMPARE(s.tc.registry.writes.size(), writes);
     QCOMPARE(s.window().mnuLanguage().size(), 2);
+    QVERIFY(s.window().mnuLanguage()[0]->isChecked() && !s.window().mnuLanguage()[1]->isChecked());
     QVERIFY(!s.tc.programEnd.ended);
 }
 

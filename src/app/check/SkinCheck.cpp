@@ -64,6 +64,10 @@ void checkMask(SkinPictures& skin, const OfferedButtons& offered, Findings& find
     const std::optional<QImage> mask = skin.read(name);
     if (!mask)
         return;
+    if (skin.exists("transp@2x.bmp"))
+        findings.append(note(skin.relative("transp@2x.bmp"),
+                             "transp@2x.bmp is not used: the outline is cut from transp.bmp at "
+                             "every screen density"));
     const QRegion outline = regionFromMaskImage(*mask, Window);
     if (outline.isEmpty())
         findings.append(warning(skin.relative(name),

@@ -1,6 +1,7 @@
 #include "app/check/SkinPictures.h"
 
 #include "platform/FilePaths.h"
+#include "skin/HighDensityPicture.h"
 #include "skin/PictureFile.h"
 
 #include <QFileInfo>
@@ -83,6 +84,7 @@ std::optional<QImage> SkinPictures::readFile(const CheckedDisc& disc, const QStr
     if (file.loaded()) {
         if (const std::optional<Finding> finding = misnamed(disc, path, file.format))
             findings.append(*finding);
+        checkHighDensity(disc, path, file.image.size(), findings);
         return file.image;
     }
     findings.append(
@@ -90,6 +92,21 @@ std::optional<QImage> SkinPictures::readFile(const CheckedDisc& disc, const QStr
               "the picture cannot be read (" + file.error + "); the program ends when it loads it",
               "save it again as an uncompressed BMP"));
     return std::nullopt;
+}
+
+// A doubled picture that cannot be used leaves high-density screens with the 1x one scaled up.
+void SkinPictures::checkHighDensity(const CheckedDisc& disc, const QString& path, QSize size,
+                                    Findings& findings) {
+    const HighDensityPicture sharp = loadHighDensityPicture(path, size);
+    if (sharp.problem.isEmpty())
+        return;
+    const QString name = QFileInfo(sharp.path).fileName();
+    findings.append(warning(disc.relative(sharp.path),
+                            name + " is not used: " + sharp.problem +
+                                "; high-density screens show the 1x picture scaled up",
+                            QStringLiteral("draw it at exactly %1x%2 and save it as a BMP")
+                                .arg(size.width() * 2)
+                                .arg(size.height() * 2)));
 }
 
 void SkinPictures::readPlaced(const QString& name, QSize place) {

@@ -30,6 +30,8 @@ class SkinPictures {
 
   private:
     QString path(const QString& name) const;
+    static void checkHighDensity(const CheckedDisc& disc, const QString& path, QSize size,
+                                 Findings& findings);
 
     const CheckedDisc& disc_;
     QString folder_;
