@@ -1,5 +1,5 @@
-// --check's look at a media file through GStreamer judges as the Qt Multimedia look does: the
-// same verdicts and the same facts on the sample discs' media and on broken files.
+// --check's look at a media file through GStreamer: the sample discs' media open, with the facts
+// Qt Multimedia's look finds too; broken files are refused with the framework's reason.
 #include "platform/GstMediaProbe.h"
 #include "platform/MediaProbe.h"
 
@@ -28,13 +28,16 @@ class TstGstMediaProbe : public QObject {
         if (!QFileInfo::exists(file))
             QSKIP("the sample discs are not laid out");
         const MediaFacts gst = probeMediaWithGstreamer(file, 5000);
-        const MediaFacts qt = probeMedia(file, 5000);
         QCOMPARE(int(gst.verdict), verdict);
+        QCOMPARE(gst.error.isEmpty(), verdict == MediaFacts::Opened);
+        if (verdict != MediaFacts::Opened)
+            return;
+        // What it found is what Qt Multimedia finds.
+        const MediaFacts qt = probeMedia(file, 5000);
         QCOMPARE(int(qt.verdict), verdict);
         QCOMPARE(gst.videoSize, qt.videoSize);
         QVERIFY2(qAbs(gst.durationMs - qt.durationMs) < 500,
                  qPrintable(QString("%1 against %2 ms").arg(gst.durationMs).arg(qt.durationMs)));
-        QCOMPARE(gst.error.isEmpty(), verdict == MediaFacts::Opened);
     }
 
   private:
