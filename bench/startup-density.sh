@@ -13,13 +13,9 @@ command -v convert >/dev/null || { echo "needs ImageMagick's convert" >&2; exit 
 
 tmp=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$tmp"' EXIT
-Xvfb -displayfd 3 -screen 0 2560x1600x24 -nolisten tcp 3>"$tmp/display" 2>/dev/null &
-for _ in $(seq 50); do [ -s "$tmp/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(head -n1 "$tmp/display")"
-openbox --sm-disable >/dev/null 2>&1 &
-sleep 1
-export XDG_CONFIG_HOME=$tmp/config TZ=UTC
-export QT_MESSAGE_PATTERN='%{time hh:mm:ss.zzz} %{category}: %{message}'
+screen=2560x1600
+# shellcheck source=paint-lib.sh
+source "$(dirname "$0")/paint-lib.sh"
 
 # The sample disc, and a copy whose default skin has every picture doubled beside it.
 doubled=$tmp/doubled
@@ -30,36 +26,15 @@ for picture in "$doubled"/Skins/default/*.bmp; do
   convert "$picture" -resize 200% -type truecolor "BMP3:${picture%.bmp}@2x.bmp"
 done
 
-seconds_of_day() { awk -F: '{printf "%.3f\n", $1 * 3600 + $2 * 60 + $3}'; }
-
-# Seconds from process start to the first painted frame, read from the program's own log.
-# Usage: first_paint RATIO LOG-CATEGORY PROGRAM [ARGUMENTS]
-first_paint() {
-  local log=$tmp/log pid started painted
-  : >"$log"
-  started=$(date -u +%H:%M:%S.%N | seconds_of_day)
-  QT_LOGGING_RULES="$2.*=true" QT_SCALE_FACTOR=$1 "${@:3}" >"$log" 2>&1 &
-  pid=$!
-  for _ in $(seq 300); do
-    grep -q 'first frame painted' "$log" && break
-    sleep 0.02
-  done
-  kill -9 "$pid" 2>/dev/null || true
-  wait "$pid" 2>/dev/null || true
-  painted=$(grep 'first frame painted' "$log" | head -n1 | awk '{print $1}' | seconds_of_day)
-  echo "$painted - $started" | bc -l
-}
-
-median() { sort -n | awk '{a[NR]=$1} END {print (NR % 2) ? a[(NR+1)/2] : (a[NR/2] + a[NR/2+1]) / 2}'; }
 spread() { sort -n | awk '{a[NR]=$1} END {printf "%.0f..%.0f", a[1] * 1000, a[NR] * 1000}'; }
 
 : >"$tmp/one"; : >"$tmp/scaled"; : >"$tmp/sharp"; : >"$tmp/bare1"; : >"$tmp/bare2"
 for _ in $(seq "$runs"); do
-  first_paint 1 vistrel "$sample/vistrel" "$sample" >>"$tmp/one"
-  first_paint 2 vistrel "$sample/vistrel" "$sample" >>"$tmp/scaled"
-  first_paint 2 vistrel "$sample/vistrel" "$doubled" >>"$tmp/sharp"
-  first_paint 1 bare "$build/bench/bench_bare_window" "$sample/Skins/default/back.bmp" >>"$tmp/bare1"
-  first_paint 2 bare "$build/bench/bench_bare_window" "$sample/Skins/default/back.bmp" >>"$tmp/bare2"
+  QT_SCALE_FACTOR=1 first_paint vistrel "$sample/vistrel" "$sample" >>"$tmp/one"
+  QT_SCALE_FACTOR=2 first_paint vistrel "$sample/vistrel" "$sample" >>"$tmp/scaled"
+  QT_SCALE_FACTOR=2 first_paint vistrel "$sample/vistrel" "$doubled" >>"$tmp/sharp"
+  QT_SCALE_FACTOR=1 first_paint bare "$build/bench/bench_bare_window" "$sample/Skins/default/back.bmp" >>"$tmp/bare1"
+  QT_SCALE_FACTOR=2 first_paint bare "$build/bench/bench_bare_window" "$sample/Skins/default/back.bmp" >>"$tmp/bare2"
 done
 ms() { echo "$1 * 1000" | bc -l; }
 line() { # label file [reference file]
