@@ -7,7 +7,7 @@ tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 failed=0
 
-dep5() { printf 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/\n\nFiles: *\nCopyright: someone\nLicense: %s\n\nFiles: debian/*\nLicense: %s\n' "$1" "${2:-GPL-2+}"; }
+dep5() { printf 'Format: (the machine-readable copyright-format 1.0)\n\nFiles: *\nCopyright: someone\nLicense: %s\n\nFiles: debian/*\nLicense: %s\n' "$1" "${2:-GPL-2+}"; }
 expect() {
   local verdict=$1 name=$2 file=$3 reason
   reason=$(licence_refusal "$file")
