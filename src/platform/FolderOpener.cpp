@@ -26,25 +26,6 @@ const QString Opener = QStringLiteral("xdg-open");
 // waited for, now closed): that is no news for the viewer.
 constexpr qint64 OpenerVerdictMs = 10000;
 
-bool fileManagerOnBus(QDBusConnection& bus) {
-    return bus.isConnected() && bus.interface() &&
-           bus.interface()->isServiceRegistered(FileManagerService).value();
-}
-
-void askFileManager(QDBusConnection& bus, const QString& folder, NotOpened notOpened) {
-    QDBusMessage call = QDBusMessage::createMethodCall(
-        FileManagerService, "/org/freedesktop/FileManager1", FileManagerService, "ShowFolders");
-    call << QStringList{QUrl::fromLocalFile(folder).toString()} << QString();
-    auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call), qApp);
-    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, watcher,
-                     [notOpened = std::move(notOpened)](QDBusPendingCallWatcher* answered) {
-                         const QDBusPendingReply<> reply = *answered;
-                         if (reply.isError())
-                             notOpened("the file manager refused: " + reply.error().message());
-                         answered->deleteLater();
-                     });
-}
-
 // The opener's last words on standard error: why it failed, in its own terms.
 QString lastLine(const QByteArray& output) {
     const QList<QByteArray> lines = output.trimmed().split('\n');
@@ -89,21 +70,42 @@ void runOpener(const QString& opener, const QString& folder, NotOpened notOpened
     process->start();
 }
 
+void openWithOpener(const QString& folder, NotOpened notOpened) {
+    const QString opener = QStandardPaths::findExecutable(Opener);
+    if (opener.isEmpty()) {
+        notOpened("no file manager answers on the session bus, and there is no " + Opener);
+        return;
+    }
+    runOpener(opener, folder, std::move(notOpened));
+}
+
+// The file manager's own bus service, asked without waiting; where none answers to that name,
+// the opener.
+void askFileManager(QDBusConnection& bus, const QString& folder, NotOpened notOpened) {
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        FileManagerService, "/org/freedesktop/FileManager1", FileManagerService, "ShowFolders");
+    call << QStringList{QUrl::fromLocalFile(folder).toString()} << QString();
+    auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call), qApp);
+    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, watcher,
+                     [folder, notOpened = std::move(notOpened)](QDBusPendingCallWatcher* answered) {
+                         const QDBusPendingReply<> reply = *answered;
+                         answered->deleteLater();
+                         if (reply.error().type() == QDBusError::ServiceUnknown)
+                             openWithOpener(folder, notOpened);
+                         else if (reply.isError())
+                             notOpened("the file manager refused: " + reply.error().message());
+                     });
+}
+
 } // namespace
 
 void openFolderOnDesktop(const QString& folder, std::function<void(const QString&)> notOpened) {
     const QString absolute = QFileInfo(folder).absoluteFilePath();
     QDBusConnection bus = QDBusConnection::sessionBus();
-    if (fileManagerOnBus(bus)) {
+    if (bus.isConnected())
         askFileManager(bus, absolute, std::move(notOpened));
-        return;
-    }
-    const QString opener = QStandardPaths::findExecutable(Opener);
-    if (opener.isEmpty()) {
-        notOpened("no file manager runs on the session bus, and there is no " + Opener);
-        return;
-    }
-    runOpener(opener, absolute, std::move(notOpened));
+    else
+        openWithOpener(absolute, std::move(notOpened));
 }
 
 } // namespace vistrel
