@@ -10,8 +10,8 @@
 // 3. The pages of the hostile-disc probe through the view as built, which shows them as text.
 // 4. The depth of nested tables that overflows the stack, in a child process each: on the main
 //    thread (8 MB here) and on a 1 MB stack, the main thread's size on Windows.
-#include "platform/DocumentFile.h"
-#include "platform/QtDocumentView.h"
+#include "platform/documents/DocumentFile.h"
+#include "platform/documents/QtDocumentView.h"
 #include "text/HtmlShape.h"
 
 #include <QAbstractTextDocumentLayout>

@@ -3,8 +3,8 @@
 // A press is what the window's handler does with the control; it holds the thread for as long as
 // the call takes or, after it, the longest gap between ticks of a 1 ms timer within 250 ms.
 // Needs an X display. Usage: bench_playerstall [movie] [presses]
-#include "platform/GstMediaPlayerControl.h"
-#include "platform/QtMediaPlayerControl.h"
+#include "platform/media/gst/GstMediaPlayerControl.h"
+#include "platform/media/qt/QtMediaPlayerControl.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,7 +1,7 @@
 // Any bytes as a registry store file, as they are and as UTF-16 after a byte order mark: parsing
 // must neither fail nor hang, whatever parses must write out text that reads back to the same
 // hive, and that text exported as the registry editor does (UTF-16LE) must read the same too.
-#include "platform/RegFile.h"
+#include "platform/settings/RegFile.h"
 #include "text/TextDecoding.h"
 
 #include <cstdint>

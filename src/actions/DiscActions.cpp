@@ -2,11 +2,11 @@
 
 #include "language/LanguageTexts.h"
 #include "media/MediaState.h"
-#include "platform/Desktop.h"
-#include "platform/DocumentView.h"
-#include "platform/ErrorMessage.h"
-#include "platform/Log.h"
-#include "platform/MediaPlayerControl.h"
+#include "platform/desktop/Desktop.h"
+#include "platform/documents/DocumentView.h"
+#include "platform/log/Log.h"
+#include "platform/media/MediaPlayerControl.h"
+#include "platform/messages/ErrorMessage.h"
 #include "window/ImageArea.h"
 
 #include <QPointer>

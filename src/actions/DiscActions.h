@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/DiscFolder.h"
+#include "platform/disc/DiscFolder.h"
 
 #include <QObject>
 #include <QString>

@@ -2,7 +2,7 @@
 
 #include "app/DiscConfig.h"
 #include "media/MediaState.h"
-#include "platform/Detection.h"
+#include "platform/settings/Detection.h"
 
 #include <QString>
 

@@ -2,7 +2,7 @@
 
 #include "app/AppState.h"
 #include "app/Services.h"
-#include "platform/DiscFolder.h"
+#include "platform/disc/DiscFolder.h"
 
 #include <QObject>
 

@@ -2,7 +2,7 @@
 // or not (1). The program starts it beside itself at once, so the answer is ready when the skin
 // needs it and GStreamer's registry never fills the window's memory; it links GStreamer alone
 // and starts in a few milliseconds.
-#include "platform/GstDecoders.h"
+#include "platform/media/gst/GstDecoders.h"
 
 #include <unistd.h>
 

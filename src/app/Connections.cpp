@@ -7,10 +7,10 @@
 #include "media/ExternalPlayer.h"
 #include "media/Playback.h"
 #include "media/Slideshow.h"
-#include "platform/Desktop.h"
-#include "platform/DocumentView.h"
-#include "platform/Log.h"
-#include "platform/MediaPlayerControl.h"
+#include "platform/desktop/Desktop.h"
+#include "platform/documents/DocumentView.h"
+#include "platform/log/Log.h"
+#include "platform/media/MediaPlayerControl.h"
 #include "skin/SkinLoader.h"
 
 // The one place where the window's events reach the features and features answer each other.

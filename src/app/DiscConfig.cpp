@@ -1,6 +1,6 @@
 #include "app/DiscConfig.h"
 
-#include "platform/ReadIni.h"
+#include "platform/disc/ReadIni.h"
 #include "text/TrimText.h"
 #include "window/Buttons.h"
 

@@ -1,25 +1,25 @@
-#include "platform/FileRegistry.h"
+#include "platform/settings/FileRegistry.h"
 #ifdef Q_OS_WIN
-#include "platform/windows/ErrorOutput.h"
-#include "platform/windows/WindowsRegistry.h"
+#include "platform/log/WindowsErrorOutput.h"
+#include "platform/settings/WindowsRegistry.h"
 #endif
 #include "app/Application.h"
 #include "app/check/CheckCommand.h"
-#include "platform/ImmediateProgramEnd.h"
-#include "platform/LocalSingleInstance.h"
-#include "platform/OwnErrorOutput.h"
-#include "platform/QtDesktop.h"
-#include "platform/QtDocumentView.h"
+#include "platform/desktop/QtDesktop.h"
+#include "platform/documents/QtDocumentView.h"
+#include "platform/instance/LocalSingleInstance.h"
+#include "platform/log/OwnErrorOutput.h"
+#include "platform/process/ImmediateProgramEnd.h"
 #ifdef Q_OS_WIN
-#include "platform/MediaProbe.h"
-#include "platform/QtMediaPlayerControl.h"
+#include "platform/media/MediaProbe.h"
+#include "platform/media/qt/QtMediaPlayerControl.h"
 #else
-#include "platform/DeferredPlayerControl.h"
-#include "platform/GstCodecTest.h"
-#include "platform/MediaModule.h"
-#include "platform/MediaModuleLoader.h"
+#include "platform/media/DeferredPlayerControl.h"
+#include "platform/media/GstCodecTest.h"
+#include "platform/media/MediaModule.h"
+#include "platform/media/MediaModuleLoader.h"
 #endif
-#include "platform/QtMessageBoxes.h"
+#include "platform/messages/QtMessageBoxes.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -1,8 +1,8 @@
 #include "language/AboutDialog.h"
 
 #include "language/AboutLabel.h"
-#include "platform/Desktop.h"
-#include "platform/Log.h"
+#include "platform/desktop/Desktop.h"
+#include "platform/log/Log.h"
 #include "window/ImageArea.h"
 #include "window/WindowDrag.h"
 

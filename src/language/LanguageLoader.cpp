@@ -1,12 +1,12 @@
 #include "language/LanguageLoader.h"
 
 #include "language/LanguageKeys.h"
-#include "platform/ErrorMessage.h"
-#include "platform/FilePaths.h"
-#include "platform/Log.h"
-#include "platform/MessageBoxes.h"
-#include "platform/ReadIni.h"
-#include "platform/Registry.h"
+#include "platform/disc/FilePaths.h"
+#include "platform/disc/ReadIni.h"
+#include "platform/log/Log.h"
+#include "platform/messages/ErrorMessage.h"
+#include "platform/messages/MessageBoxes.h"
+#include "platform/settings/Registry.h"
 
 namespace vistrel {
 

@@ -3,7 +3,7 @@
 #include "language/AboutDialog.h"
 #include "language/MenuLists.h"
 #include "language/MenuPopup.h"
-#include "platform/Log.h"
+#include "platform/log/Log.h"
 #include "window/MainDialog.h"
 
 #include <QAction>

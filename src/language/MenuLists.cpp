@@ -1,7 +1,7 @@
 #include "language/MenuLists.h"
 
-#include "platform/FilePaths.h"
-#include "platform/Log.h"
+#include "platform/disc/FilePaths.h"
+#include "platform/log/Log.h"
 #include "window/MainDialog.h"
 
 #include <QAction>

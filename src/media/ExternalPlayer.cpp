@@ -1,10 +1,10 @@
 #include "media/ExternalPlayer.h"
 
 #include "language/LanguageTexts.h"
-#include "platform/Desktop.h"
-#include "platform/ErrorMessage.h"
-#include "platform/Log.h"
-#include "platform/MediaPlayerControl.h"
+#include "platform/desktop/Desktop.h"
+#include "platform/log/Log.h"
+#include "platform/media/MediaPlayerControl.h"
+#include "platform/messages/ErrorMessage.h"
 
 namespace vistrel {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/Detection.h"
-#include "platform/DiscFolder.h"
+#include "platform/disc/DiscFolder.h"
+#include "platform/settings/Detection.h"
 
 #include <QObject>
 #include <QStringList>

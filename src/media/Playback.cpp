@@ -1,8 +1,8 @@
 #include "media/Playback.h"
 
 #include "media/MediaState.h"
-#include "platform/Log.h"
-#include "platform/MediaPlayerControl.h"
+#include "platform/log/Log.h"
+#include "platform/media/MediaPlayerControl.h"
 #include "window/ImageArea.h"
 #include "window/MainDialog.h"
 

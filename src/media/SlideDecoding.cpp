@@ -1,7 +1,7 @@
 #include "media/SlideDecoding.h"
 
-#include "platform/DiscFile.h"
-#include "platform/Log.h"
+#include "platform/disc/DiscFile.h"
+#include "platform/log/Log.h"
 
 #include <QFile>
 #include <QImageReader>

@@ -1,7 +1,7 @@
 #include "media/SlidePictureCache.h"
 
 #include "media/SlideDecoding.h"
-#include "platform/LowerPriority.h"
+#include "platform/process/LowerPriority.h"
 
 #include <QThread>
 #include <QtConcurrent/QtConcurrentRun>

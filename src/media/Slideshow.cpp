@@ -2,8 +2,8 @@
 
 #include "language/LanguageTexts.h"
 #include "media/SlideInterval.h"
-#include "platform/Log.h"
-#include "platform/MessageBoxes.h"
+#include "platform/log/Log.h"
+#include "platform/messages/MessageBoxes.h"
 #include "window/MainDialog.h"
 
 #include <QEvent>

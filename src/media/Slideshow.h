@@ -1,7 +1,7 @@
 #pragma once
 
 #include "media/SlidePictureCache.h"
-#include "platform/DiscFolder.h"
+#include "platform/disc/DiscFolder.h"
 
 #include <QObject>
 #include <QSize>

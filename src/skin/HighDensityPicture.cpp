@@ -1,6 +1,6 @@
 #include "skin/HighDensityPicture.h"
 
-#include "platform/FilePaths.h"
+#include "platform/disc/FilePaths.h"
 #include "skin/PictureFile.h"
 
 namespace vistrel {

@@ -1,6 +1,6 @@
 #include "skin/PictureFile.h"
 
-#include "platform/DiscFile.h"
+#include "platform/disc/DiscFile.h"
 #include "skin/BitmapHeader.h"
 #include "skin/PictureSignature.h"
 

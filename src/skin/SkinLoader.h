@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Detection.h"
+#include "platform/settings/Detection.h"
 #include "skin/SkinState.h"
 
 #include <QImage>

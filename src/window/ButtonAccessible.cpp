@@ -1,6 +1,6 @@
 #include "window/ButtonAccessible.h"
 
-#include "platform/Log.h"
+#include "platform/log/Log.h"
 #include "window/ImageArea.h"
 #include "window/MainDialog.h"
 

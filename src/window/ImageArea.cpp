@@ -1,6 +1,6 @@
 #include "window/ImageArea.h"
 
-#include "platform/Log.h"
+#include "platform/log/Log.h"
 
 #include <QAccessible>
 #include <QKeyEvent>

@@ -1,9 +1,9 @@
 #include "window/MainDialog.h"
 
-#include "platform/DocumentView.h"
-#include "platform/Log.h"
-#include "platform/MediaPlayerControl.h"
-#include "platform/SingleInstance.h"
+#include "platform/documents/DocumentView.h"
+#include "platform/instance/SingleInstance.h"
+#include "platform/log/Log.h"
+#include "platform/media/MediaPlayerControl.h"
 #include "window/ButtonAccessible.h"
 #include "window/ReadingOrder.h"
 #include "window/WindowDrag.h"

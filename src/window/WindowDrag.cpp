@@ -1,6 +1,6 @@
 #include "window/WindowDrag.h"
 
-#include "platform/Log.h"
+#include "platform/log/Log.h"
 
 #include <QApplication>
 #include <QWidget>

@@ -1,7 +1,7 @@
 // The four disc actions on a disc folder, with the started programs, the opened folders, the
 // player and the document view recorded by doubles.
 #include "doubles/TestDisc.h"
-#include "platform/FilePaths.h"
+#include "platform/disc/FilePaths.h"
 
 #include <QDir>
 #include <QFileInfo>

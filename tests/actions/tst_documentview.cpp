@@ -1,7 +1,7 @@
 // The real document view: what it shows, which links it follows, and that it never opens a
 // network connection whatever a document references.
-#include "platform/DocumentFile.h"
-#include "platform/QtDocumentView.h"
+#include "platform/documents/DocumentFile.h"
+#include "platform/documents/QtDocumentView.h"
 
 #include <QDir>
 #include <QFile>

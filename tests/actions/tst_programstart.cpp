@@ -1,7 +1,7 @@
 // Installers started for real: by their path as a program, never through a shell, and a file
 // that cannot run is refused and logged rather than anything else happening. A folder handed to
 // a desktop opener that fails is told back, with the opener's reason.
-#include "platform/QtDesktop.h"
+#include "platform/desktop/QtDesktop.h"
 
 #include <QDir>
 #include <QFile>

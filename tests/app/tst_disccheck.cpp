@@ -2,7 +2,7 @@
 #include "app/check/DiscCheck.h"
 #include "app/check/FindingsReport.h"
 #include "doubles/TestDisc.h"
-#include "platform/MediaProbe.h"
+#include "platform/media/MediaProbe.h"
 
 #include <QFile>
 #include <QJsonArray>

@@ -1,6 +1,6 @@
 // What the program makes of a disc's vistrel.ini: defaults, switches, trimming and the media rule.
 #include "app/DiscConfig.h"
-#include "platform/ReadIni.h"
+#include "platform/disc/ReadIni.h"
 
 #include <QtTest>
 

@@ -2,8 +2,8 @@
 // finds nothing to mend, and the guide's page shows with the style sheet it links.
 #include "app/check/DiscCheck.h"
 #include "app/check/FindingsReport.h"
-#include "platform/MediaProbe.h"
-#include "platform/QtDocumentView.h"
+#include "platform/documents/QtDocumentView.h"
+#include "platform/media/MediaProbe.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,7 +2,7 @@
 // reads one: same messages, same end, and the start returns instead of blocking.
 #include "doubles/FifoWatchdog.h"
 #include "doubles/TestDisc.h"
-#include "platform/ReadIni.h"
+#include "platform/disc/ReadIni.h"
 #include "window/MainDialog.h"
 
 #include <QtTest>

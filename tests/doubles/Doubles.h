@@ -1,12 +1,12 @@
 #pragma once
 
-#include "platform/Desktop.h"
-#include "platform/DocumentView.h"
-#include "platform/MediaPlayerControl.h"
-#include "platform/MessageBoxes.h"
-#include "platform/ProgramEnd.h"
-#include "platform/Registry.h"
-#include "platform/SingleInstance.h"
+#include "platform/desktop/Desktop.h"
+#include "platform/documents/DocumentView.h"
+#include "platform/instance/SingleInstance.h"
+#include "platform/media/MediaPlayerControl.h"
+#include "platform/messages/MessageBoxes.h"
+#include "platform/process/ProgramEnd.h"
+#include "platform/settings/Registry.h"
 
 #include <QMap>
 #include <QStringList>

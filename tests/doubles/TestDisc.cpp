@@ -1,6 +1,6 @@
 #include "doubles/TestDisc.h"
 
-#include "platform/ReadIni.h"
+#include "platform/disc/ReadIni.h"
 #include "window/Buttons.h"
 
 #include <QDir>

@@ -1,7 +1,9 @@
 # Fails when a source file includes a header from a layer above its own, or when a file of the
 # bottom layer includes Qt. Run: cmake -DSOURCE_DIR=<src> -P check_layers.cmake
 #
-# Layers, bottom to top; a file may include its own layer and those below.
+# Layers, bottom to top; a file may include its own layer and those below. Within the platform
+# layer each seam has its folder, the port's header at its top; a framework's implementation in a
+# folder below it (media/gst, media/qt) is reached only from its own seam and the composition root.
 set(rank_text 0)      # pure text rules: no Qt, no files
 set(rank_platform 1)  # the seams to the outside world and their implementations
 set(rank_window 2)    # the main window, its elements and the table of buttons
@@ -33,13 +35,25 @@ foreach(file ${files})
     math(EXPR faults "${faults} + 1")
     continue()
   endif()
+  if(own STREQUAL "platform" AND NOT file MATCHES "^platform/[a-z]+/")
+    message(SEND_ERROR "${file}: lies in no seam's folder of platform/")
+    math(EXPR faults "${faults} + 1")
+  endif()
   file(STRINGS ${SOURCE_DIR}/${file} includes REGEX "^[ \t]*#[ \t]*include")
   foreach(line ${includes})
     if(line MATCHES "#[ \t]*include[ \t]*\"([^\"]+)\"")
       layer_of(${CMAKE_MATCH_1} target)
+      set(included ${CMAKE_MATCH_1})
       if(NOT target STREQUAL "" AND rank_${target} GREATER rank_${own})
-        message(SEND_ERROR "${file}: includes ${CMAKE_MATCH_1} from the layer above (${own} -> ${target})")
+        message(SEND_ERROR "${file}: includes ${included} from the layer above (${own} -> ${target})")
         math(EXPR faults "${faults} + 1")
+      endif()
+      if(included MATCHES "^(platform/[a-z]+)/[a-z]+/" AND NOT own STREQUAL "app")
+        set(seam ${CMAKE_MATCH_1})
+        if(NOT file MATCHES "^${seam}/")
+          message(SEND_ERROR "${file}: reaches into ${included}, an implementation of another seam")
+          math(EXPR faults "${faults} + 1")
+        endif()
       endif()
     elseif(own STREQUAL "text" AND line MATCHES "#[ \t]*include[ \t]*<Q")
       message(SEND_ERROR "${file}: text rules stay free of Qt (${line})")

@@ -1,7 +1,7 @@
 // --check's look at a media file through GStreamer: the sample discs' media open, with the facts
 // Qt Multimedia's look finds too; broken files are never taken as opened.
-#include "platform/GstMediaProbe.h"
-#include "platform/MediaProbe.h"
+#include "platform/media/MediaProbe.h"
+#include "platform/media/gst/GstMediaProbe.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

@@ -1,7 +1,7 @@
-#include "platform/GstDecoders.h"
-#include "platform/GstMediaPlayerControl.h"
-#include "platform/GstMediaProbe.h"
-#include "platform/QtMediaPlayerControl.h"
+#include "platform/media/gst/GstDecoders.h"
+#include "platform/media/gst/GstMediaPlayerControl.h"
+#include "platform/media/gst/GstMediaProbe.h"
+#include "platform/media/qt/QtMediaPlayerControl.h"
 
 #include <QApplication>
 #include <QSignalSpy>

@@ -1,5 +1,5 @@
 #include "doubles/TestDisc.h"
-#include "platform/MediaPlayerControl.h"
+#include "platform/media/MediaPlayerControl.h"
 
 #include <QTimer>
 #include <QtTest>

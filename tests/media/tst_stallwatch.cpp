@@ -1,4 +1,4 @@
-#include "platform/StallWatch.h"
+#include "platform/media/StallWatch.h"
 
 #include <QtTest>
 

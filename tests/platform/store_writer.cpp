@@ -1,6 +1,6 @@
 // Writes the chosen language into the store named by its argument, switching between "old" and
 // "new", until it is killed; tst_settingskill kills it at random moments.
-#include "platform/FileRegistry.h"
+#include "platform/settings/FileRegistry.h"
 
 #include <cstdio>
 

@@ -1,5 +1,5 @@
 // A made disc's codec answer, left beside the program: honoured only when it reads as one.
-#include "platform/GstCodecTest.h"
+#include "platform/media/GstCodecTest.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

@@ -1,6 +1,6 @@
 #include "doubles/Doubles.h"
-#include "platform/DeferredPlayerControl.h"
-#include "platform/MediaOpenError.h"
+#include "platform/media/DeferredPlayerControl.h"
+#include "platform/media/MediaOpenError.h"
 
 #include <QSignalSpy>
 #include <QtTest>

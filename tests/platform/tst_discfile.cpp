@@ -1,7 +1,7 @@
 // The guard on every disc file: only a regular file within its limit is read; a pipe, a device,
 // a folder or a missing name is refused, quickly and with a reason.
 #include "doubles/FifoWatchdog.h"
-#include "platform/DiscFile.h"
+#include "platform/disc/DiscFile.h"
 
 #include <QtTest>
 

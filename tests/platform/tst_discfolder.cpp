@@ -1,7 +1,7 @@
 // Finding a configured path on the disc: separators, letter case, the disc before the working
 // folder, and the kind of entry each lookup needs.
 #include "doubles/FifoWatchdog.h"
-#include "platform/DiscFolder.h"
+#include "platform/disc/DiscFolder.h"
 
 #include <QtTest>
 

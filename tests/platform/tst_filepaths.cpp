@@ -1,5 +1,5 @@
 // Configured paths with '\', any letter case and doubled separators find the files on disk.
-#include "platform/FilePaths.h"
+#include "platform/disc/FilePaths.h"
 
 #include <QtTest>
 

@@ -1,6 +1,6 @@
 // The file-backed registry: typed values, round trips, atomic writes, corrupt, unwritable and
 // non-file stores.
-#include "platform/FileRegistry.h"
+#include "platform/settings/FileRegistry.h"
 
 #include <QtTest>
 

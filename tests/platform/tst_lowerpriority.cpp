@@ -1,5 +1,5 @@
 // The lower priority for background work: only the thread that asks is lowered, and only once.
-#include "platform/LowerPriority.h"
+#include "platform/process/LowerPriority.h"
 
 #include <QtTest>
 

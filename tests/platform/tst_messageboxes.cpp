@@ -1,7 +1,7 @@
 // Texts reach a message box cut to a length that lays out at once, with the cut marked.
 #include "doubles/Doubles.h"
-#include "platform/ErrorMessage.h"
-#include "platform/MessageBoxes.h"
+#include "platform/messages/ErrorMessage.h"
+#include "platform/messages/MessageBoxes.h"
 
 #include <QtTest>
 

@@ -1,6 +1,6 @@
 // ReadIni over real files: missing, unreadable and odd files, the cache and its renewal.
 #include "doubles/FifoWatchdog.h"
-#include "platform/ReadIni.h"
+#include "platform/disc/ReadIni.h"
 
 #include <QtTest>
 

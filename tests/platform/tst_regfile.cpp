@@ -1,4 +1,4 @@
-#include "platform/RegFile.h"
+#include "platform/settings/RegFile.h"
 
 #include <QtTest>
 

@@ -1,6 +1,6 @@
 // A process killed while it writes the chosen language leaves a valid store holding the old or the
 // new value, and everything else the store held.
-#include "platform/RegFile.h"
+#include "platform/settings/RegFile.h"
 
 #include <QtTest>
 

@@ -1,6 +1,6 @@
 // One instance per user and session, across real processes: activation, a crashed holder,
 // and two starts at the same moment.
-#include "platform/LocalSingleInstance.h"
+#include "platform/instance/LocalSingleInstance.h"
 
 #include <QtTest>
 

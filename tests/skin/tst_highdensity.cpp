@@ -3,7 +3,7 @@
 // which cannot be used.
 #include "app/check/DiscCheck.h"
 #include "doubles/TestDisc.h"
-#include "platform/MediaProbe.h"
+#include "platform/media/MediaProbe.h"
 #include "skin/HighDensityPicture.h"
 
 #include <QtTest>

@@ -1,7 +1,7 @@
 #include "app/Application.h"
 #include "doubles/TestDisc.h"
-#include "platform/ErrorMessage.h"
-#include "platform/ReadIni.h"
+#include "platform/disc/ReadIni.h"
+#include "platform/messages/ErrorMessage.h"
 #include "skin/MaskRegion.h"
 #include "text/TextDecoding.h"
 

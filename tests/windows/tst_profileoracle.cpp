@@ -1,6 +1,6 @@
 // The profile reader against Windows' own profile service in the same process: each tricky
 // vistrel.ini of the table is read both ways, for every probe, and any difference fails.
-#include "platform/ReadIni.h"
+#include "platform/disc/ReadIni.h"
 
 #include <QDir>
 #include <QFile>

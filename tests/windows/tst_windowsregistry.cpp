@@ -1,6 +1,6 @@
 // The registry port against Windows' own registry: what Vistrel writes, reg.exe reads, and what
 // reg.exe writes, Vistrel reads, for each kind of value the program keeps or looks for.
-#include "platform/windows/WindowsRegistry.h"
+#include "platform/settings/WindowsRegistry.h"
 
 #include <QCoreApplication>
 #include <QProcess>

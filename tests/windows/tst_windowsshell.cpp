@@ -1,7 +1,7 @@
 // Starting programs, opening folders and links through the real Windows shell (Wine's here):
 // installers and the player are stand-ins on a test disc that note how they were started.
-#include "platform/QtDesktop.h"
-#include "platform/windows/WindowsRegistry.h"
+#include "platform/desktop/QtDesktop.h"
+#include "platform/settings/WindowsRegistry.h"
 
 #include <QDir>
 #include <QFile>

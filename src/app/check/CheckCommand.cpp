@@ -2,7 +2,7 @@
 
 #include "app/check/DiscCheck.h"
 #include "app/check/FindingsReport.h"
-#include "platform/Log.h"
+#include "platform/log/Log.h"
 
 #include <cstdio>
 

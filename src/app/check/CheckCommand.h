@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/MediaProbe.h"
+#include "platform/media/MediaProbe.h"
 
 #include <QString>
 

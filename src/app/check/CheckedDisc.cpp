@@ -1,7 +1,7 @@
 #include "app/check/CheckedDisc.h"
 
-#include "platform/FilePaths.h"
-#include "platform/ReadIni.h"
+#include "platform/disc/FilePaths.h"
+#include "platform/disc/ReadIni.h"
 
 #include <QDir>
 

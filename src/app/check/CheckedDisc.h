@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/DiscConfig.h"
-#include "platform/DiscFolder.h"
+#include "platform/disc/DiscFolder.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #include "app/check/ConfiguredPath.h"
 
-#include "platform/FilePaths.h"
+#include "platform/disc/FilePaths.h"
 
 #include <QFileInfo>
 

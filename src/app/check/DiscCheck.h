@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/check/DiscFindings.h"
-#include "platform/MediaProbe.h"
+#include "platform/media/MediaProbe.h"
 
 #include <QString>
 

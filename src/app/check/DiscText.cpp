@@ -1,8 +1,8 @@
 #include "app/check/DiscText.h"
 
-#include "platform/DiscFile.h"
-#include "platform/FilePaths.h"
-#include "platform/ReadIni.h"
+#include "platform/disc/DiscFile.h"
+#include "platform/disc/FilePaths.h"
+#include "platform/disc/ReadIni.h"
 
 namespace vistrel {
 

@@ -4,7 +4,7 @@
 #include "app/check/WindowsFormats.h"
 #include "media/SlideDecoding.h"
 #include "media/SlideInterval.h"
-#include "platform/MediaProbe.h"
+#include "platform/media/MediaProbe.h"
 #include "text/NumericText.h"
 #include "window/MainDialog.h"
 

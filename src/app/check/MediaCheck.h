@@ -2,7 +2,7 @@
 
 #include "app/check/CheckedDisc.h"
 #include "app/check/DiscFindings.h"
-#include "platform/MediaProbe.h"
+#include "platform/media/MediaProbe.h"
 
 namespace vistrel {
 

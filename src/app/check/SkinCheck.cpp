@@ -3,7 +3,7 @@
 #include "app/check/ConfiguredPath.h"
 #include "app/check/SkinPictures.h"
 #include "language/MenuLists.h"
-#include "platform/FilePaths.h"
+#include "platform/disc/FilePaths.h"
 #include "skin/MaskRegion.h"
 #include "window/Buttons.h"
 #include "window/MainDialog.h"

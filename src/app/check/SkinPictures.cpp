@@ -1,6 +1,6 @@
 #include "app/check/SkinPictures.h"
 
-#include "platform/FilePaths.h"
+#include "platform/disc/FilePaths.h"
 #include "skin/HighDensityPicture.h"
 #include "skin/PictureFile.h"
 

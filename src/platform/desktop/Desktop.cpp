@@ -1,0 +1,45 @@
+#include "platform/desktop/Desktop.h"
+
+#include "platform/log/Log.h"
+#include "text/ShellWords.h"
+
+namespace vistrel {
+
+bool Desktop::startProgram(const QString& program, const QStringList& arguments) {
+    qCInfo(logProcess).noquote() << "start:" << program << arguments.join(QLatin1Char(' '));
+    return reportStart(program, doStartProgram(program, arguments));
+}
+
+bool Desktop::startProgramWithParameter(const QString& program, const QString& parameter) {
+    qCInfo(logProcess).noquote() << "start:" << program << parameter;
+    return reportStart(program, doStartProgramWithParameter(program, parameter));
+}
+
+bool Desktop::reportStart(const QString& program, bool started) {
+    if (!started)
+        qCInfo(logProcess).noquote() << "start failed:" << program;
+    return started;
+}
+
+bool Desktop::doStartProgramWithParameter(const QString& program, const QString& parameter) {
+    QStringList arguments;
+    for (const std::string& word : splitShellWords(parameter.toStdString()))
+        arguments.append(QString::fromStdString(word));
+    return doStartProgram(program, arguments);
+}
+
+void Desktop::openFolder(const QString& path, FolderNotOpened notOpened) {
+    qCInfo(logAction).noquote() << "open folder:" << path;
+    doOpenFolder(path, [path, notOpened = std::move(notOpened)](const QString& reason) {
+        qCInfo(logAction).noquote() << "folder not opened:" << path << "-" << reason;
+        if (notOpened)
+            notOpened(reason);
+    });
+}
+
+void Desktop::openUrl(const QUrl& url) {
+    qCInfo(logAction).noquote() << "open url:" << url.toString();
+    doOpenUrl(url);
+}
+
+} // namespace vistrel

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "platform/desktop/Desktop.h"
+
+namespace vistrel {
+
+// Programs start detached and never through a shell; folders and links go to the desktop.
+class QtDesktop : public Desktop {
+  protected:
+    bool doStartProgram(const QString& program, const QStringList& arguments) override;
+    bool doStartProgramWithParameter(const QString& program, const QString& parameter) override;
+    void doOpenFolder(const QString& path, FolderNotOpened notOpened) override;
+    void doOpenUrl(const QUrl& url) override;
+};
+
+} // namespace vistrel

@@ -1,0 +1,117 @@
+#include "platform/documents/QtDocumentView.h"
+
+#include "platform/disc/DiscFile.h"
+#include "platform/disc/FilePaths.h"
+#include "platform/documents/DocumentFile.h"
+#include "platform/documents/LocalLinks.h"
+#include "platform/documents/LocalTextBrowser.h"
+#include "platform/log/Log.h"
+
+#include <QFileInfo>
+
+namespace vistrel {
+
+namespace {
+
+// Marks the end of a document shown only in part.
+const QString kCutMark = QStringLiteral("[\u2026]");
+
+QString pictureDocument(const QString& file) {
+    const QUrl picture = QUrl::fromLocalFile(file);
+    return QStringLiteral("<img src=\"%1\">").arg(picture.toString().toHtmlEscaped());
+}
+
+} // namespace
+
+QtDocumentView::QtDocumentView(QWidget* parent)
+    : DocumentView(parent), parent_(parent), stackingPlace_(parent) {}
+
+LocalTextBrowser& QtDocumentView::browser() {
+    if (browser_)
+        return *browser_;
+    browser_ = new LocalTextBrowser(parent_);
+    browser_->setObjectName(QStringLiteral("WebBrowser"));
+    browser_->setGeometry(pendingGeometry_);
+    browser_->setVisible(pendingVisible_);
+    stackingPlace_.putInPlace(browser_);
+    connect(browser_, &QTextBrowser::anchorClicked, this, &QtDocumentView::followLink);
+    return *browser_;
+}
+
+QWidget* QtDocumentView::widget() {
+    return &browser();
+}
+void QtDocumentView::setOffline(bool offline) {
+    offline_ = offline;
+}
+
+void QtDocumentView::Navigate(const QString& path) {
+    const QString file = QFileInfo(resolvePath(path)).absoluteFilePath();
+    qCInfo(logAction).noquote() << "document:" << file;
+    show(file);
+}
+
+void QtDocumentView::show(const QString& file) {
+    LocalTextBrowser& view = browser();
+    view.setDocumentUrl(QUrl::fromLocalFile(file));
+    const DocumentContent content = loadDocument(file);
+    switch (content.kind) {
+    case DocumentKind::Html:
+        view.setHtml(content.cut ? content.text + "<p>" + kCutMark + "</p>" : content.text);
+        break;
+    case DocumentKind::PlainText:
+        view.setPlainText(content.cut ? content.text + "\n" + kCutMark : content.text);
+        break;
+    case DocumentKind::Picture:
+        view.setHtml(pictureDocument(file));
+        break;
+    case DocumentKind::NotText:
+        view.clear();
+        qCInfo(logAction).noquote() << "document not shown: not text:" << file;
+        break;
+    }
+    if (!content.shownAsText.isEmpty())
+        qCInfo(logAction).noquote() << "document shown as plain text:" << content.shownAsText;
+    if (content.cut)
+        qCInfo(logAction).noquote() << "document shown in part:" << DocumentReadLimit << "bytes";
+}
+
+void QtDocumentView::followLink(const QUrl& link) {
+    LocalTextBrowser& view = browser();
+    const QUrl target = view.documentUrl().resolved(link);
+    if (isOutsideLink(target)) {
+        emit outsideLinkClicked(target);
+        return;
+    }
+    const QString file = resolvePath(localFileOf(link, view.documentUrl()));
+    if (!isDiscFile(file)) {
+        qCInfo(logAction).noquote() << "link not followed:" << target.toString();
+        return;
+    }
+    if (QFileInfo(file).absoluteFilePath() != view.documentUrl().toLocalFile())
+        Navigate(file);
+    if (target.hasFragment())
+        view.scrollToAnchor(target.fragment());
+}
+
+QUrl QtDocumentView::documentUrl() const {
+    return browser_ ? browser_->documentUrl() : QUrl();
+}
+
+void QtDocumentView::setVisible(bool visible) {
+    if (browser_)
+        browser_->setVisible(visible);
+    else
+        pendingVisible_ = visible;
+}
+bool QtDocumentView::Visible() const {
+    return browser_ ? browser_->isVisibleTo(browser_->parentWidget()) : pendingVisible_;
+}
+void QtDocumentView::setGeometry(int left, int top, int width, int height) {
+    if (browser_)
+        browser_->setGeometry(left, top, width, height);
+    else
+        pendingGeometry_ = QRect(left, top, width, height);
+}
+
+} // namespace vistrel

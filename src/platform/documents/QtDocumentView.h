@@ -1,0 +1,53 @@
+#pragma once
+
+#include "platform/documents/DocumentView.h"
+#include "platform/common/StackingPlace.h"
+
+#include <QRect>
+#include <QUrl>
+
+namespace vistrel {
+
+class LocalTextBrowser;
+
+// The information document over a text browser: HTML with its local pictures and style
+// sheets, or plain text. It never goes to a network; links to local files are followed inside
+// the view, web and mail links are handed on through outsideLinkClicked.
+//
+// The text browser is made when first needed (the first document, or its widget): making it
+// starts the font system, which the window's first frame does not need. Until then placement
+// and visibility are remembered.
+class QtDocumentView : public DocumentView {
+    Q_OBJECT
+  public:
+    explicit QtDocumentView(QWidget* parent);
+
+    QWidget* widget() override;
+    void setOffline(bool offline) override;
+    bool offline() const { return offline_; }
+    void Navigate(const QString& path) override;
+    void setVisible(bool visible) override;
+    bool Visible() const override;
+    void setGeometry(int left, int top, int width, int height) override;
+
+    // The document showing, as a file address; empty before the first Navigate.
+    QUrl documentUrl() const;
+
+    // What a click on a link does.
+    void followLink(const QUrl& link);
+
+  private:
+    LocalTextBrowser& browser();
+    void show(const QString& file);
+
+    QWidget* parent_;
+    StackingPlace stackingPlace_;
+    LocalTextBrowser* browser_ = nullptr;
+    // Placement and visibility while there is no browser; a new child widget starts so.
+    QRect pendingGeometry_{0, 0, 100, 30};
+    bool pendingVisible_ = true;
+    // Nothing here ever uses a network; the value is kept for whoever asks.
+    bool offline_ = true;
+};
+
+} // namespace vistrel

@@ -1,0 +1,51 @@
+#include "platform/media/MediaModuleLoader.h"
+
+#include "platform/log/Log.h"
+#include "platform/process/LowerPriority.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QPluginLoader>
+
+#ifndef VISTREL_MODULE_DIR
+#define VISTREL_MODULE_DIR "."
+#endif
+
+namespace vistrel {
+
+namespace {
+
+QString moduleFile(const QString& name) {
+    const QString file = QStringLiteral("libvistrel-media-%1.so").arg(name);
+    // The program's own path, also before (or without) an application object.
+    const QDir programDir(
+        QFileInfo(QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget()).path());
+    for (const QString& folder : {QStringLiteral("."), QStringLiteral(VISTREL_MODULE_DIR)}) {
+        const QString path = QDir::cleanPath(programDir.filePath(folder + '/' + file));
+        if (QFileInfo::exists(path))
+            return path;
+    }
+    return file;
+}
+
+} // namespace
+
+QObject* loadMediaModule(const QString& name) {
+    // The loader is kept: unloading a module whose objects still live would pull their code away.
+    static QHash<QString, QPluginLoader*> loaders;
+    QPluginLoader*& loader = loaders[name];
+    if (!loader) {
+        loader = new QPluginLoader(moduleFile(name));
+        qCDebug(logMedia).noquote() << "loading the media module" << loader->fileName();
+        // The movie starts right after the window's first frame is painted; linking the media
+        // libraries must not hold that frame back from the screen.
+        runAtLowerPriority([loader] { loader->load(); });
+    }
+    QObject* instance = loader->instance();
+    if (!instance)
+        qCWarning(logMedia).noquote()
+            << "the media module" << name << "does not load:" << loader->errorString();
+    return instance;
+}
+
+} // namespace vistrel

@@ -1,0 +1,32 @@
+#include "platform/media/StallWatch.h"
+
+namespace vistrel {
+
+void StallWatch::reset() {
+    lastPosition_ = -1;
+    quietTicks_ = 0;
+    restarts_ = 0;
+}
+
+StallWatch::Action StallWatch::tick(bool playing, std::int64_t positionMs) {
+    if (!playing) {
+        quietTicks_ = 0;
+        lastPosition_ = -1;
+        return Action::None;
+    }
+    if (positionMs != lastPosition_) {
+        lastPosition_ = positionMs;
+        quietTicks_ = 0;
+        restarts_ = 0;
+        return Action::None;
+    }
+    if (++quietTicks_ < QuietSeconds)
+        return Action::None;
+    quietTicks_ = 0;
+    if (restarts_ >= Restarts)
+        return Action::GiveUp;
+    ++restarts_;
+    return Action::Restart;
+}
+
+} // namespace vistrel

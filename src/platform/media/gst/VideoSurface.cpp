@@ -1,0 +1,57 @@
+#include "platform/media/gst/VideoSurface.h"
+
+#include <QEvent>
+#include <QGuiApplication>
+
+#include <xcb/xcb.h>
+
+namespace vistrel {
+
+namespace {
+
+// Where no frame is drawn (stopped, between files) the X server fills the window with black, as
+// a video area shows, instead of leaving whatever was on the screen before.
+void blackBackground(WId window) {
+    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11 || !x11->connection() || window == 0)
+        return;
+    xcb_connection_t* connection = x11->connection();
+    const uint32_t black = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->black_pixel;
+    xcb_change_window_attributes(connection, xcb_window_t(window), XCB_CW_BACK_PIXEL, &black);
+    xcb_clear_area(connection, 0, xcb_window_t(window), 0, 0, 0, 0);
+    xcb_flush(connection);
+}
+
+} // namespace
+
+VideoSurface::VideoSurface(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_NativeWindow);
+    setAttribute(Qt::WA_PaintOnScreen);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+VideoSurface::~VideoSurface() {
+    emit closing();
+}
+
+bool VideoSurface::event(QEvent* event) {
+    if (event->type() == QEvent::WinIdChange)
+        blackBackground(internalWinId());
+    return QWidget::event(event);
+}
+
+void VideoSurface::paintEvent(QPaintEvent*) {
+    emit exposed();
+}
+
+// Qt paints nothing beneath a window that paints itself, so what the parent's picture held there
+// when the video came over it (the information page, say) is stale; hiding the window would show
+// it again. The place is painted anew instead.
+void VideoSurface::hideEvent(QHideEvent* event) {
+    if (QWidget* parent = parentWidget(); parent && !isWindow())
+        parent->update(geometry());
+    QWidget::hideEvent(event);
+}
+
+} // namespace vistrel
