@@ -3,8 +3,10 @@
 // A press is what the window's handler does with the control; it holds the thread for as long as
 // the call takes or, after it, the longest gap between ticks of a 1 ms timer within 250 ms.
 // Needs an X display. Usage: bench_playerstall [movie] [presses]
+#include "doubles/PlayerOpening.h"
 #include "platform/media/gst/GstMediaPlayerControl.h"
 #include "platform/media/qt/QtMediaPlayerControl.h"
+#include "window/VideoPlacer.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -57,8 +59,7 @@ void wait(int ms) {
 
 // The longest hold of each kind of press over the given number of rounds.
 std::map<QString, double> measure(MediaPlayerControl& player, const QString& movie, int presses) {
-    player.setGeometry(VideoArea);
-    player.setFileName(movie);
+    VideoPlacer video(player, VideoArea);
     Heartbeat heartbeat;
     std::map<QString, double> longest;
     auto press = [&](const QString& kind, const std::function<void()>& action) {
@@ -72,26 +73,19 @@ std::map<QString, double> measure(MediaPlayerControl& player, const QString& mov
         if (qEnvironmentVariableIsSet("BENCH_EACH"))
             std::printf("%s %.1f %.1f\n", qPrintable(kind), held, heartbeat.longestMs());
     };
+    // Opening, with the wait for the verdict that follows it.
+    press("open", [&] { test::openAndWait(player, movie); });
     for (int i = 0; i < presses; ++i) {
         press("Play", [&] {
-            player.setGeometry(VideoArea);
-            player.setVisible(true);
+            video.show();
             player.Play();
         });
-        press("full screen", [&] {
-            player.setEnabled(false);
-            player.setDisplaySize(MediaDisplaySize::FullScreen);
-            player.setEnabled(true);
-        });
-        press("back in the window", [&] {
-            player.setDisplaySize(MediaDisplaySize::FitToSize);
-            player.setGeometry(VideoArea);
-        });
+        press("full screen", [&] { video.enterFullScreen(); });
+        press("back in the window", [&] { video.leaveFullScreen(); });
         press("Stop", [&] {
             player.Stop();
             player.setCurrentPosition(0);
-            player.setVisible(false);
-            player.setGeometry(QRect(VideoArea.topLeft(), QSize(0, 0)));
+            video.hide();
         });
     }
     return longest;

@@ -1,13 +1,13 @@
 #include "actions/DiscActions.h"
 
 #include "language/LanguageTexts.h"
-#include "media/MediaState.h"
 #include "platform/desktop/Desktop.h"
 #include "platform/documents/DocumentView.h"
 #include "platform/log/Log.h"
 #include "platform/media/MediaPlayerControl.h"
 #include "platform/messages/ErrorMessage.h"
 #include "window/ImageArea.h"
+#include "window/VideoPlacer.h"
 
 #include <QPointer>
 #include <QTimer>
@@ -25,9 +25,9 @@ void enableTimer(QTimer& timer) {
 } // namespace
 
 DiscActions::DiscActions(DiscFolder disc, DiscActionPaths paths, MediaElements elements,
-                         const MediaState& media, Desktop& desktop, MessageBoxes& messages,
+                         SharedArea shared, Desktop& desktop, MessageBoxes& messages,
                          const LanguageTexts& texts)
-    : disc_(std::move(disc)), paths_(std::move(paths)), elements_(elements), media_(media),
+    : disc_(std::move(disc)), paths_(std::move(paths)), elements_(elements), shared_(shared),
       desktop_(desktop), messages_(messages), texts_(texts) {}
 
 void DiscActions::Explore() {
@@ -53,29 +53,29 @@ void DiscActions::ToggleInfo() {
         showDocument();
 }
 
+void DiscActions::movieGivenUp() {
+    shared_.movie = false;
+}
+
 void DiscActions::showMedia() {
-    MediaPlayerControl& player = elements_.player;
     elements_.document.setVisible(false);
-    if (media_.IsMovie)
-        player.setVisible(true);
-    if (media_.SlideShowOn) {
+    if (shared_.movie)
+        elements_.video.show();
+    if (shared_.slideShow) {
         enableTimer(elements_.slideTimer);
         elements_.pictures.setVisible(true);
     }
-    player.setGeometry(QRect(player.geometry().topLeft(), elements_.pictures.size()));
     qCInfo(logAction) << "info closed: media shown";
 }
 
 void DiscActions::showDocument() {
-    MediaPlayerControl& player = elements_.player;
-    if (media_.IsMovie)
-        player.Stop();
-    if (media_.SlideShowOn) {
+    if (shared_.movie)
+        elements_.player.Stop();
+    if (shared_.slideShow) {
         elements_.slideTimer.stop();
         elements_.pictures.setVisible(false);
     }
-    player.setVisible(false);
-    player.setGeometry(QRect(player.geometry().topLeft(), QSize(0, 0)));
+    elements_.video.hide();
 
     const QString document = disc_.findFile(paths_.infoPath);
     if (document.isEmpty()) {

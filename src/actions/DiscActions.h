@@ -14,8 +14,8 @@ class DocumentView;
 class ImageArea;
 class MediaPlayerControl;
 class MessageBoxes;
+class VideoPlacer;
 struct LanguageTexts;
-struct MediaState;
 
 // What the four buttons open, as the disc configures it.
 struct DiscActionPaths {
@@ -28,9 +28,16 @@ struct DiscActionPaths {
 // The elements that share the video area with the information document.
 struct MediaElements {
     MediaPlayerControl& player;
+    VideoPlacer& video;
     DocumentView& document;
     ImageArea& pictures;
     QTimer& slideTimer;
+};
+
+// What shares the area: a movie, a slideshow, or neither (music alone).
+struct SharedArea {
+    bool movie = false;
+    bool slideShow = false;
 };
 
 // The four buttons that open what the disc carries: a folder of extra content, the information
@@ -38,14 +45,15 @@ struct MediaElements {
 class DiscActions : public QObject {
     Q_OBJECT
   public:
-    DiscActions(DiscFolder disc, DiscActionPaths paths, MediaElements elements,
-                const MediaState& media, Desktop& desktop, MessageBoxes& messages,
-                const LanguageTexts& texts);
+    DiscActions(DiscFolder disc, DiscActionPaths paths, MediaElements elements, SharedArea shared,
+                Desktop& desktop, MessageBoxes& messages, const LanguageTexts& texts);
 
     void Explore();
     void ToggleInfo();
     void InstallCodec();
     void InstallPlayer();
+    // The movie cannot be played: the document no longer gives the area back to it.
+    void movieGivenUp();
 
   private:
     void showMedia();
@@ -55,7 +63,7 @@ class DiscActions : public QObject {
     DiscFolder disc_;
     DiscActionPaths paths_;
     MediaElements elements_;
-    const MediaState& media_;
+    SharedArea shared_;
     Desktop& desktop_;
     MessageBoxes& messages_;
     const LanguageTexts& texts_;

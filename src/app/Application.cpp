@@ -16,6 +16,7 @@
 #include "platform/settings/Registry.h"
 #include "skin/ButtonLooks.h"
 #include "skin/SkinLoader.h"
+#include "window/VideoPlacer.h"
 
 #include <QAction>
 #include <QMenu>
@@ -132,7 +133,7 @@ void Application::selectMedia() {
     }
     media.MediaPath = config.music;
     media.IsMusic = !config.music.isEmpty();
-    dialog_->MediaPlayer()->setVisible(false);
+    dialog_->videoPlacer()->hide();
     media.SlideShowOn = config.slideShow;
     if (media.SlideShowOn) {
         dialog_->button(ButtonId::btnForward)->setToolTip("nächstes Bild");
@@ -216,17 +217,24 @@ void Application::makeFeatures() {
         disc_,
         DiscActionPaths{config.explorerPath, config.infoPath, config.codec.installPath,
                         config.player.installPath},
-        MediaElements{*w.MediaPlayer(), *w.WebBrowser(), *w.picShowPictures(), *w.TimerSlideShow()},
-        state_.media, services_.desktop, services_.messages, texts);
-    playback_ = std::make_unique<Playback>(*w.MediaPlayer(), *w.picShowPictures(), *w.TimerMovie(),
-                                           *w.TimerSlideShow(), state_.media,
+        MediaElements{*w.MediaPlayer(), *w.videoPlacer(), *w.WebBrowser(), *w.picShowPictures(),
+                      *w.TimerSlideShow()},
+        SharedArea{state_.media.IsMovie, state_.media.SlideShowOn}, services_.desktop,
+        services_.messages, texts);
+    playback_ = std::make_unique<Playback>(*w.MediaPlayer(), *w.videoPlacer(), *w.picShowPictures(),
+                                           *w.TimerMovie(), *w.TimerSlideShow(), state_.media,
                                            [&w] { return w.hasPaintedFirstFrame(); });
     QList<QWidget*> sideButtons;
     for (const ButtonRow& row : Buttons)
         if (row.kind == ButtonKind::Action && isOffered(row.offer))
             sideButtons.append(w.button(row.id));
-    displayModes_ =
-        std::make_unique<DisplayModes>(w, state_.media, skins_->skin().ShapeRegion, sideButtons);
+    displayModes_ = std::make_unique<DisplayModes>(
+        DisplayElements{w,
+                        *w.picTitle(),
+                        *w.picShowPictures(),
+                        *w.videoPlacer(),
+                        {MainDialog::WindowWidth, MainDialog::WindowHeight}},
+        state_.media.IsMovie, skins_->skin().ShapeRegion, sideButtons);
     externalPlayer_ = std::make_unique<ExternalPlayer>(
         *w.MediaPlayer(), disc_,
         ExternalPlayerSettings{config.player.runPath, config.player.parameter,

@@ -44,9 +44,10 @@ void Application::connectFeatures() {
     connect(playback_.get(), &Playback::previousSlideWanted, slideshow_.get(),
             &Slideshow::stepBack);
     connect(playback_.get(), &Playback::movieEnded, displayModes_.get(), &DisplayModes::movieEnded);
+    connect(playback_.get(), &Playback::mediaNotOpened, displayModes_.get(),
+            &DisplayModes::movieGivenUp);
+    connect(playback_.get(), &Playback::mediaNotOpened, actions_.get(), &DiscActions::movieGivenUp);
     connect(playback_.get(), &Playback::mediaNotOpened, this, &Application::reportMediaNotOpened);
-    connect(w.MediaPlayer(), &MediaPlayerControl::failedLate, playback_.get(),
-            &Playback::failedLate);
 
     connect(w.MediaPlayer(), &MediaPlayerControl::DblClick, displayModes_.get(),
             &DisplayModes::toggleFullScreen);

@@ -1,84 +1,77 @@
 #include "media/DisplayModes.h"
 
-#include "media/MediaState.h"
 #include "platform/log/Log.h"
-#include "platform/media/MediaPlayerControl.h"
-#include "window/MainDialog.h"
+#include "window/VideoArea.h"
+#include "window/VideoPlacer.h"
 
 #include <QEvent>
 #include <QScreen>
+#include <QWidget>
 
 namespace vistrel {
 
-DisplayModes::DisplayModes(MainDialog& window, const MediaState& media, const QRegion& outline,
+DisplayModes::DisplayModes(DisplayElements elements, bool movie, const QRegion& outline,
                            QList<QWidget*> sideButtons)
-    : window_(window), media_(media), outline_(outline), sideButtons_(std::move(sideButtons)) {
-    window_.installEventFilter(this);
+    : elements_(elements), movie_(movie), outline_(outline), sideButtons_(std::move(sideButtons)) {
+    elements_.window.installEventFilter(this);
 }
 
-// The control can leave its full screen by itself (Esc), so a movie's mode is read from it.
-void DisplayModes::refresh() {
-    if (media_.IsMovie)
-        isFullScreen_ = window_.MediaPlayer()->DisplaySize() == MediaDisplaySize::FullScreen;
+// The player can leave its full screen by itself (Esc): the placement's owner knows.
+bool DisplayModes::IsFullScreen() const {
+    return movie_ ? elements_.video.fullScreen() : picturesFullScreen_;
 }
 
 void DisplayModes::maximizeClicked() {
-    refresh();
     EnterFullScreen();
 }
 
 void DisplayModes::toggleFullScreen() {
-    refresh();
-    if (isFullScreen_)
+    if (IsFullScreen())
         LeaveFullScreen();
     else
         EnterFullScreen();
 }
 
 void DisplayModes::dragStripDoubleClicked() {
-    refresh();
-    if (!isFullScreen_)
+    if (!IsFullScreen())
         EnterFullScreen();
 }
 
 void DisplayModes::movieEnded() {
-    refresh();
-    if (media_.IsMovie)
+    if (movie_)
         LeaveFullScreen();
 }
 
+void DisplayModes::movieGivenUp() {
+    movie_ = false;
+}
+
 void DisplayModes::EnterFullScreen() {
-    if (isFullScreen_)
+    if (IsFullScreen())
         return;
-    isFullScreen_ = true;
-    if (!media_.IsMovie) {
+    if (!movie_) {
         enterPictures();
         return;
     }
-    MediaPlayerControl& player = *window_.MediaPlayer();
-    player.setEnabled(false);
-    player.setDisplaySize(MediaDisplaySize::FullScreen);
-    player.setEnabled(true);
+    elements_.video.enterFullScreen();
     qCInfo(logWindow) << "movie full screen";
 }
 
 void DisplayModes::LeaveFullScreen() {
-    if (!isFullScreen_)
+    if (!IsFullScreen())
         return;
-    isFullScreen_ = false;
-    if (!media_.IsMovie) {
+    if (!movie_) {
         leavePictures();
         return;
     }
-    MediaPlayerControl& player = *window_.MediaPlayer();
-    player.setDisplaySize(MediaDisplaySize::FitToSize);
-    player.setGeometry(MainDialog::VideoArea);
+    elements_.video.leaveFullScreen();
     qCInfo(logWindow) << "movie back in the window";
 }
 
 // The window is hidden while it changes and shown again afterwards.
 void DisplayModes::enterPictures() {
-    MainDialog& w = window_;
+    QWidget& w = elements_.window;
+    picturesFullScreen_ = true;
     normalPosition_ = w.pos();
     w.hide();
     w.setMinimumSize(0, 0);
@@ -88,7 +81,7 @@ void DisplayModes::enterPictures() {
     const QScreen* screen = w.screen();
     const QSize size = screen ? screen->geometry().size() : w.size();
     placeVideoElements(QRect(QPoint(0, 0), size));
-    w.picTitle()->hide();
+    elements_.title.hide();
     w.showFullScreen();
     qCInfo(logWindow) << "window full screen at" << size;
 }
@@ -96,23 +89,24 @@ void DisplayModes::enterPictures() {
 // Unlike a plain rectangle, the skin's own outline comes back with the normal layout. The window
 // stays mapped meanwhile: hidden and shown again, the window manager would place it anew.
 void DisplayModes::leavePictures() {
-    MainDialog& w = window_;
-    w.setFixedSize(MainDialog::WindowWidth, MainDialog::WindowHeight);
+    QWidget& w = elements_.window;
+    picturesFullScreen_ = false;
+    w.setFixedSize(elements_.normalSize);
     if (outline_.isEmpty())
         w.clearMask();
     else
         w.setMask(outline_);
     showSideButtons(true);
-    placeVideoElements(MainDialog::VideoArea);
-    w.picTitle()->show();
+    placeVideoElements(VideoArea);
+    elements_.title.show();
     w.showNormal();
     w.move(normalPosition_); // back where the user left it
     qCInfo(logWindow) << "window back to normal at" << w.pos();
 }
 
 void DisplayModes::placeVideoElements(const QRect& area) {
-    window_.MediaPlayer()->setGeometry(area);
-    window_.picShowPictures()->setGeometry(area);
+    elements_.video.moveTo(area);
+    elements_.pictures.setGeometry(area);
 }
 
 // Only the offered side buttons are touched.
@@ -121,14 +115,10 @@ void DisplayModes::showSideButtons(bool visible) {
         button->setVisible(visible);
 }
 
-bool DisplayModes::picturesFullScreen() const {
-    return isFullScreen_ && !media_.IsMovie;
-}
-
 // The screen's size can settle only after the window manager has acted on the switch.
 bool DisplayModes::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Resize && picturesFullScreen() && watched == &window_)
-        placeVideoElements(QRect(QPoint(0, 0), window_.size()));
+    if (event->type() == QEvent::Resize && picturesFullScreen_ && watched == &elements_.window)
+        placeVideoElements(QRect(QPoint(0, 0), elements_.window.size()));
     return false;
 }
 

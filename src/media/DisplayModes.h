@@ -7,23 +7,32 @@
 
 namespace vistrel {
 
-class MainDialog;
-struct MediaState;
+class VideoPlacer;
 
-// Normal and full-screen display. A movie covers the screen by itself through the player
-// control; pictures (no movie) take the whole window to full screen without its side buttons
-// and title, the picture area and player stretched over it.
+// What the display modes change: the window, its title picture, the picture area and the video.
+struct DisplayElements {
+    QWidget& window;
+    QWidget& title;
+    QWidget& pictures;
+    VideoPlacer& video;
+    // The window's size in normal display.
+    QSize normalSize;
+};
+
+// Normal and full-screen display. A movie covers the screen by itself through the player;
+// pictures (no movie) take the whole window to full screen without its side buttons and title,
+// the picture area and player stretched over it.
 class DisplayModes : public QObject {
     Q_OBJECT
   public:
     // sideButtons: the side buttons on show in normal display; outline: the skin's outline of
     // the window, as it stands when the window comes back.
-    DisplayModes(MainDialog& window, const MediaState& media, const QRegion& outline,
+    DisplayModes(DisplayElements elements, bool movie, const QRegion& outline,
                  QList<QWidget*> sideButtons);
 
     void EnterFullScreen();
     void LeaveFullScreen();
-    bool IsFullScreen() const { return isFullScreen_; }
+    bool IsFullScreen() const;
 
     void maximizeClicked();
     // The double click on the video or the picture area: in or out.
@@ -32,23 +41,23 @@ class DisplayModes : public QObject {
     void dragStripDoubleClicked();
     // A movie that can no longer play does not keep the screen.
     void movieEnded();
+    // The movie is given up: full screen is the pictures' from now on.
+    void movieGivenUp();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void refresh();
     void enterPictures();
     void leavePictures();
     void placeVideoElements(const QRect& area);
     void showSideButtons(bool visible);
-    bool picturesFullScreen() const;
 
-    MainDialog& window_;
-    const MediaState& media_;
+    DisplayElements elements_;
+    bool movie_;
     const QRegion& outline_;
     QList<QWidget*> sideButtons_;
-    bool isFullScreen_ = false;
+    bool picturesFullScreen_ = false;
     QPoint normalPosition_;
 };
 

@@ -1,21 +1,23 @@
 #include "media/Playback.h"
 
-#include "media/MediaState.h"
 #include "platform/log/Log.h"
 #include "platform/media/MediaPlayerControl.h"
 #include "window/ImageArea.h"
-#include "window/MainDialog.h"
+#include "window/VideoPlacer.h"
 
 #include <QTimer>
 
 namespace vistrel {
 
-Playback::Playback(MediaPlayerControl& player, ImageArea& picShowPictures, QTimer& TimerMovie,
-                   QTimer& TimerSlideShow, MediaState& media,
+Playback::Playback(MediaPlayerControl& player, VideoPlacer& video, ImageArea& picShowPictures,
+                   QTimer& TimerMovie, QTimer& TimerSlideShow, MediaState media,
                    std::function<bool()> firstFramePainted)
-    : player_(player), pictures_(picShowPictures), movieTimer_(TimerMovie),
-      slideTimer_(TimerSlideShow), media_(media), firstFramePainted_(std::move(firstFramePainted)) {
+    : player_(player), video_(video), pictures_(picShowPictures), movieTimer_(TimerMovie),
+      slideTimer_(TimerSlideShow), media_(std::move(media)),
+      firstFramePainted_(std::move(firstFramePainted)) {
     connect(&movieTimer_, &QTimer::timeout, this, &Playback::startOfPlayback);
+    connect(&player_, &MediaPlayerControl::opened, this, &Playback::mediaOpened);
+    connect(&player_, &MediaPlayerControl::failed, this, &Playback::mediaFailed);
 }
 
 void Playback::start() {
@@ -32,16 +34,37 @@ void Playback::startOfPlayback() {
         sinceStart_.elapsed() < FirstFrameWaitMs)
         return;
     movieTimer_.stop();
-    if (opensMedia) {
-        player_.setFileName(media_.MediaPath);
-        if (player_.errorIndicator() != 0) {
-            openFailed();
-        } else {
-            if (media_.IsMovie)
-                pictures_.hide();
-            player_.Play();
-        }
+    if (!opensMedia) {
+        startSlideshow();
+        return;
     }
+    // The slideshow waits for the verdict too, so that everything follows in the same order as
+    // the player decides.
+    opening_ = true;
+    player_.open(media_.MediaPath);
+}
+
+void Playback::mediaOpened() {
+    if (!opening_)
+        return;
+    opening_ = false;
+    if (media_.IsMovie)
+        pictures_.hide();
+    player_.Play();
+    startSlideshow();
+}
+
+void Playback::mediaFailed() {
+    if (!opening_) {
+        failedLate();
+        return;
+    }
+    opening_ = false;
+    openFailed();
+    startSlideshow();
+}
+
+void Playback::startSlideshow() {
     if (media_.SlideShowOn)
         emit slideshowStarts();
 }
@@ -67,9 +90,7 @@ void Playback::playClicked() {
     qCInfo(logMedia) << "btnPlay";
     if (!player_.fileName().isEmpty()) {
         pictures_.show();
-        // Only the size: wherever the player was moved meanwhile, it stays.
-        player_.setGeometry(QRect(player_.geometry().topLeft(), MainDialog::VideoArea.size()));
-        player_.setVisible(true);
+        video_.show();
         player_.Play();
     }
     if (media_.SlideShowOn) {
@@ -98,8 +119,7 @@ void Playback::stopClicked() {
     if (first == MediaPlayState::Paused || second == MediaPlayState::Playing) {
         player_.Stop();
         player_.setCurrentPosition(0);
-        player_.setVisible(false);
-        player_.setGeometry(QRect(player_.geometry().topLeft(), QSize(0, 0)));
+        video_.hide();
         pictures_.show();
     }
     stopSlideTimer();

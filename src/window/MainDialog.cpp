@@ -6,6 +6,7 @@
 #include "platform/media/MediaPlayerControl.h"
 #include "window/ButtonAccessible.h"
 #include "window/ReadingOrder.h"
+#include "window/VideoPlacer.h"
 #include "window/WindowDrag.h"
 
 #include <QAction>
@@ -74,7 +75,7 @@ void MainDialog::createElements(const PlayerFactory& makePlayer,
 
     MediaPlayer_ = makePlayer(this);
     MediaPlayer_->setObjectName("MediaPlayer");
-    MediaPlayer_->setGeometry({16, 24, 513, 378});
+    videoPlacer_ = new VideoPlacer(*MediaPlayer_, VideoArea);
 
     WebBrowser_ = makeDocument(this);
     WebBrowser_->setObjectName("WebBrowser");
@@ -158,7 +159,6 @@ bool MainDialog::load(SingleInstance& singleInstance) {
 }
 
 void MainDialog::placeInVideoArea() {
-    MediaPlayer_->setGeometry(VideoArea);
     picShowPictures_->setGeometry(VideoArea);
     WebBrowser_->setGeometry(VideoArea.left(), VideoArea.top(), VideoArea.width(),
                              VideoArea.height());

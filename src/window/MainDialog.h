@@ -20,6 +20,7 @@ namespace vistrel {
 
 class DocumentView;
 class MediaPlayerControl;
+class VideoPlacer;
 class SingleInstance;
 class WindowDrag;
 
@@ -73,6 +74,8 @@ class MainDialog : public QWidget {
     ImageArea* picTitle() const { return picTitle_; }
     PictureBox* picTransparentMask() const { return picTransparentMask_; }
     MediaPlayerControl* MediaPlayer() const { return MediaPlayer_; }
+    // Where the video goes and whether it shows.
+    VideoPlacer* videoPlacer() const { return videoPlacer_; }
     DocumentView* WebBrowser() const { return WebBrowser_; }
     QTimer* TimerSlideShow() const { return TimerSlideShow_; }
     QTimer* TimerMovie() const { return TimerMovie_; }
@@ -120,6 +123,7 @@ class MainDialog : public QWidget {
     ImageArea* recDragWindow_ = nullptr;
     ImageArea* picShowPictures_ = nullptr;
     MediaPlayerControl* MediaPlayer_ = nullptr;
+    VideoPlacer* videoPlacer_ = nullptr;
     DocumentView* WebBrowser_ = nullptr;
     ImageArea* picTitle_ = nullptr;
     PictureBox* picTransparentMask_ = nullptr;

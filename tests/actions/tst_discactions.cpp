@@ -214,8 +214,7 @@ void TestDiscActions::info() {
     click(w.button(ButtonId::btnInfo)); // the document in place of the media
 
     QCOMPARE(player.calls.contains("Stop"), movie);
-    QVERIFY(!player.Visible());
-    QCOMPARE(player.geometry().size(), QSize(0, 0));
+    QVERIFY(!player.placement.shown);
     QCOMPARE(w.TimerSlideShow()->isActive(), false);
     QCOMPARE(w.picShowPictures()->isVisible(), !slideShow);
     QCOMPARE(document.calls,
@@ -227,10 +226,10 @@ void TestDiscActions::info() {
     click(w.button(ButtonId::btnInfo)); // back to the media
 
     QVERIFY(!document.Visible());
-    QCOMPARE(player.Visible(), movie);
+    QCOMPARE(player.placement.shown, movie);
     QCOMPARE(w.TimerSlideShow()->isActive(), slideShow);
     QVERIFY(w.picShowPictures()->isVisible());
-    QCOMPARE(player.geometry().size(), w.picShowPictures()->size());
+    QCOMPARE(player.placement.area, w.picShowPictures()->geometry());
     // A stopped movie stays stopped: it is shown again, not restarted.
     QVERIFY(!player.calls.contains("Play"));
     QVERIFY(!player.calls.contains("Stop"));
@@ -251,8 +250,7 @@ void TestDiscActions::infoWithoutItsDocumentLeavesTheMediaStopped() {
         QCOMPARE(d.tc.messages.texts().size(), i + 1);
         QCOMPARE(d.tc.messages.texts().last(),
                  d.message("errFileNotFound", "Info\\missing file.html"));
-        QVERIFY(!player.Visible());
-        QCOMPARE(player.geometry().width(), 0);
+        QVERIFY(!player.placement.shown);
         QVERIFY(!d.tc.document->Visible());
         QVERIFY(d.tc.document->navigated.isEmpty());
     }

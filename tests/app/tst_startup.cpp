@@ -1,6 +1,7 @@
 // The start-up sequence against a disc folder on disk, with every seam recorded.
 #include "doubles/TestDisc.h"
 #include "window/MainDialog.h"
+#include "window/VideoPlacer.h"
 
 #include <QAction>
 #include <QMenu>
@@ -244,7 +245,7 @@ class TstStartup : public QObject {
         QCOMPARE(s.media.IsMusic, music);
         QCOMPARE(s.media.SlideShowOn, slideshow);
         QCOMPARE(f.core->dialog().button(ButtonId::btnForward)->toolTip(), forwardTip);
-        QCOMPARE(f.core->dialog().MediaPlayer()->Visible(), movie);
+        QCOMPARE(f.core->dialog().videoPlacer()->placement().shown, movie);
     }
 
     void missingMovieIsReportedOnceAndDropped() {

@@ -74,9 +74,21 @@ FakeMediaPlayerControl::FakeMediaPlayerControl(QWidget* parent)
     area_->setObjectName("fakeVideo");
 }
 
-void FakeMediaPlayerControl::setFileName(const QString& path) {
-    calls.append("FileName=" + path);
+void FakeMediaPlayerControl::open(const QString& path) {
+    calls.append("Open=" + path);
     fileName_ = failOpen ? QString() : path;
+    if (path.isEmpty())
+        return;
+    if (failOpen)
+        emit failed(Undecodable, "refused");
+    else
+        emit opened({duration, true});
+}
+
+void FakeMediaPlayerControl::failLater() {
+    fileName_.clear();
+    playState = MediaPlayState::Stopped;
+    emit failed(Undecodable, "failed later");
 }
 
 void FakeMediaPlayerControl::Play() {
@@ -108,29 +120,17 @@ void FakeMediaPlayerControl::setCurrentPosition(double seconds) {
     position = seconds;
 }
 
-void FakeMediaPlayerControl::setDisplaySize(MediaDisplaySize size) {
-    calls.append(size == MediaDisplaySize::FullScreen ? "DisplaySize=FullScreen"
-                                                      : "DisplaySize=FitToSize");
-    displaySize = size;
+void FakeMediaPlayerControl::place(const VideoPlacement& p) {
+    placement = p;
+    area_->setGeometry(p.fullScreen ? area_->geometry() : p.placedArea());
+    area_->setVisible(p.shown);
 }
 
-void FakeMediaPlayerControl::setGeometry(const QRect& geometry) {
-    calls.append(QString("Geometry=%1,%2 %3x%4")
-                     .arg(geometry.x())
-                     .arg(geometry.y())
-                     .arg(geometry.width())
-                     .arg(geometry.height()));
-    area_->setGeometry(geometry);
-}
-
-void FakeMediaPlayerControl::setVisible(bool visible) {
-    calls.append(QString("Visible=%1").arg(visible));
-    visible_ = visible;
-    area_->setVisible(visible);
-}
-
-void FakeMediaPlayerControl::setEnabled(bool enabled) {
-    calls.append(QString("Enabled=%1").arg(enabled));
+void FakeMediaPlayerControl::pressEscapeInFullScreen() {
+    if (!placement.fullScreen)
+        return;
+    placement.fullScreen = false;
+    emit fullScreenLeft();
 }
 
 FakeDocumentView::FakeDocumentView(QWidget* parent)

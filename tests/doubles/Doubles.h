@@ -92,16 +92,16 @@ class FakeSingleInstance : public SingleInstance {
     void becomeRunningInstance(std::function<void()> activate) override;
 };
 
-// A player that records the calls made to it and plays nothing. Tests set its state.
+// A player that records the calls made to it and plays nothing. Tests set its state. Its verdict
+// on a file comes at once, from inside open(): callers must be ready for that too.
 class FakeMediaPlayerControl : public MediaPlayerControl {
     Q_OBJECT
   public:
     explicit FakeMediaPlayerControl(QWidget* parent);
 
     QWidget* widget() override { return area_; }
-    void setFileName(const QString& path) override;
+    void open(const QString& path) override;
     QString fileName() const override { return fileName_; }
-    int errorIndicator() const override { return failOpen ? 1 : 0; }
     void Play() override;
     void Pause() override;
     void Stop() override;
@@ -109,15 +109,12 @@ class FakeMediaPlayerControl : public MediaPlayerControl {
     void setCurrentPosition(double seconds) override;
     double CurrentPosition() const override { return position; }
     double Duration() const override { return duration; }
-    MediaDisplaySize DisplaySize() const override { return displaySize; }
-    void setDisplaySize(MediaDisplaySize size) override;
-    void setGeometry(const QRect& geometry) override;
-    QRect geometry() const override { return area_->geometry(); }
-    void setVisible(bool visible) override;
-    bool Visible() const override { return visible_; }
-    void setEnabled(bool enabled) override;
+    void place(const VideoPlacement& placement) override;
+    // What the user does to the video by itself.
+    void pressEscapeInFullScreen();
+    void failLater();
 
-    QStringList calls; // every member used, in order ("Play", "Geometry=13,24 517x378", ...)
+    QStringList calls; // the transport's calls, in order ("Open=movie.avi", "Play", ...)
     bool failOpen = false;
     MediaPlayState playState = MediaPlayState::Stopped;
     // When not empty, each PlayState read takes the next value from here instead.
@@ -125,12 +122,11 @@ class FakeMediaPlayerControl : public MediaPlayerControl {
     mutable int playStateReads = 0;
     double position = 0;
     double duration = 60;
-    MediaDisplaySize displaySize = MediaDisplaySize::FitToSize;
+    VideoPlacement placement;
 
   private:
     QWidget* area_;
     QString fileName_;
-    bool visible_ = true;
 };
 
 class FakeDocumentView : public DocumentView {

@@ -1,3 +1,4 @@
+#include "doubles/PlayerOpening.h"
 #include "platform/media/gst/GstDecoders.h"
 #include "platform/media/gst/GstMediaPlayerControl.h"
 #include "platform/media/gst/GstMediaProbe.h"
@@ -32,8 +33,7 @@ class TestNoVideoDecoder : public QObject {
         MediaPlayerControl* player =
             control == "qt" ? static_cast<MediaPlayerControl*>(new QtMediaPlayerControl(&window))
                             : new GstMediaPlayerControl(&window);
-        player->setFileName(movie);
-        QCOMPARE(player->errorIndicator(), int(NoVideoDecoder));
+        QCOMPARE(test::openAndWait(*player, movie), int(NoVideoDecoder));
         QCOMPARE(player->fileName(), QString());
         player->Play();
         QCOMPARE(player->PlayState(), MediaPlayState::Stopped);

@@ -1,5 +1,6 @@
 #include "doubles/TestDisc.h"
 #include "platform/media/MediaPlayerControl.h"
+#include "window/VideoArea.h"
 
 #include <QTimer>
 #include <QtTest>
@@ -76,9 +77,8 @@ class TestPlayback : public QObject {
         QVERIFY(player().calls.isEmpty());
         QTRY_VERIFY(!w().TimerMovie()->isActive());
         const QString path = core->state().media.MediaPath;
-        QCOMPARE(player().calls, QStringList({"FileName=" + path, "Play"}));
+        QCOMPARE(player().calls, QStringList({"Open=" + path, "Play"}));
         QVERIFY(w().picShowPictures()->isHidden());
-        QVERIFY(core->state().media.IsMovie);
         QTest::qWait(20);
         QCOMPARE(player().calls.size(), 2); // never fires again
     }
@@ -95,8 +95,7 @@ class TestPlayback : public QObject {
                 paintedWhenOpened = w().hasPaintedFirstFrame();
         });
         QTRY_VERIFY(!w().TimerMovie()->isActive());
-        QCOMPARE(player().calls,
-                 QStringList({"FileName=" + core->state().media.MediaPath, "Play"}));
+        QCOMPARE(player().calls, QStringList({"Open=" + core->state().media.MediaPath, "Play"}));
         QVERIFY(paintedWhenOpened);
     }
 
@@ -121,17 +120,16 @@ class TestPlayback : public QObject {
         QCOMPARE(ticks > 1, waits);
         if (media == Media::Movie)
             QCOMPARE(player().calls,
-                     QStringList({"FileName=" + core->state().media.MediaPath, "Play"}));
+                     QStringList({"Open=" + core->state().media.MediaPath, "Play"}));
         else
             QVERIFY(w().TimerSlideShow()->isActive() && w().picShowPictures()->hasPicture());
     }
 
     void timerMovieStartsMusicUnseenBehindThePictures() {
         started(Media::Music);
-        QVERIFY(player().Visible() == false);
+        QVERIFY(!player().placement.shown);
         QVERIFY(!w().picShowPictures()->isHidden());
         QCOMPARE(player().playState, MediaPlayState::Playing);
-        QVERIFY(core->state().media.IsMusic);
     }
 
     // The framework cannot open the movie: the viewer is told once, not left with a silent logo.
@@ -141,9 +139,7 @@ class TestPlayback : public QObject {
         start(Media::Movie);
         player().failOpen = true;
         QTRY_VERIFY(!w().TimerMovie()->isActive());
-        QCOMPARE(player().calls, QStringList({"FileName=" + core->state().media.MediaPath}));
-        QVERIFY(!core->state().media.IsMovie);
-        QVERIFY(!core->state().media.IsMusic);
+        QCOMPARE(player().calls, QStringList({"Open=" + core->state().media.MediaPath}));
         QVERIFY(!w().picShowPictures()->isHidden());
         QCOMPARE(tc.messages.texts(),
                  QStringList{"english errFileNotFound " + core->state().media.MediaPath});
@@ -151,6 +147,10 @@ class TestPlayback : public QObject {
         emit w().button(ButtonId::btnForward)->clicked();
         emit w().button(ButtonId::btnBackward)->clicked();
         QVERIFY(player().calls.size() == 1);
+        // Full screen is the pictures' now.
+        emit w().button(ButtonId::btnMaximize)->clicked();
+        QTRY_VERIFY(w().isFullScreen());
+        QVERIFY(!player().placement.fullScreen);
     }
 
     void nothingConfiguredOpensNothing() {
@@ -161,13 +161,9 @@ class TestPlayback : public QObject {
     void lateFailureActsAsAFailedStart() {
         started(Media::Movie);
         QVERIFY(w().picShowPictures()->isHidden());
-        player().failOpen = true;
-        player().setFileName(QString()); // the control has dropped the media
         player().calls.clear();
-        emit player().failedLate();
-        emit player().failedLate();
-        QVERIFY(!core->state().media.IsMovie);
-        QVERIFY(!core->state().media.IsMusic);
+        player().failLater();
+        player().failLater();
         QVERIFY(!w().picShowPictures()->isHidden());
         QCOMPARE(tc.messages.shown.size(), 1);
         emit w().button(ButtonId::btnForward)->clicked();
@@ -179,11 +175,10 @@ class TestPlayback : public QObject {
         started(Media::Movie);
         emit player().DblClick();
         QVERIFY(core->displayModes().IsFullScreen());
-        player().calls.clear();
-        emit player().failedLate();
-        QCOMPARE(player().calls, QStringList({"DisplaySize=FitToSize", "Geometry=13,24 517x378"}));
+        player().failLater();
+        QVERIFY(!player().placement.fullScreen);
+        QCOMPARE(player().placement.area, VideoArea);
         QVERIFY(!core->displayModes().IsFullScreen());
-        QVERIFY(!core->state().media.IsMovie);
     }
 
     // ---- the state table: Play, Pause, Stop from each state ----
@@ -195,8 +190,8 @@ class TestPlayback : public QObject {
         QTest::addColumn<QStringList>("calls");
         QTest::addColumn<S>("after");
         QTest::addColumn<bool>("picturesShown");
-        const QStringList play{"Geometry=13,24 517x378", "Visible=1", "Play"};
-        const QStringList stop{"Stop", "CurrentPosition=0", "Visible=0", "Geometry=13,24 0x0"};
+        const QStringList play{"Play"};
+        const QStringList stop{"Stop", "CurrentPosition=0"};
         const QStringList none;
         QTest::newRow("playing/Play") << S::Playing << "btnPlay" << play << S::Playing << true;
         QTest::newRow("playing/Pause")
@@ -223,33 +218,33 @@ class TestPlayback : public QObject {
         QCOMPARE(player().calls, calls);
         QCOMPARE(player().playState, after);
         QCOMPARE(!w().picShowPictures()->isHidden(), picturesShown);
+        // The video shows while it plays, and goes when stopped.
+        if (!calls.isEmpty())
+            QCOMPARE(player().placement.shown, button != "btnStop");
     }
 
     void playWithoutAFileLeavesThePlayerAlone() {
         started(Media::Nothing);
         emit w().button(ButtonId::btnPlay)->clicked();
         QVERIFY(player().calls.isEmpty());
-        QVERIFY(!player().Visible());
+        QVERIFY(!player().placement.shown);
     }
 
-    void playAfterStopRestoresTheSizeNotThePlace() {
+    void playAfterStopShowsTheVideoInItsArea() {
         started(Media::Movie);
         emit w().button(ButtonId::btnStop)->clicked();
-        QCOMPARE(player().geometry(), QRect(13, 24, 0, 0));
-        // somebody moved it meanwhile: Play must not put it back
-        player().setGeometry(QRect(40, 24, 0, 0));
-        player().calls.clear();
+        QVERIFY(!player().placement.shown);
         emit w().button(ButtonId::btnPlay)->clicked();
-        QCOMPARE(player().geometry(), QRect(40, 24, 517, 378));
-        QVERIFY(player().Visible());
+        QCOMPARE(player().placement.area, VideoArea);
+        QVERIFY(player().placement.shown);
     }
 
     void musicPlayAfterStopShowsThePlayerOverThePictures() {
         started(Media::Music);
         emit w().button(ButtonId::btnStop)->clicked();
         emit w().button(ButtonId::btnPlay)->clicked();
-        QVERIFY(player().Visible());
-        QCOMPARE(player().geometry().size(), QSize(517, 378));
+        QVERIFY(player().placement.shown);
+        QCOMPARE(player().placement.area, VideoArea);
     }
 
     // Stop reads the state twice and stops when the first read is "paused" or the second is

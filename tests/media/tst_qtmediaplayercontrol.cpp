@@ -1,4 +1,5 @@
 #include "doubles/FifoWatchdog.h"
+#include "doubles/PlayerOpening.h"
 #include "platform/media/gst/GstDecoders.h"
 #include "platform/media/gst/GstMediaPlayerControl.h"
 #include "platform/media/qt/QtMediaPlayerControl.h"
@@ -23,6 +24,18 @@ class TestQtMediaPlayerControl : public QObject {
     std::unique_ptr<QTemporaryDir> tempDir;
     std::unique_ptr<QWidget> window;
     MediaPlayerControl* player = nullptr;
+    VideoPlacement placement{{13, 24, 517, 378}};
+
+    void show(bool shown) {
+        placement.shown = shown;
+        player->place(placement);
+    }
+    void coverTheScreen(bool fullScreen) {
+        placement.fullScreen = fullScreen;
+        player->place(placement);
+    }
+    int open(const QString& path) { return openAndWait(*player, path); }
+    bool videoCoversTheScreen() const { return player->widget()->window()->isFullScreen(); }
 
     static MediaPlayerControl* makePlayer(const QString& control, QWidget* parent) {
         if (control == "qt")
@@ -57,7 +70,8 @@ class TestQtMediaPlayerControl : public QObject {
         window->resize(699, 432);
         QFETCH_GLOBAL(QString, control);
         player = makePlayer(control, window.get());
-        player->setGeometry({13, 24, 517, 378});
+        placement = VideoPlacement{{13, 24, 517, 378}};
+        player->place(placement);
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     }
@@ -79,36 +93,36 @@ class TestQtMediaPlayerControl : public QObject {
     void startsTheFrameworkOnlyWhenFirstNeeded() {
         auto* madeLater = new QWidget(window.get());
         madeLater->setObjectName("madeLater");
-        player->setVisible(true);
-        player->setEnabled(false);
-        player->setDisplaySize(MediaDisplaySize::FitToSize);
+        show(true);
         player->Play();
         player->Pause();
         player->Stop();
         player->setCurrentPosition(3);
         QCOMPARE(player->fileName(), QString());
-        QCOMPARE(player->errorIndicator(), 0);
         QCOMPARE(player->PlayState(), MediaPlayState::Stopped);
         QCOMPARE(player->Duration(), 0.0);
         QCOMPARE(player->CurrentPosition(), 0.0);
-        QCOMPARE(player->DisplaySize(), MediaDisplaySize::FitToSize);
-        QCOMPARE(player->geometry(), QRect(13, 24, 517, 378));
-        QVERIFY(player->Visible());
         QVERIFY(videoWidgets().isEmpty());
 
-        player->setFileName(movie);
+        QCOMPARE(open(movie), 0);
         QCOMPARE(videoWidgets().size(), 1);
         QWidget* video = videoWidgets().first();
         QCOMPARE(video->geometry(), QRect(13, 24, 517, 378));
-        QVERIFY(!video->isEnabled());
         QVERIFY(!video->isHidden()); // an opened video is drawn
         const QObjectList order = window->children();
         QVERIFY(order.indexOf(video) < order.indexOf(madeLater));
     }
 
+    // Opening answers at once and decides later: nothing is loaded until the verdict.
     void opensTheMovieAndKnowsItsLength() {
-        player->setFileName(movie);
-        QCOMPARE(player->errorIndicator(), 0);
+        QSignalSpy opened(player, &MediaPlayerControl::opened);
+        player->open(movie);
+        QCOMPARE(opened.count(), 0);
+        QCOMPARE(player->fileName(), QString());
+        QTRY_COMPARE_WITH_TIMEOUT(opened.count(), 1, 20000);
+        const auto found = qvariant_cast<MediaFound>(opened.first().at(0));
+        QVERIFY(found.hasVideo);
+        QCOMPARE(found.duration, player->Duration());
         QCOMPARE(player->fileName(), movie);
         QVERIFY2(player->Duration() > 11.0 && player->Duration() < 13.0,
                  qPrintable(QString::number(player->Duration())));
@@ -119,8 +133,7 @@ class TestQtMediaPlayerControl : public QObject {
         const QString name = "Sub\\MOVIE.AVI";
         QDir(tempDir->path()).mkpath("sub");
         QVERIFY(QFile::copy(movie, tempDir->filePath("sub/movie.avi")));
-        player->setFileName(tempDir->path() + "\\" + name);
-        QCOMPARE(player->errorIndicator(), 0);
+        QCOMPARE(open(tempDir->path() + "\\" + name), 0);
     }
 
     void filesThatAreNoMovieSetTheErrorIndicator_data() {
@@ -152,10 +165,9 @@ class TestQtMediaPlayerControl : public QObject {
         }
         {
             const FifoWatchdog watchdog({path});
-            player->setFileName(path);
+            QVERIFY(open(path) > 0);
             QVERIFY2(!watchdog.fired(), "opening blocked on a pipe");
         }
-        QVERIFY(player->errorIndicator() != 0);
         QCOMPARE(player->fileName(), QString()); // nothing loaded
         player->Play();
         QCOMPARE(player->PlayState(), MediaPlayState::Stopped);
@@ -167,8 +179,7 @@ class TestQtMediaPlayerControl : public QObject {
         QFile probe(path);
         if (probe.open(QIODevice::ReadOnly))
             QSKIP("permissions do not stop this user (root)");
-        player->setFileName(path);
-        QCOMPARE(player->errorIndicator(), int(Unreadable));
+        QCOMPARE(open(path), int(Unreadable));
     }
 
     // Music has no video stream at all, which is no missing decoder.
@@ -179,51 +190,47 @@ class TestQtMediaPlayerControl : public QObject {
                                          "-i", "sine=duration=2", "-c:a", "libmp3lame", tone});
         if (made != 0)
             QSKIP("ffmpeg cannot make a sound file here");
-        player->setFileName(tone);
-        QCOMPARE(player->errorIndicator(), 0);
+        QCOMPARE(open(tone), 0);
         player->Play();
         QTRY_VERIFY_WITH_TIMEOUT(player->CurrentPosition() > 0.1, 10000);
-        // Visible as far as the callers know, but no black box over the pictures beneath.
-        player->setVisible(true);
-        QVERIFY(player->Visible());
+        // Shown as far as the callers know, but no black box over the pictures beneath.
+        show(true);
         QVERIFY(player->widget()->isHidden());
     }
 
     // A movie of another shape than the video area gets black bars, never a squashed picture,
     // in the window as on the whole screen.
     void theMovieKeepsItsShape() {
-        player->setFileName(movie);
+        QCOMPARE(open(movie), 0);
         auto* video = qobject_cast<QVideoWidget*>(player->widget());
         if (!video)
             QSKIP("GStreamer's sink keeps the shape itself, on an X display only");
         QCOMPARE(video->aspectRatioMode(), Qt::KeepAspectRatio);
-        player->setDisplaySize(MediaDisplaySize::FullScreen);
-        player->setDisplaySize(MediaDisplaySize::FitToSize);
+        coverTheScreen(true);
+        coverTheScreen(false);
         QCOMPARE(video->aspectRatioMode(), Qt::KeepAspectRatio);
     }
 
     void onlyAnOpenedVideoIsDrawn() {
-        player->setVisible(true);
+        show(true);
         QVERIFY(player->widget()->isHidden()); // nothing opened yet
-        player->setFileName(movie);
+        QCOMPARE(open(movie), 0);
         QVERIFY(!player->widget()->isHidden());
-        player->setVisible(false);
+        show(false);
         QVERIFY(player->widget()->isHidden());
-        player->setVisible(true);
-        player->setFileName(writeFile("empty.avi", {}));
-        QVERIFY(player->Visible());
+        show(true);
+        QVERIFY(open(writeFile("empty.avi", {})) > 0);
         QVERIFY(player->widget()->isHidden());
     }
 
     void aBadFileAfterAGoodOneLeavesNothingLoaded() {
-        player->setFileName(movie);
-        player->setFileName(writeFile("empty.avi", {}));
-        QVERIFY(player->errorIndicator() != 0);
+        QCOMPARE(open(movie), 0);
+        QVERIFY(open(writeFile("empty.avi", {})) > 0);
         QCOMPARE(player->fileName(), QString());
     }
 
     void playsPausesAndStops() {
-        player->setFileName(movie);
+        QCOMPARE(open(movie), 0);
         player->Play();
         QCOMPARE(player->PlayState(), MediaPlayState::Playing);
         QTRY_VERIFY_WITH_TIMEOUT(player->CurrentPosition() > 0.3, 10000);
@@ -252,7 +259,7 @@ class TestQtMediaPlayerControl : public QObject {
 
     // Stop hands the teardown to another thread; presses that follow at once keep their order.
     void quickStopsAndPlaysEndInTheLastOne() {
-        player->setFileName(movie);
+        QCOMPARE(open(movie), 0);
         for (int i = 0; i < 5; ++i) {
             player->Play();
             player->Stop();
@@ -267,7 +274,7 @@ class TestQtMediaPlayerControl : public QObject {
     void gstreamerKnowsTheMovieDecoder() { QVERIFY(gstreamerDecodesMpeg4Video()); }
 
     void jumpsToTheEnd() {
-        player->setFileName(movie);
+        QCOMPARE(open(movie), 0);
         player->Play();
         QTRY_VERIFY_WITH_TIMEOUT(player->CurrentPosition() > 0.1, 10000);
         player->setCurrentPosition(player->Duration());
@@ -278,41 +285,39 @@ class TestQtMediaPlayerControl : public QObject {
                                  10000);
     }
 
-    void placementVisibilityAndZeroSize() {
-        QCOMPARE(player->geometry(), QRect(13, 24, 517, 378));
-        player->setVisible(false);
-        player->setGeometry({13, 24, -5, -1}); // a negative size is no size
-        QVERIFY(!player->Visible());
-        QCOMPARE(player->geometry(), QRect(13, 24, 0, 0));
-        player->setGeometry({13, 24, 517, 378});
-        player->setVisible(true);
-        QVERIFY(player->Visible());
+    void aNegativeSizeIsNoSize() {
+        show(false);
+        player->place({{13, 24, -5, -1}, false});
+        QCOMPARE(player->widget()->geometry(), QRect(13, 24, 0, 0));
+        show(true);
         QCOMPARE(player->widget()->geometry(), QRect(13, 24, 517, 378));
     }
 
-    // Leaving full screen, by the caller or by Esc, brings the video back at its place and size.
+    // Leaving full screen, by the owner or by Esc, brings the video back at its place and size;
+    // Esc is told to the owner.
     void fullScreenAndBack() {
-        player->setFileName(movie);
-        QCOMPARE(player->DisplaySize(), MediaDisplaySize::FitToSize);
-        player->setDisplaySize(MediaDisplaySize::FullScreen);
-        QCOMPARE(player->DisplaySize(), MediaDisplaySize::FullScreen);
-        QCOMPARE(player->geometry(), QRect(13, 24, 517, 378));
-        player->setDisplaySize(MediaDisplaySize::FitToSize);
-        QCOMPARE(player->DisplaySize(), MediaDisplaySize::FitToSize);
+        QCOMPARE(open(movie), 0);
+        QSignalSpy leftByItself(player, &MediaPlayerControl::fullScreenLeft);
+        coverTheScreen(true);
+        QVERIFY(videoCoversTheScreen());
+        coverTheScreen(false);
+        QVERIFY(!videoCoversTheScreen());
         QCOMPARE(player->widget()->geometry(), QRect(13, 24, 517, 378));
         QVERIFY(!player->widget()->isWindow());
+        QCOMPARE(leftByItself.count(), 0);
 
-        player->setDisplaySize(MediaDisplaySize::FullScreen);
+        coverTheScreen(true);
         QTest::keyClick(player->widget(), Qt::Key_Escape);
-        QCOMPARE(player->DisplaySize(), MediaDisplaySize::FitToSize);
+        QVERIFY(!videoCoversTheScreen());
         QCOMPARE(player->widget()->geometry(), QRect(13, 24, 517, 378));
+        QCOMPARE(leftByItself.count(), 1);
 
         // Placed while covering the screen, it comes back at the new place.
-        player->setDisplaySize(MediaDisplaySize::FullScreen);
-        player->setGeometry({20, 30, 400, 300});
-        QCOMPARE(player->geometry(), QRect(20, 30, 400, 300));
-        QVERIFY(player->widget()->window()->isFullScreen());
-        player->setDisplaySize(MediaDisplaySize::FitToSize);
+        coverTheScreen(true);
+        placement.area = {20, 30, 400, 300};
+        player->place(placement);
+        QVERIFY(videoCoversTheScreen());
+        coverTheScreen(false);
         QCOMPARE(player->widget()->geometry(), QRect(20, 30, 400, 300));
     }
 
@@ -320,7 +325,7 @@ class TestQtMediaPlayerControl : public QObject {
         QSignalSpy spy(player, &MediaPlayerControl::DblClick);
         QTest::mouseDClick(player->widget(), Qt::LeftButton);
         QCOMPARE(spy.count(), 1);
-        player->setDisplaySize(MediaDisplaySize::FullScreen);
+        coverTheScreen(true);
         QTest::mouseDClick(player->widget(), Qt::LeftButton);
         QCOMPARE(spy.count(), 2);
     }

@@ -1,4 +1,5 @@
 #include "doubles/Doubles.h"
+#include "doubles/PlayerOpening.h"
 #include "platform/media/DeferredPlayerControl.h"
 #include "platform/media/MediaOpenError.h"
 
@@ -34,55 +35,53 @@ class TestDeferredPlayer : public QObject {
 
     void nothingLoadsUntilAFileIsNamed() {
         DeferredPlayerControl control(&window_, factory());
-        control.setGeometry({16, 24, -5, 378});
-        control.setVisible(false);
-        control.setEnabled(false);
+        control.place({{16, 24, -5, 378}, false});
         control.Play();
         control.Stop();
-        control.setDisplaySize(MediaDisplaySize::FitToSize);
-        control.setFileName(QString());
+        control.open(QString());
         QCOMPARE(made_, 0);
-        QCOMPARE(control.geometry(), QRect(16, 24, 0, 378));
-        QVERIFY(!control.Visible());
         QCOMPARE(control.PlayState(), MediaPlayState::Stopped);
-        QCOMPARE(control.errorIndicator(), 0);
+        QCOMPARE(control.fileName(), QString());
         QCOMPARE(control.Duration(), 0.0);
     }
 
     void theFirstFileMakesThePlayerOnceWithWhatWasSet() {
         DeferredPlayerControl control(&window_, factory());
         QWidget* madeLater = new QWidget(&window_);
-        control.setGeometry({16, 24, 513, 378});
-        control.setVisible(false);
-        control.setFileName("movie.avi");
-        control.setFileName("other.avi");
+        const VideoPlacement hidden{{16, 24, 513, 378}, false};
+        control.place(hidden);
+        QSignalSpy opened(&control, &MediaPlayerControl::opened);
+        control.open("movie.avi");
+        control.open("other.avi");
         QCOMPARE(made_, 1);
-        QVERIFY(player_->calls.contains("Geometry=16,24 513x378"));
-        QVERIFY(!player_->Visible());
+        QCOMPARE(player_->placement, hidden);
         QCOMPARE(player_->fileName(), QString("other.avi"));
+        QCOMPARE(opened.count(), 2);
         control.Play();
         QCOMPARE(control.PlayState(), MediaPlayState::Playing);
         // The video lies where the control was made: beneath what was made after it.
         const QList<QWidget*> order = window_.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
         QVERIFY(order.indexOf(player_->widget()) < order.indexOf(madeLater));
         QSignalSpy clicks(&control, &MediaPlayerControl::DblClick);
-        QSignalSpy failures(&control, &MediaPlayerControl::failedLate);
+        QSignalSpy failures(&control, &MediaPlayerControl::failed);
+        QSignalSpy leftFullScreen(&control, &MediaPlayerControl::fullScreenLeft);
         emit player_->DblClick();
-        emit player_->failedLate();
+        player_->failLater();
+        control.place({{16, 24, 513, 378}, true, true});
+        player_->pressEscapeInFullScreen();
         QCOMPARE(clicks.count(), 1);
         QCOMPARE(failures.count(), 1);
+        QCOMPARE(leftFullScreen.count(), 1);
         delete madeLater;
     }
 
     void aFrameworkThatDoesNotLoadRefusesEveryFile() {
         DeferredPlayerControl control(&window_, factory(false));
-        control.setFileName("movie.avi");
-        QCOMPARE(control.errorIndicator(), int(Undecodable));
+        QCOMPARE(openAndWait(control, "movie.avi"), int(Undecodable));
         control.Play();
-        control.setDisplaySize(MediaDisplaySize::FullScreen);
-        control.setFileName("again.avi");
+        control.place({{16, 24, 513, 378}, true, true});
+        QCOMPARE(openAndWait(control, "again.avi"), int(Undecodable));
         QCOMPARE(made_, 1);
-        QCOMPARE(control.errorIndicator(), int(Undecodable));
         QCOMPARE(control.PlayState(), MediaPlayState::Stopped);
     }
 };

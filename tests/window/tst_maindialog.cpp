@@ -78,8 +78,8 @@ class TstMainDialog : public QObject {
         QCOMPARE(w.dialog.windowTitle(), QString("Vistrel"));
         QVERIFY(instance.listening);
         QVERIFY(w.dialog.button(ButtonId::btnExit)->isVisibleTo(&w.dialog));
-        QCOMPARE(w.player->calls, QStringList{"Geometry=13,24 517x378"});
         const QRect area(13, 24, 517, 378);
+        QCOMPARE(w.player->placement, VideoPlacement{area});
         QCOMPARE(w.dialog.picShowPictures()->geometry(), area);
         QCOMPARE(w.player->widget()->geometry(), area);
         QCOMPARE(w.document->widget()->geometry(), area);

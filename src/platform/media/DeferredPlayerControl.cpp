@@ -3,6 +3,7 @@
 #include "platform/log/Log.h"
 #include "platform/media/MediaOpenError.h"
 
+#include <QTimer>
 #include <QWidget>
 
 namespace vistrel {
@@ -28,15 +29,16 @@ bool DeferredPlayerControl::makePlayer() {
     }
     player_->setParent(this);
     player_->setObjectName(objectName());
-    player_->setGeometry(geometry_);
-    player_->setVisible(visible_);
-    player_->setEnabled(enabled_);
+    player_->place(placement_);
     if (QWidget* video = player_->widget()) {
         stackingPlace_.putInPlace(video);
         video->setAccessibleName(QStringLiteral("Video"));
     }
+    connect(player_, &MediaPlayerControl::opened, this, &MediaPlayerControl::opened);
+    connect(player_, &MediaPlayerControl::failed, this, &MediaPlayerControl::failed);
+    connect(player_, &MediaPlayerControl::fullScreenLeft, this,
+            &MediaPlayerControl::fullScreenLeft);
     connect(player_, &MediaPlayerControl::DblClick, this, &MediaPlayerControl::DblClick);
-    connect(player_, &MediaPlayerControl::failedLate, this, &MediaPlayerControl::failedLate);
     return true;
 }
 
@@ -44,23 +46,20 @@ QWidget* DeferredPlayerControl::widget() {
     return makePlayer() ? player_->widget() : nullptr;
 }
 
-void DeferredPlayerControl::setFileName(const QString& path) {
-    fileName_ = path;
-    error_ = NoError;
+void DeferredPlayerControl::open(const QString& path) {
     if (path.isEmpty() && !player_)
         return;
-    if (makePlayer())
-        player_->setFileName(path);
-    else
-        error_ = Undecodable;
+    if (makePlayer()) {
+        player_->open(path);
+        return;
+    }
+    // Told from the event loop, as a player would.
+    QTimer::singleShot(0, this,
+                       [this] { emit failed(Undecodable, QStringLiteral("no media framework")); });
 }
 
 QString DeferredPlayerControl::fileName() const {
-    return player_ ? player_->fileName() : fileName_;
-}
-
-int DeferredPlayerControl::errorIndicator() const {
-    return player_ ? player_->errorIndicator() : error_;
+    return player_ ? player_->fileName() : QString();
 }
 
 void DeferredPlayerControl::Play() {
@@ -95,41 +94,11 @@ double DeferredPlayerControl::Duration() const {
     return player_ ? player_->Duration() : 0.0;
 }
 
-MediaDisplaySize DeferredPlayerControl::DisplaySize() const {
-    return player_ ? player_->DisplaySize() : MediaDisplaySize::FitToSize;
-}
-
-void DeferredPlayerControl::setDisplaySize(MediaDisplaySize size) {
-    if (player_ || (size == MediaDisplaySize::FullScreen && makePlayer()))
-        player_->setDisplaySize(size);
-}
-
-void DeferredPlayerControl::setGeometry(const QRect& geometry) {
-    geometry_ = geometry;
-    if (player_)
-        player_->setGeometry(geometry);
-}
-
-QRect DeferredPlayerControl::geometry() const {
-    if (player_)
-        return player_->geometry();
-    return {geometry_.topLeft(), geometry_.size().expandedTo({0, 0})};
-}
-
-void DeferredPlayerControl::setVisible(bool visible) {
-    visible_ = visible;
-    if (player_)
-        player_->setVisible(visible);
-}
-
-bool DeferredPlayerControl::Visible() const {
-    return player_ ? player_->Visible() : visible_;
-}
-
-void DeferredPlayerControl::setEnabled(bool enabled) {
-    enabled_ = enabled;
-    if (player_)
-        player_->setEnabled(enabled);
+// Full screen needs the video window, and so the framework.
+void DeferredPlayerControl::place(const VideoPlacement& placement) {
+    placement_ = placement;
+    if (player_ || (placement.fullScreen && makePlayer()))
+        player_->place(placement);
 }
 
 } // namespace vistrel

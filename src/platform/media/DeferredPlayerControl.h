@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/media/MediaPlayerControl.h"
 #include "platform/common/StackingPlace.h"
+#include "platform/media/MediaPlayerControl.h"
 
 #include <functional>
 
@@ -9,9 +9,9 @@ namespace vistrel {
 
 // Stands in for the media framework's player until something is to be played: the framework's
 // module and libraries load on the first file (or the video widget) rather than before the window
-// shows. Until then it keeps the placement, visibility and enabled state, answers "nothing
-// loaded", and holds the video's place in the window's stacking order. Where the framework does
-// not load, every file counts as undecodable.
+// shows. Until then it keeps the placement, answers "nothing loaded", and holds the video's place
+// in the window's stacking order. Where the framework does not load, every file fails as
+// undecodable.
 class DeferredPlayerControl : public MediaPlayerControl {
     Q_OBJECT
   public:
@@ -24,9 +24,8 @@ class DeferredPlayerControl : public MediaPlayerControl {
     MediaPlayerControl* player() const;
 
     QWidget* widget() override;
-    void setFileName(const QString& path) override;
+    void open(const QString& path) override;
     QString fileName() const override;
-    int errorIndicator() const override;
     void Play() override;
     void Pause() override;
     void Stop() override;
@@ -34,13 +33,7 @@ class DeferredPlayerControl : public MediaPlayerControl {
     void setCurrentPosition(double seconds) override;
     double CurrentPosition() const override;
     double Duration() const override;
-    MediaDisplaySize DisplaySize() const override;
-    void setDisplaySize(MediaDisplaySize size) override;
-    void setGeometry(const QRect& geometry) override;
-    QRect geometry() const override;
-    void setVisible(bool visible) override;
-    bool Visible() const override;
-    void setEnabled(bool enabled) override;
+    void place(const VideoPlacement& placement) override;
 
   private:
     // Makes the player once; false where the framework does not load.
@@ -51,11 +44,7 @@ class DeferredPlayerControl : public MediaPlayerControl {
     Factory factory_;
     MediaPlayerControl* player_ = nullptr;
     bool tried_ = false;
-    QString fileName_;
-    int error_ = 0;
-    QRect geometry_{0, 0, 100, 30};
-    bool visible_ = true;
-    bool enabled_ = true;
+    VideoPlacement placement_{{0, 0, 100, 30}};
 };
 
 } // namespace vistrel

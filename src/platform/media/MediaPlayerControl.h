@@ -1,7 +1,9 @@
 #pragma once
 
+#include "platform/media/MediaOpenError.h"
+#include "platform/media/VideoPlacement.h"
+
 #include <QObject>
-#include <QRect>
 #include <QString>
 
 class QWidget;
@@ -11,10 +13,18 @@ namespace vistrel {
 // Stopped covers everything that is neither paused nor playing, nothing loaded included.
 enum class MediaPlayState { Stopped, Paused, Playing };
 
-// FullScreen: the video covers the screen by itself; FitToSize: it fills its rectangle.
-enum class MediaDisplaySize { FitToSize, FullScreen };
+// What opening a file found.
+struct MediaFound {
+    double duration = 0; // seconds; 0 when the framework did not say
+    bool hasVideo = false;
+};
 
 // The movie and music player placed in the video area.
+//
+// Opening is asynchronous: open() returns at once, and the player then says opened() or
+// failed(), from the event loop. Nothing waits inside the player, so no handler of the program
+// runs while another is half done. Until the verdict, and after a failure, nothing is loaded:
+// the transport does nothing and fileName() is empty.
 class MediaPlayerControl : public QObject {
     Q_OBJECT
   public:
@@ -23,10 +33,10 @@ class MediaPlayerControl : public QObject {
     // The widget that shows the video; null in a double without one.
     virtual QWidget* widget() = 0;
 
-    virtual void setFileName(const QString& path) = 0;
+    // An empty path drops the media and says nothing.
+    virtual void open(const QString& path) = 0;
+    // The opened file; empty while opening and when nothing is loaded.
     virtual QString fileName() const = 0;
-    // Read right after setFileName: non-zero when opening failed.
-    virtual int errorIndicator() const = 0;
 
     virtual void Play() = 0;
     virtual void Pause() = 0;
@@ -37,22 +47,16 @@ class MediaPlayerControl : public QObject {
     virtual double CurrentPosition() const = 0;
     virtual double Duration() const = 0;
 
-    virtual MediaDisplaySize DisplaySize() const = 0;
-    virtual void setDisplaySize(MediaDisplaySize size) = 0;
-
-    // The place in the parent window; a negative size counts as zero. While the video covers
-    // the screen, this is where it returns to.
-    virtual void setGeometry(const QRect& geometry) = 0;
-    virtual QRect geometry() const = 0;
-    virtual void setVisible(bool visible) = 0;
-    virtual bool Visible() const = 0;
-    virtual void setEnabled(bool enabled) = 0;
+    virtual void place(const VideoPlacement& placement) = 0;
 
   signals:
+    void opened(const vistrel::MediaFound& found);
+    // Opening failed, or the media failed later on (after opened()): nothing is loaded now.
+    void failed(vistrel::MediaOpenError error, const QString& why);
+    // The video left full screen by itself (Esc, the window manager).
+    void fullScreenLeft();
     // A double click on the video, also in full screen.
     void DblClick();
-    // Opening failed only after the start was accepted (the framework learns of it late).
-    void failedLate();
 };
 
 } // namespace vistrel

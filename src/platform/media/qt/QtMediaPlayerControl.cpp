@@ -5,17 +5,14 @@
 #include "platform/log/Log.h"
 
 #include <QAudioOutput>
-#include <QChildEvent>
-#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
-#include <QKeyEvent>
 #include <QMediaFormat>
 #include <QMediaMetaData>
-#include <QSignalBlocker>
 #include <QTimer>
 #include <QUrl>
 #include <QVideoWidget>
+#include <QWidget>
 
 #include <cmath>
 
@@ -29,6 +26,11 @@ bool isLoaded(QMediaPlayer::MediaStatus status) {
            status == QMediaPlayer::EndOfMedia;
 }
 
+// Loaded or refused; the source being set passes through "no media" on its way to loading.
+bool isVerdict(QMediaPlayer::MediaStatus status) {
+    return isLoaded(status) || status == QMediaPlayer::InvalidMedia;
+}
+
 // The file announces a video stream, whether or not a decoder for it is installed.
 bool announcesVideo(const QMediaMetaData& metaData) {
     return metaData.keys().contains(QMediaMetaData::VideoCodec) ||
@@ -38,10 +40,18 @@ bool announcesVideo(const QMediaMetaData& metaData) {
 } // namespace
 
 QtMediaPlayerControl::QtMediaPlayerControl(QWidget* parent)
-    : MediaPlayerControl(parent), parent_(parent), stackingPlace_(parent),
-      watchdog_(new QTimer(this)) {
-    watchdog_->setInterval(1000);
-    connect(watchdog_, &QTimer::timeout, this, &QtMediaPlayerControl::watchdogTick);
+    : MediaPlayerControl(parent), window_(new QtVideoWindow(parent)),
+      phase_(new OpenPhase(*this, OpenTimeoutMs)),
+      watchdog_(new PlaybackWatchdog(this, [this](qint64& ms) { return isMoving(ms); })) {
+    connect(phase_, &OpenPhase::decide, this, &QtMediaPlayerControl::finishOpening);
+    connect(watchdog_, &PlaybackWatchdog::restartWanted, this, [this] {
+        player_->pause();
+        player_->play();
+    });
+    connect(watchdog_, &PlaybackWatchdog::givenUp, this, [this] { failLate("playback stalled"); });
+    window_->setParent(this);
+    connect(window_, &QtVideoWindow::doubleClicked, this, &MediaPlayerControl::DblClick);
+    connect(window_, &QtVideoWindow::fullScreenLeft, this, &MediaPlayerControl::fullScreenLeft);
 }
 
 void QtMediaPlayerControl::createBackend() {
@@ -50,17 +60,8 @@ void QtMediaPlayerControl::createBackend() {
     qCDebug(logMedia) << "starting the media framework";
     player_ = new QMediaPlayer(this);
     audio_ = new QAudioOutput(this);
-    video_ = new QVideoWidget(parent_);
     player_->setAudioOutput(audio_);
-    player_->setVideoOutput(video_);
-    // Black bars rather than a squashed picture, in the window as on the whole screen.
-    video_->setAspectRatioMode(Qt::KeepAspectRatio);
-    video_->setGeometry(pendingGeometry_);
-    video_->setEnabled(enabled_);
-    stackingPlace_.putInPlace(video_);
-    video_->installEventFilter(this);
-    watchChildren();
-    updateVideoVisibility();
+    player_->setVideoOutput(window_->widget());
 
     connect(player_, &QMediaPlayer::mediaStatusChanged, this,
             &QtMediaPlayerControl::mediaStatusChanged);
@@ -74,17 +75,13 @@ void QtMediaPlayerControl::createBackend() {
             });
     connect(player_, &QMediaPlayer::hasVideoChanged, this,
             &QtMediaPlayerControl::updateVideoVisibility);
-    connect(video_, &QVideoWidget::fullScreenChanged, this, [this](bool fullScreen) {
-        if (!fullScreen)
-            leftFullScreen();
-    });
 }
 
 QtMediaPlayerControl::~QtMediaPlayerControl() = default;
 
 QWidget* QtMediaPlayerControl::widget() {
     createBackend();
-    return video_;
+    return window_->widget();
 }
 
 bool QtMediaPlayerControl::decodesMovieVideo() {
@@ -94,57 +91,41 @@ bool QtMediaPlayerControl::decodesMovieVideo() {
 
 // ---- opening ----
 
-void QtMediaPlayerControl::setFileName(const QString& path) {
+void QtMediaPlayerControl::open(const QString& path) {
     createBackend();
     playWhenLoaded_ = false;
     stopPending_ = false;
+    watchdog_->stop();
     if (player_->playbackState() != QMediaPlayer::StoppedState)
         player_->stop();
-    fileName_ = path;
-    failed_ = false;
-    stallWatch_.reset();
-    error_ = NoError;
-    if (path.isEmpty()) {
-        player_->setSource(QUrl());
-        updateVideoVisibility();
-        qCInfo(logMedia) << "open: nothing";
-        return;
-    }
+    phase_->begin(path);
     const QString resolved = resolvePath(path);
-    error_ = checkMediaFile(resolved);
-    if (error_ == NoError) {
-        player_->setSource(QUrl::fromLocalFile(QFileInfo(resolved).absoluteFilePath()));
-        error_ = waitUntilOpened();
-    }
-    if (error_ != NoError)
+    const MediaOpenError error = path.isEmpty() ? NoError : checkMediaFile(resolved);
+    if (path.isEmpty() || error != NoError)
         player_->setSource(QUrl());
+    else
+        player_->setSource(QUrl::fromLocalFile(QFileInfo(resolved).absoluteFilePath()));
     updateVideoVisibility();
-    qCInfo(logMedia).noquote() << "open:" << path << "error:" << error_
-                               << "duration:" << Duration();
+    if (error != NoError)
+        phase_->refuseSoon(error);
+    // The framework may have decided already (a file it refuses at once).
+    else if (isVerdict(player_->mediaStatus()) || player_->error() != QMediaPlayer::NoError)
+        phase_->decideSoon();
 }
 
-// The callers read the error indicator right after naming the file, so opening waits for the
-// framework's verdict. User input is held back meanwhile; the wait is bounded, and a verdict
-// that comes later is reported through failedLate().
-int QtMediaPlayerControl::waitUntilOpened() {
-    if (player_->mediaStatus() == QMediaPlayer::LoadingMedia &&
-        player_->error() == QMediaPlayer::NoError) {
-        QEventLoop loop;
-        connect(player_, &QMediaPlayer::mediaStatusChanged, &loop,
-                [&loop](QMediaPlayer::MediaStatus status) {
-                    if (status != QMediaPlayer::LoadingMedia)
-                        loop.quit();
-                });
-        connect(player_, &QMediaPlayer::errorOccurred, &loop, &QEventLoop::quit);
-        QTimer::singleShot(OpenTimeoutMs, &loop, &QEventLoop::quit);
-        opening_ = true;
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
-        opening_ = false;
+// The media is loaded or refused, or the wait is over.
+void QtMediaPlayerControl::finishOpening() {
+    const MediaOpenError error = openResult();
+    if (error == NoError) {
+        phase_->tellOpened({Duration(), player_->hasVideo()});
+    } else {
+        player_->setSource(QUrl());
+        phase_->tellFailed(error);
     }
-    return openResult();
+    updateVideoVisibility();
 }
 
-int QtMediaPlayerControl::openResult() const {
+MediaOpenError QtMediaPlayerControl::openResult() const {
     const QMediaPlayer::MediaStatus status = player_->mediaStatus();
     if (player_->error() != QMediaPlayer::NoError || status == QMediaPlayer::InvalidMedia ||
         status == QMediaPlayer::NoMedia)
@@ -157,18 +138,16 @@ int QtMediaPlayerControl::openResult() const {
 }
 
 QString QtMediaPlayerControl::fileName() const {
-    return isOpen() ? fileName_ : QString();
-}
-int QtMediaPlayerControl::errorIndicator() const {
-    return error_;
-}
-
-bool QtMediaPlayerControl::isOpen() const {
-    return !fileName_.isEmpty() && error_ == NoError && !failed_;
+    return isOpen() ? phase_->file() : QString();
 }
 
 void QtMediaPlayerControl::mediaStatusChanged(QMediaPlayer::MediaStatus status) {
-    if (opening_ || !isOpen())
+    if (phase_->opening()) {
+        if (isVerdict(status))
+            phase_->decideSoon();
+        return;
+    }
+    if (!isOpen())
         return;
     if (status == QMediaPlayer::InvalidMedia) {
         failLate("the media is invalid");
@@ -185,26 +164,23 @@ void QtMediaPlayerControl::mediaStatusChanged(QMediaPlayer::MediaStatus status) 
 
 void QtMediaPlayerControl::frameworkError(QMediaPlayer::Error error, const QString& text) {
     qCInfo(logMedia).noquote() << "player error:" << int(error) << text;
-    failLate(text);
+    if (phase_->opening())
+        phase_->decideSoon();
+    else
+        failLate(text);
 }
 
 void QtMediaPlayerControl::failLate(const QString& reason) {
-    // Several reports of one failure come in; while opening, the wait reads the verdict itself.
-    if (opening_ || !isOpen())
+    // Several reports of one failure come in; the first one counts.
+    if (!isOpen())
         return;
-    failed_ = true;
-    error_ = Undecodable;
     playWhenLoaded_ = false;
     stopPending_ = false;
     watchdog_->stop();
+    phase_->failLate(reason);
     updateVideoVisibility();
-    qCInfo(logMedia).noquote() << "open failed late:" << fileName_ << reason;
     // The framework can be left "playing" and its stop() blocks; tear down after this event.
-    QTimer::singleShot(0, this, [this] {
-        if (failed_)
-            player_->setSource(QUrl());
-    });
-    emit failedLate();
+    phase_->later([this] { player_->setSource(QUrl()); });
 }
 
 // ---- transport ----
@@ -219,7 +195,6 @@ void QtMediaPlayerControl::Play() {
         stopPending_ = false;
         player_->stop();
     }
-    stallWatch_.reset();
     // Playing before the media is loaded can stall; start once it is.
     if (!isLoaded(player_->mediaStatus())) {
         playWhenLoaded_ = true;
@@ -293,136 +268,26 @@ double QtMediaPlayerControl::Duration() const {
     return hasBackend() ? player_->duration() / 1000.0 : 0.0;
 }
 
-// A stall shows as a position that stands still while the framework says "playing".
-void QtMediaPlayerControl::watchdogTick() {
-    const bool playing = player_->playbackState() == QMediaPlayer::PlayingState &&
-                         player_->mediaStatus() != QMediaPlayer::EndOfMedia;
-    const qint64 position = player_->position();
-    switch (stallWatch_.tick(playing, position)) {
-    case StallWatch::Action::None:
-        return;
-    case StallWatch::Action::Restart:
-        qCInfo(logMedia) << "playback stalled at" << position << "ms: restarting";
-        player_->pause();
-        player_->play();
-        return;
-    case StallWatch::Action::GiveUp:
-        failLate("playback stalled");
-        return;
-    }
+// A stall shows as a position that stands still while the framework says "playing"; while it
+// is still loading the media, nothing has stalled yet.
+bool QtMediaPlayerControl::isMoving(qint64& positionMs) const {
+    positionMs = player_->position();
+    const QMediaPlayer::MediaStatus status = player_->mediaStatus();
+    return player_->playbackState() == QMediaPlayer::PlayingState &&
+           status != QMediaPlayer::EndOfMedia && status != QMediaPlayer::LoadingMedia;
 }
 
 // ---- display ----
 
-MediaDisplaySize QtMediaPlayerControl::DisplaySize() const {
-    return video_ && video_->isFullScreen() ? MediaDisplaySize::FullScreen
-                                            : MediaDisplaySize::FitToSize;
-}
-
-void QtMediaPlayerControl::setDisplaySize(MediaDisplaySize size) {
-    if (size == MediaDisplaySize::FullScreen) {
+// Full screen needs the video widget, and so the framework.
+void QtMediaPlayerControl::place(const VideoPlacement& placement) {
+    if (placement.fullScreen)
         createBackend();
-        if (video_->isFullScreen())
-            return;
-        normalGeometry_ = video_->geometry();
-        video_->setFullScreen(true);
-        qCInfo(logMedia) << "player full screen";
-        return;
-    }
-    if (!video_ || !video_->isFullScreen())
-        return;
-    leaveFullScreen();
+    window_->place(placement);
 }
 
-// The widget reports leaving full screen before the framework moves it back to the place it
-// noted itself; the place kept here is put back only once that is done.
-void QtMediaPlayerControl::leaveFullScreen() {
-    {
-        const QSignalBlocker quiet(video_);
-        video_->setFullScreen(false);
-    }
-    leftFullScreen();
-}
-
-// Leaving full screen restores the widget's position but not its size.
-void QtMediaPlayerControl::leftFullScreen() {
-    if (video_->isFullScreen() || normalGeometry_.isNull())
-        return;
-    video_->setGeometry(normalGeometry_);
-    normalGeometry_ = QRect();
-    updateVideoVisibility();
-    qCInfo(logMedia) << "player back in the window at" << video_->geometry();
-}
-
-QRect QtMediaPlayerControl::geometry() const {
-    if (!video_)
-        return pendingGeometry_;
-    return video_->isFullScreen() ? normalGeometry_ : video_->geometry();
-}
-
-// While the video covers the screen, placement is kept for the return to the window.
-void QtMediaPlayerControl::setGeometry(const QRect& geometry) {
-    const QRect g(geometry.topLeft(), geometry.size().expandedTo(QSize(0, 0)));
-    if (!video_)
-        pendingGeometry_ = g;
-    else if (video_->isFullScreen())
-        normalGeometry_ = g;
-    else
-        video_->setGeometry(g);
-}
-
-void QtMediaPlayerControl::setVisible(bool visible) {
-    visible_ = visible;
-    updateVideoVisibility();
-}
-
-bool QtMediaPlayerControl::Visible() const {
-    return visible_;
-}
-
-// Sound alone, or nothing opened, draws nothing: the picture area beneath stays in sight instead
-// of a black box over it.
 void QtMediaPlayerControl::updateVideoVisibility() {
-    if (!video_ || video_->isFullScreen())
-        return;
-    video_->setVisible(visible_ && isOpen() && player_->hasVideo());
-}
-
-void QtMediaPlayerControl::setEnabled(bool enabled) {
-    enabled_ = enabled;
-    if (video_)
-        video_->setEnabled(enabled);
-}
-
-// ---- input ----
-
-void QtMediaPlayerControl::watchChildren() {
-    for (QObject* child : video_->findChildren<QObject*>())
-        child->installEventFilter(this);
-}
-
-// The video lies in a native window inside the widget: its double clicks and keys may arrive
-// at the widget or at the window's container, so both are watched.
-bool QtMediaPlayerControl::eventFilter(QObject* watched, QEvent* event) {
-    switch (event->type()) {
-    case QEvent::ChildAdded:
-        if (watched == video_)
-            static_cast<QChildEvent*>(event)->child()->installEventFilter(this);
-        return false;
-    case QEvent::MouseButtonDblClick:
-        qCInfo(logMedia) << "player double-click";
-        emit DblClick();
-        return true;
-    case QEvent::KeyPress:
-        if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape && video_->isFullScreen()) {
-            qCInfo(logMedia) << "player leaves full screen by itself (Esc)";
-            leaveFullScreen();
-            return true;
-        }
-        return false;
-    default:
-        return false;
-    }
+    window_->setHasPicture(phase_->mayShowPicture() && hasBackend() && player_->hasVideo());
 }
 
 } // namespace vistrel

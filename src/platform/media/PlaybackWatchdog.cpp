@@ -1,0 +1,41 @@
+#include "platform/media/PlaybackWatchdog.h"
+
+#include "platform/log/Log.h"
+
+#include <QTimer>
+
+namespace vistrel {
+
+PlaybackWatchdog::PlaybackWatchdog(QObject* parent, Reading read)
+    : QObject(parent), read_(std::move(read)), timer_(new QTimer(this)) {
+    timer_->setInterval(1000);
+    connect(timer_, &QTimer::timeout, this, &PlaybackWatchdog::tick);
+}
+
+void PlaybackWatchdog::start() {
+    stallWatch_.reset();
+    timer_->start();
+}
+
+void PlaybackWatchdog::stop() {
+    timer_->stop();
+}
+
+void PlaybackWatchdog::tick() {
+    qint64 position = 0;
+    const bool playing = read_(position);
+    switch (stallWatch_.tick(playing, position)) {
+    case StallWatch::Action::None:
+        return;
+    case StallWatch::Action::Restart:
+        qCInfo(logMedia) << "playback stalled at" << position << "ms: restarting";
+        emit restartWanted();
+        return;
+    case StallWatch::Action::GiveUp:
+        timer_->stop();
+        emit givenUp();
+        return;
+    }
+}
+
+} // namespace vistrel

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "platform/media/StallWatch.h"
+
+#include <QObject>
+
+#include <functional>
+
+class QTimer;
+
+namespace vistrel {
+
+// Asks once a second whether the framework plays and where, and says when a silent stall wants
+// a restart and when restarts did not help (the policy is StallWatch's).
+class PlaybackWatchdog : public QObject {
+    Q_OBJECT
+  public:
+    // Whether the media should be moving now, and where it is.
+    using Reading = std::function<bool(qint64& positionMs)>;
+
+    PlaybackWatchdog(QObject* parent, Reading read);
+
+    // A new start: what was seen before is forgotten.
+    void start();
+    void stop();
+
+  signals:
+    void restartWanted();
+    void givenUp();
+
+  private:
+    void tick();
+
+    Reading read_;
+    QTimer* timer_;
+    StallWatch stallWatch_;
+};
+
+} // namespace vistrel

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "platform/media/MediaPlayerControl.h"
+
+namespace vistrel::test {
+
+// Opens the file and waits for the player's verdict: NoError when opened, else why not; -1 when
+// no verdict came within the wait.
+int openAndWait(MediaPlayerControl& player, const QString& path, int waitMs = 20000);
+
+} // namespace vistrel::test
