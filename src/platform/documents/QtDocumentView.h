@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/documents/DocumentView.h"
 #include "platform/common/StackingPlace.h"
+#include "platform/documents/DocumentView.h"
 
 #include <QRect>
 #include <QUrl>
