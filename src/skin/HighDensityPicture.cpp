@@ -15,9 +15,9 @@ QString highDensityPath(const QString& path) {
 HighDensityPicture loadHighDensityPicture(const QString& path, QSize baseSize) {
     HighDensityPicture picture;
     picture.path = highDensityPath(path);
-    if (!PathFileExists(picture.path))
-        return picture;
     PictureFile file = loadPictureFile(picture.path);
+    if (file.missing)
+        return picture;
     if (!file.loaded()) {
         picture.problem = QStringLiteral("it cannot be read (%1)").arg(file.error);
         return picture;

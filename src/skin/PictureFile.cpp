@@ -5,6 +5,7 @@
 #include "skin/PictureSignature.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 
 #include <optional>
@@ -70,14 +71,23 @@ QSize pictureFileSize(const QString& path) {
 
 PictureFile loadPictureFile(const QString& path) {
     QFile file(path);
-    const QString refused = openDiscFile(file, PictureFileLimit);
-    if (!refused.isEmpty())
-        return {{}, refused, {}};
+    PictureFile picture;
+    picture.error = openDiscFile(file, PictureFileLimit);
+    if (!picture.loaded()) {
+        // A link that leads nowhere counts as missing, as it does for a look at the path.
+        picture.missing = !QFileInfo::exists(path);
+        return picture;
+    }
     const QByteArray head = file.peek(64);
-    if (bitmapDataTruncated(viewOf(head), static_cast<std::uint64_t>(file.size())))
-        return {{}, QStringLiteral("the file ends before its picture data"), {}};
-    if (std::optional<QImage> plain = readPlainBitmap(file, head))
-        return {std::move(*plain), {}, QByteArrayLiteral("bmp")};
+    if (bitmapDataTruncated(viewOf(head), static_cast<std::uint64_t>(file.size()))) {
+        picture.error = QStringLiteral("the file ends before its picture data");
+        return picture;
+    }
+    if (std::optional<QImage> plain = readPlainBitmap(file, head)) {
+        picture.image = std::move(*plain);
+        picture.format = QByteArrayLiteral("bmp");
+        return picture;
+    }
     file.seek(0);
     const AllocationLimit limit(kPictureAllocationLimitMB);
     // The content decides, never the name; where the first bytes name the format, the reader is
@@ -88,7 +98,6 @@ PictureFile loadPictureFile(const QString& path) {
         reader.setDecideFormatFromContent(true);
     else
         reader.setAutoDetectImageFormat(false);
-    PictureFile picture;
     if (!reader.read(&picture.image) || picture.image.isNull()) {
         picture.image = QImage();
         picture.error = reader.errorString();

@@ -12,6 +12,8 @@ struct PictureFile {
     // The format of the file's content as the image reader names it ("bmp", "png", "jpeg"...),
     // whatever the file's name says; empty when it was not read.
     QByteArray format;
+    // Nothing at all is at the path (a skin may go without some pictures).
+    bool missing = false;
 
     bool loaded() const { return error.isEmpty(); }
 };
@@ -24,7 +26,7 @@ constexpr qint64 PictureFileLimit = qint64(kPictureAllocationLimitMB) * 1024 * 1
 
 // Reads a picture in any format the image reader knows, decided by the file's content (a
 // skin's ".bmp" may hold any of them). A path that is no regular file within the limit is
-// refused unread.
+// refused unread. Missing or not is told from the failure, never by a look beforehand.
 PictureFile loadPictureFile(const QString& path);
 
 // The size its header gives, read without the pixels; invalid when it cannot be told.

@@ -9,6 +9,7 @@
 #include "skin/HighDensityPicture.h"
 #include "skin/MaskRegion.h"
 #include "skin/PictureFile.h"
+#include "skin/SkinFiles.h"
 #include "window/MainDialog.h"
 
 namespace vistrel {
@@ -18,9 +19,6 @@ namespace {
 QString fileIn(const QString& dir, const QString& name) {
     return resolvePath(dir + name);
 }
-
-constexpr int LastActionPicture = 2;
-constexpr int LastConsolePicture = 4;
 
 } // namespace
 
@@ -34,6 +32,10 @@ QString SkinLoader::SkinDir() const {
     return joinPath(sources_.skinsFolder, skin_.SkinName + "/");
 }
 
+QString SkinLoader::pathOf(const SkinPart& part, int index) const {
+    return fileIn(SkinDir(), skinFileName(part, index));
+}
+
 bool SkinLoader::LoadSkin(const QString& name) {
     skin_.SkinName = name.isEmpty() ? sources_.configuredSkin : name;
     if (!PathIsDirectory(SkinDir())) {
@@ -42,43 +44,63 @@ bool SkinLoader::LoadSkin(const QString& name) {
         return false;
     }
     ratio_ = window_.devicePixelRatioF();
-    if (!applyBackground() || !applyOutline() || !applyButtonSets())
-        return false;
-    QPixmap logo;
-    if (!loadFatal(fileIn(SkinDir(), "logo.bmp"), logo))
-        return false;
-    window_.picShowPictures()->setPicture(logo);
-    if (!applyTitle() || !loadMenuLooks())
-        return false;
-    clearTitleBarButtons();
+    for (const SkinPart& part : SkinFiles)
+        if (!applyPart(part))
+            return false;
     qCInfo(logSkin).noquote() << "skin:" << skin_.SkinName;
     return true;
 }
 
-bool SkinLoader::loadFatal(const QString& path, QPixmap& picture) {
+bool SkinLoader::applyPart(const SkinPart& part) {
+    switch (part.role) {
+    case SkinRole::Background:
+        return applyBackground(part);
+    case SkinRole::Outline:
+        return applyOutline(part);
+    case SkinRole::Logo:
+        return applyLogo(part);
+    case SkinRole::Title:
+        return applyTitle(part);
+    case SkinRole::Buttons:
+        break;
+    }
+    switch (part.kind) {
+    case ButtonKind::Action:
+        return applyActionSet(part);
+    case ButtonKind::Console:
+        return applyConsoleSet(part);
+    case ButtonKind::TitleBar:
+        break;
+    }
+    return applyTitleBarSet(part);
+}
+
+SkinLoader::Read SkinLoader::loadFatal(const QString& path, QPixmap& picture, bool optional) {
     if (loadSharp(path, picture))
-        return true;
+        return Read::Done;
     QImage image;
-    if (!readFatal(path, image))
-        return false;
-    // Moved: the pixmap takes the picture's memory rather than a copy of it.
-    picture = QPixmap::fromImage(std::move(image));
-    return true;
+    const Read read = readFatal(path, image, optional);
+    if (read == Read::Done) {
+        // Moved: the pixmap takes the picture's memory rather than a copy of it.
+        picture = QPixmap::fromImage(std::move(image));
+    }
+    return read;
 }
 
 // On a high-density screen the doubled picture beside the file where there is a usable one, read
 // in place of the file's own pixels (of which only the size is read). Otherwise the file's own
 // picture is used and the painter scales it smoothly.
 bool SkinLoader::loadSharp(const QString& path, QPixmap& picture) const {
-    if (!wantsHighDensity(ratio_) || !PathFileExists(highDensityPath(path)))
+    if (!wantsHighDensity(ratio_))
         return false;
     const QSize base = pictureFileSize(path);
     if (!base.isValid())
         return false;
     HighDensityPicture sharp = loadHighDensityPicture(path, base);
     if (!sharp.usable()) {
-        qCWarning(logSkin).noquote()
-            << "high-density picture not used:" << sharp.path << "-" << sharp.problem;
+        if (!sharp.problem.isEmpty())
+            qCWarning(logSkin).noquote()
+                << "high-density picture not used:" << sharp.path << "-" << sharp.problem;
         return false;
     }
     picture = QPixmap::fromImage(std::move(sharp.image));
@@ -86,36 +108,39 @@ bool SkinLoader::loadSharp(const QString& path, QPixmap& picture) const {
     return true;
 }
 
-// A picture the loader does not test for beforehand: failing to read it ends the program.
-bool SkinLoader::readFatal(const QString& path, QImage& image) {
+// A picture the loader does not test for beforehand: failing to read it ends the program, unless
+// it is optional and simply not there.
+SkinLoader::Read SkinLoader::readFatal(const QString& path, QImage& image, bool optional) {
     PictureFile file = loadPictureFile(path);
     if (file.loaded()) {
         image = std::move(file.image);
-        return true;
+        return Read::Done;
     }
+    if (optional && file.missing)
+        return Read::Missing;
     qCInfo(logSkin).noquote() << "picture not loaded:" << path << "-" << file.error;
     messages_.showError(
         texts_.MsgTitle,
         QStringLiteral("The picture %1 cannot be loaded: %2.").arg(path, file.error));
     programEnd_.end("skin picture not loaded: " + path, 1);
-    return false;
+    return Read::Ended;
 }
 
-bool SkinLoader::applyBackground() {
+bool SkinLoader::applyBackground(const SkinPart& part) {
     QPixmap background;
-    if (!loadFatal(fileIn(SkinDir(), "back.bmp"), background))
+    if (loadFatal(pathOf(part), background) != Read::Done)
         return false;
     window_.setBackgroundPicture(background);
     return true;
 }
 
-bool SkinLoader::applyOutline() {
-    const QString maskPath = fileIn(SkinDir(), "transp.bmp");
-    if (PathFileExists(maskPath)) {
-        // The outline comes from the file's own pixels, not from a copy made for the screen.
-        QImage mask;
-        if (!readFatal(maskPath, mask))
-            return false;
+bool SkinLoader::applyOutline(const SkinPart& part) {
+    // The outline comes from the file's own pixels, not from a copy made for the screen.
+    QImage mask;
+    const Read read = readFatal(pathOf(part), mask, part.presence != Presence::Required);
+    if (read == Read::Ended)
+        return false;
+    if (read == Read::Done) {
         // The hidden mask element takes the mask's size; a copy of its pixels for the screen
         // would never be seen and would hold a window's worth of memory.
         window_.picTransparentMask()->resize(mask.size());
@@ -130,23 +155,21 @@ bool SkinLoader::applyOutline() {
     return true;
 }
 
-// Each action button's set in the table's order, then the playback buttons' shared set.
-bool SkinLoader::applyButtonSets() {
-    const Components installed = installed_();
-    for (const ButtonRow& row : Buttons) {
-        if (row.kind != ButtonKind::Action)
-            continue;
-        const QString set = QString::fromUtf8(row.pictureSet);
-        if (!LoadPictureSet(set, LastActionPicture, skin_.ActionSets[set]))
-            return false;
-        const bool available = present(row.neededAtLoad, installed);
-        window_.button(row.id)->setPicture(skin_.actionPicture(set, available ? 1 : 0));
-    }
-    if (!LoadPictureSet("console", LastConsolePicture, skin_.PicsConsole))
+// The button shows its released look: picture 1 when what it needs is installed, else 0.
+bool SkinLoader::applyActionSet(const SkinPart& part) {
+    const QString set = QString::fromUtf8(part.name);
+    if (!LoadPictureSet(set, part.count - 1, skin_.ActionSets[set]))
         return false;
-    for (const ButtonRow& row : Buttons)
-        if (row.kind == ButtonKind::Console)
-            window_.button(row.id)->clearPicture();
+    const bool available = present(buttonRow(part.button).neededAtLoad, installed_());
+    window_.button(part.button)->setPicture(skin_.actionPicture(set, available ? 1 : 0));
+    return true;
+}
+
+// Pressed looks only: released, the playback buttons show the background through.
+bool SkinLoader::applyConsoleSet(const SkinPart& part) {
+    if (!LoadPictureSet(QString::fromUtf8(part.name), part.count - 1, skin_.PicsConsole))
+        return false;
+    clearButtons(part.kind);
     return true;
 }
 
@@ -170,33 +193,45 @@ bool SkinLoader::LoadPictureSet(const QString& setName, int lastIndex, QList<QPi
     return true;
 }
 
-bool SkinLoader::applyTitle() {
-    const QString title =
-        sources_.titlePicture.isEmpty() ? fileIn(SkinDir(), "title.bmp") : sources_.titlePicture;
+bool SkinLoader::applyLogo(const SkinPart& part) {
+    QPixmap logo;
+    if (loadFatal(pathOf(part), logo) != Read::Done)
+        return false;
+    window_.picShowPictures()->setPicture(logo);
+    return true;
+}
+
+// The disc's own title picture, when it names one, in place of the skin's.
+bool SkinLoader::applyTitle(const SkinPart& part) {
+    const QString title = sources_.titlePicture.isEmpty() ? pathOf(part) : sources_.titlePicture;
     QPixmap picture;
-    if (!loadFatal(title, picture))
+    if (loadFatal(title, picture) != Read::Done)
         return false;
     window_.picTitle()->setPicture(picture);
     return true;
 }
 
-// All four looks or none: a skin without menu0.bmp has no title-bar looks.
-bool SkinLoader::loadMenuLooks() {
-    const QString dir = SkinDir();
-    if (!PathFileExists(fileIn(dir, "menu0.bmp"))) {
-        skin_.PicMenu.fill(QPixmap());
-        return true;
-    }
-    for (std::size_t i = 0; i < skin_.PicMenu.size(); ++i) {
-        if (!loadFatal(fileIn(dir, "menu" + QString::number(i) + ".bmp"), skin_.PicMenu[i]))
+// All the looks or none: a skin without the set's first picture has no title-bar looks.
+bool SkinLoader::applyTitleBarSet(const SkinPart& part) {
+    static_assert(std::tuple_size_v<decltype(skin_.PicMenu)> ==
+                  std::size_t(skinfiles::buttonsOfKind(ButtonKind::TitleBar)));
+    for (int i = 0; i < part.count; ++i) {
+        const bool decides = i == 0 && part.presence == Presence::AllOrNone;
+        const Read read = loadFatal(pathOf(part, i), skin_.PicMenu[std::size_t(i)], decides);
+        if (read == Read::Ended)
             return false;
+        if (read == Read::Missing) {
+            skin_.PicMenu.fill(QPixmap());
+            break;
+        }
     }
+    clearButtons(part.kind);
     return true;
 }
 
-void SkinLoader::clearTitleBarButtons() {
+void SkinLoader::clearButtons(ButtonKind kind) {
     for (const ButtonRow& row : Buttons)
-        if (row.kind == ButtonKind::TitleBar)
+        if (row.kind == kind)
             window_.button(row.id)->clearPicture();
 }
 

@@ -16,6 +16,8 @@ class MainDialog;
 class MessageBoxes;
 class ProgramEnd;
 struct LanguageTexts;
+struct SkinPart;
+enum class ButtonKind;
 
 // Where a disc keeps its skins.
 struct SkinSources {
@@ -49,15 +51,24 @@ class SkinLoader {
     const SkinState& skin() const { return skin_; }
 
   private:
-    bool loadFatal(const QString& path, QPixmap& picture);
+    // How reading a picture went; a picture that cannot be read ends the program.
+    enum class Read { Done, Missing, Ended };
+
+    bool applyPart(const SkinPart& part);
+    bool applyBackground(const SkinPart& part);
+    bool applyOutline(const SkinPart& part);
+    bool applyActionSet(const SkinPart& part);
+    bool applyConsoleSet(const SkinPart& part);
+    bool applyTitleBarSet(const SkinPart& part);
+    bool applyLogo(const SkinPart& part);
+    bool applyTitle(const SkinPart& part);
+    void clearButtons(ButtonKind kind);
+
+    QString pathOf(const SkinPart& part, int index = 0) const;
+    // Missing only for a picture the skin may go without (optional).
+    Read loadFatal(const QString& path, QPixmap& picture, bool optional = false);
     bool loadSharp(const QString& path, QPixmap& picture) const;
-    bool readFatal(const QString& path, QImage& image);
-    bool applyBackground();
-    bool applyOutline();
-    bool applyButtonSets();
-    bool applyTitle();
-    bool loadMenuLooks();
-    void clearTitleBarButtons();
+    Read readFatal(const QString& path, QImage& image, bool optional = false);
 
     MainDialog& window_;
     SkinSources sources_;

@@ -68,7 +68,7 @@ void MainDialog::createButtons(bool titleBar) {
 
 void MainDialog::createElements(const PlayerFactory& makePlayer,
                                 const DocumentFactory& makeDocument) {
-    recDragWindow_ = makeElement<ImageArea>(this, "recDragWindow", {16, 0, 637, 17});
+    recDragWindow_ = makeElement<ImageArea>(this, "recDragWindow", DragStrip);
     createButtons(true);
     picShowPictures_ = makeElement<ImageArea>(this, "picShowPictures", {8, 16, 529, 393});
     picShowPictures_->setStretch(true);
@@ -82,7 +82,7 @@ void MainDialog::createElements(const PlayerFactory& makePlayer,
     WebBrowser_->setGeometry(392, 32, 129, 65);
     WebBrowser_->setVisible(false);
 
-    picTitle_ = makeElement<ImageArea>(this, "picTitle", {533, 22, 152, 88});
+    picTitle_ = makeElement<ImageArea>(this, "picTitle", TitleArea);
     picTitle_->setAutoSize(true);
 
     createButtons(false);

@@ -44,6 +44,8 @@ class MainDialog : public QWidget {
     static constexpr int WindowWidth = 699;
     static constexpr int WindowHeight = 432;
     static constexpr QRect VideoArea{13, 24, 517, 378};
+    static constexpr QRect TitleArea{533, 22, 152, 88};
+    static constexpr QRect DragStrip{16, 0, 637, 17};
 
     using PlayerFactory = std::function<MediaPlayerControl*(QWidget* parent)>;
     using DocumentFactory = std::function<DocumentView*(QWidget* parent)>;

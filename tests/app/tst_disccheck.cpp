@@ -4,6 +4,7 @@
 #include "doubles/TestDisc.h"
 #include "platform/media/MediaProbe.h"
 
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -451,6 +452,33 @@ class TstDiscCheck : public QObject {
                                  }),
                      qPrintable(e.file + " " + e.message + " not in:\n" + findingsText(findings)));
         QCOMPARE(findingsExitCode(findings), 1);
+    }
+
+    // The check and the program read a skin alike: a picture the check calls missing is one the
+    // program ends without, and it calls none missing that the program does without.
+    void missingSkinPictureIsAnErrorExactlyWhenTheProgramEnds_data() {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("none") << QString();
+        TestDisc skin;
+        skin.addSkin("default");
+        for (const QString& file : QDir(skin.filePath("Skins/default")).entryList(QDir::Files))
+            QTest::newRow(qPrintable(file)) << file;
+    }
+
+    void missingSkinPictureIsAnErrorExactlyWhenTheProgramEnds() {
+        QFETCH(QString, file);
+        Disc d;
+        const QString relative = "Skins/default/" + file;
+        if (!file.isEmpty())
+            QVERIFY(QFile::remove(d.disc.filePath(relative)));
+        const Findings findings = checkDisc(d.disc.path(), probeMedia);
+        const bool reported =
+            std::any_of(findings.begin(), findings.end(), [&relative](const Finding& f) {
+                return matches(f, Finding::Error, relative, "missing");
+            });
+        vistrel::test::TestApp doubles;
+        const bool started = doubles.make()->Main(d.disc.path());
+        QVERIFY2(reported != started, qPrintable(findingsText(findings)));
     }
 
     void sampleDiscsHaveNothingToMend_data() {

@@ -1,6 +1,7 @@
 #include "doubles/TestDisc.h"
 
 #include "platform/disc/ReadIni.h"
+#include "skin/SkinFiles.h"
 #include "window/Buttons.h"
 
 #include <QDir>
@@ -57,27 +58,27 @@ void TestDisc::addSkin(const QString& name, bool menuLooks, bool mask) {
         shade += 7;
         return QColor(shade % 256, 100, 200 - shade % 150);
     };
-    addPicture(dir + "back.bmp", {699, 432}, next());
-    if (mask) {
-        QImage image(699, 432, QImage::Format_RGB32);
-        image.fill(Qt::white);
-        for (int y = 0; y < 10; ++y)
-            for (int x = 0; x < 10 - y; ++x)
-                image.setPixel(x, y, qRgb(0, 0, 0));
-        image.save(filePath(dir + "transp.bmp"), "BMP");
+    for (const SkinPart& part : SkinFiles) {
+        if (part.role == SkinRole::Outline) {
+            if (mask)
+                addMask(dir + skinFileName(part), placeOf(part));
+            continue;
+        }
+        if (part.presence == Presence::AllOrNone && !menuLooks)
+            continue;
+        for (int i = 0; i < pictureCount(part); ++i)
+            addPicture(dir + skinFileName(part, i), placeOf(part, i), next());
     }
-    const QSize action(139, 29);
-    for (const ButtonRow& row : Buttons)
-        if (row.kind == ButtonKind::Action)
-            for (int i = 0; i <= 2; ++i)
-                addPicture(dir + row.pictureSet + QString::number(i) + ".bmp", action, next());
-    for (int i = 0; i <= 4; ++i)
-        addPicture(dir + "console" + QString::number(i) + ".bmp", {21, 11}, next());
-    addPicture(dir + "logo.bmp", {517, 378}, next());
-    addPicture(dir + "title.bmp", {152, 88}, next());
-    if (menuLooks)
-        for (int i = 0; i <= 3; ++i)
-            addPicture(dir + "menu" + QString::number(i) + ".bmp", {16, 16}, next());
+}
+
+// White with a small black triangle in the top-left corner, which the outline leaves out.
+void TestDisc::addMask(const QString& relative, QSize size) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    for (int y = 0; y < 10; ++y)
+        for (int x = 0; x < 10 - y; ++x)
+            image.setPixel(x, y, qRgb(0, 0, 0));
+    image.save(filePath(relative), "BMP");
 }
 
 TestApp::TestApp() = default;

@@ -39,6 +39,8 @@ class TestDisc {
     void addSkin(const QString& name, bool menuLooks = true, bool mask = true);
 
   private:
+    void addMask(const QString& relative, QSize size);
+
     QTemporaryDir dir_;
 };
 

@@ -413,6 +413,12 @@ void TestSkinLoader::menuLooksComeAndGoWithTheSkin() {
     QVERIFY(!d.core->skins().LoadSkin("default"));
     QVERIFY(d.doubles.programEnd.ended);
     QVERIFY(d.messages().value(0).contains("menu3.bmp"));
+    // A menu0.bmp that is there but cannot be read is not a missing one.
+    Disc unreadable;
+    unreadable.remove("Skins/default/menu0.bmp");
+    QVERIFY(QDir().mkpath(unreadable.disc.filePath("Skins/default/menu0.bmp")));
+    QVERIFY(!unreadable.start());
+    QVERIFY(unreadable.messages().value(0).contains("menu0.bmp"));
 }
 
 void TestSkinLoader::titlePicturePaths() {

@@ -3,8 +3,8 @@
 #include "Fonts.h"
 #include "Layout.h"
 
+#include "skin/SkinFiles.h"
 #include "window/Buttons.h"
-#include "window/MainDialog.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -15,10 +15,6 @@
 #include <array>
 
 namespace vistrel::discgen {
-
-// The places the window takes from elsewhere than the table of buttons must agree with it.
-static_assert(layout::window == QSize(MainDialog::WindowWidth, MainDialog::WindowHeight));
-static_assert(layout::videoArea == MainDialog::VideoArea);
 
 namespace {
 
@@ -62,15 +58,13 @@ QColor colourOf(ButtonKind kind) {
 
 // The skin pictures a button shows, as the skin loader names them.
 QString picturesOf(const ButtonRow& row) {
-    switch (row.kind) {
-    case ButtonKind::TitleBar:
-        return QStringLiteral("menu%1.bmp").arg(row.pictureIndex);
-    case ButtonKind::Console:
-        return QStringLiteral("console%1.bmp").arg(row.pictureIndex);
-    case ButtonKind::Action:
-        break;
-    }
-    return QStringLiteral("%1{0,1,2}.bmp").arg(QString::fromUtf8(row.pictureSet));
+    const SkinPart& part = skinPartOf(row.id);
+    if (row.kind != ButtonKind::Action)
+        return skinFileName(part, row.pictureIndex);
+    QStringList looks;
+    for (int i = 0; i < part.count; ++i)
+        looks.append(QString::number(i));
+    return QStringLiteral("%1{%2}.bmp").arg(QString::fromUtf8(part.name), looks.join(','));
 }
 
 void outline(QPainter& p, const QRect& element, const QColor& colour) {

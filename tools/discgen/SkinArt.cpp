@@ -4,6 +4,9 @@
 #include "Glyphs.h"
 #include "Layout.h"
 
+#include "skin/SkinFiles.h"
+#include "window/Buttons.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFont>
@@ -15,21 +18,48 @@ namespace vistrel::discgen {
 
 namespace {
 
-// The action button sets in the order of the window's buttons.
-struct ActionSet {
-    const char* file;
-    const char* label;
+// What the sample art draws on each button: its symbol and, on the side buttons, its label.
+struct ButtonArt {
+    ButtonId button;
     Glyph glyph;
+    const char* label;
 };
-const ActionSet kActionSets[] = {
-    {"codec", "Install codec", Glyph::Codec},    {"player", "Install player", Glyph::Player},
-    {"info", "Information", Glyph::Info},        {"start", "Start movie", Glyph::StartMovie},
-    {"explore", "Explore disc", Glyph::Explore}, {"exit", "Exit", Glyph::Exit}};
-const Glyph kConsoleGlyphs[] = {Glyph::Backward, Glyph::Play, Glyph::Pause, Glyph::Stop,
-                                Glyph::Forward};
-const Glyph kTitleBarGlyphs[] = {Glyph::Menu, Glyph::Minimize, Glyph::Maximize, Glyph::Close};
-const QRect kTitleBarButtons[] = {layout::menuButton, layout::minimizeButton,
-                                  layout::maximizeButton, layout::closeButton};
+const ButtonArt kButtonArt[] = {
+    {ButtonId::btnMenu, Glyph::Menu, ""},
+    {ButtonId::btnMinimize, Glyph::Minimize, ""},
+    {ButtonId::btnMaximize, Glyph::Maximize, ""},
+    {ButtonId::btnClose, Glyph::Close, ""},
+    {ButtonId::btnInstallCodec, Glyph::Codec, "Install codec"},
+    {ButtonId::btnInstallPlayer, Glyph::Player, "Install player"},
+    {ButtonId::btnInfo, Glyph::Info, "Information"},
+    {ButtonId::btnStartPlayer, Glyph::StartMovie, "Start movie"},
+    {ButtonId::btnExplore, Glyph::Explore, "Explore disc"},
+    {ButtonId::btnExit, Glyph::Exit, "Exit"},
+    {ButtonId::btnBackward, Glyph::Backward, ""},
+    {ButtonId::btnPlay, Glyph::Play, ""},
+    {ButtonId::btnPause, Glyph::Pause, ""},
+    {ButtonId::btnStop, Glyph::Stop, ""},
+    {ButtonId::btnForward, Glyph::Forward, ""},
+};
+
+// A button without art of its own is drawn with its name and no symbol.
+const ButtonArt* artOf(ButtonId button) {
+    for (const ButtonArt& art : kButtonArt)
+        if (art.button == button)
+            return &art;
+    return nullptr;
+}
+
+void drawButtonGlyph(QPainter& p, ButtonId button, const QRectF& box, const QColor& colour) {
+    if (const ButtonArt* art = artOf(button))
+        drawGlyph(p, art->glyph, box, colour);
+}
+
+QString labelOf(ButtonId button) {
+    if (const ButtonArt* art = artOf(button))
+        return QString::fromLatin1(art->label);
+    return QString::fromLatin1(buttonRow(button).name).mid(3);
+}
 
 QImage canvas(QSize size, const QColor& fill = Qt::black) {
     QImage image(size, QImage::Format_RGB32);
@@ -103,11 +133,13 @@ void drawTitleBarStrip(QPainter& p, const Theme& t) {
     p.setPen(t.corners == Theme::Corners::Rounded ? QColor(236, 242, 250) : t.accent);
     p.drawText(QRect(26, 0, 400, 17), Qt::AlignVCenter | Qt::AlignLeft,
                QStringLiteral("Vistrel \u2013 Sample Disc"));
-    for (int i = 0; i < 4; ++i) {
-        const QRect button = kTitleBarButtons[i].adjusted(1, 1, -2, -2);
+    for (const ButtonRow& row : Buttons) {
+        if (row.kind != ButtonKind::TitleBar)
+            continue;
+        const QRect button = row.rect.adjusted(1, 1, -2, -2);
         p.fillRect(button, vertical(button, t.buttonTop, t.buttonBottom));
         bevel(p, button, t, true);
-        drawGlyph(p, kTitleBarGlyphs[i], QRectF(button).adjusted(3.5, 3.5, -3, -3), t.text);
+        drawButtonGlyph(p, row.id, QRectF(button).adjusted(3.5, 3.5, -3, -3), t.text);
     }
 }
 
@@ -126,9 +158,10 @@ void drawSidePanel(QPainter& p, const Theme& t) {
     const QRect titleFrame = layout::titleArea.adjusted(-2, -2, 2, 2);
     p.fillRect(titleFrame, t.panel);
     bevel(p, titleFrame, t, false);
-    for (int top : layout::actionTops) {
-        const QRect slot =
-            QRect(QPoint(layout::actionLeft, top), layout::actionButton).adjusted(-1, -1, 1, 1);
+    for (const ButtonRow& row : Buttons) {
+        if (row.kind != ButtonKind::Action)
+            continue;
+        const QRect slot = row.rect.adjusted(-1, -1, 1, 1);
         p.fillRect(slot, t.panel.darker(115));
         bevel(p, slot, t, false);
     }
@@ -156,13 +189,13 @@ void drawConsole(QPainter& p, const Theme& t) {
     const QRect strip(14, 405, 119, 17);
     p.fillRect(strip, t.panel);
     bevel(p, strip, t, false);
-    for (int i = 0; i < 5; ++i) {
-        const QRect button(QPoint(layout::consoleLefts[i], layout::consoleTop),
-                           layout::consoleButton);
-        const QRect face = button.adjusted(0, 0, -1, -1);
+    for (const ButtonRow& row : Buttons) {
+        if (row.kind != ButtonKind::Console)
+            continue;
+        const QRect face = row.rect.adjusted(0, 0, -1, -1);
         p.fillRect(face, vertical(face, t.buttonTop, t.buttonBottom));
         bevel(p, face, t, true);
-        drawGlyph(p, kConsoleGlyphs[i], QRectF(button).adjusted(6, 2.5, -6, -2.5), t.text);
+        drawButtonGlyph(p, row.id, QRectF(row.rect).adjusted(6, 2.5, -6, -2.5), t.text);
     }
     p.setFont(font(10));
     p.setPen(t.dimText);
@@ -213,9 +246,8 @@ QImage drawBackground(const Theme& t) {
     return image;
 }
 
-QImage drawActionButton(const Theme& t, int set, int state) {
-    const ActionSet& action = kActionSets[set];
-    QImage image = canvas(layout::actionButton);
+QImage drawActionButton(const Theme& t, ButtonId button, int state) {
+    QImage image = canvas(buttonRow(button).rect.size());
     QPainter p(&image);
     const QRect face = image.rect().adjusted(0, 0, -1, -1);
     const int shift = state == 2 ? 1 : 0;
@@ -230,9 +262,9 @@ QImage drawActionButton(const Theme& t, int set, int state) {
         bevel(p, face, t, false);
     }
     const QColor glyphColour = state == 0 ? t.dimText : t.accent;
-    drawGlyph(p, action.glyph, QRectF(6 + shift, 5 + shift, 19, 19), glyphColour);
+    drawButtonGlyph(p, button, QRectF(6 + shift, 5 + shift, 19, 19), glyphColour);
     const QColor textColour = state == 0 ? t.dimText : (state == 2 ? t.accent : t.text);
-    drawLabel(p, QRect(32 + shift, shift, 100, 29), QString::fromLatin1(action.label), textColour);
+    drawLabel(p, QRect(32 + shift, shift, 100, 29), labelOf(button), textColour);
     if (state == 0) {
         // Not available here: a small warning mark at the right end.
         p.setRenderHint(QPainter::Antialiasing);
@@ -246,23 +278,23 @@ QImage drawActionButton(const Theme& t, int set, int state) {
     return image;
 }
 
-QImage drawConsolePressed(const Theme& t, int button) {
-    QImage image = canvas(layout::consoleButton);
+QImage drawConsolePressed(const Theme& t, ButtonId button) {
+    QImage image = canvas(buttonRow(button).rect.size());
     QPainter p(&image);
     const QRect face = image.rect().adjusted(0, 0, -1, -1);
     p.fillRect(face, vertical(face, t.buttonBottom.darker(120), t.buttonTop.darker(110)));
     bevel(p, face, t, false);
-    drawGlyph(p, kConsoleGlyphs[button], QRectF(7, 3.5, 9, 5), t.accent);
+    drawButtonGlyph(p, button, QRectF(7, 3.5, 9, 5), t.accent);
     return image;
 }
 
-QImage drawMenuPressed(const Theme& t, int button) {
-    QImage image = canvas(layout::menuButton.size(), t.titleBar);
+QImage drawMenuPressed(const Theme& t, ButtonId button) {
+    QImage image = canvas(buttonRow(button).rect.size(), t.titleBar);
     QPainter p(&image);
     const QRect face = image.rect().adjusted(1, 1, -2, -2);
     p.fillRect(face, vertical(face, t.accent.darker(130), t.accent));
     bevel(p, face, t, false);
-    drawGlyph(p, kTitleBarGlyphs[button], QRectF(face).adjusted(4, 4, -2.5, -2.5), Qt::white);
+    drawButtonGlyph(p, button, QRectF(face).adjusted(4, 4, -2.5, -2.5), Qt::white);
     return image;
 }
 
@@ -321,35 +353,52 @@ QImage drawTitle(const Theme& t) {
     return image;
 }
 
+QImage drawSkinPicture(const Theme& theme, const SkinPart& part, int index) {
+    switch (part.role) {
+    case SkinRole::Background:
+        return drawBackground(theme);
+    case SkinRole::Outline:
+        return drawMask(theme);
+    case SkinRole::Logo:
+        return drawLogo(theme);
+    case SkinRole::Title:
+        return drawTitle(theme);
+    case SkinRole::Buttons:
+        break;
+    }
+    const ButtonId button = buttonOf(part, index);
+    switch (part.kind) {
+    case ButtonKind::Action:
+        return drawActionButton(theme, button, index);
+    case ButtonKind::Console:
+        return drawConsolePressed(theme, button);
+    case ButtonKind::TitleBar:
+        break;
+    }
+    return drawMenuPressed(theme, button);
+}
+
 bool writeSkin(const QString& skinsFolder, const Theme& t, QString& error) {
     const QString dir = skinsFolder + "/" + t.folder + "/";
     if (!QDir().mkpath(dir)) {
         error = "cannot make the folder " + dir;
         return false;
     }
-    bool ok = true;
-    auto save = [&](const QString& name, const QImage& image) {
-        if (ok && !image.save(dir + name, "BMP")) {
-            error = "cannot write " + dir + name;
-            ok = false;
+    for (const SkinPart& part : SkinFiles) {
+        // A theme without title-bar looks leaves none behind from an earlier run either.
+        const bool drawn =
+            part.role != SkinRole::Buttons || part.kind != ButtonKind::TitleBar || t.menuLooks;
+        for (int i = 0; i < pictureCount(part); ++i) {
+            const QString path = dir + skinFileName(part, i);
+            if (!drawn) {
+                QFile::remove(path);
+            } else if (!drawSkinPicture(t, part, i).save(path, "BMP")) {
+                error = "cannot write " + path;
+                return false;
+            }
         }
-    };
-    save("back.bmp", drawBackground(t));
-    save("transp.bmp", drawMask(t));
-    for (int set = 0; set < 6; ++set)
-        for (int state = 0; state <= 2; ++state)
-            save(QString::fromLatin1(kActionSets[set].file) + QString::number(state) + ".bmp",
-                 drawActionButton(t, set, state));
-    for (int i = 0; i < 5; ++i)
-        save("console" + QString::number(i) + ".bmp", drawConsolePressed(t, i));
-    save("logo.bmp", drawLogo(t));
-    save("title.bmp", drawTitle(t));
-    for (int i = 0; t.menuLooks && i < 4; ++i)
-        save("menu" + QString::number(i) + ".bmp", drawMenuPressed(t, i));
-    if (!t.menuLooks)
-        for (int i = 0; i < 4; ++i)
-            QFile::remove(dir + "menu" + QString::number(i) + ".bmp");
-    return ok;
+    }
+    return true;
 }
 
 } // namespace vistrel::discgen

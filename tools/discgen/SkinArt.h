@@ -2,6 +2,9 @@
 
 #include "Theme.h"
 
+#include "skin/SkinFiles.h"
+#include "window/Buttons.h"
+
 #include <QImage>
 #include <QPainterPath>
 #include <QString>
@@ -14,11 +17,13 @@ QPainterPath windowOutline(const Theme& theme);
 QImage drawMask(const Theme& theme);
 QImage drawBackground(const Theme& theme);
 // state: 0 component missing, 1 released, 2 pressed.
-QImage drawActionButton(const Theme& theme, int set, int state);
-QImage drawConsolePressed(const Theme& theme, int button);
-QImage drawMenuPressed(const Theme& theme, int button);
+QImage drawActionButton(const Theme& theme, ButtonId button, int state);
+QImage drawConsolePressed(const Theme& theme, ButtonId button);
+QImage drawMenuPressed(const Theme& theme, ButtonId button);
 QImage drawLogo(const Theme& theme);
 QImage drawTitle(const Theme& theme);
+// Picture index of a part of the skin.
+QImage drawSkinPicture(const Theme& theme, const SkinPart& part, int index);
 
 // Every picture of the skin into skinsFolder/theme.folder; false (with the reason) when a
 // file cannot be written.

@@ -5,21 +5,12 @@
 #include "language/MenuLists.h"
 #include "platform/disc/FilePaths.h"
 #include "skin/MaskRegion.h"
+#include "skin/SkinFiles.h"
 #include "window/Buttons.h"
-#include "window/MainDialog.h"
 
 namespace vistrel {
 
 namespace {
-
-constexpr int LastActionPicture = 2;
-constexpr int LastConsolePicture = 4;
-constexpr int LastMenuLook = 3;
-constexpr QSize Window(MainDialog::WindowWidth, MainDialog::WindowHeight);
-
-QString numbered(const QString& set, int index) {
-    return set + QString::number(index) + ".bmp";
-}
 
 qint64 areaOf(const QRegion& region) {
     qint64 area = 0;
@@ -54,56 +45,68 @@ void checkButtonsInOutline(SkinPictures& skin, const QRegion& outline,
 }
 
 // The outline the program cuts from the mask; without a mask the window is its rectangle.
-void checkMask(SkinPictures& skin, const OfferedButtons& offered, Findings& findings) {
-    const QString name = QStringLiteral("transp.bmp");
+void checkMask(SkinPictures& skin, const SkinPart& part, const OfferedButtons& offered,
+               Findings& findings) {
+    const QString name = skinFileName(part);
     if (!skin.exists(name)) {
-        findings.append(note(skin.relative(""), "no transp.bmp: the window is a plain rectangle",
+        findings.append(note(skin.relative(""),
+                             QStringLiteral("no %1: the window is a plain rectangle").arg(name),
                              "add a mask to shape it (black is outside the window)"));
         return;
     }
     const std::optional<QImage> mask = skin.read(name);
     if (!mask)
         return;
-    if (skin.exists("transp@2x.bmp"))
-        findings.append(note(skin.relative("transp@2x.bmp"),
-                             "transp@2x.bmp is not used: the outline is cut from transp.bmp at "
-                             "every screen density"));
-    const QRegion outline = regionFromMaskImage(*mask, Window);
+    const QString doubled = QString::fromUtf8(part.name) + "@2x.bmp";
+    if (skin.exists(doubled))
+        findings.append(note(skin.relative(doubled),
+                             QStringLiteral("%1 is not used: the outline is cut from %2 at "
+                                            "every screen density")
+                                 .arg(doubled, name)));
+    const QSize window = placeOf(part);
+    const QRegion outline = regionFromMaskImage(*mask, window);
     if (outline.isEmpty())
         findings.append(warning(skin.relative(name),
-                                "transp.bmp is all black, which leaves no outline: the window "
-                                "shows as its full rectangle",
+                                name + " is all black, which leaves no outline: the window "
+                                       "shows as its full rectangle",
                                 "paint the window's shape in any colour but black"));
-    else if (outline == QRegion(QRect(QPoint(), Window)))
+    else if (outline == QRegion(QRect(QPoint(), window)))
         findings.append(note(skin.relative(name),
-                             "transp.bmp has no black pixel: the window is a plain rectangle"));
+                             name + " has no black pixel: the window is a plain rectangle"));
     else
         checkButtonsInOutline(skin, outline, offered, findings);
-    if (mask->width() < Window.width() || mask->height() < Window.height())
-        skin.compareSize(name, mask->size(), Window);
+    if (mask->width() < window.width() || mask->height() < window.height())
+        skin.compareSize(name, mask->size(), window);
 }
 
-void checkButtonPictures(SkinPictures& skin) {
-    for (const ButtonRow& row : Buttons) {
-        if (row.kind == ButtonKind::Action)
-            for (int i = 0; i <= LastActionPicture; ++i)
-                skin.readPlaced(numbered(row.pictureSet, i), row.rect.size());
+// A set a skin may go without is used only with its first picture, and then wholly.
+void checkButtonSet(SkinPictures& skin, const SkinPart& part, Findings& findings) {
+    const QString first = skinFileName(part, 0);
+    if (part.presence == Presence::AllOrNone && !skin.exists(first)) {
+        const QString last = skinFileName(part, part.count - 1);
+        for (int i = 1; i < part.count; ++i)
+            if (skin.exists(skinFileName(part, i)))
+                findings.append(note(skin.relative(skinFileName(part, i)),
+                                     "without " + first + " the title-bar looks are not used",
+                                     "add " + first + " to " + last + ", or none of them"));
+        return;
     }
-    const QSize console = buttonRow(ButtonId::btnPlay).rect.size();
-    for (int i = 0; i <= LastConsolePicture; ++i)
-        skin.readPlaced(numbered("console", i), console);
+    for (int i = 0; i < part.count; ++i)
+        skin.readPlaced(skinFileName(part, i), placeOf(part, i));
 }
 
 // The logo fills the video area, stretched to it.
-void checkLogo(SkinPictures& skin, Findings& findings) {
-    const std::optional<QImage> logo = skin.read("logo.bmp");
-    const QSize area = MainDialog::VideoArea.size();
+void checkLogo(SkinPictures& skin, const SkinPart& part, Findings& findings) {
+    const QString name = skinFileName(part);
+    const std::optional<QImage> logo = skin.read(name);
+    const QSize area = placeOf(part);
     if (!logo || logo->size() == area)
         return;
     findings.append(
-        warning(skin.relative("logo.bmp"),
-                QStringLiteral("logo.bmp is %1x%2, the video area %3x%4: it is "
+        warning(skin.relative(name),
+                QStringLiteral("%1 is %2x%3, the video area %4x%5: it is "
                                "stretched to fit")
+                    .arg(name)
                     .arg(logo->width())
                     .arg(logo->height())
                     .arg(area.width())
@@ -111,30 +114,29 @@ void checkLogo(SkinPictures& skin, Findings& findings) {
                 QStringLiteral("draw it at %1x%2").arg(area.width()).arg(area.height())));
 }
 
-// All four title-bar looks or none; menu0.bmp decides.
-void checkMenuLooks(SkinPictures& skin, Findings& findings) {
-    const QSize place = buttonRow(ButtonId::btnMenu).rect.size();
-    if (skin.exists(numbered("menu", 0))) {
-        for (int i = 0; i <= LastMenuLook; ++i)
-            skin.readPlaced(numbered("menu", i), place);
-        return;
-    }
-    for (int i = 1; i <= LastMenuLook; ++i)
-        if (skin.exists(numbered("menu", i)))
-            findings.append(note(skin.relative(numbered("menu", i)),
-                                 "without menu0.bmp the title-bar looks are not used",
-                                 "add menu0.bmp to menu3.bmp, or none of them"));
-}
-
 void checkSkinFolder(const CheckedDisc& disc, const QString& folder, Findings& findings) {
     SkinPictures skin(disc, folder, findings);
-    skin.readPlaced("back.bmp", Window);
-    checkMask(skin, disc.config.offered(), findings);
-    checkButtonPictures(skin);
-    checkLogo(skin, findings);
-    if (disc.config.title.isEmpty())
-        skin.read("title.bmp");
-    checkMenuLooks(skin, findings);
+    for (const SkinPart& part : SkinFiles) {
+        switch (part.role) {
+        case SkinRole::Background:
+            skin.readPlaced(skinFileName(part), placeOf(part));
+            break;
+        case SkinRole::Outline:
+            checkMask(skin, part, disc.config.offered(), findings);
+            break;
+        case SkinRole::Buttons:
+            checkButtonSet(skin, part, findings);
+            break;
+        case SkinRole::Logo:
+            checkLogo(skin, part, findings);
+            break;
+        case SkinRole::Title:
+            // Shown at its own size: any size will do.
+            if (disc.config.title.isEmpty())
+                skin.read(skinFileName(part));
+            break;
+        }
+    }
 }
 
 // The disc's own title picture, in place of every skin's title.bmp.

@@ -68,19 +68,25 @@ bool SkinPictures::exists(const QString& name) const {
 }
 
 std::optional<QImage> SkinPictures::read(const QString& name, bool required) {
-    if (!exists(name)) {
+    const QString at = path(name);
+    const PictureFile file = loadPictureFile(at);
+    if (file.missing) {
         if (required)
-            findings_.append(error(relative(name),
+            findings_.append(error(disc_.relative(at),
                                    name + " is missing; the program ends when it loads this skin",
                                    "add " + name + " to the skin"));
         return std::nullopt;
     }
-    return readFile(disc_, path(name), findings_);
+    return checked(disc_, at, file, findings_);
 }
 
 std::optional<QImage> SkinPictures::readFile(const CheckedDisc& disc, const QString& path,
                                              Findings& findings) {
-    const PictureFile file = loadPictureFile(path);
+    return checked(disc, path, loadPictureFile(path), findings);
+}
+
+std::optional<QImage> SkinPictures::checked(const CheckedDisc& disc, const QString& path,
+                                            const PictureFile& file, Findings& findings) {
     if (file.loaded()) {
         if (const std::optional<Finding> finding = misnamed(disc, path, file.format))
             findings.append(*finding);

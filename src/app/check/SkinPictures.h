@@ -10,6 +10,8 @@
 
 namespace vistrel {
 
+struct PictureFile;
+
 // Reads the pictures of one skin folder as the skin loader does and collects what is wrong.
 class SkinPictures {
   public:
@@ -30,6 +32,8 @@ class SkinPictures {
 
   private:
     QString path(const QString& name) const;
+    static std::optional<QImage> checked(const CheckedDisc& disc, const QString& path,
+                                         const PictureFile& file, Findings& findings);
     static void checkHighDensity(const CheckedDisc& disc, const QString& path, QSize size,
                                  Findings& findings);
 
