@@ -1,6 +1,5 @@
 #include "skin/SkinLoader.h"
 
-#include "language/LanguageTexts.h"
 #include "platform/disc/FilePaths.h"
 #include "platform/log/Log.h"
 #include "platform/messages/ErrorMessage.h"
@@ -9,7 +8,10 @@
 #include "skin/HighDensityPicture.h"
 #include "skin/MaskRegion.h"
 #include "skin/PictureFile.h"
-#include "window/MainDialog.h"
+#include "window/ImageArea.h"
+#include "window/LanguageTexts.h"
+
+#include <QWidget>
 
 namespace vistrel {
 
@@ -24,11 +26,16 @@ constexpr int LastConsolePicture = 4;
 
 } // namespace
 
-SkinLoader::SkinLoader(MainDialog& window, SkinSources sources,
+SkinLoader::SkinLoader(SkinnedElements elements, SkinSources sources,
                        std::function<Components()> installed, const LanguageTexts& texts,
                        MessageBoxes& messages, ProgramEnd& programEnd)
-    : window_(window), sources_(std::move(sources)), installed_(std::move(installed)),
-      texts_(texts), messages_(messages), programEnd_(programEnd) {}
+    : elements_(std::move(elements)), sources_(std::move(sources)),
+      installed_(std::move(installed)), texts_(texts), messages_(messages),
+      programEnd_(programEnd) {}
+
+ImageArea& SkinLoader::button(ButtonId id) const {
+    return *elements_.buttons[static_cast<std::size_t>(id)];
+}
 
 QString SkinLoader::SkinDir() const {
     return joinPath(sources_.skinsFolder, skin_.SkinName + "/");
@@ -41,13 +48,13 @@ bool SkinLoader::LoadSkin(const QString& name) {
         showErrorMessage(messages_, texts_.MsgTitle, texts_.MsgSkinNotFound, skin_.SkinName);
         return false;
     }
-    ratio_ = window_.devicePixelRatioF();
+    ratio_ = elements_.window.devicePixelRatioF();
     if (!applyBackground() || !applyOutline() || !applyButtonSets())
         return false;
     QPixmap logo;
     if (!loadFatal(fileIn(SkinDir(), "logo.bmp"), logo))
         return false;
-    window_.picShowPictures()->setPicture(logo);
+    elements_.picShowPictures.setPicture(logo);
     if (!applyTitle() || !loadMenuLooks())
         return false;
     clearTitleBarButtons();
@@ -105,26 +112,24 @@ bool SkinLoader::applyBackground() {
     QPixmap background;
     if (!loadFatal(fileIn(SkinDir(), "back.bmp"), background))
         return false;
-    window_.setBackgroundPicture(background);
+    elements_.setBackgroundPicture(background);
     return true;
 }
 
 bool SkinLoader::applyOutline() {
+    QWidget& window = elements_.window;
     const QString maskPath = fileIn(SkinDir(), "transp.bmp");
     if (PathFileExists(maskPath)) {
         // The outline comes from the file's own pixels, not from a copy made for the screen.
         QImage mask;
         if (!readFatal(maskPath, mask))
             return false;
-        // The hidden mask element takes the mask's size; a copy of its pixels for the screen
-        // would never be seen and would hold a window's worth of memory.
-        window_.picTransparentMask()->resize(mask.size());
-        skin_.ShapeRegion = regionFromMaskImage(mask, window_.size());
+        skin_.ShapeRegion = regionFromMaskImage(mask, window.size());
     } else {
-        skin_.ShapeRegion = QRegion(0, 0, MainDialog::WindowWidth, MainDialog::WindowHeight);
+        skin_.ShapeRegion = QRegion(window.rect());
     }
     // An empty region (a mask without any opaque pixel) removes the outline altogether.
-    window_.setMask(skin_.ShapeRegion);
+    window.setMask(skin_.ShapeRegion);
     qCInfo(logSkin) << "skin outline:" << skin_.ShapeRegion.rectCount() << "rectangles within"
                     << skin_.ShapeRegion.boundingRect();
     return true;
@@ -140,13 +145,13 @@ bool SkinLoader::applyButtonSets() {
         if (!LoadPictureSet(set, LastActionPicture, skin_.ActionSets[set]))
             return false;
         const bool available = present(row.neededAtLoad, installed);
-        window_.button(row.id)->setPicture(skin_.actionPicture(set, available ? 1 : 0));
+        button(row.id).setPicture(skin_.actionPicture(set, available ? 1 : 0));
     }
     if (!LoadPictureSet("console", LastConsolePicture, skin_.PicsConsole))
         return false;
     for (const ButtonRow& row : Buttons)
         if (row.kind == ButtonKind::Console)
-            window_.button(row.id)->clearPicture();
+            button(row.id).clearPicture();
     return true;
 }
 
@@ -176,7 +181,7 @@ bool SkinLoader::applyTitle() {
     QPixmap picture;
     if (!loadFatal(title, picture))
         return false;
-    window_.picTitle()->setPicture(picture);
+    elements_.picTitle.setPicture(picture);
     return true;
 }
 
@@ -197,7 +202,7 @@ bool SkinLoader::loadMenuLooks() {
 void SkinLoader::clearTitleBarButtons() {
     for (const ButtonRow& row : Buttons)
         if (row.kind == ButtonKind::TitleBar)
-            window_.button(row.id)->clearPicture();
+            button(row.id).clearPicture();
 }
 
 } // namespace vistrel
