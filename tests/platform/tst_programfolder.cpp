@@ -1,4 +1,5 @@
 // Files the program brings, found beside it (a build, a disc) or in its installed folders.
+#include "doubles/FifoWatchdog.h"
 #include "platform/process/ProgramFolder.h"
 
 #include <QCoreApplication>
@@ -7,6 +8,7 @@
 #include <QtTest>
 
 using namespace vistrel;
+using namespace vistrel::test;
 
 namespace {
 
@@ -41,9 +43,12 @@ class TstProgramFolder : public QObject {
         touch(root.filePath("bin/helper"));
         QCOMPARE(find("helper"), root.filePath("bin/helper"));
 
-        // A folder of that name is no file; nothing found is an empty path, not a guess.
+        // A folder or a pipe of that name is no file (reading a pipe would hold the start); nothing
+        // found is an empty path, not a guess.
         QDir(root.path()).mkpath("bin/folder");
         QVERIFY(find("folder").isEmpty());
+        QVERIFY(makeFifo(root.filePath("bin/pipe")));
+        QVERIFY(find("pipe").isEmpty());
         QVERIFY(find("missing").isEmpty());
         QVERIFY(findBeside("", "helper").empty());
     }
