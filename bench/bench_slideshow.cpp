@@ -207,10 +207,12 @@ struct BenchDisc {
 
 // Lets the picture decoding ahead finish, as the time between two steps would.
 void waitForDecodingAhead(const Slideshow& show) {
-    while (show.pictures().isBusy()) {
-        QCoreApplication::processEvents();
-        QThread::msleep(1);
-    }
+    const SlidePictureCache& pictures = show.pictures();
+    for (int slot = 0; slot < pictures.slotCount(); ++slot)
+        while (pictures.isDecoding(slot)) {
+            QCoreApplication::processEvents();
+            QThread::msleep(1);
+        }
     QCoreApplication::processEvents();
 }
 

@@ -10,6 +10,7 @@ test_program="$build/tests/tst_qtmediaplayercontrol"
 [ -x "$test_program" ] || { echo "no $test_program: build first" >&2; exit 1; }
 command -v stress >/dev/null || { echo "stress is not installed (apt-get install stress)" >&2; exit 1; }
 export VISTREL_DISC_DIR=${VISTREL_DISC_DIR:-$build/disc}
+export QT_LOGGING_RULES="vistrel.media=true"
 
 stress --cpu "$(nproc)" --io 1 --vm 1 --vm-bytes 128M >/dev/null 2>&1 &
 load=$!
@@ -22,6 +23,7 @@ for ((run = 1; run <= runs; run++)); do
     failed=$((failed + 1))
     echo "run $run failed:"
     grep -E "^(FAIL|   Loc)" "/tmp/player-under-load.$$.log" || tail -5 "/tmp/player-under-load.$$.log"
+    cp "/tmp/player-under-load.$$.log" "/tmp/player-under-load.failed-$run.log"
   fi
 done
 rm -f "/tmp/player-under-load.$$.log"

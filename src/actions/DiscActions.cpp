@@ -1,12 +1,12 @@
 #include "actions/DiscActions.h"
 
-#include "language/LanguageTexts.h"
 #include "platform/desktop/Desktop.h"
 #include "platform/documents/DocumentView.h"
 #include "platform/log/Log.h"
 #include "platform/media/MediaPlayerControl.h"
 #include "platform/messages/ErrorMessage.h"
 #include "window/ImageArea.h"
+#include "window/LanguageTexts.h"
 #include "window/VideoPlacer.h"
 
 #include <QPointer>
@@ -82,7 +82,6 @@ void DiscActions::showDocument() {
         showErrorMessage(messages_, texts_.MsgTitle, texts_.MsgFileNotFound, paths_.infoPath);
         return;
     }
-    elements_.document.setOffline(true);
     elements_.document.Navigate(document);
     elements_.document.setVisible(true);
 }

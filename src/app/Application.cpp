@@ -42,7 +42,7 @@ bool Application::Main(const QString& appPath) {
     if (!dialog_->load(services_.singleInstance))
         return fail("another instance is running");
     state_.config = DiscConfig::read(state_.IniPath);
-    if (!FillLanguageMenu(*dialog_, state_.AppPath))
+    if (!FillLanguageMenu(dialog_->menu(), state_.AppPath))
         return fail("no language file");
     if (!loadLanguage())
         return fail("language file missing");
@@ -58,10 +58,10 @@ bool Application::Main(const QString& appPath) {
     checkMediaFile();
     showOfferedButtons();
 
-    if (!FillSkinMenu(*dialog_, state_.AppPath))
+    if (!FillSkinMenu(dialog_->menu(), state_.AppPath))
         return fail("no skin folder");
     // Hidden unless the disc asks for it: older discs keep the menu they always had.
-    dialog_->mnuChooseSkin()->menuAction()->setVisible(state_.config.showSkinMenu);
+    dialog_->menu().mnuChooseSkin->menuAction()->setVisible(state_.config.showSkinMenu);
     makeSkinLoader();
     if (!skins_->LoadSkin(QString()))
         return fail("skin not loaded");
@@ -197,8 +197,10 @@ QString Application::titlePicture() const {
 }
 
 void Application::makeSkinLoader() {
+    MainDialog& w = *dialog_;
     skins_ = std::make_unique<SkinLoader>(
-        *dialog_,
+        SkinnedElements{w, [&w](const QPixmap& picture) { w.setBackgroundPicture(picture); },
+                        w.buttons(), *w.picShowPictures(), *w.picTitle()},
         SkinSources{joinPath(state_.AppPath, "Skins"), state_.config.skin, titlePicture()},
         [this] { return installedComponents(); }, language_->texts(), services_.messages,
         services_.programEnd);
@@ -212,7 +214,8 @@ void Application::makeFeatures() {
         *w.picShowPictures(), *w.TimerSlideShow(), disc_,
         SlideshowSettings{config.slidePictures, config.slideInterval}, services_.messages, texts);
     looks_ = std::make_unique<ButtonLooks>(skins_->skin(), state_.installed, w.buttons());
-    menu_ = std::make_unique<MainMenu>(w, services_.desktop);
+    menu_ =
+        std::make_unique<MainMenu>(w, *w.button(ButtonId::btnMenu), w.menu(), services_.desktop);
     actions_ = std::make_unique<DiscActions>(
         disc_,
         DiscActionPaths{config.explorerPath, config.infoPath, config.codec.installPath,

@@ -87,10 +87,6 @@ void AboutDialog::centreOnScreen() {
     move(area.x() + (area.width() - Width) / 2, area.y() + (area.height() - Height) / 2);
 }
 
-bool AboutDialog::isDragging() const {
-    return drag_->active();
-}
-
 void AboutDialog::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (artwork_.isNull())

@@ -34,9 +34,6 @@ class AboutDialog : public QDialog {
     AboutDialog(Desktop& desktop, QWidget* parent);
     ~AboutDialog() override;
 
-    // True while a left-button press on the background is moving the box.
-    bool isDragging() const;
-
     AboutLabel* VersionNr;
     AboutLabel* btnSendMail;
     AboutLabel* btnVisitHomepage;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "language/LanguageTexts.h"
+#include "window/LanguageTexts.h"
 
 #include <QObject>
 #include <QString>

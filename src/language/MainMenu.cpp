@@ -4,10 +4,10 @@
 #include "language/MenuLists.h"
 #include "language/MenuPopup.h"
 #include "platform/log/Log.h"
-#include "window/MainDialog.h"
+#include "window/ImageArea.h"
+#include "window/MenuTree.h"
 
 #include <QAction>
-#include <QMenu>
 
 namespace vistrel {
 
@@ -23,19 +23,18 @@ void markEntry(const QList<QAction*>& entries, const QString& name) {
 
 } // namespace
 
-MainMenu::MainMenu(MainDialog& window, Desktop& desktop) : window_(window), desktop_(desktop) {
-    ImageArea* btnMenu = window.button(ButtonId::btnMenu);
-    popup_ = new MenuPopup(window.mnuMain(), btnMenu);
-    connect(btnMenu, &ImageArea::mouseDown, this, &MainMenu::btnMenuMouseDown);
-    connect(btnMenu, &ImageArea::clicked, this, &MainMenu::btnMenuClick);
-    connect(btnMenu, &ImageArea::doubleClicked, this, &MainMenu::btnMenuDoubleClickEvent);
-    for (int i = 0; i < window.mnuLanguage().size(); ++i)
-        connect(window.mnuLanguage()[i], &QAction::triggered, this,
-                [this, i] { mnuLanguageClick(i); });
-    for (int i = 0; i < window.mnuSkin().size(); ++i)
-        connect(window.mnuSkin()[i], &QAction::triggered, this, [this, i] { mnuSkinClick(i); });
-    connect(window.mnuAbout(), &QAction::triggered, this, &MainMenu::mnuAboutClick);
-    connect(window.mnuExit(), &QAction::triggered, this, &MainMenu::mnuExitClick);
+MainMenu::MainMenu(QWidget& window, ImageArea& btnMenu, MenuTree& menu, Desktop& desktop)
+    : window_(window), menu_(menu), desktop_(desktop) {
+    popup_ = new MenuPopup(menu.mnuMain, &btnMenu);
+    connect(&btnMenu, &ImageArea::mouseDown, this, &MainMenu::btnMenuMouseDown);
+    connect(&btnMenu, &ImageArea::clicked, this, &MainMenu::btnMenuClick);
+    connect(&btnMenu, &ImageArea::doubleClicked, this, &MainMenu::btnMenuDoubleClickEvent);
+    for (int i = 0; i < menu.mnuLanguage.size(); ++i)
+        connect(menu.mnuLanguage[i], &QAction::triggered, this, [this, i] { mnuLanguageClick(i); });
+    for (int i = 0; i < menu.mnuSkin.size(); ++i)
+        connect(menu.mnuSkin[i], &QAction::triggered, this, [this, i] { mnuSkinClick(i); });
+    connect(menu.mnuAbout, &QAction::triggered, this, &MainMenu::mnuAboutClick);
+    connect(menu.mnuExit, &QAction::triggered, this, &MainMenu::mnuExitClick);
 }
 
 void MainMenu::btnMenuMouseDown(int button) {
@@ -54,11 +53,11 @@ void MainMenu::btnMenuClick() {
 }
 
 void MainMenu::markLanguage(const QString& name) {
-    markEntry(window_.mnuLanguage(), name);
+    markEntry(menu_.mnuLanguage, name);
 }
 
 void MainMenu::markSkin(const QString& name) {
-    markEntry(window_.mnuSkin(), name);
+    markEntry(menu_.mnuSkin, name);
 }
 
 void MainMenu::popUpAtButton() {
@@ -89,13 +88,13 @@ void MainMenu::btnMenuDblClick() {
 }
 
 void MainMenu::mnuLanguageClick(int index) {
-    const QString name = menuEntryName(*window_.mnuLanguage()[index]);
+    const QString name = menuEntryName(*menu_.mnuLanguage[index]);
     qCInfo(logMenu).noquote() << "menu: language" << name;
     emit languageChosen(name);
 }
 
 void MainMenu::mnuSkinClick(int index) {
-    const QString name = menuEntryName(*window_.mnuSkin()[index]);
+    const QString name = menuEntryName(*menu_.mnuSkin[index]);
     qCInfo(logMenu).noquote() << "menu: skin" << name;
     emit skinChosen(name);
 }

@@ -3,11 +3,14 @@
 #include <QObject>
 #include <QPoint>
 
+class QWidget;
+
 namespace vistrel {
 
 class Desktop;
-class MainDialog;
+class ImageArea;
 class MenuPopup;
+struct MenuTree;
 
 // The pop-up menu behind btnMenu: its language and skin lists, the about box and exit. Choices
 // are announced; what follows them is wired elsewhere.
@@ -17,8 +20,9 @@ class MainMenu : public QObject {
     // Where the menu opens, in the main window's pixels, wherever the skin draws btnMenu.
     static constexpr QPoint PopupPoint{3, 14};
 
-    // Connects to the window's btnMenu and menu entries; the lists must be filled.
-    MainMenu(MainDialog& window, Desktop& desktop);
+    // Connects to btnMenu and the menu's entries; the lists must be filled. The menu opens over
+    // window, the about box in front of it.
+    MainMenu(QWidget& window, ImageArea& btnMenu, MenuTree& menu, Desktop& desktop);
 
     // The menu asked for from the keyboard opens at btnMenu; by a right click, at the pointer.
     void popUpAtButton();
@@ -44,7 +48,8 @@ class MainMenu : public QObject {
     void mnuAboutClick();
     void mnuExitClick();
 
-    MainDialog& window_;
+    QWidget& window_;
+    MenuTree& menu_;
     Desktop& desktop_;
     MenuPopup* popup_ = nullptr;
     // A click counts only when btnMenu also had the press; a release left over from the press

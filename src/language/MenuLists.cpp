@@ -2,7 +2,7 @@
 
 #include "platform/disc/FilePaths.h"
 #include "platform/log/Log.h"
-#include "window/MainDialog.h"
+#include "window/MenuTree.h"
 
 #include <QAction>
 #include <QDir>
@@ -76,23 +76,23 @@ QString languageCaption(const QString& fileName) {
     return fileName.left(fileName.indexOf(QLatin1Char('.')));
 }
 
-bool FillLanguageMenu(MainDialog& dialog, const QString& appPath) {
+bool FillLanguageMenu(MenuTree& menu, const QString& appPath) {
     const QStringList files = listLanguageFiles(joinPath(appPath, "language"));
     if (files.isEmpty())
         return false;
     QStringList captions;
     for (const QString& file : files)
         captions.append(languageCaption(file));
-    fillList(dialog.mnuChooseLanguage(), dialog.mnuLanguage(), captions);
+    fillList(menu.mnuChooseLanguage, menu.mnuLanguage, captions);
     qCInfo(logMenu).noquote() << "languages:" << captions.join(", ");
     return true;
 }
 
-bool FillSkinMenu(MainDialog& dialog, const QString& appPath) {
+bool FillSkinMenu(MenuTree& menu, const QString& appPath) {
     const QStringList folders = listSkinFolders(joinPath(appPath, "skins"));
     if (folders.isEmpty())
         return false;
-    fillList(dialog.mnuChooseSkin(), dialog.mnuSkin(), folders);
+    fillList(menu.mnuChooseSkin, menu.mnuSkin, folders);
     qCInfo(logMenu).noquote() << "skins:" << folders.join(", ");
     return true;
 }

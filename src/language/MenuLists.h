@@ -7,7 +7,7 @@ class QAction;
 
 namespace vistrel {
 
-class MainDialog;
+struct MenuTree;
 
 // Entries of a disc folder as the menu lists take them: sorted by name without regard to case
 // (the order in which the disc's own file system keeps them), "." and ".." and hidden (dot)
@@ -22,7 +22,7 @@ QString languageCaption(const QString& fileName);
 QString menuEntryName(const QAction& entry);
 
 // Build the two lists of the menu once, at start-up; false when the folder gives no entry.
-bool FillLanguageMenu(MainDialog& dialog, const QString& appPath);
-bool FillSkinMenu(MainDialog& dialog, const QString& appPath);
+bool FillLanguageMenu(MenuTree& menu, const QString& appPath);
+bool FillSkinMenu(MenuTree& menu, const QString& appPath);
 
 } // namespace vistrel

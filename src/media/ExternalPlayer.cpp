@@ -1,10 +1,10 @@
 #include "media/ExternalPlayer.h"
 
-#include "language/LanguageTexts.h"
 #include "platform/desktop/Desktop.h"
 #include "platform/log/Log.h"
 #include "platform/media/MediaPlayerControl.h"
 #include "platform/messages/ErrorMessage.h"
+#include "window/LanguageTexts.h"
 
 namespace vistrel {
 

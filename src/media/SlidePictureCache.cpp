@@ -51,11 +51,6 @@ QPixmap SlidePictureCache::picture(int slot) {
     return entry.picture;
 }
 
-bool SlidePictureCache::isReady(int slot) const {
-    const auto found = entries_.find(slot);
-    return found != entries_.end() && found->second.ready && found->second.size == area_;
-}
-
 void SlidePictureCache::prepareAround(int slot) {
     const int count = slotCount();
     if (slot < 0 || slot >= count)
@@ -73,14 +68,6 @@ void SlidePictureCache::prepareAround(int slot) {
     }
     for (int wanted : {slot, next, previous})
         decodeAhead(wanted);
-}
-
-bool SlidePictureCache::isBusy() const {
-    for (const auto& [slot, entry] : entries_) {
-        if (entry.pending && !entry.decoding.isFinished())
-            return true;
-    }
-    return false;
 }
 
 bool SlidePictureCache::isDecoding(int slot) const {

@@ -35,16 +35,12 @@ class SlidePictureCache : public QObject {
     // The picture of a slot at the area's size, decoded now when it is not ready. Null for an
     // empty slot, one out of range, and a file that does not decode.
     QPixmap picture(int slot);
-    // True when the slot's picture is decoded at the area's size.
-    bool isReady(int slot) const;
     // Keeps slot and its neighbours (wrapping), drops the rest, and decodes what is missing of
     // the three in the background.
     void prepareAround(int slot);
 
     // How many slots hold or are decoding a picture.
     int keptCount() const { return static_cast<int>(entries_.size()); }
-    // True while a background decode is still running.
-    bool isBusy() const;
     // True while the slot's background decode is queued or running.
     bool isDecoding(int slot) const;
 

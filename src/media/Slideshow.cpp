@@ -1,10 +1,11 @@
 #include "media/Slideshow.h"
 
-#include "language/LanguageTexts.h"
 #include "media/SlideInterval.h"
 #include "platform/log/Log.h"
 #include "platform/messages/MessageBoxes.h"
-#include "window/MainDialog.h"
+#include "window/ImageArea.h"
+#include "window/LanguageTexts.h"
+#include "window/VideoArea.h"
 
 #include <QEvent>
 #include <QTimer>
@@ -76,7 +77,7 @@ void Slideshow::stepBack() {
 
 QSize Slideshow::pictureAreaSize() const {
     const ImageArea& area = area_;
-    const QSize size = area.size().isEmpty() ? MainDialog::VideoArea.size() : area.size();
+    const QSize size = area.size().isEmpty() ? VideoArea.size() : area.size();
     return size * area.devicePixelRatioF();
 }
 

@@ -40,8 +40,6 @@ class Slideshow : public QObject {
     // The previous slot, from the first to the last, and the timer stops.
     void stepBack();
 
-    // The slot last stepped to; never reset.
-    int SlideIndex() const { return slideIndex_; }
     // One slot per configured picture; 0 before the slideshow is set up.
     int slotCount() const { return pictures_.slotCount(); }
     // The file shown in a slot; empty for a slot whose file was missing.
@@ -69,6 +67,7 @@ class Slideshow : public QObject {
     MessageBoxes& messages_;
     const LanguageTexts& texts_;
     SlidePictureCache pictures_;
+    // The slot last stepped to; a new start shows slot 0 but keeps it.
     int slideIndex_ = 0;
     int shownSlot_ = -1;
     int interval_ = 0;

@@ -1,13 +1,12 @@
 #pragma once
 
 #include "platform/settings/Detection.h"
-#include "window/MainDialog.h"
+#include "window/Buttons.h"
 
 #include <QObject>
 
 namespace vistrel {
 
-struct ButtonRow;
 struct SkinState;
 
 // The pressed and released looks of the skinned buttons, by the kind of each button in the

@@ -1,6 +1,5 @@
 #include "skin/SkinLoader.h"
 
-#include "language/LanguageTexts.h"
 #include "platform/disc/FilePaths.h"
 #include "platform/log/Log.h"
 #include "platform/messages/ErrorMessage.h"
@@ -10,7 +9,10 @@
 #include "skin/MaskRegion.h"
 #include "skin/PictureFile.h"
 #include "skin/SkinFiles.h"
-#include "window/MainDialog.h"
+#include "window/ImageArea.h"
+#include "window/LanguageTexts.h"
+
+#include <QWidget>
 
 namespace vistrel {
 
@@ -22,11 +24,16 @@ QString fileIn(const QString& dir, const QString& name) {
 
 } // namespace
 
-SkinLoader::SkinLoader(MainDialog& window, SkinSources sources,
+SkinLoader::SkinLoader(SkinnedElements elements, SkinSources sources,
                        std::function<Components()> installed, const LanguageTexts& texts,
                        MessageBoxes& messages, ProgramEnd& programEnd)
-    : window_(window), sources_(std::move(sources)), installed_(std::move(installed)),
-      texts_(texts), messages_(messages), programEnd_(programEnd) {}
+    : elements_(std::move(elements)), sources_(std::move(sources)),
+      installed_(std::move(installed)), texts_(texts), messages_(messages),
+      programEnd_(programEnd) {}
+
+ImageArea& SkinLoader::button(ButtonId id) const {
+    return *elements_.buttons[static_cast<std::size_t>(id)];
+}
 
 QString SkinLoader::SkinDir() const {
     return joinPath(sources_.skinsFolder, skin_.SkinName + "/");
@@ -43,7 +50,7 @@ bool SkinLoader::LoadSkin(const QString& name) {
         showErrorMessage(messages_, texts_.MsgTitle, texts_.MsgSkinNotFound, skin_.SkinName);
         return false;
     }
-    ratio_ = window_.devicePixelRatioF();
+    ratio_ = elements_.window.devicePixelRatioF();
     for (const SkinPart& part : SkinFiles)
         if (!applyPart(part))
             return false;
@@ -130,26 +137,24 @@ bool SkinLoader::applyBackground(const SkinPart& part) {
     QPixmap background;
     if (loadFatal(pathOf(part), background) != Read::Done)
         return false;
-    window_.setBackgroundPicture(background);
+    elements_.setBackgroundPicture(background);
     return true;
 }
 
 bool SkinLoader::applyOutline(const SkinPart& part) {
+    QWidget& window = elements_.window;
     // The outline comes from the file's own pixels, not from a copy made for the screen.
     QImage mask;
     const Read read = readFatal(pathOf(part), mask, part.presence != Presence::Required);
     if (read == Read::Ended)
         return false;
     if (read == Read::Done) {
-        // The hidden mask element takes the mask's size; a copy of its pixels for the screen
-        // would never be seen and would hold a window's worth of memory.
-        window_.picTransparentMask()->resize(mask.size());
-        skin_.ShapeRegion = regionFromMaskImage(mask, window_.size());
+        skin_.ShapeRegion = regionFromMaskImage(mask, window.size());
     } else {
-        skin_.ShapeRegion = QRegion(0, 0, MainDialog::WindowWidth, MainDialog::WindowHeight);
+        skin_.ShapeRegion = QRegion(window.rect());
     }
     // An empty region (a mask without any opaque pixel) removes the outline altogether.
-    window_.setMask(skin_.ShapeRegion);
+    window.setMask(skin_.ShapeRegion);
     qCInfo(logSkin) << "skin outline:" << skin_.ShapeRegion.rectCount() << "rectangles within"
                     << skin_.ShapeRegion.boundingRect();
     return true;
@@ -161,7 +166,7 @@ bool SkinLoader::applyActionSet(const SkinPart& part) {
     if (!LoadPictureSet(set, part.count - 1, skin_.ActionSets[set]))
         return false;
     const bool available = present(buttonRow(part.button).neededAtLoad, installed_());
-    window_.button(part.button)->setPicture(skin_.actionPicture(set, available ? 1 : 0));
+    button(part.button).setPicture(skin_.actionPicture(set, available ? 1 : 0));
     return true;
 }
 
@@ -197,7 +202,7 @@ bool SkinLoader::applyLogo(const SkinPart& part) {
     QPixmap logo;
     if (loadFatal(pathOf(part), logo) != Read::Done)
         return false;
-    window_.picShowPictures()->setPicture(logo);
+    elements_.picShowPictures.setPicture(logo);
     return true;
 }
 
@@ -207,7 +212,7 @@ bool SkinLoader::applyTitle(const SkinPart& part) {
     QPixmap picture;
     if (loadFatal(title, picture) != Read::Done)
         return false;
-    window_.picTitle()->setPicture(picture);
+    elements_.picTitle.setPicture(picture);
     return true;
 }
 
@@ -232,7 +237,7 @@ bool SkinLoader::applyTitleBarSet(const SkinPart& part) {
 void SkinLoader::clearButtons(ButtonKind kind) {
     for (const ButtonRow& row : Buttons)
         if (row.kind == kind)
-            window_.button(row.id)->clearPicture();
+            button(row.id).clearPicture();
 }
 
 } // namespace vistrel

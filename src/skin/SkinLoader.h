@@ -2,6 +2,7 @@
 
 #include "platform/settings/Detection.h"
 #include "skin/SkinState.h"
+#include "window/Buttons.h"
 
 #include <QImage>
 #include <QList>
@@ -10,14 +11,25 @@
 
 #include <functional>
 
+class QWidget;
+
 namespace vistrel {
 
-class MainDialog;
 class MessageBoxes;
 class ProgramEnd;
 struct LanguageTexts;
 struct SkinPart;
 enum class ButtonKind;
+
+// What a skin dresses: the window (its outline, and the screen it is on), the picture the window
+// draws beneath its elements, and the elements that show the skin's pictures.
+struct SkinnedElements {
+    QWidget& window;
+    std::function<void(const QPixmap&)> setBackgroundPicture;
+    ButtonWidgets buttons;
+    ImageArea& picShowPictures;
+    ImageArea& picTitle;
+};
 
 // Where a disc keeps its skins.
 struct SkinSources {
@@ -33,7 +45,7 @@ struct SkinSources {
 class SkinLoader {
   public:
     // installed is asked when the buttons' pictures are chosen, not before.
-    SkinLoader(MainDialog& window, SkinSources sources, std::function<Components()> installed,
+    SkinLoader(SkinnedElements elements, SkinSources sources, std::function<Components()> installed,
                const LanguageTexts& texts, MessageBoxes& messages, ProgramEnd& programEnd);
 
     // Applies the named skin (an empty name means the configured one). False, after its
@@ -69,8 +81,9 @@ class SkinLoader {
     Read loadFatal(const QString& path, QPixmap& picture, bool optional = false);
     bool loadSharp(const QString& path, QPixmap& picture) const;
     Read readFatal(const QString& path, QImage& image, bool optional = false);
+    ImageArea& button(ButtonId id) const;
 
-    MainDialog& window_;
+    SkinnedElements elements_;
     SkinSources sources_;
     std::function<Components()> installed_;
     const LanguageTexts& texts_;

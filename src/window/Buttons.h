@@ -9,6 +9,8 @@
 
 namespace vistrel {
 
+class ImageArea;
+
 // The fifteen buttons of the main window, in the order of this table.
 enum class ButtonId {
     btnMenu,
@@ -245,6 +247,9 @@ constexpr bool rowsInIdOrder() {
     return true;
 }
 static_assert(rowsInIdOrder(), "the button table must list the buttons in the order of ButtonId");
+
+// The button widgets in the order of the table of buttons.
+using ButtonWidgets = std::array<ImageArea*, Buttons.size()>;
 
 } // namespace vistrel
 

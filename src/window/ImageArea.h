@@ -62,11 +62,4 @@ class ImageArea : public QWidget {
     int pressedByKey_ = 0;
 };
 
-// A child window showing one picture, clipped to its own size.
-class PictureBox : public ImageArea {
-    Q_OBJECT
-  public:
-    using ImageArea::ImageArea;
-};
-
 } // namespace vistrel

@@ -49,16 +49,14 @@ MainDialog::MainDialog(const PlayerFactory& makePlayer, const DocumentFactory& m
 
 MainDialog::~MainDialog() = default;
 
-// Title-bar and playback buttons are image areas, always there; the side buttons are picture
-// boxes, hidden until offered. Siblings stack in the order they are made.
+// Title-bar and playback buttons are always there; the side buttons are hidden until offered.
+// Siblings stack in the order they are made.
 void MainDialog::createButtons(bool titleBar) {
     for (const ButtonRow& row : Buttons) {
         if ((row.kind == ButtonKind::TitleBar) != titleBar)
             continue;
-        const QString toolTip = QString::fromUtf8(row.toolTip);
-        ImageArea* button = row.kind == ButtonKind::Action
-                                ? makeElement<PictureBox>(this, row.name, row.rect, toolTip)
-                                : makeElement<ImageArea>(this, row.name, row.rect, toolTip);
+        ImageArea* button =
+            makeElement<ImageArea>(this, row.name, row.rect, QString::fromUtf8(row.toolTip));
         if (row.kind == ButtonKind::Action)
             button->hide();
         button->makeButton();
@@ -70,7 +68,8 @@ void MainDialog::createElements(const PlayerFactory& makePlayer,
                                 const DocumentFactory& makeDocument) {
     recDragWindow_ = makeElement<ImageArea>(this, "recDragWindow", DragStrip);
     createButtons(true);
-    picShowPictures_ = makeElement<ImageArea>(this, "picShowPictures", {8, 16, 529, 393});
+    // The three that share the video area are made in it.
+    picShowPictures_ = makeElement<ImageArea>(this, "picShowPictures", VideoArea);
     picShowPictures_->setStretch(true);
 
     MediaPlayer_ = makePlayer(this);
@@ -79,17 +78,14 @@ void MainDialog::createElements(const PlayerFactory& makePlayer,
 
     WebBrowser_ = makeDocument(this);
     WebBrowser_->setObjectName("WebBrowser");
-    WebBrowser_->setGeometry(392, 32, 129, 65);
+    WebBrowser_->setGeometry(VideoArea.left(), VideoArea.top(), VideoArea.width(),
+                             VideoArea.height());
     WebBrowser_->setVisible(false);
 
     picTitle_ = makeElement<ImageArea>(this, "picTitle", TitleArea);
     picTitle_->setAutoSize(true);
 
     createButtons(false);
-
-    picTransparentMask_ = makeElement<PictureBox>(this, "picTransparentMask", {24, 32, 105, 65});
-    picTransparentMask_->setAutoSize(true);
-    picTransparentMask_->hide();
 
     TimerSlideShow_ = new QTimer(this);
     TimerSlideShow_->setObjectName("TimerSlideShow");
@@ -122,21 +118,22 @@ void MainDialog::nameElements() {
 }
 
 void MainDialog::createMenu() {
-    mnuMain_ = new QMenu("Vistrel", this);
-    mnuMain_->setObjectName("mnuMain");
-    mnuChooseSkin_ = mnuMain_->addMenu("Skin wechseln...");
-    mnuChooseSkin_->setObjectName("mnuChooseSkin");
-    mnuChooseSkin_->menuAction()->setVisible(false);
-    mnuSkin_.append(mnuChooseSkin_->addAction("<empty>"));
-    mnuChooseLanguage_ = mnuMain_->addMenu("Sprache wechseln...");
-    mnuChooseLanguage_->setObjectName("mnuChooseLanguage");
-    mnuLanguage_.append(mnuChooseLanguage_->addAction("<empty>"));
-    mnuMain_->addSeparator();
-    mnuAbout_ = mnuMain_->addAction("Über...");
-    mnuAbout_->setObjectName("mnuAbout");
-    mnuMain_->addSeparator();
-    mnuExit_ = mnuMain_->addAction("Schließen");
-    mnuExit_->setObjectName("mnuExit");
+    MenuTree& m = menu_;
+    m.mnuMain = new QMenu("Vistrel", this);
+    m.mnuMain->setObjectName("mnuMain");
+    m.mnuChooseSkin = m.mnuMain->addMenu("Skin wechseln...");
+    m.mnuChooseSkin->setObjectName("mnuChooseSkin");
+    m.mnuChooseSkin->menuAction()->setVisible(false);
+    m.mnuSkin.append(m.mnuChooseSkin->addAction("<empty>"));
+    m.mnuChooseLanguage = m.mnuMain->addMenu("Sprache wechseln...");
+    m.mnuChooseLanguage->setObjectName("mnuChooseLanguage");
+    m.mnuLanguage.append(m.mnuChooseLanguage->addAction("<empty>"));
+    m.mnuMain->addSeparator();
+    m.mnuAbout = m.mnuMain->addAction("Über...");
+    m.mnuAbout->setObjectName("mnuAbout");
+    m.mnuMain->addSeparator();
+    m.mnuExit = m.mnuMain->addAction("Schließen");
+    m.mnuExit->setObjectName("mnuExit");
 }
 
 bool MainDialog::load(SingleInstance& singleInstance) {
@@ -154,15 +151,7 @@ bool MainDialog::load(SingleInstance& singleInstance) {
         qCInfo(logWindow) << "window activated by a second start";
     });
     button(ButtonId::btnExit)->show();
-    placeInVideoArea();
     return true;
-}
-
-void MainDialog::placeInVideoArea() {
-    picShowPictures_->setGeometry(VideoArea);
-    WebBrowser_->setGeometry(VideoArea.left(), VideoArea.top(), VideoArea.width(),
-                             VideoArea.height());
-    WebBrowser_->setOffline(true);
 }
 
 void MainDialog::setToolTips(const std::array<QString, Buttons.size()>& toolTips) {
@@ -172,10 +161,10 @@ void MainDialog::setToolTips(const std::array<QString, Buttons.size()>& toolTips
 }
 
 void MainDialog::setMenuCaptions(const MenuCaptions& captions) {
-    mnuChooseLanguage_->setTitle(captions.chooseLanguage);
-    mnuChooseSkin_->setTitle(captions.chooseSkin);
-    mnuAbout_->setText(captions.about);
-    mnuExit_->setText(captions.exit);
+    menu_.mnuChooseLanguage->setTitle(captions.chooseLanguage);
+    menu_.mnuChooseSkin->setTitle(captions.chooseSkin);
+    menu_.mnuAbout->setText(captions.about);
+    menu_.mnuExit->setText(captions.exit);
 }
 
 void MainDialog::setBackgroundPicture(const QPixmap& picture) {

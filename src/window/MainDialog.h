@@ -2,8 +2,9 @@
 
 #include "window/Buttons.h"
 #include "window/ImageArea.h"
+#include "window/MenuTree.h"
+#include "window/VideoArea.h"
 
-#include <QList>
 #include <QPixmap>
 #include <QPoint>
 #include <QWidget>
@@ -12,8 +13,6 @@
 #include <functional>
 #include <memory>
 
-class QAction;
-class QMenu;
 class QTimer;
 
 namespace vistrel {
@@ -23,9 +22,6 @@ class MediaPlayerControl;
 class VideoPlacer;
 class SingleInstance;
 class WindowDrag;
-
-// The button widgets in the order of the table of buttons.
-using ButtonWidgets = std::array<ImageArea*, Buttons.size()>;
 
 // The menu's captions a language supplies.
 struct MenuCaptions {
@@ -43,7 +39,7 @@ class MainDialog : public QWidget {
   public:
     static constexpr int WindowWidth = 699;
     static constexpr int WindowHeight = 432;
-    static constexpr QRect VideoArea{13, 24, 517, 378};
+    static constexpr QRect VideoArea = vistrel::VideoArea;
     static constexpr QRect TitleArea{533, 22, 152, 88};
     static constexpr QRect DragStrip{16, 0, 637, 17};
 
@@ -74,7 +70,6 @@ class MainDialog : public QWidget {
     ImageArea* recDragWindow() const { return recDragWindow_; }
     ImageArea* picShowPictures() const { return picShowPictures_; }
     ImageArea* picTitle() const { return picTitle_; }
-    PictureBox* picTransparentMask() const { return picTransparentMask_; }
     MediaPlayerControl* MediaPlayer() const { return MediaPlayer_; }
     // Where the video goes and whether it shows.
     VideoPlacer* videoPlacer() const { return videoPlacer_; }
@@ -82,14 +77,7 @@ class MainDialog : public QWidget {
     QTimer* TimerSlideShow() const { return TimerSlideShow_; }
     QTimer* TimerMovie() const { return TimerMovie_; }
 
-    // The menu tree; mnuMain is shown as a pop-up, never as a menu bar.
-    QMenu* mnuMain() const { return mnuMain_; }
-    QMenu* mnuChooseSkin() const { return mnuChooseSkin_; }
-    QList<QAction*>& mnuSkin() { return mnuSkin_; }
-    QMenu* mnuChooseLanguage() const { return mnuChooseLanguage_; }
-    QList<QAction*>& mnuLanguage() { return mnuLanguage_; }
-    QAction* mnuAbout() const { return mnuAbout_; }
-    QAction* mnuExit() const { return mnuExit_; }
+    MenuTree& menu() { return menu_; }
 
   signals:
     // The window was closed: the program ends.
@@ -119,7 +107,6 @@ class MainDialog : public QWidget {
     void createButtons(bool titleBar);
     void createElements(const PlayerFactory& makePlayer, const DocumentFactory& makeDocument);
     void createMenu();
-    void placeInVideoArea();
 
     ButtonWidgets buttons_{};
     ImageArea* recDragWindow_ = nullptr;
@@ -128,16 +115,9 @@ class MainDialog : public QWidget {
     VideoPlacer* videoPlacer_ = nullptr;
     DocumentView* WebBrowser_ = nullptr;
     ImageArea* picTitle_ = nullptr;
-    PictureBox* picTransparentMask_ = nullptr;
     QTimer* TimerSlideShow_ = nullptr;
     QTimer* TimerMovie_ = nullptr;
-    QMenu* mnuMain_ = nullptr;
-    QMenu* mnuChooseSkin_ = nullptr;
-    QList<QAction*> mnuSkin_;
-    QMenu* mnuChooseLanguage_ = nullptr;
-    QList<QAction*> mnuLanguage_;
-    QAction* mnuAbout_ = nullptr;
-    QAction* mnuExit_ = nullptr;
+    MenuTree menu_;
 
     std::unique_ptr<WindowDrag> drag_;
     QPixmap background_;

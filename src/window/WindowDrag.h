@@ -15,7 +15,6 @@ class WindowDrag {
     void press(int button, QPoint globalPosition);
     void move(QPoint globalPosition, bool leftHeld);
     void release();
-    bool active() const { return pressed_; }
 
   private:
     QWidget* window_;

@@ -217,8 +217,7 @@ void TestDiscActions::info() {
     QVERIFY(!player.placement.shown);
     QCOMPARE(w.TimerSlideShow()->isActive(), false);
     QCOMPARE(w.picShowPictures()->isVisible(), !slideShow);
-    QCOMPARE(document.calls,
-             (QStringList{"Offline=1", "Navigate=" + d.onDisc("Info/index.html"), "Visible=1"}));
+    QCOMPARE(document.calls, (QStringList{"Navigate=" + d.onDisc("Info/index.html"), "Visible=1"}));
     QVERIFY(document.Visible());
     QVERIFY(d.tc.messages.shown.isEmpty());
 

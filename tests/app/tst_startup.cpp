@@ -149,7 +149,7 @@ class TstStartup : public QObject {
         QFETCH(bool, shown);
         Fixture f(QByteArray(kFullIni).replace("[Main]\n", "[Main]\n" + line));
         QVERIFY(f.run());
-        QCOMPARE(f.core->dialog().mnuChooseSkin()->menuAction()->isVisible(), shown);
+        QCOMPARE(f.core->dialog().menu().mnuChooseSkin->menuAction()->isVisible(), shown);
     }
 
     void versionMessageUsesTheChosenLanguageAndIniPath() {

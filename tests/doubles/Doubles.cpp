@@ -138,11 +138,6 @@ FakeDocumentView::FakeDocumentView(QWidget* parent)
     area_->setObjectName("fakeDocument");
 }
 
-void FakeDocumentView::setOffline(bool value) {
-    calls.append(QString("Offline=%1").arg(value));
-    offline = value;
-}
-
 void FakeDocumentView::Navigate(const QString& path) {
     calls.append("Navigate=" + path);
     navigated.append(path);

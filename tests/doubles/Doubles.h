@@ -135,7 +135,6 @@ class FakeDocumentView : public DocumentView {
     explicit FakeDocumentView(QWidget* parent);
 
     QWidget* widget() override { return area_; }
-    void setOffline(bool offline) override;
     void Navigate(const QString& path) override;
     void setVisible(bool visible) override;
     bool Visible() const override { return visible_; }
@@ -143,7 +142,6 @@ class FakeDocumentView : public DocumentView {
 
     QStringList calls;
     QStringList navigated;
-    bool offline = false;
 
   private:
     QWidget* area_;

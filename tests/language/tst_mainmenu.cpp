@@ -124,7 +124,7 @@ void TestMainMenu::clickPopsUpTheMenuAtItsPoint() {
     QCOMPARE(at, s.window().mapToGlobal(QPoint(3, 14)));
     QCOMPARE(shown, (QStringList{"english mnuChooseLanguage", "-", "english mnuAbout", "-",
                                  "english mnuExit"}));
-    QVERIFY(!s.window().mnuMain()->isVisible());
+    QVERIFY(!s.window().menu().mnuMain->isVisible());
     QVERIFY(!s.tc.programEnd.ended);
 }
 
@@ -139,18 +139,18 @@ void TestMainMenu::languageEntryAppliesAndRemembers() {
             marks.append(entry->isChecked());
         return marks;
     };
-    QCOMPARE(checked(s.window().mnuLanguage()), (QList<bool>{true, false}));
+    QCOMPARE(checked(s.window().menu().mnuLanguage), (QList<bool>{true, false}));
 
-    s.window().mnuLanguage()[1]->trigger();
+    s.window().menu().mnuLanguage[1]->trigger();
     QCOMPARE(s.window().button(ButtonId::btnPlay)->toolTip(), QString("german tipPlay"));
-    QCOMPARE(checked(s.window().mnuLanguage()), (QList<bool>{false, true}));
-    QCOMPARE(s.window().mnuAbout()->text(), QString("german mnuAbout"));
+    QCOMPARE(checked(s.window().menu().mnuLanguage), (QList<bool>{false, true}));
+    QCOMPARE(s.window().menu().mnuAbout->text(), QString("german mnuAbout"));
     QCOMPARE(s.tc.registry.writes.last(), kLanguageValue + "german");
 
     // Choosing the active language loads it again and remembers it again.
     const qsizetype writes = s.tc.registry.writes.size();
     s.window().button(ButtonId::btnPlay)->setToolTip("changed meanwhile");
-    s.window().mnuLanguage()[1]->trigger();
+    s.window().menu().mnuLanguage[1]->trigger();
     QCOMPARE(s.window().button(ButtonId::btnPlay)->toolTip(), QString("german tipPlay"));
     QCOMPARE(s.tc.registry.writes.size(), writes + 1);
     QCOMPARE(s.tc.registry.writes.last(), kLanguageValue + "german");
@@ -162,14 +162,16 @@ void TestMainMenu::skinEntryLoadsThatSkin() {
     Started s;
     QVERIFY(s.started);
     QCOMPARE(s.core->skins().skin().SkinName, QString("default"));
-    QCOMPARE(s.window().mnuSkin()[0]->text(), QString("default"));
-    QCOMPARE(s.window().mnuSkin()[1]->text(), QString("Nightfall"));
+    QCOMPARE(s.window().menu().mnuSkin[0]->text(), QString("default"));
+    QCOMPARE(s.window().menu().mnuSkin[1]->text(), QString("Nightfall"));
 
-    QVERIFY(s.window().mnuSkin()[0]->isChecked() && !s.window().mnuSkin()[1]->isChecked());
-    s.window().mnuSkin()[1]->trigger();
+    QVERIFY(s.window().menu().mnuSkin[0]->isChecked() &&
+            !s.window().menu().mnuSkin[1]->isChecked());
+    s.window().menu().mnuSkin[1]->trigger();
     QCOMPARE(s.core->skins().skin().SkinName, QString("Nightfall"));
-    QVERIFY(!s.window().mnuSkin()[0]->isChecked() && s.window().mnuSkin()[1]->isChecked());
-    s.window().mnuSkin()[0]->trigger();
+    QVERIFY(!s.window().menu().mnuSkin[0]->isChecked() &&
+            s.window().menu().mnuSkin[1]->isChecked());
+    s.window().menu().mnuSkin[0]->trigger();
     QCOMPARE(s.core->skins().skin().SkinName, QString("default"));
     QVERIFY(s.tc.messages.shown.isEmpty());
 }
@@ -192,7 +194,7 @@ void TestMainMenu::endsWithoutStoppingThePlayer() {
                             QPoint(30, 30));
         sendDoubleClick(s.window().button(ButtonId::btnMenu), QPoint(8, 8));
     } else {
-        s.window().mnuExit()->trigger();
+        s.window().menu().mnuExit->trigger();
     }
     QCOMPARE(s.tc.programEnd.count, 1);
     QVERIFY(!s.tc.player->calls.contains("Stop"));
@@ -205,7 +207,7 @@ void TestMainMenu::quickClickAfterClosingOpensAgain() {
     Started s;
     QVERIFY(s.started);
     int opened = 0;
-    connect(s.window().mnuMain(), &QMenu::aboutToShow, [&opened] { ++opened; });
+    connect(s.window().menu().mnuMain, &QMenu::aboutToShow, [&opened] { ++opened; });
     MainDialog& w = s.window();
     clickMenuButton(s, [&](QMenu* popup) {
         if (!popup)
@@ -220,7 +222,7 @@ void TestMainMenu::quickClickAfterClosingOpensAgain() {
     QTimer closer;
     closer.setSingleShot(true);
     connect(&closer, &QTimer::timeout, &closeAllPopups);
-    connect(w.mnuMain(), &QMenu::aboutToShow, [&closer] { closer.start(0); });
+    connect(w.menu().mnuMain, &QMenu::aboutToShow, [&closer] { closer.start(0); });
     sendDoubleClick(w.button(ButtonId::btnMenu), QPoint(8, 8));
     QTest::mouseRelease(w.button(ButtonId::btnMenu), Qt::LeftButton, {}, QPoint(8, 8));
     QCOMPARE(opened, 2);
@@ -250,7 +252,7 @@ void TestMainMenu::pressOnTheButtonWhileOpen() {
     Started s;
     QVERIFY(s.started);
     int opened = 0;
-    connect(s.window().mnuMain(), &QMenu::aboutToShow, [&opened] { ++opened; });
+    connect(s.window().menu().mnuMain, &QMenu::aboutToShow, [&opened] { ++opened; });
 
     const QPoint onButton = s.centreOf(s.window().button(ButtonId::btnMenu));
     clickMenuButton(s, [&](QMenu* popup) {
@@ -281,7 +283,7 @@ void TestMainMenu::pressElsewhereOnlyClosesTheMenu() {
     Started s;
     QVERIFY(s.started);
     int opened = 0;
-    connect(s.window().mnuMain(), &QMenu::aboutToShow, [&opened] { ++opened; });
+    connect(s.window().menu().mnuMain, &QMenu::aboutToShow, [&opened] { ++opened; });
     const qsizetype calls = s.tc.player->calls.size();
 
     clickMenuButton(s, [&](QMenu* popup) {
@@ -297,14 +299,14 @@ void TestMainMenu::pressElsewhereOnlyClosesTheMenu() {
     QCOMPARE(s.tc.player->calls.size(), calls);
     // Where the toolkit hands a closing press on to the window beneath (it does on Windows, not
     // on this test platform, which cannot grab the mouse), the menu tells it not to.
-    QVERIFY(s.window().mnuMain()->testAttribute(Qt::WA_NoMouseReplay));
+    QVERIFY(s.window().menu().mnuMain->testAttribute(Qt::WA_NoMouseReplay));
 }
 
 void TestMainMenu::releaseWithoutPressOpensNothing() {
     Started s;
     QVERIFY(s.started);
     int opened = 0;
-    connect(s.window().mnuMain(), &QMenu::aboutToShow, [&opened] {
+    connect(s.window().menu().mnuMain, &QMenu::aboutToShow, [&opened] {
         ++opened;
         QTimer::singleShot(0, &closeAllPopups);
     });
@@ -320,15 +322,16 @@ void TestMainMenu::vanishedLanguageFileIsReported() {
     QVERIFY(QFile::remove(s.disc.filePath("Language/german.lng")));
     const qsizetype writes = s.tc.registry.writes.size();
 
-    s.window().mnuLanguage()[1]->trigger();
+    s.window().menu().mnuLanguage[1]->trigger();
     QCOMPARE(s.tc.messages.shown.size(), 1);
     QCOMPARE(s.tc.messages.shown[0].title, QString("Error"));
     QVERIFY(s.tc.messages.shown[0].text.startsWith("File "));
     QVERIFY(s.tc.messages.shown[0].text.contains("german.lng"));
     QCOMPARE(s.window().button(ButtonId::btnPlay)->toolTip(), QString("english tipPlay"));
     QCOMPARE(s.tc.registry.writes.size(), writes);
-    QCOMPARE(s.window().mnuLanguage().size(), 2);
-    QVERIFY(s.window().mnuLanguage()[0]->isChecked() && !s.window().mnuLanguage()[1]->isChecked());
+    QCOMPARE(s.window().menu().mnuLanguage.size(), 2);
+    QVERIFY(s.window().menu().mnuLanguage[0]->isChecked() &&
+            !s.window().menu().mnuLanguage[1]->isChecked());
     QVERIFY(!s.tc.programEnd.ended);
 }
 
@@ -337,18 +340,18 @@ void TestMainMenu::vanishedSkinFolderIsReported() {
     QVERIFY(s.started);
     QVERIFY(QDir(s.disc.filePath("Skins/Nightfall")).removeRecursively());
 
-    s.window().mnuSkin()[1]->trigger();
+    s.window().menu().mnuSkin[1]->trigger();
     QCOMPARE(s.tc.messages.texts(), QStringList{"english errSkinNotFound Nightfall"});
-    QCOMPARE(s.window().mnuSkin().size(), 2);
+    QCOMPARE(s.window().menu().mnuSkin.size(), 2);
     QVERIFY(!s.tc.programEnd.ended);
 }
 
 void TestMainMenu::secondDotNamesAMissingFile() {
     Started s({"english", "de.old"});
     QVERIFY(s.started);
-    QCOMPARE(s.window().mnuLanguage()[0]->text(), QString("de"));
+    QCOMPARE(s.window().menu().mnuLanguage[0]->text(), QString("de"));
 
-    s.window().mnuLanguage()[0]->trigger();
+    s.window().menu().mnuLanguage[0]->trigger();
     QCOMPARE(s.tc.messages.shown.size(), 1);
     QVERIFY(s.tc.messages.shown[0].text.contains(QDir::separator() + QString("de.lng")));
     QCOMPARE(s.window().button(ButtonId::btnPlay)->toolTip(), QString("english tipPlay"));
@@ -379,7 +382,7 @@ void TestMainMenu::aboutEntryOpensTheAboutBoxModally() {
             return;
         inAbout.start(0);
         QTest::mouseClick(popup, Qt::LeftButton, {},
-                          popup->actionGeometry(s.window().mnuAbout()).center());
+                          popup->actionGeometry(s.window().menu().mnuAbout).center());
     });
     QVERIFY(shown);
     QVERIFY(modal);

@@ -142,30 +142,32 @@ void TestMenuLists::fillPutsTheNamesIntoTheMenu() {
     makeEntries(disc.filePath("SKINS"), {"default/", "Black & White/"});
     auto dialog = makeDialog();
 
-    QVERIFY(FillLanguageMenu(*dialog, disc.path()));
-    QVERIFY(FillSkinMenu(*dialog, disc.path()));
-    QCOMPARE(entryNames(dialog->mnuLanguage()), (QStringList{"english", "german", "Rock&Roll"}));
-    QCOMPARE(entryTexts(dialog->mnuLanguage()), (QStringList{"english", "german", "Rock&&Roll"}));
-    QCOMPARE(entryNames(dialog->mnuSkin()), (QStringList{"Black & White", "default"}));
-    QCOMPARE(entryTexts(dialog->mnuSkin()), (QStringList{"Black && White", "default"}));
-    QCOMPARE(dialog->mnuChooseLanguage()->actions(), dialog->mnuLanguage());
-    QCOMPARE(dialog->mnuChooseSkin()->actions(), dialog->mnuSkin());
-    for (const QAction* entry : dialog->mnuLanguage() + dialog->mnuSkin())
+    QVERIFY(FillLanguageMenu(dialog->menu(), disc.path()));
+    QVERIFY(FillSkinMenu(dialog->menu(), disc.path()));
+    QCOMPARE(entryNames(dialog->menu().mnuLanguage),
+             (QStringList{"english", "german", "Rock&Roll"}));
+    QCOMPARE(entryTexts(dialog->menu().mnuLanguage),
+             (QStringList{"english", "german", "Rock&&Roll"}));
+    QCOMPARE(entryNames(dialog->menu().mnuSkin), (QStringList{"Black & White", "default"}));
+    QCOMPARE(entryTexts(dialog->menu().mnuSkin), (QStringList{"Black && White", "default"}));
+    QCOMPARE(dialog->menu().mnuChooseLanguage->actions(), dialog->menu().mnuLanguage);
+    QCOMPARE(dialog->menu().mnuChooseSkin->actions(), dialog->menu().mnuSkin);
+    for (const QAction* entry : dialog->menu().mnuLanguage + dialog->menu().mnuSkin)
         QVERIFY(entry->isVisible());
-    QVERIFY(!dialog->mnuChooseSkin()->menuAction()->isVisible());
+    QVERIFY(!dialog->menu().mnuChooseSkin->menuAction()->isVisible());
 }
 
 void TestMenuLists::oneLanguageUsesElementZeroOnly() {
     QTemporaryDir disc;
     makeEntries(disc.filePath("language"), {"english.lng"});
     auto dialog = makeDialog();
-    QAction* elementZero = dialog->mnuLanguage()[0];
+    QAction* elementZero = dialog->menu().mnuLanguage[0];
 
-    QVERIFY(FillLanguageMenu(*dialog, disc.path()));
-    QCOMPARE(dialog->mnuLanguage().size(), 1);
-    QCOMPARE(dialog->mnuLanguage()[0], elementZero);
+    QVERIFY(FillLanguageMenu(dialog->menu(), disc.path()));
+    QCOMPARE(dialog->menu().mnuLanguage.size(), 1);
+    QCOMPARE(dialog->menu().mnuLanguage[0], elementZero);
     QCOMPARE(elementZero->text(), QString("english"));
-    QCOMPARE(dialog->mnuChooseLanguage()->actions().size(), 1);
+    QCOMPARE(dialog->menu().mnuChooseLanguage->actions().size(), 1);
 }
 
 void TestMenuLists::emptyOrMissingFolderLeavesTheMenuAlone() {
@@ -174,13 +176,13 @@ void TestMenuLists::emptyOrMissingFolderLeavesTheMenuAlone() {
     makeEntries(disc.filePath("skins"), {"readme.txt"});
     auto dialog = makeDialog();
 
-    QVERIFY(!FillLanguageMenu(*dialog, disc.path()));
-    QVERIFY(!FillSkinMenu(*dialog, disc.path()));
+    QVERIFY(!FillLanguageMenu(dialog->menu(), disc.path()));
+    QVERIFY(!FillSkinMenu(dialog->menu(), disc.path()));
     QTemporaryDir empty;
-    QVERIFY(!FillLanguageMenu(*dialog, empty.path()));
-    QVERIFY(!FillSkinMenu(*dialog, empty.path()));
-    QCOMPARE(entryTexts(dialog->mnuLanguage()), QStringList{"<empty>"});
-    QCOMPARE(entryTexts(dialog->mnuSkin()), QStringList{"<empty>"});
+    QVERIFY(!FillLanguageMenu(dialog->menu(), empty.path()));
+    QVERIFY(!FillSkinMenu(dialog->menu(), empty.path()));
+    QCOMPARE(entryTexts(dialog->menu().mnuLanguage), QStringList{"<empty>"});
+    QCOMPARE(entryTexts(dialog->menu().mnuSkin), QStringList{"<empty>"});
 }
 
 void TestMenuLists::thousandsOfSkinFolders() {
@@ -195,11 +197,11 @@ void TestMenuLists::thousandsOfSkinFolders() {
     makeEntries(disc.filePath("skins"), folders);
     auto dialog = makeDialog();
 
-    QVERIFY(FillSkinMenu(*dialog, disc.path()));
-    QCOMPARE(dialog->mnuSkin().size(), 3000);
-    QCOMPARE(entryNames(dialog->mnuSkin()), expected);
-    QCOMPARE(dialog->mnuChooseSkin()->actions().size(), 3000);
-    QVERIFY(!dialog->mnuChooseSkin()->menuAction()->isVisible());
+    QVERIFY(FillSkinMenu(dialog->menu(), disc.path()));
+    QCOMPARE(dialog->menu().mnuSkin.size(), 3000);
+    QCOMPARE(entryNames(dialog->menu().mnuSkin), expected);
+    QCOMPARE(dialog->menu().mnuChooseSkin->actions().size(), 3000);
+    QVERIFY(!dialog->menu().mnuChooseSkin->menuAction()->isVisible());
 }
 
 void TestMenuLists::specialFilesAndBrokenLinksAreNoLanguages() {
@@ -241,15 +243,15 @@ void TestMenuLists::namesInAForeignEncodingAreLeftOut() {
     QVERIFY(::mkdir(rawFolder.constData(), 0755) == 0);
     auto dialog = makeDialog();
 
-    const bool languages = FillLanguageMenu(*dialog, disc.path());
-    const bool skinList = FillSkinMenu(*dialog, disc.path());
+    const bool languages = FillLanguageMenu(dialog->menu(), disc.path());
+    const bool skinList = FillSkinMenu(dialog->menu(), disc.path());
     // The temporary folder cannot remove what it cannot name.
     ::unlink(rawFile.constData());
     ::rmdir(rawFolder.constData());
     QVERIFY(languages);
     QVERIFY(skinList);
-    QCOMPARE(entryNames(dialog->mnuLanguage()), QStringList{"english"});
-    QCOMPARE(entryNames(dialog->mnuSkin()), QStringList{"default"});
+    QCOMPARE(entryNames(dialog->menu().mnuLanguage), QStringList{"english"});
+    QCOMPARE(entryNames(dialog->menu().mnuSkin), QStringList{"default"});
 #endif
 }
 

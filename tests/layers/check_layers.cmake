@@ -1,5 +1,6 @@
-# Fails when a source file includes a header from a layer above its own, or when a file of the
-# bottom layer includes Qt. Run: cmake -DSOURCE_DIR=<src> -P check_layers.cmake
+# Fails when a source file includes a header from a layer above its own, when a feature includes
+# another feature, or when a file of the bottom layer includes Qt.
+# Run: cmake -DSOURCE_DIR=<src> -P check_layers.cmake
 #
 # Layers, bottom to top; a file may include its own layer and those below. Within the platform
 # layer each seam has its folder, the port's header at its top; a framework's implementation in a
@@ -7,11 +8,12 @@
 set(rank_text 0)      # pure text rules: no Qt, no files
 set(rank_platform 1)  # the seams to the outside world and their implementations
 set(rank_window 2)    # the main window, its elements and the table of buttons
-set(rank_skin 3)      # the features, built on the window
-set(rank_media 3)
+set(rank_skin 3)      # the features, built on the window; each knows only its own folder, and
+set(rank_media 3)     # hears of the others through the connections the composition root makes
 set(rank_language 3)
 set(rank_actions 3)
 set(rank_app 4)       # the composition root and the start-up sequence
+set(feature_rank 3)
 
 if(NOT SOURCE_DIR)
   message(FATAL_ERROR "SOURCE_DIR is not set")
@@ -42,10 +44,17 @@ foreach(file ${files})
   file(STRINGS ${SOURCE_DIR}/${file} includes REGEX "^[ \t]*#[ \t]*include")
   foreach(line ${includes})
     if(line MATCHES "#[ \t]*include[ \t]*\"([^\"]+)\"")
-      layer_of(${CMAKE_MATCH_1} target)
       set(included ${CMAKE_MATCH_1})
-      if(NOT target STREQUAL "" AND rank_${target} GREATER rank_${own})
+      layer_of(${included} target)
+      if(target STREQUAL "")
+        continue()
+      endif()
+      if(rank_${target} GREATER rank_${own})
         message(SEND_ERROR "${file}: includes ${included} from the layer above (${own} -> ${target})")
+        math(EXPR faults "${faults} + 1")
+      elseif(rank_${own} EQUAL feature_rank AND rank_${target} EQUAL feature_rank
+             AND NOT target STREQUAL own)
+        message(SEND_ERROR "${file}: includes ${included} from another feature (${own} -> ${target})")
         math(EXPR faults "${faults} + 1")
       endif()
       if(included MATCHES "^(platform/[a-z]+)/[a-z]+/" AND NOT own STREQUAL "app")

@@ -27,13 +27,13 @@ class TstCodecAnswer : public QObject {
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(content);
         file.close();
-        const std::optional<bool> answer = codecTestAnswerIn(dir.path().toStdString() + '/');
+        const std::optional<bool> answer = readCodecTestAnswer(file.fileName().toStdString());
         QCOMPARE(answer ? int(*answer) : -1, expected);
     }
 
     void aMissingFileIsNoAnswer() {
         QTemporaryDir dir;
-        QVERIFY(!codecTestAnswerIn(dir.path().toStdString() + '/'));
+        QVERIFY(!readCodecTestAnswer(dir.filePath(CodecTestAnswerFile).toStdString()));
     }
 };
 

@@ -1,4 +1,4 @@
-// ReadIni over real files: missing, unreadable and odd files, the cache and its renewal.
+// Profile files read from disk: missing, unreadable and odd files, the cache and its renewal.
 #include "doubles/FifoWatchdog.h"
 #include "platform/disc/ReadIni.h"
 
@@ -50,8 +50,8 @@ class TstReadIni : public QObject {
             writeAll(path, values + QByteArray(ProfileFileLimit + 1 - values.size(), ';'));
         }
         const FifoWatchdog watchdog({path});
-        QCOMPARE(ReadIni("Main", "Version", "1.0", path), QString("1.0"));
-        QCOMPARE(ReadIni("Main", "Skin", "", path), QString());
+        QCOMPARE(ProfileSnapshot(path).value("Main", "Version", "1.0"), QString("1.0"));
+        QCOMPARE(ProfileSnapshot(path).value("Main", "Skin"), QString());
         QVERIFY2(!watchdog.fired(), "the reader blocked on a pipe");
     }
 
@@ -61,9 +61,9 @@ class TstReadIni : public QObject {
                                              "en\n");
         writeAll(dir.filePath("utf8.lng"), "\xef\xbb\xbf[Tooltip]\ntipExit=Vistrel schlie\xc3\x9f"
                                            "en\n");
-        QCOMPARE(ReadIni("tooltip", "TIPEXIT", "", dir.filePath("german.lng")),
+        QCOMPARE(ProfileSnapshot(dir.filePath("german.lng")).value("tooltip", "TIPEXIT"),
                  QString("Vistrel schließen"));
-        QCOMPARE(ReadIni("Tooltip", "tipExit", "", dir.filePath("utf8.lng")),
+        QCOMPARE(ProfileSnapshot(dir.filePath("utf8.lng")).value("Tooltip", "tipExit"),
                  QString("Vistrel schließen"));
     }
 
@@ -73,26 +73,26 @@ class TstReadIni : public QObject {
         QByteArray text = "[Main]\nSkin=" + QByteArray(5000, 'x') + "\nTitle=t\n";
         text += QByteArray(ProfileFileLimit - text.size(), 'y'); // no final line end
         writeAll(path, text);
-        QCOMPARE(ReadIni("Main", "Skin", "", path).size(), 2047);
-        QCOMPARE(ReadIni("Main", "Title", "", path), QString("t"));
+        QCOMPARE(ProfileSnapshot(path).value("Main", "Skin").size(), 2047);
+        QCOMPARE(ProfileSnapshot(path).value("Main", "Title"), QString("t"));
     }
 
     void changedFileIsReadAgain() {
         QTemporaryDir dir;
         const QString path = dir.filePath("vistrel.ini");
         writeAll(path, "[Main]\nSkin=first\n");
-        QCOMPARE(ReadIni("Main", "Skin", "", path), QString("first"));
+        QCOMPARE(ProfileSnapshot(path).value("Main", "Skin"), QString("first"));
         writeAll(path, "[Main]\nSkin=second one\n"); // a different size
-        QCOMPARE(ReadIni("Main", "Skin", "", path), QString("second one"));
+        QCOMPARE(ProfileSnapshot(path).value("Main", "Skin"), QString("second one"));
         QFile::remove(path);
-        QCOMPARE(ReadIni("Main", "Skin", "default", path), QString("default"));
+        QCOMPARE(ProfileSnapshot(path).value("Main", "Skin", "default"), QString("default"));
     }
 
     void caseInsensitiveFileName() {
         QTemporaryDir dir;
         QDir(dir.path()).mkdir("Language");
         writeAll(dir.filePath("Language/English.lng"), "[Menu]\nmnuExit=Exit\n");
-        QCOMPARE(ReadIni("Menu", "mnuExit", "", dir.path() + "\\language\\english.lng"),
+        QCOMPARE(ProfileSnapshot(dir.path() + "\\language\\english.lng").value("Menu", "mnuExit"),
                  QString("Exit"));
     }
 };

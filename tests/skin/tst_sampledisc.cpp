@@ -204,7 +204,7 @@ void TestSampleDisc::germanTextsInWindows1252() {
         !isValidUtf8(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))));
     QVERIFY(bytes.contains("schlie\xDF"
                            "en"));
-    QCOMPARE(ReadIni(section, key, "-", path), text);
+    QCOMPARE(ProfileSnapshot(path).value(section, key, "-"), text);
 }
 
 void TestSampleDisc::everyLanguageTextIsThere_data() {
@@ -221,14 +221,14 @@ void TestSampleDisc::everyLanguageTextIsThere() {
         "tipExit",         "tipBackward",      "tipForward",  "tipPlay",        "tipPause",
         "tipStop",         "tipMinimize",      "tipMaximize", "tipClose"};
     for (const QString& key : tooltips)
-        QVERIFY2(!ReadIni("Tooltip", key, "", path).isEmpty(), qPrintable(key));
+        QVERIFY2(!ProfileSnapshot(path).value("Tooltip", key).isEmpty(), qPrintable(key));
     for (const char* key : {"mnuChooseLanguage", "mnuChooseSkin", "mnuAbout", "mnuExit"})
-        QVERIFY2(!ReadIni("Menu", key, "", path).isEmpty(), key);
+        QVERIFY2(!ProfileSnapshot(path).value("Menu", key).isEmpty(), key);
     // Each message that names something has the place for it.
     for (const char* key : {"errFileNotFound", "errPathNotFound", "errSkinNotFound",
                             "errINIVersion", "errCodecNotInstalled"})
-        QVERIFY2(ReadIni("ErrorMsg", key, "", path).contains("%s"), key);
-    QVERIFY(!ReadIni("ErrorMsg", "errSlideshow", "", path).isEmpty());
+        QVERIFY2(ProfileSnapshot(path).value("ErrorMsg", key).contains("%s"), key);
+    QVERIFY(!ProfileSnapshot(path).value("ErrorMsg", "errSlideshow").isEmpty());
 }
 
 void TestSampleDisc::startsWithEveryButtonAndBothSkins() {

@@ -127,7 +127,8 @@ void TestProfileOracle::readsAsWindowsReads() {
     QStringList differences;
     for (const Probe& probe : all) {
         const QString expected = windowsReads(probe, path);
-        const QString ours = vistrel::ReadIni(probe.section, probe.key, probe.defaultValue, path);
+        const QString ours =
+            vistrel::ProfileSnapshot(path).value(probe.section, probe.key, probe.defaultValue);
         if (ours != expected)
             differences << QStringLiteral("[%1] %2 (default '%3'): Windows '%4', ours '%5'")
                                .arg(probe.section, probe.key, probe.defaultValue, expected.left(80),

@@ -68,11 +68,6 @@ QString ProfileSnapshot::value(const QString& section, const QString& key,
     return QString::fromStdString(value);
 }
 
-QString ReadIni(const QString& section, const QString& key, const QString& defaultValue,
-                const QString& filePath) {
-    return ProfileSnapshot(filePath).value(section, key, defaultValue);
-}
-
 bool isProfileFile(const QString& filePath) {
     return discFileProblem(resolvePath(filePath), ProfileFileLimit).isEmpty();
 }

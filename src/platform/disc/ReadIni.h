@@ -12,15 +12,11 @@ class IniFile;
 // The largest profile file read (vistrel.ini, a language file); a larger one counts as missing.
 inline constexpr qint64 ProfileFileLimit = 1024 * 1024;
 
-// One value of a profile file: the value, or the default when the file, section or key is
-// missing (a file that is no regular file, or is over the limit, is missing); an empty value
-// gives an empty string. Parsed files are cached by path, size and modification time, so
-// repeated reads of one file parse it once.
-QString ReadIni(const QString& section, const QString& key, const QString& defaultValue,
-                const QString& filePath);
-
 // One look at a profile file for many values: the file is found, checked and (when changed)
-// parsed once, and every value comes from that same version of it. Values as ReadIni gives them.
+// parsed once, and every value comes from that same version of it. A value is the default when
+// the file, section or key is missing (a file that is no regular file, or is over the limit, is
+// missing); an empty value gives an empty string. Parsed files are cached by path, size and
+// modification time, so repeated looks at one file parse it once.
 class ProfileSnapshot {
   public:
     explicit ProfileSnapshot(const QString& filePath);
@@ -31,7 +27,7 @@ class ProfileSnapshot {
     std::shared_ptr<const IniFile> file_; // null: missing or unreadable
 };
 
-// True when the profile file at filePath (letter case ignored) is one ReadIni reads: a regular
+// True when the profile file at filePath (letter case ignored) is one that is read: a regular
 // file within the limit.
 bool isProfileFile(const QString& filePath);
 

@@ -15,7 +15,6 @@ class DocumentView : public QObject {
     using QObject::QObject;
 
     virtual QWidget* widget() = 0;
-    virtual void setOffline(bool offline) = 0;
     virtual void Navigate(const QString& path) = 0;
     virtual void setVisible(bool visible) = 0;
     virtual bool Visible() const = 0;

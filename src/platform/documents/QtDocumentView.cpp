@@ -41,9 +41,6 @@ LocalTextBrowser& QtDocumentView::browser() {
 QWidget* QtDocumentView::widget() {
     return &browser();
 }
-void QtDocumentView::setOffline(bool offline) {
-    offline_ = offline;
-}
 
 void QtDocumentView::Navigate(const QString& path) {
     const QString file = QFileInfo(resolvePath(path)).absoluteFilePath();

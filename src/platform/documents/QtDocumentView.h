@@ -23,8 +23,6 @@ class QtDocumentView : public DocumentView {
     explicit QtDocumentView(QWidget* parent);
 
     QWidget* widget() override;
-    void setOffline(bool offline) override;
-    bool offline() const { return offline_; }
     void Navigate(const QString& path) override;
     void setVisible(bool visible) override;
     bool Visible() const override;
@@ -46,8 +44,6 @@ class QtDocumentView : public DocumentView {
     // Placement and visibility while there is no browser; a new child widget starts so.
     QRect pendingGeometry_{0, 0, 100, 30};
     bool pendingVisible_ = true;
-    // Nothing here ever uses a network; the value is kept for whoever asks.
-    bool offline_ = true;
 };
 
 } // namespace vistrel

@@ -1,5 +1,7 @@
 #include "platform/media/GstCodecTest.h"
 
+#include "platform/process/ProgramFolder.h"
+
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -11,35 +13,27 @@
 
 extern char** environ;
 
+#ifndef VISTREL_HELPER_DIR
+#define VISTREL_HELPER_DIR "../libexec/vistrel"
+#endif
+
 namespace vistrel {
 
 namespace {
 
-// The program's own folder, ending in '/'; empty if it cannot be told.
-std::string programFolder() {
-    char self[4096] = {};
-    const ssize_t length = readlink("/proc/self/exe", self, sizeof self - 1);
-    if (length <= 0)
-        return {};
-    const std::string path(self, std::size_t(length));
-    return path.substr(0, path.rfind('/') + 1);
-}
-
 // The small program where it lies beside this one (a build, a disc) or in the installed
-// program's libexec folder, else this program with the argument.
-std::vector<std::string> codecTestCommand(const std::string& folder) {
-    if (!folder.empty())
-        for (const std::string& helper :
-             {folder + CodecTestProgram, folder + "../libexec/vistrel/" + CodecTestProgram})
-            if (access(helper.c_str(), X_OK) == 0)
-                return {helper};
+// program's helper folder, else this program with the argument.
+std::vector<std::string> codecTestCommand() {
+    const std::string helper = besideProgram(CodecTestProgram, {VISTREL_HELPER_DIR});
+    if (!helper.empty() && access(helper.c_str(), X_OK) == 0)
+        return {helper};
     return {"/proc/self/exe", CodecTestArgument};
 }
 
 } // namespace
 
-std::optional<bool> codecTestAnswerIn(const std::string& folder) {
-    std::ifstream file(folder + CodecTestAnswerFile, std::ios::binary);
+std::optional<bool> readCodecTestAnswer(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
     // A word and a line end are all it may hold; anything else is no answer.
     char text[8] = {};
     file.read(text, sizeof text);
@@ -52,11 +46,11 @@ std::optional<bool> codecTestAnswerIn(const std::string& folder) {
 }
 
 std::function<bool()> startCodecTest(std::function<bool()> askHere) {
-    const std::string folder = programFolder();
-    if (!folder.empty())
-        if (const std::optional<bool> known = codecTestAnswerIn(folder))
+    const std::string answerFile = besideProgram(CodecTestAnswerFile);
+    if (!answerFile.empty())
+        if (const std::optional<bool> known = readCodecTestAnswer(answerFile))
             return [answer = *known] { return answer; };
-    std::vector<std::string> command = codecTestCommand(folder);
+    std::vector<std::string> command = codecTestCommand();
     std::vector<char*> argv;
     for (std::string& word : command)
         argv.push_back(word.data());

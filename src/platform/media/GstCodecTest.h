@@ -20,8 +20,8 @@ inline constexpr const char* CodecTestArgument = "--gstreamer-decodes-mpeg4";
 // plugin registry yet, never waits for a scan of the plugins before the window shows.
 inline constexpr const char* CodecTestAnswerFile = "vistrel-codectest.answer";
 
-// The answer left in the folder (ending in '/'), if one is there and reads as one.
-std::optional<bool> codecTestAnswerIn(const std::string& folder);
+// The answer in the file at path, if it reads as one.
+std::optional<bool> readCodecTestAnswer(const std::string& path);
 
 // Starts the test, unless its answer was left beside the program; the function returned waits for
 // its answer. Where the process cannot be started or gives no answer, askHere answers instead.

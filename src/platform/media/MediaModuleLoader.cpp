@@ -2,9 +2,9 @@
 
 #include "platform/log/Log.h"
 #include "platform/process/LowerPriority.h"
+#include "platform/process/ProgramFolder.h"
 
-#include <QDir>
-#include <QFileInfo>
+#include <QFile>
 #include <QPluginLoader>
 
 #ifndef VISTREL_MODULE_DIR
@@ -15,17 +15,12 @@ namespace vistrel {
 
 namespace {
 
+// Where it is not found, the plain name leaves the search to the system's library paths.
 QString moduleFile(const QString& name) {
     const QString file = QStringLiteral("libvistrel-media-%1.so").arg(name);
-    // The program's own path, also before (or without) an application object.
-    const QDir programDir(
-        QFileInfo(QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget()).path());
-    for (const QString& folder : {QStringLiteral("."), QStringLiteral(VISTREL_MODULE_DIR)}) {
-        const QString path = QDir::cleanPath(programDir.filePath(folder + '/' + file));
-        if (QFileInfo::exists(path))
-            return path;
-    }
-    return file;
+    const std::string found =
+        besideProgram(QFile::encodeName(file).toStdString(), {VISTREL_MODULE_DIR});
+    return found.empty() ? file : QFile::decodeName(QByteArray::fromStdString(found));
 }
 
 } // namespace
