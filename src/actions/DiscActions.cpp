@@ -24,33 +24,57 @@ void enableTimer(QTimer& timer) {
 
 } // namespace
 
-DiscActions::DiscActions(DiscFolder disc, DiscActionPaths paths, MediaElements elements,
+DiscActions::DiscActions(DiscFolder disc, ButtonTexts paths, MediaElements elements,
                          SharedArea shared, Desktop& desktop, MessageBoxes& messages,
                          const LanguageTexts& texts)
     : disc_(std::move(disc)), paths_(std::move(paths)), elements_(elements), shared_(shared),
       desktop_(desktop), messages_(messages), texts_(texts) {}
 
-void DiscActions::Explore() {
-    const QString folder = disc_.findFolder(paths_.explorerPath);
+void DiscActions::clicked(ButtonId id) {
+    const QString& configured = textOf(paths_, id);
+    switch (buttonRow(id).opens) {
+    case Opens::Program:
+        install(configured);
+        break;
+    case Opens::Document:
+        toggleDocument(configured);
+        break;
+    case Opens::Folder:
+        explore(configured);
+        break;
+    case Opens::Player:
+    case Opens::Nothing:
+        break;
+    }
+}
+
+void DiscActions::explore(const QString& configuredPath) {
+    const QString folder = disc_.findFolder(configuredPath);
     if (folder.isEmpty()) {
-        showErrorMessage(messages_, texts_.MsgTitle, texts_.MsgPathNotFound, paths_.explorerPath);
+        showErrorMessage(messages_, texts_.MsgTitle, texts_.MsgPathNotFound, configuredPath);
         return;
     }
     // The folder found, not the configured text: that would depend on the working directory
     // rather than on the disc. A desktop that cannot show it leaves the viewer the folder's
     // name, in the language current when the desktop answers.
-    desktop_.openFolder(folder, [self = QPointer<DiscActions>(this)](const QString&) {
-        if (self)
-            showErrorMessage(self->messages_, self->texts_.MsgTitle, self->texts_.MsgPathNotFound,
-                             self->paths_.explorerPath);
-    });
+    desktop_.openFolder(folder,
+                        [self = QPointer<DiscActions>(this), configuredPath](const QString&) {
+                            if (self)
+                                showErrorMessage(self->messages_, self->texts_.MsgTitle,
+                                                 self->texts_.MsgPathNotFound, configuredPath);
+                        });
 }
 
-void DiscActions::ToggleInfo() {
+void DiscActions::closeDocument() {
+    if (elements_.document.Visible())
+        showMedia();
+}
+
+void DiscActions::toggleDocument(const QString& configuredPath) {
     if (elements_.document.Visible())
         showMedia();
     else
-        showDocument();
+        showDocument(configuredPath);
 }
 
 void DiscActions::movieGivenUp() {
@@ -68,7 +92,7 @@ void DiscActions::showMedia() {
     qCInfo(logAction) << "info closed: media shown";
 }
 
-void DiscActions::showDocument() {
+void DiscActions::showDocument(const QString& configuredPath) {
     if (shared_.movie)
         elements_.player.Stop();
     if (shared_.slideShow) {
@@ -77,20 +101,13 @@ void DiscActions::showDocument() {
     }
     elements_.video.hide();
 
-    const QString document = disc_.findFile(paths_.infoPath);
+    const QString document = disc_.findFile(configuredPath);
     if (document.isEmpty()) {
-        showErrorMessage(messages_, texts_.MsgTitle, texts_.MsgFileNotFound, paths_.infoPath);
+        showErrorMessage(messages_, texts_.MsgTitle, texts_.MsgFileNotFound, configuredPath);
         return;
     }
     elements_.document.Navigate(document);
     elements_.document.setVisible(true);
-}
-
-void DiscActions::InstallCodec() {
-    install(paths_.codecInstallPath);
-}
-void DiscActions::InstallPlayer() {
-    install(paths_.playerInstallPath);
 }
 
 void DiscActions::install(const QString& configuredPath) {

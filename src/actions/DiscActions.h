@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/disc/DiscFolder.h"
+#include "window/Buttons.h"
 
 #include <QObject>
 #include <QString>
@@ -17,14 +18,6 @@ class MessageBoxes;
 class VideoPlacer;
 struct LanguageTexts;
 
-// What the four buttons open, as the disc configures it.
-struct DiscActionPaths {
-    QString explorerPath;
-    QString infoPath;
-    QString codecInstallPath;
-    QString playerInstallPath;
-};
-
 // The elements that share the video area with the information document.
 struct MediaElements {
     MediaPlayerControl& player;
@@ -40,28 +33,35 @@ struct SharedArea {
     bool slideShow = false;
 };
 
-// The four buttons that open what the disc carries: a folder of extra content, the information
-// document (in place of the media), and the codec and player installers.
+// The buttons that open what the disc carries, each the path its row names: a folder of extra
+// content, the information document (in place of the media), the codec and player installers.
 class DiscActions : public QObject {
     Q_OBJECT
   public:
-    DiscActions(DiscFolder disc, DiscActionPaths paths, MediaElements elements, SharedArea shared,
+    // paths: what each button opens, as configured.
+    DiscActions(DiscFolder disc, ButtonTexts paths, MediaElements elements, SharedArea shared,
                 Desktop& desktop, MessageBoxes& messages, const LanguageTexts& texts);
 
-    void Explore();
-    void ToggleInfo();
-    void InstallCodec();
-    void InstallPlayer();
+    // Whether a click on a button that opens this is one of these actions.
+    static constexpr bool handles(Opens opens) {
+        return opens == Opens::Program || opens == Opens::Document || opens == Opens::Folder;
+    }
+    // A click on a button these actions handle: opens what its row names.
+    void clicked(ButtonId id);
+    // The media again in place of the information document, if it is showing.
+    void closeDocument();
     // The movie cannot be played: the document no longer gives the area back to it.
     void movieGivenUp();
 
   private:
+    void explore(const QString& configuredPath);
+    void toggleDocument(const QString& configuredPath);
     void showMedia();
-    void showDocument();
+    void showDocument(const QString& configuredPath);
     void install(const QString& configuredPath);
 
     DiscFolder disc_;
-    DiscActionPaths paths_;
+    ButtonTexts paths_;
     MediaElements elements_;
     SharedArea shared_;
     Desktop& desktop_;

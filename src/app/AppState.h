@@ -14,7 +14,6 @@ struct AppState {
     QString IniPath;
     DiscConfig config;
     Components installed;
-    OfferedButtons offered;
     MediaState media;
 };
 

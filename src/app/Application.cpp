@@ -53,7 +53,6 @@ bool Application::Main(const QString& appPath) {
         return fail("configuration version " + state_.config.version);
     }
 
-    state_.offered = state_.config.offered();
     selectMedia();
     checkMediaFile();
     showOfferedButtons();
@@ -160,14 +159,14 @@ void Application::checkMediaFile() {
     media.IsMusic = false;
 }
 
-bool Application::isOffered(Offer offer) const {
-    return state_.offered.offers(offer);
+bool Application::isOffered(ButtonId id) const {
+    return state_.config.offers(id);
 }
 
 // The side buttons the disc offers; btnExit is shown by the window itself.
 void Application::showOfferedButtons() {
     for (const ButtonRow& row : Buttons)
-        if (row.offer != Offer::Always && isOffered(row.offer))
+        if (row.path.key && isOffered(row.id))
             dialog_->button(row.id)->show();
     const MediaState& media = state_.media;
     qCInfo(logStartup).noquote() << "media:"
@@ -217,9 +216,7 @@ void Application::makeFeatures() {
     menu_ =
         std::make_unique<MainMenu>(w, *w.button(ButtonId::btnMenu), w.menu(), services_.desktop);
     actions_ = std::make_unique<DiscActions>(
-        disc_,
-        DiscActionPaths{config.explorerPath, config.infoPath, config.codec.installPath,
-                        config.player.installPath},
+        disc_, config.buttonPaths,
         MediaElements{*w.MediaPlayer(), *w.videoPlacer(), *w.WebBrowser(), *w.picShowPictures(),
                       *w.TimerSlideShow()},
         SharedArea{state_.media.IsMovie, state_.media.SlideShowOn}, services_.desktop,
@@ -229,7 +226,7 @@ void Application::makeFeatures() {
                                            [&w] { return w.hasPaintedFirstFrame(); });
     QList<QWidget*> sideButtons;
     for (const ButtonRow& row : Buttons)
-        if (row.kind == ButtonKind::Action && isOffered(row.offer))
+        if (row.kind == ButtonKind::Action && isOffered(row.id))
             sideButtons.append(w.button(row.id));
     displayModes_ = std::make_unique<DisplayModes>(
         DisplayElements{w,
@@ -240,7 +237,7 @@ void Application::makeFeatures() {
         state_.media.IsMovie, skins_->skin().ShapeRegion, sideButtons);
     externalPlayer_ = std::make_unique<ExternalPlayer>(
         *w.MediaPlayer(), disc_,
-        ExternalPlayerSettings{config.player.runPath, config.player.parameter,
+        ExternalPlayerSettings{config.pathOf(ButtonId::btnStartPlayer), config.player.parameter,
                                config.codec.description},
         state_.installed, services_.desktop, services_.messages, texts);
 }

@@ -51,7 +51,7 @@ class Application : public QObject {
     const Components& installedComponents();
     void selectMedia();
     void checkMediaFile();
-    bool isOffered(Offer offer) const;
+    bool isOffered(ButtonId id) const;
     void showOfferedButtons();
     void reportMediaNotOpened(const QString& path);
     QString titlePicture() const;

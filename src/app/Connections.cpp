@@ -73,7 +73,7 @@ void Application::connectKeys() {
         if (displayModes_->IsFullScreen())
             displayModes_->LeaveFullScreen();
         else if (dialog_->WebBrowser()->Visible())
-            actions_->ToggleInfo();
+            actions_->closeDocument();
     });
 }
 
@@ -94,11 +94,10 @@ void Application::connectButtons() {
         dialog_->showMinimized();
     });
     onClick(ButtonId::btnMaximize, displayModes_.get(), &DisplayModes::maximizeClicked);
-    onClick(ButtonId::btnInstallCodec, actions_.get(), &DiscActions::InstallCodec);
-    onClick(ButtonId::btnInstallPlayer, actions_.get(), &DiscActions::InstallPlayer);
-    onClick(ButtonId::btnInfo, actions_.get(), &DiscActions::ToggleInfo);
+    for (const ButtonRow& row : Buttons)
+        if (DiscActions::handles(row.opens))
+            onClick(row.id, actions_.get(), [this, id = row.id] { actions_->clicked(id); });
     onClick(ButtonId::btnStartPlayer, externalPlayer_.get(), &ExternalPlayer::startPlayerClicked);
-    onClick(ButtonId::btnExplore, actions_.get(), &DiscActions::Explore);
     onClick(ButtonId::btnBackward, playback_.get(), &Playback::backwardClicked);
     onClick(ButtonId::btnPlay, playback_.get(), &Playback::playClicked);
     onClick(ButtonId::btnPause, playback_.get(), &Playback::pauseClicked);

@@ -2,7 +2,6 @@
 
 #include "platform/disc/ReadIni.h"
 #include "text/TrimText.h"
-#include "window/Buttons.h"
 
 #include <string>
 
@@ -40,15 +39,22 @@ class Reader {
     ProfileSnapshot file_;
 };
 
+// The switches and paths the table of buttons names.
+void readButtons(const Reader& ini, DiscConfig& config) {
+    for (const ButtonRow& row : Buttons) {
+        if (row.offerSwitch)
+            config.buttonSwitches[row.offerSwitch] = ini.switchOn(row.offerSwitch, "1");
+        if (row.path.key)
+            config.buttonPaths[static_cast<std::size_t>(row.id)] =
+                ini.trimmedText(row.path.section, row.path.key);
+    }
+}
+
 void readPaths(const Reader& ini, DiscConfig& config) {
     config.player.description = ini.trimmedText("Player", "Description");
-    config.player.installPath = ini.trimmedText("Player", "InstallPath");
-    config.player.runPath = ini.trimmedText("Player", "RunPath");
     config.player.parameter = ini.trimmedText("Player", "Parameter");
     config.codec.description = ini.trimmedText("Codec", "Description");
-    config.codec.installPath = ini.trimmedText("Codec", "InstallPath");
-    config.explorerPath = ini.trimmedText("Main", "ExplorerPath");
-    config.infoPath = ini.trimmedText("Main", "InfoPath");
+    readButtons(ini, config);
 }
 
 // A movie leaves no place for music or a slideshow, so their keys are not even read.
@@ -76,8 +82,6 @@ DiscConfig DiscConfig::read(const QString& iniPath) {
     DiscConfig config;
     config.defaultLanguage = orIfEmpty(ini.raw("Main", "DefaultLanguage", "english"), "english");
     config.version = trimmed(ini.raw("Main", "Version", "1.0"));
-    config.showInstallPlayer = ini.switchOn("ShowInstallPlayer", "1");
-    config.showInstallCodec = ini.switchOn("ShowInstallCodec", "1");
     readPaths(ini, config);
     readMedia(ini, config);
     config.skin = orIfEmpty(ini.raw("Main", "Skin", "default"), "default");
@@ -87,8 +91,11 @@ DiscConfig DiscConfig::read(const QString& iniPath) {
     return config;
 }
 
-const QList<DiscKeys>& DiscConfig::knownKeys() {
-    static const QList<DiscKeys> keys = {
+namespace {
+
+// The keys in the order start-up reads them, which is how --check lists them to an author.
+QList<DiscKeys> keysInReadingOrder() {
+    return {
         {"Main",
          {"DefaultLanguage", "Version", "ShowInstallPlayer", "ShowInstallCodec", "ExplorerPath",
           "InfoPath", "Movie", "Music", "SlideShow", "Skin", "Title", "ShowSkinMenu"}},
@@ -96,6 +103,32 @@ const QList<DiscKeys>& DiscConfig::knownKeys() {
         {"Codec", {"Description", "InstallPath"}},
         {"SlideShow", {"Interval"}},
     };
+}
+
+void addKey(QList<DiscKeys>& keys, const QString& section, const QString& key) {
+    for (DiscKeys& known : keys)
+        if (known.section == section) {
+            if (!known.keys.contains(key))
+                known.keys.append(key);
+            return;
+        }
+    keys.append({section, {key}});
+}
+
+} // namespace
+
+// A button added to the table brings its keys along.
+const QList<DiscKeys>& DiscConfig::knownKeys() {
+    static const QList<DiscKeys> keys = [] {
+        QList<DiscKeys> known = keysInReadingOrder();
+        for (const ButtonRow& row : Buttons) {
+            if (row.offerSwitch)
+                addKey(known, "Main", row.offerSwitch);
+            if (row.path.key)
+                addKey(known, row.path.section, row.path.key);
+        }
+        return known;
+    }();
     return keys;
 }
 
@@ -105,36 +138,15 @@ bool DiscConfig::isSlidePictureKey(const QString& key) {
     return number && value >= 0 && value <= LastPictureKey && key == QString::number(value);
 }
 
-bool OfferedButtons::offers(Offer offer) const {
-    switch (offer) {
-    case Offer::InstallCodec:
-        return installCodec;
-    case Offer::InstallPlayer:
-        return installPlayer;
-    case Offer::Info:
-        return info;
-    case Offer::StartPlayer:
-        return startPlayer;
-    case Offer::Explore:
-        return explore;
-    case Offer::Always:
-        break;
-    }
-    return true;
-}
-
 bool DiscConfig::versionSupported() const {
     return version == QLatin1String("1.0");
 }
 
-OfferedButtons DiscConfig::offered() const {
-    OfferedButtons buttons;
-    buttons.installPlayer = showInstallPlayer && !player.installPath.isEmpty();
-    buttons.installCodec = showInstallCodec && !codec.installPath.isEmpty();
-    buttons.info = showInstallPlayer && !infoPath.isEmpty();
-    buttons.startPlayer = showInstallPlayer && !player.runPath.isEmpty();
-    buttons.explore = showInstallPlayer && !explorerPath.isEmpty();
-    return buttons;
+bool DiscConfig::offers(ButtonId id) const {
+    const ButtonRow& row = buttonRow(id);
+    if (!row.path.key)
+        return true;
+    return (!row.offerSwitch || buttonSwitches.value(row.offerSwitch)) && !pathOf(id).isEmpty();
 }
 
 } // namespace vistrel

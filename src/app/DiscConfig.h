@@ -1,24 +1,13 @@
 #pragma once
 
+#include "window/Buttons.h"
+
 #include <QList>
+#include <QMap>
 #include <QString>
 #include <QStringList>
 
 namespace vistrel {
-
-enum class Offer;
-
-// The buttons a disc may offer beyond the fixed ones.
-struct OfferedButtons {
-    bool installPlayer = false;
-    bool installCodec = false;
-    bool info = false;
-    bool startPlayer = false;
-    bool explore = false;
-
-    // Whether a button of the table is there: those shown always, or offered by the disc.
-    bool offers(Offer offer) const;
-};
 
 // The one place that lists what a disc may say: every key of vistrel.ini the program uses, read
 // once, with its default and the way it has always been read. "As read" means the reader's own
@@ -33,23 +22,21 @@ struct DiscKeys {
 struct DiscConfig {
     struct Player {
         QString description; // [Player] Description, trimmed
-        QString installPath; // [Player] InstallPath, trimmed: btnInstallPlayer's installer
-        QString runPath;     // [Player] RunPath, trimmed: the external player
         QString parameter;   // [Player] Parameter, trimmed: the external player's argument
     };
     struct Codec {
         QString description; // [Codec] Description, trimmed: named when the codec is missing
-        QString installPath; // [Codec] InstallPath, trimmed: btnInstallCodec's installer
     };
 
     QString defaultLanguage; // [Main] DefaultLanguage, default "english"; empty also "english"
     QString version;         // [Main] Version, default "1.0", trimmed
-    bool showInstallPlayer = false; // [Main] ShowInstallPlayer, default "1", as read
-    bool showInstallCodec = false;  // [Main] ShowInstallCodec, default "1", as read
     Player player;
     Codec codec;
-    QString explorerPath; // [Main] ExplorerPath, trimmed: the folder btnExplore opens
-    QString infoPath;     // [Main] InfoPath, trimmed: the document btnInfo shows
+    // What each button opens, by the key its row names ([Main] ExplorerPath, [Player] RunPath),
+    // trimmed; empty for a button without one.
+    ButtonTexts buttonPaths;
+    // The [Main] switches the buttons' rows name (ShowInstallPlayer), default "1", as read.
+    QMap<QString, bool> buttonSwitches;
 
     QString movie; // [Main] Movie, as read
     // Read only when there is no movie: with one, music stays empty and the slideshow off.
@@ -74,8 +61,11 @@ struct DiscConfig {
 
     // The program understands only this version of the file.
     bool versionSupported() const;
-    // Each button needs its switch and a configured path behind it.
-    OfferedButtons offered() const;
+    // The configured path behind a button; empty when there is none.
+    const QString& pathOf(ButtonId id) const { return textOf(buttonPaths, id); }
+    // Whether a button is there: one without a path always; one with a path when it is
+    // configured and the row's switch, if any, is on.
+    bool offers(ButtonId id) const;
 };
 
 } // namespace vistrel

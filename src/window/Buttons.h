@@ -3,6 +3,7 @@
 #include "platform/settings/Detection.h"
 
 #include <QRect>
+#include <QString>
 
 #include <array>
 #include <cstddef>
@@ -45,8 +46,25 @@ enum class ButtonKind {
 // What an action button's released look depends on.
 enum class Needs { Nothing, Codec, Player, CodecAndPlayer };
 
-// When an action button is shown: always, or only when the disc offers it.
-enum class Offer { Always, InstallCodec, InstallPlayer, Info, StartPlayer, Explore };
+// What a click does with the path a button's vistrel.ini key names.
+enum class Opens {
+    // The button has no configured path.
+    Nothing,
+    // Starts the file found there as a program, without arguments.
+    Program,
+    // Shows the file found there in the video area, in place of the media.
+    Document,
+    // Hands the folder found there to the desktop's file manager.
+    Folder,
+    // Hands the movie to the program found there.
+    Player,
+};
+
+// A key of vistrel.ini.
+struct IniKey {
+    const char* section;
+    const char* key;
+};
 
 struct ButtonRow {
     ButtonId id;
@@ -60,7 +78,11 @@ struct ButtonRow {
     // TitleBar and Console: the index of its picture in the shared set.
     const char* pictureSet;
     int pictureIndex;
-    Offer offer;
+    // The key naming what the button opens. A button without one is always there; one with it
+    // only while the disc configures that path and the [Main] switch, if named, is "1".
+    IniKey path;
+    const char* offerSwitch;
+    Opens opens;
     // Action only: what the released picture needs when the skin is loaded, and on a release.
     Needs neededAtLoad;
     Needs neededOnRelease;
@@ -75,7 +97,9 @@ inline constexpr std::array<ButtonRow, 15> Buttons{{
      nullptr,
      nullptr,
      0,
-     Offer::Always,
+     {nullptr, nullptr},
+     nullptr,
+     Opens::Nothing,
      Needs::Nothing,
      Needs::Nothing},
     {ButtonId::btnMinimize,
@@ -86,7 +110,9 @@ inline constexpr std::array<ButtonRow, 15> Buttons{{
      "tipMinimize",
      nullptr,
      1,
-     Offer::Always,
+     {nullptr, nullptr},
+     nullptr,
+     Opens::Nothing,
      Needs::Nothing,
      Needs::Nothing},
     {ButtonId::btnMaximize,
@@ -97,7 +123,9 @@ inline constexpr std::array<ButtonRow, 15> Buttons{{
      "tipMaximize",
      nullptr,
      2,
-     Offer::Always,
+     {nullptr, nullptr},
+     nullptr,
+     Opens::Nothing,
      Needs::Nothing,
      Needs::Nothing},
     {ButtonId::btnClose,
@@ -108,7 +136,9 @@ inline constexpr std::array<ButtonRow, 15> Buttons{{
      "tipClose",
      nullptr,
      3,
-     Offer::Always,
+     {nullptr, nullptr},
+     nullptr,
+     Opens::Nothing,
      Needs::Nothing,
      Needs::Nothing},
     {ButtonId::btnInstallCodec,
@@ -119,7 +149,9 @@ inline constexpr std::array<ButtonRow, 15> Buttons{{
      "tipInstallCodec",
      "codec",
      0,
-     Offer::InstallCodec,
+     {"Codec", "InstallPath"},
+     "ShowInstallCodec",
+     Opens::Program,
      Needs::Codec,
      Needs::Codec},
     {ButtonId::btnInstallPlayer,
@@ -130,7 +162,9 @@ inline constexpr std::array<ButtonRow, 15> Buttons{{
      "tipInstallPlayer",
      "player",
      0,
-     Offer::InstallPlayer,
+     {"Player", "InstallPath"},
+     "ShowInstallPlayer",
+     Opens::Program,
      Needs::Player,
      Needs::Player},
     {ButtonId::btnInfo,
@@ -141,7 +175,9 @@ inline constexpr std::array<ButtonRow, 15> Buttons{{
      "tipInfo",
      "info",
      0,
-     Offer::Info,
+     {"Main", "InfoPath"},
+     "ShowInstallPlayer",
+     Opens::Document,
      Needs::Nothing,
      Needs::Nothing},
     // At load only the codec decides; a release also asks for the player.
@@ -153,7 +189,9 @@ inline constexpr std::array<ButtonRow, 15> Buttons{{
      "tipStartPlayer",
      "start",
      0,
-     Offer::StartPlayer,
+     {"Player", "RunPath"},
+     "ShowInstallPlayer",
+     Opens::Player,
      Needs::Codec,
      Needs::CodecAndPlayer},
     {ButtonId::btnExplore,
@@ -164,7 +202,9 @@ inline constexpr std::array<ButtonRow, 15> Buttons{{
      "tipExplore",
      "explore",
      0,
-     Offer::Explore,
+     {"Main", "ExplorerPath"},
+     "ShowInstallPlayer",
+     Opens::Folder,
      Needs::Nothing,
      Needs::Nothing},
     {ButtonId::btnExit,
@@ -175,7 +215,9 @@ inline constexpr std::array<ButtonRow, 15> Buttons{{
      "tipExit",
      "exit",
      0,
-     Offer::Always,
+     {nullptr, nullptr},
+     nullptr,
+     Opens::Nothing,
      Needs::Nothing,
      Needs::Nothing},
     {ButtonId::btnBackward,
@@ -186,7 +228,9 @@ inline constexpr std::array<ButtonRow, 15> Buttons{{
      "tipBackward",
      nullptr,
      0,
-     Offer::Always,
+     {nullptr, nullptr},
+     nullptr,
+     Opens::Nothing,
      Needs::Nothing,
      Needs::Nothing},
     {ButtonId::btnPlay,
@@ -197,7 +241,9 @@ inline constexpr std::array<ButtonRow, 15> Buttons{{
      "tipPlay",
      nullptr,
      1,
-     Offer::Always,
+     {nullptr, nullptr},
+     nullptr,
+     Opens::Nothing,
      Needs::Nothing,
      Needs::Nothing},
     {ButtonId::btnPause,
@@ -208,7 +254,9 @@ inline constexpr std::array<ButtonRow, 15> Buttons{{
      "tipPause",
      nullptr,
      2,
-     Offer::Always,
+     {nullptr, nullptr},
+     nullptr,
+     Opens::Nothing,
      Needs::Nothing,
      Needs::Nothing},
     {ButtonId::btnStop,
@@ -219,7 +267,9 @@ inline constexpr std::array<ButtonRow, 15> Buttons{{
      "tipStop",
      nullptr,
      3,
-     Offer::Always,
+     {nullptr, nullptr},
+     nullptr,
+     Opens::Nothing,
      Needs::Nothing,
      Needs::Nothing},
     {ButtonId::btnForward,
@@ -230,7 +280,9 @@ inline constexpr std::array<ButtonRow, 15> Buttons{{
      "tipForward",
      nullptr,
      4,
-     Offer::Always,
+     {nullptr, nullptr},
+     nullptr,
+     Opens::Nothing,
      Needs::Nothing,
      Needs::Nothing},
 }};
@@ -250,6 +302,21 @@ static_assert(rowsInIdOrder(), "the button table must list the buttons in the or
 
 // The button widgets in the order of the table of buttons.
 using ButtonWidgets = std::array<ImageArea*, Buttons.size()>;
+
+constexpr bool pathsWhereOpened() {
+    for (const ButtonRow& row : Buttons)
+        if ((row.path.key != nullptr) != (row.opens != Opens::Nothing))
+            return false;
+    return true;
+}
+static_assert(pathsWhereOpened(), "a button opens something exactly when it names its path's key");
+
+// A text for each button, by its place in the table (the paths a disc configures).
+using ButtonTexts = std::array<QString, Buttons.size()>;
+
+inline const QString& textOf(const ButtonTexts& texts, ButtonId id) {
+    return texts[static_cast<std::size_t>(id)];
+}
 
 } // namespace vistrel
 

@@ -13,19 +13,18 @@ constexpr const char* AllPaths = "[Player]\nInstallPath=setup.sh\nRunPath=player
                                  "[Codec]\nInstallPath=codec.sh\n"
                                  "[Main]\nExplorerPath=Extras\nInfoPath=info.htm\n";
 
-// The offered buttons as one word, so a table row can say which ones it expects.
-QString offeredNames(const OfferedButtons& b) {
+// The offered side buttons as one word, so a table row can say which ones it expects.
+QString offeredNames(const DiscConfig& c) {
+    const std::pair<ButtonId, const char*> sideButtons[] = {
+        {ButtonId::btnInstallPlayer, "installPlayer"},
+        {ButtonId::btnInstallCodec, "installCodec"},
+        {ButtonId::btnInfo, "info"},
+        {ButtonId::btnStartPlayer, "startPlayer"},
+        {ButtonId::btnExplore, "explore"}};
     QStringList names;
-    if (b.installPlayer)
-        names << "installPlayer";
-    if (b.installCodec)
-        names << "installCodec";
-    if (b.info)
-        names << "info";
-    if (b.startPlayer)
-        names << "startPlayer";
-    if (b.explore)
-        names << "explore";
+    for (const auto& [id, name] : sideButtons)
+        if (c.offers(id))
+            names << name;
     return names.join(' ');
 }
 
@@ -56,9 +55,10 @@ class TstDiscConfig : public QObject {
         QCOMPARE(c.defaultLanguage, QString("english"));
         QCOMPARE(c.version, QString("1.0"));
         QVERIFY(c.versionSupported());
-        QVERIFY(c.showInstallPlayer);
-        QVERIFY(c.showInstallCodec);
-        QCOMPARE(offeredNames(c.offered()), QString());
+        QVERIFY(c.buttonSwitches.value("ShowInstallPlayer"));
+        QVERIFY(c.buttonSwitches.value("ShowInstallCodec"));
+        QCOMPARE(offeredNames(c), QString());
+        QVERIFY(c.offers(ButtonId::btnExit) && c.offers(ButtonId::btnPlay));
         QVERIFY(c.movie.isEmpty() && c.music.isEmpty() && !c.slideShow);
         QCOMPARE(c.skin, QString("default"));
         QVERIFY(c.title.isEmpty());
@@ -92,7 +92,7 @@ class TstDiscConfig : public QObject {
     void offeredButtons() {
         QFETCH(QByteArray, text);
         QFETCH(QString, offered);
-        QCOMPARE(offeredNames(configOf(text).offered()), offered);
+        QCOMPARE(offeredNames(configOf(text)), offered);
     }
 
     void mainValues_data() {
@@ -139,9 +139,15 @@ class TstDiscConfig : public QObject {
                      "[Codec]\nDescription=\" Codec 5 \"\nInstallPath=\"\tcodec.sh \"\n"
                      "[Main]\nExplorerPath=\" Extras \"\nInfoPath=\" info.htm\"\n"
                      "Title=\" title.bmp \"\n");
-        const QStringList read = {c.player.description, c.player.installPath, c.player.runPath,
-                                  c.player.parameter,   c.codec.description,  c.codec.installPath,
-                                  c.explorerPath,       c.infoPath,           c.title};
+        const QStringList read = {c.player.description,
+                                  c.pathOf(ButtonId::btnInstallPlayer),
+                                  c.pathOf(ButtonId::btnStartPlayer),
+                                  c.player.parameter,
+                                  c.codec.description,
+                                  c.pathOf(ButtonId::btnInstallCodec),
+                                  c.pathOf(ButtonId::btnExplore),
+                                  c.pathOf(ButtonId::btnInfo),
+                                  c.title};
         const QStringList expected = {"Micro Player", "setup.sh", "player.sh",
                                       "-f movie.avi", "Codec 5",  "\tcodec.sh",
                                       "Extras",       "info.htm", " title.bmp "};

@@ -1,11 +1,14 @@
 #include "LanguageFiles.h"
 
+#include "language/LanguageKeys.h"
 #include "text/TextDecoding.h"
+#include "window/Buttons.h"
 
 #include <QDir>
 #include <QSaveFile>
 
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -13,70 +16,50 @@ namespace vistrel::discgen {
 
 namespace {
 
-using Entries = std::vector<std::pair<const char*, const char*>>;
+using Entries = std::vector<std::pair<std::string_view, std::string_view>>;
 
 struct Section {
-    const char* name;
+    std::string name;
     Entries entries;
 };
 
-const std::vector<Section> kEnglish = {
-    {"Tooltip",
-     {{"tipInstallCodec", "Install the codec (needed to show the video)"},
-      {"tipInstallPlayer", "Install the video player (recommended)"},
-      {"tipInfo", "More information..."},
-      {"tipStartPlayer", "Start the movie"},
-      {"tipExplore", "More content on this disc..."},
-      {"tipExit", "Close Vistrel"},
-      {"tipBackward", "Back"},
-      {"tipForward", "Forward"},
-      {"tipPlay", "Play"},
-      {"tipPause", "Pause"},
-      {"tipStop", "Stop"},
-      {"tipMinimize", "Minimise"},
-      {"tipMaximize", "Full screen"},
-      {"tipClose", "Close"}}},
-    {"Menu",
-     {{"mnuChooseLanguage", "Change language..."},
-      {"mnuChooseSkin", "Change skin..."},
-      {"mnuAbout", "About..."},
-      {"mnuExit", "Close"}}},
-    {"ErrorMsg",
-     {{"errFileNotFound", "The file %s was not found."},
-      {"errPathNotFound", "The folder %s was not found."},
-      {"errSkinNotFound", "The skin %s was not found."},
-      {"errSlideshow", "No pictures were found for the slideshow."},
-      {"errINIVersion", "The configuration file %s is of a version this program does not know."},
-      {"errCodecNotInstalled", "%s is not installed. Please install it first."}}}};
+// The program's own English texts, every key in the order the program knows them.
+std::vector<Section> english() {
+    std::vector<Section> sections;
+    for (const LanguageKey& entry : LanguageKeys) {
+        if (sections.empty() || sections.back().name != entry.section)
+            sections.push_back({std::string(entry.section), {}});
+        sections.back().entries.emplace_back(entry.key, entry.english);
+    }
+    return sections;
+}
 
-const std::vector<Section> kGerman = {
-    {"Tooltip",
-     {{"tipInstallCodec", "Codec installieren (benötigt um Video-Daten anzuzeigen)"},
-      {"tipInstallPlayer", "Video-Player installieren (empfohlen)"},
-      {"tipInfo", "Weitere Informationen..."},
-      {"tipStartPlayer", "Film starten"},
-      {"tipExplore", "Weitere Inhalte auf dieser CD..."},
-      {"tipExit", "Vistrel schließen"},
-      {"tipBackward", "Zurück"},
-      {"tipForward", "Vor"},
-      {"tipPlay", "Start"},
-      {"tipPause", "Pause"},
-      {"tipStop", "Stop"},
-      {"tipMinimize", "Minimieren"},
-      {"tipMaximize", "Vollbild"},
-      {"tipClose", "Schließen"}}},
-    {"Menu",
-     {{"mnuChooseLanguage", "Sprache wechseln..."},
-      {"mnuChooseSkin", "Skin wechseln..."},
-      {"mnuAbout", "Über..."},
-      {"mnuExit", "Schließen"}}},
-    {"ErrorMsg",
-     {{"errFileNotFound", "Die Datei %s wurde nicht gefunden."},
-      {"errPathNotFound", "Der Ordner %s wurde nicht gefunden."},
-      {"errSkinNotFound", "Der Skin %s wurde nicht gefunden."},
-      {"errSlideshow", "Für die Diashow wurden keine Bilder gefunden."},
-      {"errINIVersion", "Die Konfigurationsdatei %s hat eine unbekannte Version."},
-      {"errCodecNotInstalled", "%s ist nicht installiert. Bitte installieren Sie ihn zuerst."}}}};
+// German tooltips are the window's own texts before a language is loaded.
+Entries germanToolTips() {
+    Entries entries;
+    for (const LanguageKey& entry : LanguageKeys)
+        for (const ButtonRow& row : Buttons)
+            if (entry.section == "Tooltip" && row.toolTipKey && entry.key == row.toolTipKey)
+                entries.emplace_back(entry.key, row.toolTip);
+    return entries;
+}
+
+std::vector<Section> german() {
+    return {{"Tooltip", germanToolTips()},
+            {"Menu",
+             {{"mnuChooseLanguage", "Sprache wechseln..."},
+              {"mnuChooseSkin", "Skin wechseln..."},
+              {"mnuAbout", "Über..."},
+              {"mnuExit", "Schließen"}}},
+            {"ErrorMsg",
+             {{"errFileNotFound", "Die Datei %s wurde nicht gefunden."},
+              {"errPathNotFound", "Der Ordner %s wurde nicht gefunden."},
+              {"errSkinNotFound", "Der Skin %s wurde nicht gefunden."},
+              {"errSlideshow", "Für die Diashow wurden keine Bilder gefunden."},
+              {"errINIVersion", "Die Konfigurationsdatei %s hat eine unbekannte Version."},
+              {"errCodecNotInstalled",
+               "%s ist nicht installiert. Bitte installieren Sie ihn zuerst."}}}};
+}
 
 // The file's text in UTF-8, with Windows line ends.
 std::string profileText(const char* comment, const std::vector<Section>& sections) {
@@ -84,7 +67,7 @@ std::string profileText(const char* comment, const std::vector<Section>& section
     for (const Section& section : sections) {
         text += std::string("\r\n[") + section.name + "]\r\n";
         for (const auto& [key, value] : section.entries)
-            text += std::string(key) + "=" + value + "\r\n";
+            text += std::string(key) + "=" + std::string(value) + "\r\n";
     }
     return text;
 }
@@ -109,10 +92,10 @@ bool writeLanguageFiles(const QString& discFolder, QString& error) {
         error = "cannot make the folder " + dir;
         return false;
     }
-    return writeBytes(dir + "english.lng", profileText("Vistrel: English texts", kEnglish),
+    return writeBytes(dir + "english.lng", profileText("Vistrel: English texts", english()),
                       error) &&
            writeBytes(dir + "german.lng",
-                      encodeWindows1252(profileText("Vistrel: deutsche Texte", kGerman)), error);
+                      encodeWindows1252(profileText("Vistrel: deutsche Texte", german())), error);
 }
 
 } // namespace vistrel::discgen

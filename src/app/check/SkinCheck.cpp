@@ -20,10 +20,10 @@ qint64 areaOf(const QRegion& region) {
 }
 
 // A button mostly outside the outline can hardly be clicked: the desktop takes the clicks there.
-void checkButtonsInOutline(SkinPictures& skin, const QRegion& outline,
-                           const OfferedButtons& offered, Findings& findings) {
+void checkButtonsInOutline(SkinPictures& skin, const QRegion& outline, const DiscConfig& config,
+                           Findings& findings) {
     for (const ButtonRow& row : Buttons) {
-        if (!offered.offers(row.offer))
+        if (!config.offers(row.id))
             continue;
         const qint64 whole = qint64(row.rect.width()) * row.rect.height();
         const qint64 inside = areaOf(outline.intersected(row.rect));
@@ -45,7 +45,7 @@ void checkButtonsInOutline(SkinPictures& skin, const QRegion& outline,
 }
 
 // The outline the program cuts from the mask; without a mask the window is its rectangle.
-void checkMask(SkinPictures& skin, const SkinPart& part, const OfferedButtons& offered,
+void checkMask(SkinPictures& skin, const SkinPart& part, const DiscConfig& config,
                Findings& findings) {
     const QString name = skinFileName(part);
     if (!skin.exists(name)) {
@@ -74,7 +74,7 @@ void checkMask(SkinPictures& skin, const SkinPart& part, const OfferedButtons& o
         findings.append(note(skin.relative(name),
                              name + " has no black pixel: the window is a plain rectangle"));
     else
-        checkButtonsInOutline(skin, outline, offered, findings);
+        checkButtonsInOutline(skin, outline, config, findings);
     if (mask->width() < window.width() || mask->height() < window.height())
         skin.compareSize(name, mask->size(), window);
 }
@@ -122,7 +122,7 @@ void checkSkinFolder(const CheckedDisc& disc, const QString& folder, Findings& f
             skin.readPlaced(skinFileName(part), placeOf(part));
             break;
         case SkinRole::Outline:
-            checkMask(skin, part, disc.config.offered(), findings);
+            checkMask(skin, part, disc.config, findings);
             break;
         case SkinRole::Buttons:
             checkButtonSet(skin, part, findings);

@@ -13,43 +13,43 @@ namespace {
 
 // What a side button opens or starts, and the switch that shows it.
 struct Target {
-    Offer offer;
+    const ButtonRow* row;
     QString key;    // "[Player] RunPath"
     QString path;   // as configured
-    QString toggle; // "ShowInstallPlayer"
+    QString toggle; // "ShowInstallPlayer"; empty when the path alone offers the button
     bool shown;
     PathKind kind;
     bool program;
 };
 
+// How the program looks the path up: the external player is handed on as found, file or folder.
+PathKind kindOf(Opens opens) {
+    if (opens == Opens::Folder)
+        return PathKind::Folder;
+    return opens == Opens::Player ? PathKind::Entry : PathKind::File;
+}
+
 QList<Target> targetsOf(const DiscConfig& config) {
-    const OfferedButtons shown = config.offered();
-    return {
-        {Offer::InstallCodec, "[Codec] InstallPath", config.codec.installPath, "ShowInstallCodec",
-         shown.installCodec, PathKind::File, true},
-        {Offer::InstallPlayer, "[Player] InstallPath", config.player.installPath,
-         "ShowInstallPlayer", shown.installPlayer, PathKind::File, true},
-        {Offer::Info, "[Main] InfoPath", config.infoPath, "ShowInstallPlayer", shown.info,
-         PathKind::File, false},
-        {Offer::StartPlayer, "[Player] RunPath", config.player.runPath, "ShowInstallPlayer",
-         shown.startPlayer, PathKind::Entry, true},
-        {Offer::Explore, "[Main] ExplorerPath", config.explorerPath, "ShowInstallPlayer",
-         shown.explore, PathKind::Folder, false},
-    };
+    QList<Target> targets;
+    for (const ButtonRow& row : Buttons)
+        if (row.path.key)
+            targets.append({&row,
+                            QStringLiteral("[%1] %2").arg(QString::fromUtf8(row.path.section),
+                                                          QString::fromUtf8(row.path.key)),
+                            config.pathOf(row.id), QString::fromUtf8(row.offerSwitch),
+                            config.offers(row.id), kindOf(row.opens),
+                            row.opens == Opens::Program || row.opens == Opens::Player});
+    return targets;
 }
 
 // The button's English tooltip names it for an author.
-QString buttonName(Offer offer) {
-    for (const ButtonRow& row : Buttons) {
-        if (row.offer != offer || !row.toolTipKey)
-            continue;
-        const LanguageKey* key = findLanguageKey("Tooltip", row.toolTipKey);
-        if (key)
-            return QStringLiteral("\"%1\" button (%2)")
-                .arg(QString::fromUtf8(key->english.data(), qsizetype(key->english.size())),
-                     QString::fromUtf8(row.name));
-    }
-    return {};
+QString buttonName(const ButtonRow& row) {
+    const LanguageKey* key = row.toolTipKey ? findLanguageKey("Tooltip", row.toolTipKey) : nullptr;
+    if (!key)
+        return QString::fromUtf8(row.name);
+    return QStringLiteral("\"%1\" button (%2)")
+        .arg(QString::fromUtf8(key->english.data(), qsizetype(key->english.size())),
+             QString::fromUtf8(row.name));
 }
 
 // The program is started directly, never through a shell: it needs its execute bit, and a
@@ -100,7 +100,7 @@ Findings checkTargets(const CheckedDisc& disc) {
             findings.append(
                 note("vistrel.ini",
                      QStringLiteral("%1 is set, but %2; that hides the %3")
-                         .arg(target.key, disc.switchOff(target.toggle), buttonName(target.offer)),
+                         .arg(target.key, disc.switchOff(target.toggle), buttonName(*target.row)),
                      QStringLiteral("set %1=1 to offer it, or remove %2")
                          .arg(target.toggle, target.key)));
         }
