@@ -2,10 +2,14 @@
 # Runs the real players' transport tests (Play, Pause, Stop, Play after Stop, quick presses) over
 # and over while `stress` keeps every processor busy, and counts the runs that failed. A flaw
 # that shows only on a loaded machine (a watchdog that gives up on a slow preroll) shows here.
-# Usage: bench/player-under-load.sh [build dir] [runs]   (needs stress and an X display or xvfb-run)
+# Usage: bench/player-under-load.sh [build dir] [runs] [player: gstreamer or qt; both if left out]
+# (needs stress, and an X display or xvfb-run)
 set -euo pipefail
 build=${1:-build}
 runs=${2:-200}
+player=${3:-}
+tests=(playsPausesAndStops quickStopsAndPlaysEndInTheLastOne)
+[ -z "$player" ] || tests=("${tests[@]/%/:$player}")
 test_program="$build/tests/tst_qtmediaplayercontrol"
 [ -x "$test_program" ] || { echo "no $test_program: build first" >&2; exit 1; }
 command -v stress >/dev/null || { echo "stress is not installed (apt-get install stress)" >&2; exit 1; }
@@ -14,16 +18,15 @@ export QT_LOGGING_RULES="vistrel.media=true"
 
 stress --cpu "$(nproc)" --io 1 --vm 1 --vm-bytes 128M >/dev/null 2>&1 &
 load=$!
-trap 'kill $load 2>/dev/null; wait $load 2>/dev/null || true' EXIT
+trap 'pkill -P $load 2>/dev/null; kill $load 2>/dev/null; wait $load 2>/dev/null || true' EXIT
 
 failed=0
 for ((run = 1; run <= runs; run++)); do
-  if ! "$test_program" playsPausesAndStops quickStopsAndPlaysEndInTheLastOne \
-      >"/tmp/player-under-load.$$.log" 2>&1; then
+  if ! "$test_program" "${tests[@]}" >"/tmp/player-under-load.$$.log" 2>&1; then
     failed=$((failed + 1))
     echo "run $run failed:"
     grep -E "^(FAIL|   Loc)" "/tmp/player-under-load.$$.log" || tail -5 "/tmp/player-under-load.$$.log"
-    cp "/tmp/player-under-load.$$.log" "/tmp/player-under-load.failed-$run.log"
+    cp "/tmp/player-under-load.$$.log" "/tmp/player-under-load.$$.failed-$run.log"
   fi
 done
 rm -f "/tmp/player-under-load.$$.log"
