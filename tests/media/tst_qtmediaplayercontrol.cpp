@@ -192,7 +192,7 @@ class TestQtMediaPlayerControl : public QObject {
             QSKIP("ffmpeg cannot make a sound file here");
         QCOMPARE(open(tone), 0);
         player->Play();
-        QTRY_VERIFY_WITH_TIMEOUT(player->CurrentPosition() > 0.1, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(player->CurrentPosition() > 0.1, 30000);
         // Shown as far as the callers know, but no black box over the pictures beneath.
         show(true);
         QVERIFY(player->widget()->isHidden());
@@ -233,7 +233,7 @@ class TestQtMediaPlayerControl : public QObject {
         QCOMPARE(open(movie), 0);
         player->Play();
         QCOMPARE(player->PlayState(), MediaPlayState::Playing);
-        QTRY_VERIFY_WITH_TIMEOUT(player->CurrentPosition() > 0.3, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(player->CurrentPosition() > 0.3, 30000);
 
         player->Pause();
         QCOMPARE(player->PlayState(), MediaPlayState::Paused);
@@ -244,7 +244,7 @@ class TestQtMediaPlayerControl : public QObject {
 
         player->Play();
         QCOMPARE(player->PlayState(), MediaPlayState::Playing);
-        QTRY_VERIFY_WITH_TIMEOUT(player->CurrentPosition() > halted, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(player->CurrentPosition() > halted, 30000);
 
         player->Stop();
         QCOMPARE(player->PlayState(), MediaPlayState::Stopped);
@@ -254,7 +254,7 @@ class TestQtMediaPlayerControl : public QObject {
 
         player->Play(); // from the start again
         QCOMPARE(player->PlayState(), MediaPlayState::Playing);
-        QTRY_VERIFY_WITH_TIMEOUT(player->CurrentPosition() > 0.1, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(player->CurrentPosition() > 0.1, 30000);
     }
 
     // Stop hands the teardown to another thread; presses that follow at once keep their order.
@@ -267,7 +267,7 @@ class TestQtMediaPlayerControl : public QObject {
         QCOMPARE(player->PlayState(), MediaPlayState::Stopped);
         QCOMPARE(player->CurrentPosition(), 0.0);
         player->Play();
-        QTRY_VERIFY_WITH_TIMEOUT(player->CurrentPosition() > 0.3, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(player->CurrentPosition() > 0.3, 30000);
         QCOMPARE(player->PlayState(), MediaPlayState::Playing);
     }
 
@@ -276,13 +276,13 @@ class TestQtMediaPlayerControl : public QObject {
     void jumpsToTheEnd() {
         QCOMPARE(open(movie), 0);
         player->Play();
-        QTRY_VERIFY_WITH_TIMEOUT(player->CurrentPosition() > 0.1, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(player->CurrentPosition() > 0.1, 30000);
         player->setCurrentPosition(player->Duration());
-        QTRY_VERIFY_WITH_TIMEOUT(player->PlayState() != MediaPlayState::Playing, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(player->PlayState() != MediaPlayState::Playing, 30000);
         player->Play(); // from the end: the movie starts over
         QCOMPARE(player->PlayState(), MediaPlayState::Playing);
         QTRY_VERIFY_WITH_TIMEOUT(player->CurrentPosition() > 0.1 && player->CurrentPosition() < 5,
-                                 10000);
+                                 30000);
     }
 
     void aNegativeSizeIsNoSize() {

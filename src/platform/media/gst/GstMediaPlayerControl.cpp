@@ -17,10 +17,7 @@ GstMediaPlayerControl::GstMediaPlayerControl(QWidget* parent)
       watchdog_(new PlaybackWatchdog(this, [this](qint64& ms) { return isMoving(ms); })) {
     window_->setParent(this);
     connect(phase_, &OpenPhase::decide, this, &GstMediaPlayerControl::finishOpening);
-    connect(watchdog_, &PlaybackWatchdog::restartWanted, this, [this] {
-        pipeline_.changeState(GstPipeline::State::Paused);
-        pipeline_.changeState(GstPipeline::State::Playing);
-    });
+    connect(watchdog_, &PlaybackWatchdog::restartWanted, this, [this] { pipeline_.restart(); });
     connect(watchdog_, &PlaybackWatchdog::givenUp, this, [this] { failLate("playback stalled"); });
     connect(window_, &GstVideoWindow::exposed, this, [this] { pipeline_.expose(); });
     connect(window_, &GstVideoWindow::windowIdChanged, this,

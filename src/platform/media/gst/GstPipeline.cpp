@@ -8,6 +8,8 @@
 #include <QSemaphore>
 #include <QUrl>
 
+#include <mutex>
+
 #include <gst/gst.h>
 #include <gst/video/videooverlay.h>
 
@@ -106,6 +108,14 @@ GstState gstState(GstPipeline::State state) {
 
 } // namespace
 
+// What the GUI thread has asked of the pipeline since the pipeline thread last acted on it.
+struct GstPipeline::Requests {
+    std::mutex mutex;
+    bool queued = false;
+    GstState target = GST_STATE_NULL;
+    bool throughNull = false;
+};
+
 GstPipeline::GstPipeline() = default;
 
 GstPipeline::~GstPipeline() {
@@ -121,6 +131,7 @@ bool GstPipeline::create(const QString& file, unsigned long windowId, EventHandl
         return false;
     }
     pipeline_ = GST_ELEMENT(gst_object_ref_sink(playbin));
+    requests_ = std::make_shared<Requests>();
     const QByteArray uri = QUrl::fromLocalFile(file).toEncoded();
     g_object_set(pipeline_, "uri", uri.constData(), nullptr);
     if (GstElement* sink = makeVideoSink()) {
@@ -167,10 +178,45 @@ void GstPipeline::drop(bool wait) {
 void GstPipeline::changeState(State state) {
     if (!pipeline_)
         return;
+    {
+        const std::lock_guard lock(requests_->mutex);
+        requests_->target = gstState(state);
+        requests_->throughNull = requests_->throughNull || state == State::Null;
+        if (requests_->queued)
+            return;
+        requests_->queued = true;
+    }
     GstElement* pipeline = GST_ELEMENT(gst_object_ref(pipeline_));
-    const GstState target = gstState(state);
-    runOnPipelineThread([pipeline, target] {
+    runOnPipelineThread([pipeline, requests = requests_] {
+        GstState target = GST_STATE_NULL;
+        bool throughNull = false;
+        {
+            const std::lock_guard lock(requests->mutex);
+            target = requests->target;
+            throughNull = requests->throughNull;
+            requests->queued = requests->throughNull = false;
+        }
+        if (throughNull && target != GST_STATE_NULL)
+            gst_element_set_state(pipeline, GST_STATE_NULL);
         gst_element_set_state(pipeline, target);
+        gst_object_unref(pipeline);
+    });
+}
+
+void GstPipeline::restart() {
+    if (!pipeline_)
+        return;
+    GstElement* pipeline = GST_ELEMENT(gst_object_ref(pipeline_));
+    runOnPipelineThread([pipeline, requests = requests_] {
+        bool playing = false;
+        {
+            const std::lock_guard lock(requests->mutex);
+            playing = !requests->queued && requests->target == GST_STATE_PLAYING;
+        }
+        if (playing) {
+            gst_element_set_state(pipeline, GST_STATE_PAUSED);
+            gst_element_set_state(pipeline, GST_STATE_PLAYING);
+        }
         gst_object_unref(pipeline);
     });
 }

@@ -44,7 +44,13 @@ class GstPipeline {
     void drop(bool wait);
     bool exists() const { return pipeline_ != nullptr; }
 
+    // Requests that come faster than the pipeline thread acts on them are merged: it goes to the
+    // last state asked for, back through NULL first when a Stop came between. Going up and down
+    // again many times in a row raced inside playbin (an "internal data stream error", now and
+    // then an assertion) when the pipeline thread lagged behind, as on a loaded machine.
     void changeState(State state);
+    // Pauses and plays again at once, unless another state has been asked for meanwhile.
+    void restart();
     void seek(qint64 ms);
     // The sink's window, for the next time it asks and for now.
     void setWindow(unsigned long windowId);
@@ -56,7 +62,10 @@ class GstPipeline {
     int videoStreams() const;
 
   private:
+    struct Requests;
+
     GstElement* pipeline_ = nullptr;
+    std::shared_ptr<Requests> requests_;
     GstElement* videoSink_ = nullptr;
     std::unique_ptr<GstBusWatch> bus_;
     // The video window's id as the sink reads it; owned by the pipeline's bus.
