@@ -46,6 +46,8 @@ for skin in default Nightfall; do
   sleep 0.5
   screenshot "$E2E_TMP/before.png"
   key Tab
+  # The window may still be busy starting the movie: the answer can come late, not elsewhere.
+  wait_for_log 'focus: btn' 5
   [ "$(last_focus)" = btnPlay ] || fail "the first Tab went to '$(last_focus)', not btnPlay"
   screenshot "$shots/focus-ring-$skin.png"
   check_ring "$shots/focus-ring-$skin.png" 41 408 21 11
