@@ -10,14 +10,16 @@ class TestStallWatch : public QObject {
 
     using Action = StallWatch::Action;
 
-    // Ticks given as "p<ms>" (playing at that position) or "-" (not playing); the actions are
-    // written as ".", "R" (restart) and "X" (give up).
+    // Ticks given as "p<ms>" (playing at that position), "s" (starting) or "-" (not playing);
+    // the actions are written as ".", "R" (restart) and "X" (give up).
     static QString run(const QStringList& ticks) {
         StallWatch watch;
         QString actions;
         for (const QString& tick : ticks) {
-            const bool playing = tick != "-";
-            const Action action = watch.tick(playing, playing ? tick.mid(1).toLongLong() : 0);
+            const StallWatch::Motion motion = tick == "-"   ? StallWatch::Motion::Still
+                                              : tick == "s" ? StallWatch::Motion::Starting
+                                                            : StallWatch::Motion::Playing;
+            const Action action = watch.tick(motion, tick.mid(1).toLongLong());
             actions += action == Action::None ? '.' : action == Action::Restart ? 'R' : 'X';
         }
         return actions;
@@ -42,6 +44,26 @@ class TestStallWatch : public QObject {
             << QStringList{"p5", "p5", "p5", "-", "p5", "p5", "p5"} << ".......";
     }
 
+    // Starting is not restarted (that starts it over), but it is not waited for forever.
+    void judgeTheStart_data() {
+        QTest::addColumn<QStringList>("ticks");
+        QTest::addColumn<QString>("actions");
+        const QStringList starting(StallWatch::StartSeconds - 1, "s");
+        const QString quiet(StallWatch::StartSeconds - 1, '.');
+        QTest::newRow("never starts") << starting + QStringList{"s"} << quiet + "X";
+        QTest::newRow("starts in time") << starting + QStringList{"p0", "p500"} << quiet + "..";
+        QTest::newRow("paused while starting, then starting again")
+            << starting + QStringList{"-"} + starting << quiet + "." + quiet;
+        QTest::newRow("a start after playing counts afresh")
+            << starting + QStringList{"p0"} + starting << quiet + "." + quiet;
+    }
+
+    void judgeTheStart() {
+        QFETCH(QStringList, ticks);
+        QFETCH(QString, actions);
+        QCOMPARE(run(ticks), actions);
+    }
+
     void judge() {
         QFETCH(QStringList, ticks);
         QFETCH(QString, actions);
@@ -51,11 +73,11 @@ class TestStallWatch : public QObject {
     void resetForgetsTheRestarts() {
         StallWatch watch;
         for (int i = 0; i < 7; ++i)
-            watch.tick(true, 5);
+            watch.tick(StallWatch::Motion::Playing, 5);
         watch.reset();
         QString actions;
         for (int i = 0; i < 4; ++i)
-            actions += watch.tick(true, 5) == Action::Restart ? 'R' : '.';
+            actions += watch.tick(StallWatch::Motion::Playing, 5) == Action::Restart ? 'R' : '.';
         QCOMPARE(actions, QString("...R"));
     }
 };

@@ -10,7 +10,11 @@ OpenPhase::OpenPhase(MediaPlayerControl& player, int waitMs)
     : QObject(&player), player_(player), wait_(new QTimer(this)) {
     wait_->setSingleShot(true);
     wait_->setInterval(waitMs);
-    connect(wait_, &QTimer::timeout, this, &OpenPhase::decide);
+    connect(wait_, &QTimer::timeout, this, [this] {
+        qCInfo(logMedia).noquote()
+            << "no verdict on" << file_ << "within" << wait_->interval() << "ms: taken as opened";
+        emit decide();
+    });
 }
 
 void OpenPhase::begin(const QString& file) {

@@ -23,8 +23,8 @@ void PlaybackWatchdog::stop() {
 
 void PlaybackWatchdog::tick() {
     qint64 position = 0;
-    const bool playing = read_(position);
-    switch (stallWatch_.tick(playing, position)) {
+    const StallWatch::Motion motion = read_(position);
+    switch (stallWatch_.tick(motion, position)) {
     case StallWatch::Action::None:
         return;
     case StallWatch::Action::Restart:
@@ -32,6 +32,9 @@ void PlaybackWatchdog::tick() {
         emit restartWanted();
         return;
     case StallWatch::Action::GiveUp:
+        if (motion == StallWatch::Motion::Starting)
+            qCInfo(logMedia) << "playback did not start within" << StallWatch::StartSeconds
+                             << "s: giving up";
         timer_->stop();
         emit givenUp();
         return;

@@ -10,13 +10,13 @@ class QTimer;
 
 namespace vistrel {
 
-// Asks once a second whether the framework plays and where, and says when a silent stall wants
-// a restart and when restarts did not help (the policy is StallWatch's).
+// Asks once a second what the framework is doing and where, and says when a silent stall wants
+// a restart and when the media is given up (the policy is StallWatch's).
 class PlaybackWatchdog : public QObject {
     Q_OBJECT
   public:
     // Whether the media should be moving now, and where it is.
-    using Reading = std::function<bool(qint64& positionMs)>;
+    using Reading = std::function<StallWatch::Motion(qint64& positionMs)>;
 
     PlaybackWatchdog(QObject* parent, Reading read);
 

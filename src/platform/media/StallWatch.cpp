@@ -6,14 +6,17 @@ void StallWatch::reset() {
     lastPosition_ = -1;
     quietTicks_ = 0;
     restarts_ = 0;
+    startingTicks_ = 0;
 }
 
-StallWatch::Action StallWatch::tick(bool playing, std::int64_t positionMs) {
-    if (!playing) {
+StallWatch::Action StallWatch::tick(Motion motion, std::int64_t positionMs) {
+    if (motion != Motion::Playing) {
         quietTicks_ = 0;
         lastPosition_ = -1;
-        return Action::None;
+        startingTicks_ = motion == Motion::Starting ? startingTicks_ + 1 : 0;
+        return startingTicks_ >= StartSeconds ? Action::GiveUp : Action::None;
     }
+    startingTicks_ = 0;
     if (positionMs != lastPosition_) {
         lastPosition_ = positionMs;
         quietTicks_ = 0;

@@ -14,7 +14,7 @@ namespace vistrel {
 GstMediaPlayerControl::GstMediaPlayerControl(QWidget* parent)
     : MediaPlayerControl(parent), window_(new GstVideoWindow(parent)),
       phase_(new OpenPhase(*this, OpenTimeoutMs)),
-      watchdog_(new PlaybackWatchdog(this, [this](qint64& ms) { return isMoving(ms); })) {
+      watchdog_(new PlaybackWatchdog(this, [this](qint64& ms) { return motion(ms); })) {
     window_->setParent(this);
     connect(phase_, &OpenPhase::decide, this, &GstMediaPlayerControl::finishOpening);
     connect(watchdog_, &PlaybackWatchdog::restartWanted, this, [this] { pipeline_.restart(); });
@@ -52,21 +52,28 @@ void GstMediaPlayerControl::open(const QString& path) {
     target_ = MediaPlayState::Stopped;
     durationMs_ = 0;
     pendingSeekMs_ = -1;
+    const MediaOpenError error = path.isEmpty() ? NoError : createPipeline(path, windowId);
+    // The wait starts once the framework is up: its first start may scan every plugin.
     phase_->begin(path);
     showPicture();
     if (path.isEmpty())
         return;
-    const QString resolved = resolvePath(path);
-    MediaOpenError error = checkMediaFile(resolved);
-    const auto onEvent = [this](const PipelineEvent& event) { pipelineEvent(event); };
-    if (error == NoError &&
-        !pipeline_.create(QFileInfo(resolved).absoluteFilePath(), windowId, onEvent))
-        error = Undecodable;
     if (error != NoError) {
         phase_->refuseSoon(error);
         return;
     }
     pipeline_.changeState(GstPipeline::State::Paused);
+}
+
+MediaOpenError GstMediaPlayerControl::createPipeline(const QString& path, unsigned long windowId) {
+    const QString resolved = resolvePath(path);
+    const MediaOpenError error = checkMediaFile(resolved);
+    if (error != NoError)
+        return error;
+    const auto onEvent = [this](const PipelineEvent& event) { pipelineEvent(event); };
+    return pipeline_.create(QFileInfo(resolved).absoluteFilePath(), windowId, onEvent)
+               ? NoError
+               : Undecodable;
 }
 
 // The first preroll or error, or the end of the wait.
@@ -242,11 +249,13 @@ double GstMediaPlayerControl::Duration() const {
     return durationMs_ / 1000.0;
 }
 
-// A pipeline that is prerolling again (Play after Stop starts from NULL) has not stalled, however
-// long that takes on a busy machine: restarting it then would only start the preroll over.
-bool GstMediaPlayerControl::isMoving(qint64& positionMs) const {
+// A pipeline that is prerolling (again, after Stop: from NULL) is starting, however long that
+// takes on a busy machine: restarting it then would only start the preroll over.
+StallWatch::Motion GstMediaPlayerControl::motion(qint64& positionMs) const {
     positionMs = std::llround(CurrentPosition() * 1000.0);
-    return isOpen() && target_ == MediaPlayState::Playing && !ended_ && loaded_;
+    if (!isOpen() || target_ != MediaPlayState::Playing || ended_)
+        return StallWatch::Motion::Still;
+    return loaded_ ? StallWatch::Motion::Playing : StallWatch::Motion::Starting;
 }
 
 } // namespace vistrel

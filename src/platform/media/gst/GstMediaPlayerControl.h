@@ -35,12 +35,13 @@ class GstMediaPlayerControl : public MediaPlayerControl {
     static constexpr int OpenTimeoutMs = 5000;
 
   private:
+    MediaOpenError createPipeline(const QString& path, unsigned long windowId);
     void finishOpening();
     void pipelineEvent(const PipelineEvent& event);
     void prerolled();
     void reachedEnd();
     void failLate(const QString& reason);
-    bool isMoving(qint64& positionMs) const;
+    StallWatch::Motion motion(qint64& positionMs) const;
     void showPicture();
     bool isOpen() const { return phase_->isOpen(); }
 

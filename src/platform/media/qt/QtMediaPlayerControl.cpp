@@ -42,7 +42,7 @@ bool announcesVideo(const QMediaMetaData& metaData) {
 QtMediaPlayerControl::QtMediaPlayerControl(QWidget* parent)
     : MediaPlayerControl(parent), window_(new QtVideoWindow(parent)),
       phase_(new OpenPhase(*this, OpenTimeoutMs)),
-      watchdog_(new PlaybackWatchdog(this, [this](qint64& ms) { return isMoving(ms); })) {
+      watchdog_(new PlaybackWatchdog(this, [this](qint64& ms) { return motion(ms); })) {
     connect(phase_, &OpenPhase::decide, this, &QtMediaPlayerControl::finishOpening);
     connect(watchdog_, &PlaybackWatchdog::restartWanted, this, [this] {
         player_->pause();
@@ -198,6 +198,7 @@ void QtMediaPlayerControl::Play() {
     // Playing before the media is loaded can stall; start once it is.
     if (!isLoaded(player_->mediaStatus())) {
         playWhenLoaded_ = true;
+        watchdog_->start();
         return;
     }
     player_->play();
@@ -269,12 +270,17 @@ double QtMediaPlayerControl::Duration() const {
 }
 
 // A stall shows as a position that stands still while the framework says "playing"; while it
-// is still loading the media, nothing has stalled yet.
-bool QtMediaPlayerControl::isMoving(qint64& positionMs) const {
+// is still loading the media, it is starting.
+StallWatch::Motion QtMediaPlayerControl::motion(qint64& positionMs) const {
     positionMs = player_->position();
+    if (playWhenLoaded_)
+        return StallWatch::Motion::Starting;
     const QMediaPlayer::MediaStatus status = player_->mediaStatus();
-    return player_->playbackState() == QMediaPlayer::PlayingState &&
-           status != QMediaPlayer::EndOfMedia && status != QMediaPlayer::LoadingMedia;
+    if (player_->playbackState() != QMediaPlayer::PlayingState ||
+        status == QMediaPlayer::EndOfMedia)
+        return StallWatch::Motion::Still;
+    return status == QMediaPlayer::LoadingMedia ? StallWatch::Motion::Starting
+                                                : StallWatch::Motion::Playing;
 }
 
 // ---- display ----

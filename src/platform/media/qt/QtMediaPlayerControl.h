@@ -62,7 +62,7 @@ class QtMediaPlayerControl : public MediaPlayerControl {
     void frameworkError(QMediaPlayer::Error error, const QString& text);
     void failLate(const QString& reason);
     void finishPendingStop();
-    bool isMoving(qint64& positionMs) const;
+    StallWatch::Motion motion(qint64& positionMs) const;
     void updateVideoVisibility();
 
     QtVideoWindow* window_;
