@@ -229,11 +229,8 @@ void Application::makeFeatures() {
         if (row.kind == ButtonKind::Action && isOffered(row.id))
             sideButtons.append(w.button(row.id));
     displayModes_ = std::make_unique<DisplayModes>(
-        DisplayElements{w,
-                        *w.picTitle(),
-                        *w.picShowPictures(),
-                        *w.videoPlacer(),
-                        {MainDialog::WindowWidth, MainDialog::WindowHeight}},
+        DisplayElements{
+            w, *w.picTitle(), *w.picShowPictures(), *w.videoPlacer(), {WindowWidth, WindowHeight}},
         state_.media.IsMovie, skins_->skin().ShapeRegion, sideButtons);
     externalPlayer_ = std::make_unique<ExternalPlayer>(
         *w.MediaPlayer(), disc_,

@@ -1,8 +1,8 @@
 #include "media/DisplayModes.h"
 
 #include "platform/log/Log.h"
-#include "window/VideoArea.h"
 #include "window/VideoPlacer.h"
+#include "window/WindowAreas.h"
 
 #include <QEvent>
 #include <QScreen>

@@ -5,7 +5,7 @@
 #include "platform/messages/MessageBoxes.h"
 #include "window/ImageArea.h"
 #include "window/LanguageTexts.h"
-#include "window/VideoArea.h"
+#include "window/WindowAreas.h"
 
 #include <QEvent>
 #include <QTimer>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "window/Buttons.h"
-#include "window/MainDialog.h"
+#include "window/WindowAreas.h"
 
 #include <QSize>
 #include <QString>
@@ -141,11 +141,11 @@ constexpr QSize placeOf(const SkinPart& part, int index = 0) {
     switch (part.role) {
     case SkinRole::Background:
     case SkinRole::Outline:
-        return {MainDialog::WindowWidth, MainDialog::WindowHeight};
+        return {WindowWidth, WindowHeight};
     case SkinRole::Logo:
-        return MainDialog::VideoArea.size();
+        return VideoArea.size();
     case SkinRole::Title:
-        return MainDialog::TitleArea.size();
+        return TitleArea.size();
     case SkinRole::Buttons:
         break;
     }

@@ -3,7 +3,7 @@
 #include "window/Buttons.h"
 #include "window/ImageArea.h"
 #include "window/MenuTree.h"
-#include "window/VideoArea.h"
+#include "window/WindowAreas.h"
 
 #include <QPixmap>
 #include <QPoint>
@@ -37,12 +37,6 @@ struct MenuCaptions {
 class MainDialog : public QWidget {
     Q_OBJECT
   public:
-    static constexpr int WindowWidth = 699;
-    static constexpr int WindowHeight = 432;
-    static constexpr QRect VideoArea = vistrel::VideoArea;
-    static constexpr QRect TitleArea{533, 22, 152, 88};
-    static constexpr QRect DragStrip{16, 0, 637, 17};
-
     using PlayerFactory = std::function<MediaPlayerControl*(QWidget* parent)>;
     using DocumentFactory = std::function<DocumentView*(QWidget* parent)>;
 

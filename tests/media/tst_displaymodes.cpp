@@ -1,6 +1,6 @@
 #include "doubles/TestDisc.h"
 #include "platform/media/MediaPlayerControl.h"
-#include "window/VideoArea.h"
+#include "window/WindowAreas.h"
 
 #include <QtTest>
 

@@ -19,7 +19,7 @@ using namespace vistrel::test;
 
 namespace {
 
-const QSize NormalArea = MainDialog::VideoArea.size();
+const QSize NormalArea = VideoArea.size();
 
 // A disc with the slideshow on and the given [SlideShow] section; the core has run Main.
 struct SlideDisc {
@@ -547,7 +547,7 @@ void TestSlideshow::followsThePictureAreaSize() {
     s.show().AdvanceSlide();
     QCOMPARE(s.window().picShowPictures()->picture().size(), QSize(300, 200));
 
-    s.window().picShowPictures()->setGeometry(MainDialog::VideoArea);
+    s.window().picShowPictures()->setGeometry(VideoArea);
     s.show().stepBack();
     QTRY_COMPARE(s.window().picShowPictures()->picture().size(), NormalArea);
     QCOMPARE(s.shownColour(), QColor(Qt::green));

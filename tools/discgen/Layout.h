@@ -1,6 +1,6 @@
 #pragma once
 
-#include "window/MainDialog.h"
+#include "window/WindowAreas.h"
 
 #include <QRect>
 #include <QSize>
@@ -9,9 +9,9 @@
 // those); a skin's pictures are drawn to fit these places.
 namespace vistrel::discgen::layout {
 
-constexpr QSize window{MainDialog::WindowWidth, MainDialog::WindowHeight};
-constexpr QRect dragStrip = MainDialog::DragStrip;
-constexpr QRect videoArea = MainDialog::VideoArea;
-constexpr QRect titleArea = MainDialog::TitleArea;
+constexpr QSize window{WindowWidth, WindowHeight};
+constexpr QRect dragStrip = DragStrip;
+constexpr QRect videoArea = VideoArea;
+constexpr QRect titleArea = TitleArea;
 
 } // namespace vistrel::discgen::layout

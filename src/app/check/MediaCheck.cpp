@@ -6,7 +6,7 @@
 #include "media/SlideInterval.h"
 #include "platform/media/MediaProbe.h"
 #include "text/NumericText.h"
-#include "window/MainDialog.h"
+#include "window/WindowAreas.h"
 
 #include <QFileInfo>
 
@@ -33,7 +33,7 @@ QString describe(const MediaFacts& facts) {
 }
 
 std::optional<Finding> aspectMismatch(const QString& file, QSize video) {
-    const QSize area = MainDialog::VideoArea.size();
+    const QSize area = VideoArea.size();
     if (!video.isValid() || video.isEmpty())
         return std::nullopt;
     const double ratio = double(video.width()) / video.height();
@@ -136,7 +136,7 @@ Findings checkSlideshow(const CheckedDisc& disc) {
     if (config.slidePictures.isEmpty())
         findings.append(warning("vistrel.ini", "SlideShow=1, but [SlideShow] lists no pictures",
                                 "add pictures as 0=Pictures\\first.jpg, 1=..."));
-    const QSize area = MainDialog::VideoArea.size();
+    const QSize area = VideoArea.size();
     for (const QString& picture : config.slidePictures) {
         const LocatedPath slide =
             locatePath(disc, "a [SlideShow] picture", picture, PathKind::Entry);
