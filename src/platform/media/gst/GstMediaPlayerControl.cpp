@@ -238,9 +238,11 @@ void GstMediaPlayerControl::setCurrentPosition(double seconds) {
     pipeline_.seek(ms);
 }
 
+// Until the pipeline has prerolled again after Stop it is at the start, whatever it still says:
+// a Play right after Stop can reach the pipeline thread before the trip through NULL does.
 double GstMediaPlayerControl::CurrentPosition() const {
     qint64 ms = 0;
-    if (stopped_ || !pipeline_.position(ms))
+    if (stopped_ || !loaded_ || !pipeline_.position(ms))
         return 0.0;
     return ms / 1000.0;
 }
