@@ -238,11 +238,12 @@ void GstMediaPlayerControl::setCurrentPosition(double seconds) {
     pipeline_.seek(ms);
 }
 
-// Until the pipeline has prerolled again after Stop it is at the start, whatever it still says:
-// a Play right after Stop can reach the pipeline thread before the trip through NULL does.
+// Until the pipeline has prerolled again after Stop (which clears loaded_) it is at the start,
+// whatever it still says: a Play right after Stop can reach the pipeline thread before the trip
+// through NULL does.
 double GstMediaPlayerControl::CurrentPosition() const {
     qint64 ms = 0;
-    if (stopped_ || !loaded_ || !pipeline_.position(ms))
+    if (!loaded_ || !pipeline_.position(ms))
         return 0.0;
     return ms / 1000.0;
 }
