@@ -8,10 +8,13 @@ cmake_minimum_required(VERSION 3.25)
 get_filename_component(folder ${PROGRAM} DIRECTORY)
 set(pluginFolder ${folder}/.vistrel/windows-plugins)
 # The Windows platform, its native look, the picture formats that are plugins (BMP and PNG are
-# built in) and the Media Foundation backend of Qt Multimedia.
+# built in) and Qt Multimedia's FFmpeg backend, which plays on the FFmpeg DLLs that scripts/windows
+# puts into the cross Qt's bin/ (not on the viewer's codecs, as Media Foundation would).
 set(plugins platforms/qwindows.dll styles/qwindowsvistastyle.dll imageformats/qjpeg.dll
-  imageformats/qgif.dll imageformats/qico.dll multimedia/windowsmediaplugin.dll)
+  imageformats/qgif.dll imageformats/qico.dll multimedia/ffmpegmediaplugin.dll)
 
+# A plugin left from an earlier build would be loaded too.
+file(REMOVE_RECURSE ${pluginFolder})
 set(todo ${PROGRAM})
 foreach(plugin ${plugins})
   get_filename_component(type ${plugin} DIRECTORY)
@@ -39,4 +42,7 @@ while(todo)
   endforeach()
 endwhile()
 list(SORT copied)
+# The licences of what the DLLs hold (FFmpeg's, dav1d's, Qt's), gathered by scripts/windows.
+file(GLOB licences ${QT}/licences/*)
+file(COPY ${licences} DESTINATION ${folder}/.vistrel/licences)
 message(STATUS "Beside ${PROGRAM}: ${copied}")
