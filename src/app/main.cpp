@@ -2,6 +2,7 @@
 #ifdef Q_OS_WIN
 #include "platform/log/WindowsErrorOutput.h"
 #include "platform/settings/WindowsRegistry.h"
+#include "platform/settings/WindowsVideoDecoders.h"
 #endif
 #include "app/Application.h"
 #include "app/check/CheckCommand.h"
@@ -140,8 +141,10 @@ struct MediaFramework {
 // its module when VISTREL_MEDIA=qt asks for it.
 MediaFramework mediaFramework() {
 #ifdef Q_OS_WIN
+    // The program plays on decoders it carries; the codec that counts is the one an external
+    // player would use, Windows' own.
     return {[](QWidget* parent) { return new QtMediaPlayerControl(parent); },
-            [] { return QtMediaPlayerControl::decodesMovieVideo(); }};
+            [] { return windowsDecodesMpeg4Video(); }};
 #else
     const char* name = qEnvironmentVariable("VISTREL_MEDIA") == QLatin1String("qt")
                            ? QtMediaModule

@@ -1,0 +1,10 @@
+#pragma once
+
+namespace vistrel {
+
+// Whether Windows itself has a decoder for MPEG-4 Part 2 video (Media Foundation's, or one a codec
+// pack registered with it): what an external player that plays with Windows' own codecs can show.
+// The program's own decoders do not count; it plays the film whatever this says.
+bool windowsDecodesMpeg4Video();
+
+} // namespace vistrel
