@@ -49,10 +49,34 @@ struct Disc {
         disc.writeFile(name, head);
     }
 
+    // What the media framework says of the movie, where the test decides it.
+    MediaProber prober() const {
+        if (!facts)
+            return probeMedia;
+        return [said = *facts](const QString&, int) { return said; };
+    }
+
     TestDisc disc;
     QByteArray main = "Version=1.0\nDefaultLanguage=english\nSkin=default\nShowInstallCodec=0\n";
     QByteArray sections;
+    std::optional<MediaFacts> facts;
 };
+
+// A movie on the disc as the framework finds it.
+void addFilm(Disc& d, const QString& name, QSize size, QSize pixel, const QString& container,
+             const QString& video, const QString& audio) {
+    d.disc.writeFile(name, "film");
+    d.addMain("Movie=" + name.toUtf8() + "\n");
+    MediaFacts facts;
+    facts.verdict = MediaFacts::Opened;
+    facts.durationMs = 60000;
+    facts.videoSize = size;
+    facts.pixelAspect = pixel;
+    facts.container = container;
+    facts.videoCodec = video;
+    facts.audioCodec = audio;
+    d.facts = facts;
+}
 
 using Fault = std::function<void(Disc&)>;
 
@@ -83,12 +107,14 @@ bool sameFinding(const Finding& a, const Finding& b) {
     return a.severity == b.severity && a.file == b.file && a.message == b.message;
 }
 
-// The findings of the disc that a sound disc does not have.
+// The findings of the disc that a sound disc does not have, but what the framework found in a
+// movie, which is said of every one.
 Findings newFindings(const Findings& findings, const Findings& sound) {
     Findings added;
     for (const Finding& f : findings)
         if (std::none_of(sound.begin(), sound.end(),
-                         [&f](const Finding& s) { return sameFinding(f, s); }))
+                         [&f](const Finding& s) { return sameFinding(f, s); }) &&
+            !f.message.startsWith("opens: "))
             added.append(f);
     return added;
 }
@@ -124,10 +150,11 @@ class TstDiscCheck : public QObject {
         QTest::addColumn<int>("severity");
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("word");
+        QTest::addColumn<QString>("alsoNoted"); // a note that comes with it, if any
         const int error = Finding::Error, warning = Finding::Warning, note = Finding::Note;
         auto row = [](const char* name, Fault fault, int severity, const QString& file,
-                      const QString& word) {
-            QTest::newRow(name) << fault << severity << file << word;
+                      const QString& word, const QString& alsoNoted = {}) {
+            QTest::newRow(name) << fault << severity << file << word << alsoNoted;
         };
         // vistrel.ini
         row(
@@ -197,6 +224,20 @@ class TstDiscCheck : public QObject {
                 d.addSection("[Player]\nInstallPath=setup.sh\n");
             },
             error, "setup.sh", "interpreter line");
+        row(
+            "installer saved with Windows line ends",
+            [](Disc& d) {
+                d.addProgram("setup.sh", "#!/bin/sh\r\necho hello\r\n", true);
+                d.addSection("[Player]\nInstallPath=setup.sh\n");
+            },
+            error, "setup.sh", "Windows line ends");
+        row(
+            "player naming an interpreter the system lacks",
+            [](Disc& d) {
+                d.addProgram("play.sh", "#!/opt/none/bin/player-shell -x\n", true);
+                d.addSection("[Player]\nRunPath=play.sh\n");
+            },
+            error, "play.sh", "/opt/none/bin/player-shell");
         row(
             "player is a folder",
             [](Disc& d) {
@@ -381,6 +422,33 @@ class TstDiscCheck : public QObject {
             },
             error, "film.avi", "cannot open");
         row(
+            "a 16:9 film at 720x576",
+            [](Disc& d) {
+                addFilm(d, "film.avi", {720, 576}, {64, 45}, "video/x-msvideo", "MPEG-4", "MP3");
+            },
+            note, "film.avi", "the video shows at 1.78:1 (720x576 with pixels of 64:45)");
+        row(
+            "a film narrower than the video area",
+            [](Disc& d) {
+                addFilm(d, "film.mp4", {480, 480}, {1, 1}, "video/quicktime", "H264", "AAC");
+            },
+            note, "film.mp4", "fills 378x378 of it, with black bars left and right");
+        row(
+            "an MPEG-2 program stream named .mp4",
+            [](Disc& d) {
+                addFilm(d, "film.mp4", {720, 576}, {16, 15}, "video/mpeg", "MPEG-2 Video",
+                        "MPEG-1 Layer 2 (MP2)");
+            },
+            warning, "film.mp4", "an MPEG program stream, not what its extension .mp4 says",
+            "Windows opens no .mpg file");
+        row(
+            "a WMV named .avi",
+            [](Disc& d) {
+                addFilm(d, "film.avi", {640, 480}, {1, 1}, "video/x-ms-asf",
+                        "Windows Media Video 8", "Windows Media Audio 8");
+            },
+            warning, "film.avi", "rename it to film.wmv");
+        row(
             "slide missing",
             [](Disc& d) {
                 d.addMain("SlideShow=1\n");
@@ -418,13 +486,16 @@ class TstDiscCheck : public QObject {
         QFETCH(int, severity);
         QFETCH(QString, file);
         QFETCH(QString, word);
+        QFETCH(QString, alsoNoted);
         Disc sound;
         const Findings soundFindings = checkDisc(sound.disc.path(), probeMedia);
         Disc d;
         fault(d);
-        const Findings added = newFindings(checkDisc(d.disc.path(), probeMedia), soundFindings);
-        QVERIFY2(added.size() == 1 &&
-                     matches(added.first(), Finding::Severity(severity), file, word),
+        const Findings added = newFindings(checkDisc(d.disc.path(), d.prober()), soundFindings);
+        const qsizetype expected = alsoNoted.isEmpty() ? 1 : 2;
+        QVERIFY2(added.size() == expected &&
+                     matches(added.first(), Finding::Severity(severity), file, word) &&
+                     (alsoNoted.isEmpty() || matches(added.last(), Finding::Note, file, alsoNoted)),
                  qPrintable(findingsText(added)));
     }
 
