@@ -266,6 +266,24 @@ class TstDiscCheck : public QObject {
             },
             warning, QCoreApplication::applicationFilePath(), "outside the disc");
         row(
+            "info page with a missing picture",
+            [](Disc& d) {
+                d.disc.addPicture("Info/Logo.png", {10, 10}, Qt::red);
+                d.disc.writeFile("Info/index.html",
+                                 "<p><img src=\"logo.png\"> x <img src=\"pics/disc.png\"></p>");
+                d.addMain("InfoPath=Info\\index.html\n");
+            },
+            warning, "Info/pics/disc.png", "broken picture");
+        row(
+            "info page whose style sheet is missing",
+            [](Disc& d) {
+                d.disc.writeFile("Info/index.html",
+                                 "<html><head><link rel=\"stylesheet\" href=\"style.css\"></head>"
+                                 "<body><p>x</p></body></html>");
+                d.addMain("InfoPath=Info\\index.html\n");
+            },
+            warning, "Info/style.css", "without it");
+        row(
             "target hidden by its switch",
             [](Disc& d) {
                 d.disc.writeFile("info.htm", "<p>x</p>");
