@@ -330,6 +330,13 @@ class TstDiscCheck : public QObject {
             },
             warning, "Skins/default/info1@2x.bmp", "278x58");
         row(
+            "a wrong 1x picture beside a right-sized @2x",
+            [](Disc& d) {
+                d.disc.addPicture("Skins/default/info1.bmp", {100, 29}, Qt::red);
+                d.disc.addPicture("Skins/default/info1@2x.bmp", {278, 58}, Qt::red);
+            },
+            warning, "Skins/default/info1.bmp", "draw it at 139x29");
+        row(
             "high-density picture that does not decode",
             [](Disc& d) { d.disc.writeFile("Skins/default/back@2x.bmp", "BM not a picture"); },
             warning, "Skins/default/back@2x.bmp", "cannot be read");
