@@ -61,14 +61,18 @@ void MainMenu::markSkin(const QString& name) {
 }
 
 void MainMenu::popUpAtButton() {
-    popUpAt(window_.mapToGlobal(PopupPoint));
+    popUp(window_.mapToGlobal(PopupPoint), MenuPopup::Opened::ByKeyboard);
+}
+
+void MainMenu::popUpAt(QPoint globalPosition) {
+    popUp(globalPosition, MenuPopup::Opened::ByMouse);
 }
 
 // Not a press on btnMenu: closing this menu with a press on btnMenu is no double click on it.
-void MainMenu::popUpAt(QPoint globalPosition) {
+void MainMenu::popUp(QPoint globalPosition, MenuPopup::Opened opened) {
     pressedOnButton_ = false;
     qCInfo(logMenu) << "menu: open at" << window_.mapFromGlobal(globalPosition);
-    popup_->exec(globalPosition);
+    popup_->exec(globalPosition, opened);
 }
 
 void MainMenu::btnMenuDoubleClickEvent() {

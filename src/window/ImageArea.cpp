@@ -147,6 +147,9 @@ void ImageArea::mouseReleaseEvent(QMouseEvent* event) {
     // The click belongs to a release over the element with the left button.
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit clicked();
+    // A right click on what is no button belongs to the window, which opens its menu.
+    if (event->button() == Qt::RightButton && !button_)
+        event->ignore();
 }
 
 void ImageArea::mouseMoveEvent(QMouseEvent* event) {
