@@ -8,6 +8,7 @@
 #include <QSemaphore>
 #include <QUrl>
 
+#include <algorithm>
 #include <mutex>
 
 #include <gst/gst.h>
@@ -249,6 +250,22 @@ void GstPipeline::expose() {
     runOnPipelineThread([sink] {
         gst_video_overlay_expose(GST_VIDEO_OVERLAY(sink));
         gst_object_unref(sink);
+    });
+}
+
+void GstPipeline::decodeStillAgain(bool atEnd) {
+    if (!pipeline_)
+        return;
+    GstElement* pipeline = GST_ELEMENT(gst_object_ref(pipeline_));
+    runOnPipelineThread([pipeline, atEnd] {
+        // At the end the position is where the last frame ends: a moment before it is that frame.
+        gint64 position = 0;
+        if (gst_element_query_position(pipeline, GST_FORMAT_TIME, &position))
+            gst_element_seek_simple(pipeline, GST_FORMAT_TIME,
+                                    GstSeekFlags(GST_SEEK_FLAG_FLUSH | GST_SEEK_FLAG_ACCURATE),
+                                    atEnd ? std::max<gint64>(0, position - gint64(GST_MSECOND))
+                                          : position);
+        gst_object_unref(pipeline);
     });
 }
 
