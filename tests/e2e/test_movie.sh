@@ -127,6 +127,9 @@ click_at 73 413
 wait_for_log 'vistrel.media: pause$' 5
 sleep 0.5
 still_full_screen "paused"
+# Playing on, Forward takes it to its end.
+click_at 73 413
+sleep 0.5
 click_at 117 413
 wait_for_log 'at the end' 10
 sleep 0.5
