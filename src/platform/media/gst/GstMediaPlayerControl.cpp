@@ -187,7 +187,7 @@ void GstMediaPlayerControl::exposed() {
     exposedSize_ = size;
     if (isOpen() && loaded_ && hasVideo_ && target_ != MediaPlayState::Playing) {
         qCInfo(logMedia) << "still picture drawn again at" << size;
-        pipeline_.decodeStillAgain(ended_);
+        pipeline_.decodeStillAgain();
     }
 }
 
