@@ -453,12 +453,6 @@ class TstDiscCheck : public QObject {
             },
             note, "film.avi", "the video shows at 1.78:1 (720x576 with pixels of 64:45)");
         row(
-            "a film narrower than the video area",
-            [](Disc& d) {
-                addFilm(d, "film.mp4", {480, 480}, {1, 1}, "video/quicktime", "H264", "AAC");
-            },
-            note, "film.mp4", "fills 378x378 of it, with black bars left and right");
-        row(
             "an MPEG-2 program stream named .mp4",
             [](Disc& d) {
                 addFilm(d, "film.mp4", {720, 576}, {16, 15}, "video/mpeg", "MPEG-2 Video",

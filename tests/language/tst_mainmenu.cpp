@@ -80,7 +80,6 @@ class TestMainMenu : public QObject {
   private slots:
     void cleanup();
     void clickPopsUpTheMenuAtItsPoint();
-    void keyboardOpensWithTheFirstEntryHighlighted();
     void languageEntryAppliesAndRemembers();
     void skinEntryLoadsThatSkin();
     void endsWithoutStoppingThePlayer_data();
@@ -129,25 +128,6 @@ void TestMainMenu::clickPopsUpTheMenuAtItsPoint() {
                                  "english mnuExit"}));
     QVERIFY(!s.window().menu().mnuMain->isVisible());
     QVERIFY(!s.tc.programEnd.ended);
-}
-
-// Opened from the keyboard, the menu has its first entry highlighted: Right and Enter work at once.
-void TestMainMenu::keyboardOpensWithTheFirstEntryHighlighted() {
-    Started s;
-    QVERIFY(s.started);
-    for (const QKeyCombination keys : {Qt::SHIFT | Qt::Key_F10, QKeyCombination(Qt::Key_Menu)}) {
-        QAction* highlighted = nullptr;
-        QTimer::singleShot(0, [&highlighted] {
-            if (auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
-                QCoreApplication::sendPostedEvents(popup);
-                highlighted = popup->activeAction();
-            }
-            closeAllPopups();
-        });
-        QTest::keyClick(&s.window(), keys.key(), keys.keyboardModifiers());
-        QCOMPARE(highlighted, s.window().menu().mnuChooseLanguage->menuAction());
-        QVERIFY(!s.window().menu().mnuChooseLanguage->isVisible());
-    }
 }
 
 void TestMainMenu::languageEntryAppliesAndRemembers() {

@@ -1,6 +1,5 @@
 // The main window's inventory and creation steps, closing, and the drag rules.
 #include "doubles/TestDisc.h"
-#include "platform/media/MediaPlayerControl.h"
 #include "window/MainDialog.h"
 #include "window/WindowDrag.h"
 
@@ -125,45 +124,6 @@ class TstMainDialog : public QObject {
         QTest::mouseClick(core->dialog().button(ButtonId::btnExit), Qt::RightButton, {},
                           QPoint(5, 5));
         QVERIFY(!tc.programEnd.ended);
-    }
-
-    // A right click off the buttons opens the menu at the pointer; on a button it is the
-    // button's press alone.
-    void rightClickOpensTheMenuOffTheButtons_data() {
-        QTest::addColumn<QString>("element"); // empty: the window's own background
-        QTest::addColumn<bool>("opens");
-        QTest::newRow("background") << "" << true;
-        QTest::newRow("drag strip") << "recDragWindow" << true;
-        QTest::newRow("pictures") << "picShowPictures" << true;
-        QTest::newRow("title picture") << "picTitle" << true;
-        QTest::newRow("video") << "video" << true;
-        for (const char* button : {"btnExit", "btnPlay", "btnMenu", "btnClose"})
-            QTest::newRow(button) << button << false;
-    }
-    void rightClickOpensTheMenuOffTheButtons() {
-        QFETCH(QString, element);
-        QFETCH(bool, opens);
-        TestDisc disc;
-        disc.addLanguage("english");
-        disc.addSkin("default");
-        TestApp tc;
-        auto core = tc.make();
-        QVERIFY(core->Main(disc.path()));
-        MainDialog& window = core->dialog();
-        QWidget* target = element.isEmpty()    ? &window
-                          : element == "video" ? window.MediaPlayer()->widget()
-                                               : window.findChild<QWidget*>(element);
-        QVERIFY(target);
-        const QPoint at = element.isEmpty() ? QPoint(600, 260) : QPoint(3, 3);
-        // The menu itself is the menu's test; here only whether the window asks for it.
-        QObject::disconnect(&window, &MainDialog::contextMenuWanted, nullptr, nullptr);
-        QSignalSpy wanted(&window, &MainDialog::contextMenuWanted);
-        QTest::mousePress(target, Qt::RightButton, {}, at);
-        QCOMPARE(wanted.size(), 0);
-        QTest::mouseRelease(target, Qt::RightButton, {}, at);
-        QCOMPARE(wanted.size(), opens ? 1 : 0);
-        if (opens)
-            QCOMPARE(wanted.first().first().toPoint(), target->mapToGlobal(at));
     }
 
     void dragFollowsTheLeftButtonOnly() {
