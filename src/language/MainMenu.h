@@ -53,6 +53,7 @@ class MainMenu : public QObject {
     QWidget& window_;
     MenuTree& menu_;
     Desktop& desktop_;
+    ImageArea* btnMenu_ = nullptr;
     MenuPopup* popup_ = nullptr;
     // A click counts only when btnMenu also had the press; a release left over from the press
     // that closed the menu must not open it again.

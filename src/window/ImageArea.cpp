@@ -52,7 +52,13 @@ void ImageArea::makeButton() {
 void ImageArea::press() {
     emit mouseDown(1);
     emit mouseUp(1);
+    clickByKey();
+}
+
+void ImageArea::clickByKey() {
+    clickedByKey_ = true;
     emit clicked();
+    clickedByKey_ = false;
 }
 
 void ImageArea::paintEvent(QPaintEvent*) {
@@ -109,7 +115,7 @@ void ImageArea::keyReleaseEvent(QKeyEvent* event) {
     }
     pressedByKey_ = 0;
     emit mouseUp(1);
-    emit clicked();
+    clickByKey();
 }
 
 void ImageArea::focusInEvent(QFocusEvent* event) {

@@ -95,10 +95,18 @@ for skin in default Nightfall; do
     for _ in $(seq 30); do [ "$(log_count 'menu: language english')" -gt "$chosen" ] && break; sleep 0.1; done
     [ "$(log_count 'menu: language english')" -gt "$chosen" ] || fail "after $combo, Right and Enter chose no language"
   done
+  # btnMenu pressed by Enter opens it so too.
+  focus_on btnMenu
+  chosen=$(log_count 'menu: language english')
+  key Return
+  key Right
+  key Return
+  for _ in $(seq 30); do [ "$(log_count 'menu: language english')" -gt "$chosen" ] && break; sleep 0.1; done
+  [ "$(log_count 'menu: language english')" -gt "$chosen" ] || fail "after Enter on btnMenu, Right and Enter chose no language"
   key shift+F10
   key Escape
   kill -0 "$E2E_LAST_PID" || fail "the menu keys ended the program"
-  pass "Shift+F10 and the Menu key open the menu at btnMenu, its first entry highlighted; Esc closes it"
+  pass "Shift+F10, the Menu key and Enter on btnMenu open the menu, its first entry highlighted; Esc closes it"
 
   # A right click off the buttons opens the same menu at the pointer: on the video, the
   # background, the title strip; on a side button it opens nothing.
