@@ -61,13 +61,13 @@ for _ in $(seq 30); do
   sleep 0.1
 done
 menus=$(log_count 'menu: open')
-for spec in "btnInstallCodec 544 128 139 29 1" "btnInstallPlayer 544 168 139 29 1" \
+for row in "btnInstallCodec 544 128 139 29 1" "btnInstallPlayer 544 168 139 29 1" \
   "btnInfo 544 208 139 29 1" "btnStartPlayer 544 304 139 29 1" "btnExplore 544 344 139 29 1" \
   "btnExit 544 384 139 29 1" "btnMenu 0 0 16 16 1" "btnMinimize 653 0 16 16 1" \
   "btnMaximize 668 0 16 16 1" "btnClose 683 0 16 16 1" "btnBackward 19 408 21 11 0" \
   "btnPlay 41 408 21 11 0" "btnPause 63 408 21 11 0" "btnStop 85 408 21 11 0" \
   "btnForward 107 408 21 11 0"; do
-  read -r name x y w h looks <<<"$spec"
+  read -r name x y w h looks <<<"$row"
   screenshot "$E2E_TMP/rest.png"
   press_at "$((x + w / 2))" "$((y + h / 2))" 3
   screenshot "$E2E_TMP/held.png"
