@@ -9,6 +9,7 @@
 #include "window/LanguageTexts.h"
 #include "window/VideoPlacer.h"
 
+#include <QDir>
 #include <QPointer>
 #include <QTimer>
 
@@ -55,14 +56,13 @@ void DiscActions::explore(const QString& configuredPath) {
         return;
     }
     // The folder found, not the configured text: that would depend on the working directory
-    // rather than on the disc. A desktop that cannot show it leaves the viewer the folder's
-    // name, in the language current when the desktop answers.
-    desktop_.openFolder(folder,
-                        [self = QPointer<DiscActions>(this), configuredPath](const QString&) {
-                            if (self)
-                                showErrorMessage(self->messages_, self->texts_.MsgTitle,
-                                                 self->texts_.MsgPathNotFound, configuredPath);
-                        });
+    // rather than on the disc. A desktop that cannot show it leaves the viewer where the folder
+    // is, to open it by hand, in the language current when the desktop answers.
+    desktop_.openFolder(folder, [self = QPointer<DiscActions>(this), folder](const QString&) {
+        if (self)
+            showErrorMessage(self->messages_, self->texts_.MsgTitle,
+                             self->texts_.MsgFolderNotOpened, QDir::toNativeSeparators(folder));
+    });
 }
 
 void DiscActions::closeDocument() {
@@ -117,8 +117,11 @@ void DiscActions::install(const QString& configuredPath) {
         return;
     }
     // By its path as a program with no arguments, never as a command line: a path with blanks
-    // or shell characters starts exactly this file. A refused start is logged by the desktop.
-    desktop_.startProgram(program, {});
+    // or shell characters starts exactly this file. Whether it then succeeds is not waited for;
+    // a program that cannot start at all would otherwise leave the viewer with nothing.
+    if (!desktop_.startProgram(program, {}))
+        showErrorMessage(messages_, texts_.MsgTitle, texts_.MsgCannotStart,
+                         QDir::toNativeSeparators(program));
 }
 
 } // namespace vistrel

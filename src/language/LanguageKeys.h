@@ -15,7 +15,7 @@ struct LanguageKey {
     bool takesValue;
 };
 
-inline constexpr std::array<LanguageKey, 24> LanguageKeys{{
+inline constexpr std::array<LanguageKey, 26> LanguageKeys{{
     {"Tooltip", "tipInstallCodec", "Install the codec (needed to show the video)", false},
     {"Tooltip", "tipInstallPlayer", "Install the video player (recommended)", false},
     {"Tooltip", "tipInfo", "More information...", false},
@@ -41,6 +41,9 @@ inline constexpr std::array<LanguageKey, 24> LanguageKeys{{
     {"ErrorMsg", "errINIVersion",
      "The configuration file %s is of a version this program does not know.", true},
     {"ErrorMsg", "errCodecNotInstalled", "%s is not installed. Please install it first.", true},
+    {"ErrorMsg", "errCannotStart", "The program %s could not be started.", true},
+    {"ErrorMsg", "errFolderNotOpened", "The folder %s could not be opened. Please open it by hand.",
+     true},
 }};
 
 // The key's entry; null for a key no language file needs.

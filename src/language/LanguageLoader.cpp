@@ -81,6 +81,8 @@ void LanguageLoader::readTexts(const QString& path) {
     t.MsgSlideshow = err("errSlideshow");
     t.MsgIniVersion = err("errINIVersion");
     t.MsgCodecNotInstalled = err("errCodecNotInstalled");
+    t.MsgCannotStart = err("errCannotStart");
+    t.MsgFolderNotOpened = err("errFolderNotOpened");
 }
 
 } // namespace vistrel

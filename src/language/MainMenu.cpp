@@ -26,6 +26,7 @@ void markEntry(const QList<QAction*>& entries, const QString& name) {
 MainMenu::MainMenu(QWidget& window, ImageArea& btnMenu, MenuTree& menu, Desktop& desktop)
     : window_(window), menu_(menu), desktop_(desktop) {
     popup_ = new MenuPopup(menu.mnuMain, &btnMenu);
+    btnMenu_ = &btnMenu;
     connect(&btnMenu, &ImageArea::mouseDown, this, &MainMenu::btnMenuMouseDown);
     connect(&btnMenu, &ImageArea::clicked, this, &MainMenu::btnMenuClick);
     connect(&btnMenu, &ImageArea::doubleClicked, this, &MainMenu::btnMenuDoubleClickEvent);
@@ -48,7 +49,9 @@ void MainMenu::btnMenuClick() {
         return;
     pressedOnButton_ = false;
     qCInfo(logMenu) << "menu: open";
-    if (popup_->exec(window_.mapToGlobal(PopupPoint)))
+    const auto opened =
+        btnMenu_->clickedByKey() ? MenuPopup::Opened::ByKeyboard : MenuPopup::Opened::ByMouse;
+    if (popup_->exec(window_.mapToGlobal(PopupPoint), opened))
         btnMenuDblClick();
 }
 
@@ -61,14 +64,18 @@ void MainMenu::markSkin(const QString& name) {
 }
 
 void MainMenu::popUpAtButton() {
-    popUpAt(window_.mapToGlobal(PopupPoint));
+    popUp(window_.mapToGlobal(PopupPoint), MenuPopup::Opened::ByKeyboard);
+}
+
+void MainMenu::popUpAt(QPoint globalPosition) {
+    popUp(globalPosition, MenuPopup::Opened::ByMouse);
 }
 
 // Not a press on btnMenu: closing this menu with a press on btnMenu is no double click on it.
-void MainMenu::popUpAt(QPoint globalPosition) {
+void MainMenu::popUp(QPoint globalPosition, MenuPopup::Opened opened) {
     pressedOnButton_ = false;
     qCInfo(logMenu) << "menu: open at" << window_.mapFromGlobal(globalPosition);
-    popup_->exec(globalPosition);
+    popup_->exec(globalPosition, opened);
 }
 
 void MainMenu::btnMenuDoubleClickEvent() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "language/MenuPopup.h"
+
 #include <QObject>
 #include <QPoint>
 
@@ -9,7 +11,6 @@ namespace vistrel {
 
 class Desktop;
 class ImageArea;
-class MenuPopup;
 struct MenuTree;
 
 // The pop-up menu behind btnMenu: its language and skin lists, the about box and exit. Choices
@@ -39,6 +40,7 @@ class MainMenu : public QObject {
     void endRequested(const QString& reason);
 
   private:
+    void popUp(QPoint globalPosition, MenuPopup::Opened opened);
     void btnMenuMouseDown(int button);
     void btnMenuClick();
     void btnMenuDoubleClickEvent();
@@ -51,6 +53,7 @@ class MainMenu : public QObject {
     QWidget& window_;
     MenuTree& menu_;
     Desktop& desktop_;
+    ImageArea* btnMenu_ = nullptr;
     MenuPopup* popup_ = nullptr;
     // A click counts only when btnMenu also had the press; a release left over from the press
     // that closed the menu must not open it again.

@@ -1,6 +1,7 @@
 #include "language/MenuPopup.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QStyleHints>
@@ -20,8 +21,9 @@ QList<QMenu*> MenuPopup::menus() const {
     return all;
 }
 
-bool MenuPopup::exec(QPoint globalPosition) {
+bool MenuPopup::exec(QPoint globalPosition, Opened opened) {
     closedByDoubleClick_ = false;
+    opened_ = opened;
     const QList<QMenu*> all = menus();
     for (QMenu* menu : all)
         menu->installEventFilter(this);
@@ -32,7 +34,13 @@ bool MenuPopup::exec(QPoint globalPosition) {
     return closedByDoubleClick_;
 }
 
-bool MenuPopup::eventFilter(QObject*, QEvent* event) {
+bool MenuPopup::eventFilter(QObject* watched, QEvent* event) {
+    // The first entry, as the first Down would highlight it (without opening its submenu).
+    if (event->type() == QEvent::Show && watched == menu_ && opened_ == Opened::ByKeyboard) {
+        QCoreApplication::postEvent(menu_,
+                                    new QKeyEvent(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier));
+        return false;
+    }
     const bool press = event->type() == QEvent::MouseButtonPress;
     // The second press of a double click may come as the double click alone.
     const bool doubleClick = event->type() == QEvent::MouseButtonDblClick;

@@ -24,9 +24,13 @@ class MenuPopup : public QObject {
     // True within the double-click time of the button's own last press. A press that closed the
     // menu is not the button's own, so it begins no double click on the button.
     bool followsButtonPress() const;
+    // How the menu was asked for: from the keyboard it opens with its first entry highlighted,
+    // as menus do, so that Enter and the arrows work at once.
+    enum class Opened { ByMouse, ByKeyboard };
+
     // Pops the menu up with its top-left corner at the global point and returns once it has
     // closed. True when the press that closed it completed a double click on the button.
-    bool exec(QPoint globalPosition);
+    bool exec(QPoint globalPosition, Opened opened = Opened::ByMouse);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -41,6 +45,7 @@ class MenuPopup : public QObject {
     QWidget* button_;
     QElapsedTimer sinceButtonPress_;
     bool closedByDoubleClick_ = false;
+    Opened opened_ = Opened::ByMouse;
 };
 
 } // namespace vistrel

@@ -6,6 +6,8 @@
 #include "platform/messages/ErrorMessage.h"
 #include "window/LanguageTexts.h"
 
+#include <QDir>
+
 namespace vistrel {
 
 ExternalPlayer::ExternalPlayer(MediaPlayerControl& player, DiscFolder disc,
@@ -31,7 +33,8 @@ void ExternalPlayer::startPlayerClicked() {
     // By its path, the parameter apart from it: a path with blanks cannot start another program.
     if (!desktop_.startProgramWithParameter(program, settings_.parameter)) {
         // The front end stays open rather than vanish with nothing playing.
-        showErrorMessage(messages_, texts_.MsgTitle, texts_.MsgFileNotFound, settings_.runPath);
+        showErrorMessage(messages_, texts_.MsgTitle, texts_.MsgCannotStart,
+                         QDir::toNativeSeparators(program));
         return;
     }
     emit handedOver();

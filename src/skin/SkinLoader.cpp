@@ -110,6 +110,7 @@ bool SkinLoader::loadSharp(const QString& path, QPixmap& picture) const {
                 << "high-density picture not used:" << sharp.path << "-" << sharp.problem;
         return false;
     }
+    qCInfo(logSkin).noquote() << "high-density picture used:" << sharp.path;
     picture = QPixmap::fromImage(std::move(sharp.image));
     picture.setDevicePixelRatio(2);
     return true;

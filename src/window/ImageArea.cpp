@@ -52,7 +52,13 @@ void ImageArea::makeButton() {
 void ImageArea::press() {
     emit mouseDown(1);
     emit mouseUp(1);
+    clickByKey();
+}
+
+void ImageArea::clickByKey() {
+    clickedByKey_ = true;
     emit clicked();
+    clickedByKey_ = false;
 }
 
 void ImageArea::paintEvent(QPaintEvent*) {
@@ -109,7 +115,7 @@ void ImageArea::keyReleaseEvent(QKeyEvent* event) {
     }
     pressedByKey_ = 0;
     emit mouseUp(1);
-    emit clicked();
+    clickByKey();
 }
 
 void ImageArea::focusInEvent(QFocusEvent* event) {
@@ -147,6 +153,9 @@ void ImageArea::mouseReleaseEvent(QMouseEvent* event) {
     // The click belongs to a release over the element with the left button.
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit clicked();
+    // A right click on what is no button belongs to the window, which opens its menu.
+    if (event->button() == Qt::RightButton && !button_)
+        event->ignore();
 }
 
 void ImageArea::mouseMoveEvent(QMouseEvent* event) {

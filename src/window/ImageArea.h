@@ -31,6 +31,9 @@ class ImageArea : public QWidget {
     // A complete press and release with the left button over the element, as from the keyboard
     // or a screen reader.
     void press();
+    // While its click is told: whether it came from the keyboard (or a screen reader) rather
+    // than the mouse.
+    bool clickedByKey() const { return clickedByKey_; }
 
   signals:
     void mouseDown(int button);
@@ -53,6 +56,7 @@ class ImageArea : public QWidget {
 
   private:
     void paintFocusRing(QPainter& painter) const;
+    void clickByKey();
 
     QPixmap picture_;
     bool stretch_ = false;
@@ -60,6 +64,7 @@ class ImageArea : public QWidget {
     bool button_ = false;
     // The key that pressed it, until its release; 0 when no key holds it.
     int pressedByKey_ = 0;
+    bool clickedByKey_ = false;
 };
 
 } // namespace vistrel

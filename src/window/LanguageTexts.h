@@ -22,6 +22,10 @@ struct LanguageTexts {
     QString MsgSlideshow;
     QString MsgIniVersion;
     QString MsgCodecNotInstalled;
+    // A program found on the disc that the system refuses to start (the value: its path).
+    QString MsgCannotStart;
+    // A folder found on the disc that the desktop cannot show (the value: where it is).
+    QString MsgFolderNotOpened;
     // The title of every message box, whatever the language.
     QString MsgTitle;
 };

@@ -8,6 +8,7 @@
 #include "window/ReadingOrder.h"
 #include "window/VideoPlacer.h"
 #include "window/WindowDrag.h"
+#include "window/WindowPlacement.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -180,10 +181,8 @@ void MainDialog::setBackgroundPicture(const QPixmap& picture) {
 
 void MainDialog::showCentred() {
     if (!centred_) {
-        if (QScreen* screen = QGuiApplication::primaryScreen()) {
-            const QRect area = screen->availableGeometry();
-            move(area.center() - QPoint(WindowWidth / 2, WindowHeight / 2));
-        }
+        if (QScreen* screen = QGuiApplication::primaryScreen())
+            move(firstWindowPlace(screen->availableGeometry(), size()));
         centred_ = true;
     }
     show();
@@ -210,8 +209,13 @@ void MainDialog::mouseMoveEvent(QMouseEvent* event) {
     drag_->move(event->globalPosition().toPoint(), event->buttons() & Qt::LeftButton);
 }
 
-void MainDialog::mouseReleaseEvent(QMouseEvent*) {
+// A right click on the window, wherever no button lies (the background, the drag strip, the
+// video, the pictures, which hand it on), opens the menu at the pointer, on the release as the
+// platform's own menus do; the buttons keep every press for their pressed look.
+void MainDialog::mouseReleaseEvent(QMouseEvent* event) {
     drag_->release();
+    if (event->button() == Qt::RightButton && rect().contains(event->position().toPoint()))
+        emit contextMenuWanted(event->globalPosition().toPoint());
 }
 
 // Tab and Shift+Tab go round the buttons alone, whatever else in the window could take the focus.
@@ -252,12 +256,10 @@ void MainDialog::keyPressEvent(QKeyEvent* event) {
     qCInfo(logWindow).noquote() << "key:" << QKeySequence(event->keyCombination()).toString();
 }
 
-// A right click anywhere on the window (the Menu key comes as a key, and only where no key
-// handler took it as this).
+// The Menu key where no key handler took it. The toolkit's own menu request by the mouse comes
+// with the press on some platforms, on a button too: the right click is taken on its release.
 void MainDialog::contextMenuEvent(QContextMenuEvent* event) {
-    if (event->reason() == QContextMenuEvent::Mouse)
-        emit contextMenuWanted(event->globalPos());
-    else
+    if (event->reason() != QContextMenuEvent::Mouse)
         emit menuKeyPressed();
 }
 

@@ -49,7 +49,7 @@ class MainDialog : public QWidget {
 
     void setBackgroundPicture(const QPixmap& picture);
     const QPixmap& backgroundPicture() const { return background_; }
-    // Shows the window centred on its screen the first time, where it was afterwards.
+    // Shows the window on its screen the first time (firstWindowPlace), where it was afterwards.
     void showCentred();
     // True once the window's first frame has been painted.
     bool hasPaintedFirstFrame() const { return painted_; }
@@ -78,7 +78,7 @@ class MainDialog : public QWidget {
     void unloaded();
     // The pop-up menu is wanted from the keyboard (Menu key, Shift+F10): at btnMenu.
     void menuKeyPressed();
-    // The pop-up menu is wanted by a right click: at the pointer.
+    // The pop-up menu is wanted by a right click off the buttons: at the pointer.
     void contextMenuWanted(QPoint globalPosition);
     // Esc where nothing else took it: out of full screen, or the document closed.
     void escapePressed();

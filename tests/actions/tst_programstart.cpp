@@ -77,6 +77,8 @@ void TestProgramStart::refusedStartsAreLogged_data() {
     QTest::addColumn<bool>("executable");
     QTest::newRow("no execute permission") << QByteArray("#!/bin/sh\nexit 0\n") << false;
     QTest::newRow("a foreign binary") << QByteArray("MZ\x90\0\x03\0\0\0\x04\0", 10) << true;
+    QTest::newRow("a script saved with Windows line ends")
+        << QByteArray("#!/bin/sh\r\nexit 0\r\n") << true;
 }
 
 void TestProgramStart::refusedStartsAreLogged() {

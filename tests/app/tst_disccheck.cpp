@@ -49,10 +49,34 @@ struct Disc {
         disc.writeFile(name, head);
     }
 
+    // What the media framework says of the movie, where the test decides it.
+    MediaProber prober() const {
+        if (!facts)
+            return probeMedia;
+        return [said = *facts](const QString&, int) { return said; };
+    }
+
     TestDisc disc;
     QByteArray main = "Version=1.0\nDefaultLanguage=english\nSkin=default\nShowInstallCodec=0\n";
     QByteArray sections;
+    std::optional<MediaFacts> facts;
 };
+
+// A movie on the disc as the framework finds it.
+void addFilm(Disc& d, const QString& name, QSize size, QSize pixel, const QString& container,
+             const QString& video, const QString& audio) {
+    d.disc.writeFile(name, "film");
+    d.addMain("Movie=" + name.toUtf8() + "\n");
+    MediaFacts facts;
+    facts.verdict = MediaFacts::Opened;
+    facts.durationMs = 60000;
+    facts.videoSize = size;
+    facts.pixelAspect = pixel;
+    facts.container = container;
+    facts.videoCodec = video;
+    facts.audioCodec = audio;
+    d.facts = facts;
+}
 
 using Fault = std::function<void(Disc&)>;
 
@@ -83,12 +107,14 @@ bool sameFinding(const Finding& a, const Finding& b) {
     return a.severity == b.severity && a.file == b.file && a.message == b.message;
 }
 
-// The findings of the disc that a sound disc does not have.
+// The findings of the disc that a sound disc does not have, but what the framework found in a
+// movie, which is said of every one.
 Findings newFindings(const Findings& findings, const Findings& sound) {
     Findings added;
     for (const Finding& f : findings)
         if (std::none_of(sound.begin(), sound.end(),
-                         [&f](const Finding& s) { return sameFinding(f, s); }))
+                         [&f](const Finding& s) { return sameFinding(f, s); }) &&
+            !f.message.startsWith("opens: "))
             added.append(f);
     return added;
 }
@@ -124,10 +150,11 @@ class TstDiscCheck : public QObject {
         QTest::addColumn<int>("severity");
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("word");
+        QTest::addColumn<QString>("alsoNoted"); // a note that comes with it, if any
         const int error = Finding::Error, warning = Finding::Warning, note = Finding::Note;
         auto row = [](const char* name, Fault fault, int severity, const QString& file,
-                      const QString& word) {
-            QTest::newRow(name) << fault << severity << file << word;
+                      const QString& word, const QString& alsoNoted = {}) {
+            QTest::newRow(name) << fault << severity << file << word << alsoNoted;
         };
         // vistrel.ini
         row(
@@ -198,6 +225,20 @@ class TstDiscCheck : public QObject {
             },
             error, "setup.sh", "interpreter line");
         row(
+            "installer saved with Windows line ends",
+            [](Disc& d) {
+                d.addProgram("setup.sh", "#!/bin/sh\r\necho hello\r\n", true);
+                d.addSection("[Player]\nInstallPath=setup.sh\n");
+            },
+            error, "setup.sh", "Windows line ends");
+        row(
+            "player naming an interpreter the system lacks",
+            [](Disc& d) {
+                d.addProgram("play.sh", "#!/opt/none/bin/player-shell -x\n", true);
+                d.addSection("[Player]\nRunPath=play.sh\n");
+            },
+            error, "play.sh", "/opt/none/bin/player-shell");
+        row(
             "player is a folder",
             [](Disc& d) {
                 d.disc.writeFile("Player/readme.txt", "x");
@@ -224,6 +265,24 @@ class TstDiscCheck : public QObject {
                 d.addMain("InfoPath=" + QCoreApplication::applicationFilePath().toUtf8() + "\n");
             },
             warning, QCoreApplication::applicationFilePath(), "outside the disc");
+        row(
+            "info page with a missing picture",
+            [](Disc& d) {
+                d.disc.addPicture("Info/Logo.png", {10, 10}, Qt::red);
+                d.disc.writeFile("Info/index.html",
+                                 "<p><img src=\"logo.png\"> x <img src=\"pics/disc.png\"></p>");
+                d.addMain("InfoPath=Info\\index.html\n");
+            },
+            warning, "Info/pics/disc.png", "broken picture");
+        row(
+            "info page whose style sheet is missing",
+            [](Disc& d) {
+                d.disc.writeFile("Info/index.html",
+                                 "<html><head><link rel=\"stylesheet\" href=\"style.css\"></head>"
+                                 "<body><p>x</p></body></html>");
+                d.addMain("InfoPath=Info\\index.html\n");
+            },
+            warning, "Info/style.css", "without it");
         row(
             "target hidden by its switch",
             [](Disc& d) {
@@ -270,6 +329,13 @@ class TstDiscCheck : public QObject {
                 d.disc.addPicture("Skins/default/info1@2x.bmp", {278, 57}, Qt::red);
             },
             warning, "Skins/default/info1@2x.bmp", "278x58");
+        row(
+            "a wrong 1x picture beside a right-sized @2x",
+            [](Disc& d) {
+                d.disc.addPicture("Skins/default/info1.bmp", {100, 29}, Qt::red);
+                d.disc.addPicture("Skins/default/info1@2x.bmp", {278, 58}, Qt::red);
+            },
+            warning, "Skins/default/info1.bmp", "draw it at 139x29");
         row(
             "high-density picture that does not decode",
             [](Disc& d) { d.disc.writeFile("Skins/default/back@2x.bmp", "BM not a picture"); },
@@ -381,6 +447,27 @@ class TstDiscCheck : public QObject {
             },
             error, "film.avi", "cannot open");
         row(
+            "a 16:9 film at 720x576",
+            [](Disc& d) {
+                addFilm(d, "film.avi", {720, 576}, {64, 45}, "video/x-msvideo", "MPEG-4", "MP3");
+            },
+            note, "film.avi", "the video shows at 1.78:1 (720x576 with pixels of 64:45)");
+        row(
+            "an MPEG-2 program stream named .mp4",
+            [](Disc& d) {
+                addFilm(d, "film.mp4", {720, 576}, {16, 15}, "video/mpeg", "MPEG-2 Video",
+                        "MPEG-1 Layer 2 (MP2)");
+            },
+            warning, "film.mp4", "an MPEG program stream, not what its extension .mp4 says",
+            "Windows opens no .mpg file");
+        row(
+            "a WMV named .avi",
+            [](Disc& d) {
+                addFilm(d, "film.avi", {640, 480}, {1, 1}, "video/x-ms-asf",
+                        "Windows Media Video 8", "Windows Media Audio 8");
+            },
+            warning, "film.avi", "rename it to film.wmv");
+        row(
             "slide missing",
             [](Disc& d) {
                 d.addMain("SlideShow=1\n");
@@ -418,13 +505,16 @@ class TstDiscCheck : public QObject {
         QFETCH(int, severity);
         QFETCH(QString, file);
         QFETCH(QString, word);
+        QFETCH(QString, alsoNoted);
         Disc sound;
         const Findings soundFindings = checkDisc(sound.disc.path(), probeMedia);
         Disc d;
         fault(d);
-        const Findings added = newFindings(checkDisc(d.disc.path(), probeMedia), soundFindings);
-        QVERIFY2(added.size() == 1 &&
-                     matches(added.first(), Finding::Severity(severity), file, word),
+        const Findings added = newFindings(checkDisc(d.disc.path(), d.prober()), soundFindings);
+        const qsizetype expected = alsoNoted.isEmpty() ? 1 : 2;
+        QVERIFY2(added.size() == expected &&
+                     matches(added.first(), Finding::Severity(severity), file, word) &&
+                     (alsoNoted.isEmpty() || matches(added.last(), Finding::Note, file, alsoNoted)),
                  qPrintable(findingsText(added)));
     }
 

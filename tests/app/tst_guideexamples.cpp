@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTextBrowser>
@@ -109,6 +110,28 @@ class TestGuideExamples : public QObject {
         const QImage drawn =
             static_cast<QTextBrowser*>(view.widget())->viewport()->grab().toImage();
         QCOMPARE(drawn.pixelColor(drawn.width() - 10, drawn.height() - 10), QColor("#f4f6fa"));
+    }
+
+    // A disc made from scratch holds none of the program's files: the guide's command checks it
+    // with a build's program, and the guide's readme.txt on it leaves nothing to mend.
+    void discFromScratchCheckedFromOutside() {
+        const QStringList command = examples("sh", "--check ~/mydisc");
+        const QStringList readme = examples("text", "autorun.sh");
+        QCOMPARE(command.size(), 1);
+        QCOMPARE(readme.size(), 1);
+        GuideDisc disc(sample, {"vistrel", "libvistrel-media-gst.so", "libvistrel-media-qt.so",
+                                "vistrel-codectest", "readme.txt"});
+        disc.write("readme.txt", readme.first());
+        QStringList words = command.first().trimmed().split(' ');
+        QCOMPARE(words.value(0), QString("build/disc/vistrel"));
+        QCOMPARE(words.value(2), QString("~/mydisc"));
+        QProcess check;
+        check.start(sample + "/vistrel", {words.value(1), disc.dir.path()});
+        QVERIFY(check.waitForFinished(60000));
+        const QString output = QString::fromUtf8(check.readAllStandardOutput());
+        QVERIFY2(check.exitCode() == 0 && !output.contains("\nwarning:") &&
+                     !output.startsWith("warning:"),
+                 qPrintable(output));
     }
 
     void slideshowDisc() {

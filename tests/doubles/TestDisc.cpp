@@ -1,5 +1,6 @@
 #include "doubles/TestDisc.h"
 
+#include "language/LanguageKeys.h"
 #include "platform/disc/ReadIni.h"
 #include "skin/SkinFiles.h"
 #include "window/Buttons.h"
@@ -37,9 +38,11 @@ void TestDisc::addLanguage(const QString& name) {
     for (const char* key : {"mnuChooseLanguage", "mnuChooseSkin", "mnuAbout", "mnuExit"})
         text += QByteArray(key) + "=" + name.toUtf8() + " " + key + "\n";
     text += "[ErrorMsg]\n";
-    for (const char* key : {"errFileNotFound", "errPathNotFound", "errSkinNotFound", "errSlideshow",
-                            "errINIVersion", "errCodecNotInstalled"})
-        text += QByteArray(key) + "=" + name.toUtf8() + " " + key + " %s\n";
+    for (const LanguageKey& entry : LanguageKeys) {
+        const QByteArray key(entry.key.data(), qsizetype(entry.key.size()));
+        if (entry.section == "ErrorMsg")
+            text += key + "=" + name.toUtf8() + " " + key + " %s\n";
+    }
     writeFile("Language/" + name + ".lng", text);
 }
 

@@ -67,6 +67,8 @@ start_at() {
   check_outline "$ratio" "$shots/ratio-$name.png"
   grep -q 'high-density picture not used: .*logo@2x.bmp' "$E2E_LOG" ||
     fail "ratio $ratio: the wrong-sized logo@2x.bmp was not reported"
+  grep -q 'high-density picture used: .*back@2x.bmp' "$E2E_LOG" ||
+    fail "ratio $ratio: the use of back@2x.bmp was not logged"
   # The red square of back@2x.bmp, below the video at 300..319, 408..427 in the window's pixels.
   local red
   red=$(window_pixel "$shots/ratio-$name.png" "$(awk -v r="$ratio" 'BEGIN { printf "%d", 310 * r }')" \

@@ -79,10 +79,10 @@ pass "btnExplore opens the disc's Extras folder"
 touch "$E2E_TMP/bin/xdg-open.fail"
 click_at $EXPLORE
 wait_for_log "folder not opened: $VISTREL_DISC_DIR/Extras - .*no method available" 10
-wait_for_log 'message: Vistrel: The folder Extras was not found\.' 10
+wait_for_log "message: Vistrel: The folder $VISTREL_DISC_DIR/Extras could not be opened\\. Please open it by hand\\." 10
 xdotool key Return
 sleep 0.5
-pass "a desktop that cannot open the folder is said"
+pass "a desktop that cannot open the folder is said, with where the folder is"
 
 # The installers: each started by its path, with no arguments. Last, because a sample
 # installer puts up a message of its own.

@@ -83,25 +83,46 @@ for skin in default Nightfall; do
   wait_for_log 'info closed' 5
   pass "Space and Enter press the focused button; Esc closes the document"
 
+  # Opened from the keyboard, the menu's first entry is highlighted: Right opens the language
+  # list and Enter picks its first language at once.
   for combo in shift+F10 Menu; do
     before=$(log_count 'menu: open at QPoint\(3,14\)')
+    chosen=$(log_count 'menu: language english')
     key "$combo"
     [ "$(log_count 'menu: open at QPoint\(3,14\)')" -gt "$before" ] || fail "$combo did not open the menu at btnMenu"
-    key Escape
+    key Right
+    key Return
+    for _ in $(seq 30); do [ "$(log_count 'menu: language english')" -gt "$chosen" ] && break; sleep 0.1; done
+    [ "$(log_count 'menu: language english')" -gt "$chosen" ] || fail "after $combo, Right and Enter chose no language"
   done
+  # btnMenu pressed by Enter opens it so too.
+  focus_on btnMenu
+  chosen=$(log_count 'menu: language english')
+  key Return
+  key Right
+  key Return
+  for _ in $(seq 30); do [ "$(log_count 'menu: language english')" -gt "$chosen" ] && break; sleep 0.1; done
+  [ "$(log_count 'menu: language english')" -gt "$chosen" ] || fail "after Enter on btnMenu, Right and Enter chose no language"
+  key shift+F10
+  key Escape
   kill -0 "$E2E_LAST_PID" || fail "the menu keys ended the program"
-  pass "Shift+F10 and the Menu key open the menu at btnMenu; Esc closes it"
+  pass "Shift+F10, the Menu key and Enter on btnMenu open the menu, its first entry highlighted; Esc closes it"
 
-  # A right click anywhere opens the same menu at the pointer: on the video, on a side button.
-  for spot in "200 200" "600 260" "610 215"; do
+  # A right click off the buttons opens the same menu at the pointer: on the video, the
+  # background, the title strip; on a side button it opens nothing.
+  for spot in "200 200" "600 260" "300 8"; do
     click_at ${spot% *} ${spot#* } 3
     sleep 0.3
     grep -q "menu: open at QPoint(${spot% *},${spot#* })" "$E2E_LOG" ||
       fail "a right click at $spot did not open the menu there"
     key Escape
   done
+  menus=$(log_count 'menu: open')
+  click_at 610 215 3
+  sleep 0.3
+  [ "$(log_count 'menu: open')" = "$menus" ] || fail "a right click on btnInfo opened the menu"
   kill -0 "$E2E_LAST_PID" || fail "a right click ended the program"
-  pass "a right click opens the menu at the pointer"
+  pass "a right click opens the menu at the pointer, off the buttons only"
 
   # Full screen by btnMaximize from the keyboard, and back by Esc.
   focus_on btnMaximize

@@ -104,6 +104,38 @@ xdotool mousemove 640 400 click --repeat 2 --delay 80 1
 sleep 1
 [ "$(log_count 'player back in the window')" = 3 ] || fail "the last double click did not leave full screen"
 
+# Paused, then at its end, the film put to full screen shows its still picture at the
+# screen's size at once: a strip near the screen's top, where a picture left at the window's
+# size in the middle of the screen leaves black, shows the film.
+top_of_screen() {
+  screenshot "$E2E_TMP/top.png"
+  convert "$E2E_TMP/top.png" -crop 600x100+340+20 +repage -colorspace gray -format '%[fx:int(100*mean)]' info:
+}
+still_full_screen() {
+  local entered drawn
+  entered=$(log_count 'player full screen') drawn=$(log_count 'still picture drawn again')
+  double_click_at 270 210
+  [ "$(log_count 'player full screen')" -gt "$entered" ] || fail "$1: no full screen"
+  for _ in $(seq 50); do [ "$(log_count 'still picture drawn again')" -gt "$drawn" ] && break; sleep 0.1; done
+  [ "$(log_count 'still picture drawn again')" -gt "$drawn" ] || fail "$1: the still picture was not drawn again"
+  sleep 1
+  [ "$(top_of_screen)" -gt 10 ] || fail "$1: the still picture does not fill the screen"
+  xdotool key Escape
+  sleep 1
+}
+click_at 73 413
+wait_for_log 'vistrel.media: pause$' 5
+sleep 0.5
+still_full_screen "paused"
+# Playing on, Forward takes it to its end.
+click_at 73 413
+sleep 0.5
+click_at 117 413
+wait_for_log 'at the end' 10
+sleep 0.5
+still_full_screen "ended"
+pass "a paused or ended film fills the screen at once"
+
 # btnStartPlayer: the sample disc's player script gets the movie, and the front end ends.
 pid=$E2E_LAST_PID
 click_at 613 318

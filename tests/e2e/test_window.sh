@@ -26,8 +26,8 @@ start_x=$WIN_X start_y=$WIN_Y
 press_at 300 8 3; xdotool mousemove_relative -- 60 40; sleep 0.3; release 3
 find_window
 [ "$WIN_X,$WIN_Y" = "$start_x,$start_y" ] || fail "right-button drag moved the window"
-# The right press opened the pop-up menu at the pointer; Esc closes it.
-wait_for_log 'menu: open at QPoint\(300,8\)' 5
+# The right click opened the pop-up menu where the button was released; Esc closes it.
+wait_for_log 'menu: open at QPoint\(360,48\)' 5
 xdotool key Escape; sleep 0.3
 press_at 300 8 1
 for _ in 1 2 3 4 5 6; do xdotool mousemove_relative -- 10 7; sleep 0.05; done
@@ -50,6 +50,41 @@ wait_for_exit "$second" 15
 wait_for_log 'window activated by a second start' 10
 kill -0 "$first" || fail "the first instance ended"
 pass "second start activates the first and ends"
+
+# A right press on a button is the button's: an action or title-bar button shows its pressed
+# look until the release, a playback button answers the left button only, and no menu opens.
+# The drag took the window partly off the screen: back to where every button is on it.
+xdotool windowmove "$WIN_ID" 100 100
+for _ in $(seq 30); do
+  find_window
+  [ "$WIN_X,$WIN_Y" = "100,100" ] && break
+  sleep 0.1
+done
+menus=$(log_count 'menu: open')
+for row in "btnInstallCodec 544 128 139 29 1" "btnInstallPlayer 544 168 139 29 1" \
+  "btnInfo 544 208 139 29 1" "btnStartPlayer 544 304 139 29 1" "btnExplore 544 344 139 29 1" \
+  "btnExit 544 384 139 29 1" "btnMenu 0 0 16 16 1" "btnMinimize 653 0 16 16 1" \
+  "btnMaximize 668 0 16 16 1" "btnClose 683 0 16 16 1" "btnBackward 19 408 21 11 0" \
+  "btnPlay 41 408 21 11 0" "btnPause 63 408 21 11 0" "btnStop 85 408 21 11 0" \
+  "btnForward 107 408 21 11 0"; do
+  read -r name x y w h looks <<<"$row"
+  screenshot "$E2E_TMP/rest.png"
+  press_at "$((x + w / 2))" "$((y + h / 2))" 3
+  screenshot "$E2E_TMP/held.png"
+  release 3
+  screenshot "$E2E_TMP/after.png"
+  held=$(region_difference "$E2E_TMP/rest.png" "$E2E_TMP/held.png" "$x" "$y" "$w" "$h")
+  after=$(region_difference "$E2E_TMP/held.png" "$E2E_TMP/after.png" "$x" "$y" "$w" "$h")
+  if [ "$looks" = 1 ]; then
+    [ "${held%.*}" -gt 0 ] || fail "$name shows no pressed look under a right press"
+    [ "${after%.*}" -gt 0 ] || fail "$name kept its pressed look after the right button's release"
+  else
+    [ "${held%.*}" = 0 ] || fail "$name changed its look under a right press (difference $held)"
+  fi
+done
+[ "$(log_count 'menu: open')" = "$menus" ] || fail "a right press on a button opened the menu"
+kill -0 "$first" || fail "a right click on a button ended the program"
+pass "a right press shows the pressed look of the action and title-bar buttons, not of the playback ones, and opens no menu"
 
 # btnExit: a held left button shows its pressed look; releasing over it ends the program.
 screenshot "$E2E_TMP/released.png"

@@ -114,6 +114,8 @@ void TestMainMenu::clickPopsUpTheMenuAtItsPoint() {
             return;
         ++opened;
         at = popup->pos();
+        QCoreApplication::sendPostedEvents(popup);
+        QCOMPARE(popup->activeAction(), nullptr); // opened by the mouse: nothing highlighted
         for (QAction* entry : popup->actions()) {
             if (entry->isVisible())
                 shown.append(entry->isSeparator() ? "-" : entry->text());

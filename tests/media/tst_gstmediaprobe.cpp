@@ -3,6 +3,7 @@
 #include "platform/media/MediaProbe.h"
 #include "platform/media/gst/GstMediaProbe.h"
 
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -44,6 +45,41 @@ class TstGstMediaProbe : public QObject {
         QCOMPARE(gst.videoSize, qt.videoSize);
         QVERIFY2(qAbs(gst.durationMs - qt.durationMs) < 500,
                  qPrintable(QString("%1 against %2 ms").arg(gst.durationMs).arg(qt.durationMs)));
+    }
+
+    // What a file really is and the shape of its pixels, whatever its name says: a DVD's
+    // widescreen MPEG-2 named .mp4, a WMV named .avi (made with ffmpeg here).
+    void tellsTheContainerAndThePixelShape_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QStringList>("encoding");
+        QTest::addColumn<QString>("container");
+        QTest::addColumn<QSize>("pixel");
+        QTest::newRow("16:9 MPEG-2 program stream named .mp4")
+            << "film.mp4"
+            << QStringList{"-c:v", "mpeg2video", "-aspect", "16:9", "-c:a", "mp2", "-f", "vob"}
+            << "video/mpeg" << QSize(64, 45);
+        QTest::newRow("WMV named .avi")
+            << "film.avi" << QStringList{"-c:v", "wmv2", "-c:a", "wmav2", "-f", "asf"}
+            << "video/x-ms-asf" << QSize(1, 1);
+    }
+    void tellsTheContainerAndThePixelShape() {
+        QFETCH(QString, name);
+        QFETCH(QStringList, encoding);
+        QFETCH(QString, container);
+        QFETCH(QSize, pixel);
+        const QString file = dir_.filePath(name);
+        const QStringList input{
+            "-hide_banner", "-loglevel", "error", "-y",
+            "-f",           "lavfi",     "-i",    "testsrc=size=720x576:rate=25",
+            "-f",           "lavfi",     "-i",    "sine",
+            "-t",           "1"};
+        if (QProcess::execute("ffmpeg", input + encoding + QStringList{file}) != 0)
+            QSKIP("ffmpeg cannot make the file here");
+        const MediaFacts facts = probeMediaWithGstreamer(file, 5000);
+        QCOMPARE(int(facts.verdict), int(MediaFacts::Opened));
+        QCOMPARE(facts.container, container);
+        QCOMPARE(facts.videoSize, QSize(720, 576));
+        QCOMPARE(facts.pixelAspect, pixel);
     }
 
   private:

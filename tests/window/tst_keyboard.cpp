@@ -162,11 +162,9 @@ class TstKeyboard : public QObject {
                 s.press(Qt::Key_F10, Qt::ShiftModifier);
             else if (way == 1)
                 s.press(Qt::Key_Menu);
-            else {
-                QContextMenuEvent click(QContextMenuEvent::Mouse, inVideo,
-                                        s.w().mapToGlobal(inVideo));
-                QApplication::sendEvent(s.w().picShowPictures(), &click);
-            }
+            else
+                QTest::mouseClick(s.w().picShowPictures(), Qt::RightButton, {},
+                                  s.w().picShowPictures()->mapFrom(&s.w(), inVideo));
             QCOMPARE(openedAt, way == 2 ? s.w().mapToGlobal(inVideo) : atButton);
         }
         QVERIFY(!s.tc.programEnd.ended);

@@ -45,20 +45,23 @@ Entries germanToolTips() {
 }
 
 std::vector<Section> german() {
-    return {{"Tooltip", germanToolTips()},
-            {"Menu",
-             {{"mnuChooseLanguage", "Sprache wechseln..."},
-              {"mnuChooseSkin", "Skin wechseln..."},
-              {"mnuAbout", "Über..."},
-              {"mnuExit", "Schließen"}}},
-            {"ErrorMsg",
-             {{"errFileNotFound", "Die Datei %s wurde nicht gefunden."},
-              {"errPathNotFound", "Der Ordner %s wurde nicht gefunden."},
-              {"errSkinNotFound", "Der Skin %s wurde nicht gefunden."},
-              {"errSlideshow", "Für die Diashow wurden keine Bilder gefunden."},
-              {"errINIVersion", "Die Konfigurationsdatei %s hat eine unbekannte Version."},
-              {"errCodecNotInstalled",
-               "%s ist nicht installiert. Bitte installieren Sie ihn zuerst."}}}};
+    return {
+        {"Tooltip", germanToolTips()},
+        {"Menu",
+         {{"mnuChooseLanguage", "Sprache wechseln..."},
+          {"mnuChooseSkin", "Skin wechseln..."},
+          {"mnuAbout", "Über..."},
+          {"mnuExit", "Schließen"}}},
+        {"ErrorMsg",
+         {{"errFileNotFound", "Die Datei %s wurde nicht gefunden."},
+          {"errPathNotFound", "Der Ordner %s wurde nicht gefunden."},
+          {"errSkinNotFound", "Der Skin %s wurde nicht gefunden."},
+          {"errSlideshow", "Für die Diashow wurden keine Bilder gefunden."},
+          {"errINIVersion", "Die Konfigurationsdatei %s hat eine unbekannte Version."},
+          {"errCodecNotInstalled", "%s ist nicht installiert. Bitte installieren Sie ihn zuerst."},
+          {"errCannotStart", "Das Programm %s konnte nicht gestartet werden."},
+          {"errFolderNotOpened", "Der Ordner %s konnte nicht geöffnet werden. Bitte öffnen "
+                                 "Sie ihn von Hand."}}}};
 }
 
 // The file's text in UTF-8, with Windows line ends.

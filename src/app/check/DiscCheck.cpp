@@ -2,6 +2,7 @@
 
 #include "app/check/CheckedDisc.h"
 #include "app/check/ConfigCheck.h"
+#include "app/check/DocumentCheck.h"
 #include "app/check/LanguageCheck.h"
 #include "app/check/MediaCheck.h"
 #include "app/check/SkinCheck.h"
@@ -13,6 +14,7 @@ Findings checkDisc(const QString& root, const MediaProber& probe) {
     const CheckedDisc disc(root);
     Findings findings = checkConfigFile(disc);
     findings.append(checkTargets(disc));
+    findings.append(checkInfoPage(disc));
     findings.append(checkSkins(disc));
     findings.append(checkLanguages(disc));
     findings.append(checkMedia(disc, probe));

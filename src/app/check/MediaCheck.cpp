@@ -1,6 +1,7 @@
 #include "app/check/MediaCheck.h"
 
 #include "app/check/ConfiguredPath.h"
+#include "app/check/MediaContainers.h"
 #include "app/check/WindowsFormats.h"
 #include "media/SlideDecoding.h"
 #include "media/SlideInterval.h"
@@ -32,24 +33,62 @@ QString describe(const MediaFacts& facts) {
     return parts.join(", ");
 }
 
-std::optional<Finding> aspectMismatch(const QString& file, QSize video) {
-    const QSize area = VideoArea.size();
+// The shape the viewer sees: the picture's size with the shape of its pixels (a DVD's 720x576
+// is 16:9 or 4:3 as its pixels say).
+double shownRatio(const MediaFacts& facts) {
+    const QSize pixel = facts.pixelAspect.isEmpty() ? QSize(1, 1) : facts.pixelAspect;
+    return double(facts.videoSize.width()) * pixel.width() /
+           (double(facts.videoSize.height()) * pixel.height());
+}
+
+// Nothing an author must mend: the player keeps the film's shape and fills the rest with black.
+std::optional<Finding> shapeNote(const QString& file, const MediaFacts& facts) {
+    const QSize video = facts.videoSize;
     if (!video.isValid() || video.isEmpty())
         return std::nullopt;
-    const double ratio = double(video.width()) / video.height();
+    const QSize area = VideoArea.size();
+    const double ratio = shownRatio(facts);
     const double areaRatio = double(area.width()) / area.height();
     if (std::abs(ratio / areaRatio - 1.0) <= AspectTolerance)
         return std::nullopt;
+    const bool wider = ratio > areaRatio;
+    const QSize shown = wider ? QSize(area.width(), int(std::lround(area.width() / ratio)))
+                              : QSize(int(std::lround(area.height() * ratio)), area.height());
+    const QString pixels = facts.pixelAspect.isEmpty() || facts.pixelAspect == QSize(1, 1)
+                               ? QString()
+                               : QStringLiteral(" with pixels of %1:%2")
+                                     .arg(facts.pixelAspect.width())
+                                     .arg(facts.pixelAspect.height());
+    return note(file,
+                QStringLiteral("the video shows at %1:1 (%2x%3%4), the video area is %5:1 "
+                               "(%6x%7): the film fills %8x%9 of it, with black bars %10")
+                    .arg(ratio, 0, 'f', 2)
+                    .arg(video.width())
+                    .arg(video.height())
+                    .arg(pixels)
+                    .arg(areaRatio, 0, 'f', 2)
+                    .arg(area.width())
+                    .arg(area.height())
+                    .arg(shown.width())
+                    .arg(shown.height())
+                    .arg(wider ? "above and below" : "left and right"),
+                "a film at 4:3 (e.g. 640x480) fills the area; any other shape plays as well");
+}
+
+// Players that go by a file's name rather than its content may refuse a file whose extension
+// says another kind than it is.
+Finding misnamedMedia(const QString& file, const QString& key, const MediaContainer& container) {
+    const QFileInfo name(file);
     return warning(file,
-                   QStringLiteral("the video's shape (%1x%2, %3:1) differs from the video area's "
-                                  "(%4x%5, %6:1): it shows with black bars")
-                       .arg(video.width())
-                       .arg(video.height())
-                       .arg(ratio, 0, 'f', 2)
-                       .arg(area.width())
-                       .arg(area.height())
-                       .arg(areaRatio, 0, 'f', 2),
-                   "encode the movie at 4:3 (e.g. 640x480) to fill the area");
+                   QStringLiteral("%1 is %2, not what its extension .%3 says: players that go by "
+                                  "the name, the external player among them, may refuse it")
+                       .arg(name.fileName(), container.name, name.suffix()),
+                   QStringLiteral("rename it to %1.%2 and change %3 to match")
+                       .arg(name.completeBaseName(), container.extensions.first(), key));
+}
+
+QString mediaKey(bool movie) {
+    return movie ? QStringLiteral("[Main] Movie") : QStringLiteral("[Main] Music");
 }
 
 Findings probe(const CheckedDisc& disc, const MediaProber& probeMedia, const QString& found,
@@ -75,10 +114,17 @@ Findings probe(const CheckedDisc& disc, const MediaProber& probeMedia, const QSt
     }
     Findings findings{note(file, "opens: " + describe(facts))};
     if (movie)
-        if (const std::optional<Finding> shape = aspectMismatch(file, facts.videoSize))
+        if (const std::optional<Finding> shape = shapeNote(file, facts))
             findings.append(*shape);
+    // Windows is asked about the kind the file really is, whatever its name says.
+    QString judged = found;
+    if (const MediaContainer* container = findMediaContainer(facts.container);
+        container && !isNamedAs(found, *container)) {
+        findings.append(misnamedMedia(file, mediaKey(movie), *container));
+        judged = QFileInfo(found).completeBaseName() + "." + container->extensions.first();
+    }
     if (const std::optional<QString> lack =
-            windowsLacksFor(found, facts.videoCodec, facts.audioCodec))
+            windowsLacksFor(judged, facts.videoCodec, facts.audioCodec))
         findings.append(note(file,
                              *lack + ": the Windows program plays it only where extra codecs "
                                      "are installed",
@@ -115,8 +161,7 @@ Findings checkMedia(const CheckedDisc& disc, const MediaProber& probeMedia) {
     const QString configured = movie ? config.movie : config.music;
     if (configured.isEmpty())
         return {};
-    const LocatedPath media =
-        locatePath(disc, movie ? "[Main] Movie" : "[Main] Music", configured, PathKind::Entry);
+    const LocatedPath media = locatePath(disc, mediaKey(movie), configured, PathKind::Entry);
     Findings findings = media.findings;
     if (!media.found.isEmpty())
         findings.append(probe(disc, probeMedia, media.found, movie));

@@ -100,18 +100,20 @@ void checkLogo(SkinPictures& skin, const SkinPart& part, Findings& findings) {
     const QString name = skinFileName(part);
     const std::optional<QImage> logo = skin.read(name);
     const QSize area = placeOf(part);
-    if (!logo || logo->size() == area)
+    if (!logo)
         return;
-    findings.append(
-        warning(skin.relative(name),
-                QStringLiteral("%1 is %2x%3, the video area %4x%5: it is "
-                               "stretched to fit")
-                    .arg(name)
-                    .arg(logo->width())
-                    .arg(logo->height())
-                    .arg(area.width())
-                    .arg(area.height()),
-                QStringLiteral("draw it at %1x%2").arg(area.width()).arg(area.height())));
+    if (logo->size() != area)
+        findings.append(
+            warning(skin.relative(name),
+                    QStringLiteral("%1 is %2x%3, the video area %4x%5: it is "
+                                   "stretched to fit")
+                        .arg(name)
+                        .arg(logo->width())
+                        .arg(logo->height())
+                        .arg(area.width())
+                        .arg(area.height()),
+                    QStringLiteral("draw it at %1x%2").arg(area.width()).arg(area.height())));
+    skin.checkHighDensity(name, logo->size(), area);
 }
 
 void checkSkinFolder(const CheckedDisc& disc, const QString& folder, Findings& findings) {
@@ -133,7 +135,8 @@ void checkSkinFolder(const CheckedDisc& disc, const QString& folder, Findings& f
         case SkinRole::Title:
             // Shown at its own size: any size will do.
             if (disc.config.title.isEmpty())
-                skin.read(skinFileName(part));
+                if (const std::optional<QImage> title = skin.read(skinFileName(part)))
+                    skin.checkHighDensity(skinFileName(part), title->size(), title->size());
             break;
         }
     }

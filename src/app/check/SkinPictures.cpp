@@ -82,7 +82,11 @@ std::optional<QImage> SkinPictures::read(const QString& name, bool required) {
 
 std::optional<QImage> SkinPictures::readFile(const CheckedDisc& disc, const QString& path,
                                              Findings& findings) {
-    return checked(disc, path, loadPictureFile(path), findings);
+    const std::optional<QImage> image = checked(disc, path, loadPictureFile(path), findings);
+    // Shown at its own size: any size is the right one.
+    if (image)
+        checkHighDensity(disc, path, image->size(), image->size(), findings);
+    return image;
 }
 
 std::optional<QImage> SkinPictures::checked(const CheckedDisc& disc, const QString& path,
@@ -90,7 +94,6 @@ std::optional<QImage> SkinPictures::checked(const CheckedDisc& disc, const QStri
     if (file.loaded()) {
         if (const std::optional<Finding> finding = misnamed(disc, path, file.format))
             findings.append(*finding);
-        checkHighDensity(disc, path, file.image.size(), findings);
         return file.image;
     }
     findings.append(
@@ -100,24 +103,40 @@ std::optional<QImage> SkinPictures::checked(const CheckedDisc& disc, const QStri
     return std::nullopt;
 }
 
+void SkinPictures::checkHighDensity(const QString& name, QSize size, QSize needed) {
+    checkHighDensity(disc_, path(name), size, needed, findings_);
+}
+
 // A doubled picture that cannot be used leaves high-density screens with the 1x one scaled up.
+// It is used when it is twice its 1x picture; beside a 1x picture of the wrong size, one drawn
+// at twice the size needed is right, and used once the 1x picture is mended.
 void SkinPictures::checkHighDensity(const CheckedDisc& disc, const QString& path, QSize size,
-                                    Findings& findings) {
+                                    QSize needed, Findings& findings) {
     const HighDensityPicture sharp = loadHighDensityPicture(path, size);
-    if (sharp.problem.isEmpty())
-        return;
     const QString name = QFileInfo(sharp.path).fileName();
+    const QString fix =
+        QStringLiteral("draw it at exactly %1, twice the %2 the skin needs of %3")
+            .arg(sizeText(needed * 2), sizeText(needed), QFileInfo(path).fileName());
+    if (sharp.usable()) {
+        if (size != needed)
+            findings.append(warning(disc.relative(sharp.path),
+                                    name + " is twice its 1x picture, which is of the wrong size",
+                                    fix));
+        return;
+    }
+    if (sharp.problem.isEmpty() || (size != needed && pictureFileSize(sharp.path) == needed * 2))
+        return;
     findings.append(warning(disc.relative(sharp.path),
                             name + " is not used: " + sharp.problem +
                                 "; high-density screens show the 1x picture scaled up",
-                            QStringLiteral("draw it at exactly %1x%2 and save it as a BMP")
-                                .arg(size.width() * 2)
-                                .arg(size.height() * 2)));
+                            fix));
 }
 
 void SkinPictures::readPlaced(const QString& name, QSize place) {
-    if (const std::optional<QImage> image = read(name))
+    if (const std::optional<QImage> image = read(name)) {
         compareSize(name, image->size(), place);
+        checkHighDensity(name, image->size(), place);
+    }
 }
 
 void SkinPictures::compareSize(const QString& name, QSize size, QSize place) {

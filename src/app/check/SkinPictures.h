@@ -25,6 +25,9 @@ class SkinPictures {
     QString relative(const QString& name) const;
     // A warning when the picture will be cut or leave part of its place empty.
     void compareSize(const QString& name, QSize size, QSize place);
+    // The picture's doubled one, judged against the size the skin needs of the picture (a 1x
+    // picture of the wrong size has been reported already).
+    void checkHighDensity(const QString& name, QSize size, QSize needed);
 
     // A picture as read from any path (the disc's own title picture).
     static std::optional<QImage> readFile(const CheckedDisc& disc, const QString& path,
@@ -35,7 +38,7 @@ class SkinPictures {
     static std::optional<QImage> checked(const CheckedDisc& disc, const QString& path,
                                          const PictureFile& file, Findings& findings);
     static void checkHighDensity(const CheckedDisc& disc, const QString& path, QSize size,
-                                 Findings& findings);
+                                 QSize needed, Findings& findings);
 
     const CheckedDisc& disc_;
     QString folder_;

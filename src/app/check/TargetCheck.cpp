@@ -2,8 +2,10 @@
 
 #include "app/check/ConfiguredPath.h"
 #include "language/LanguageKeys.h"
+#include "text/InterpreterLine.h"
 #include "window/Buttons.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -52,6 +54,37 @@ QString buttonName(const ButtonRow& row) {
              QString::fromUtf8(row.name));
 }
 
+#ifdef Q_OS_LINUX
+// How much of a script's first line the system reads for its interpreter.
+constexpr qint64 InterpreterLineLimit = 256;
+
+// The system starts a script with the interpreter its first line names, exactly as written there.
+std::optional<Finding> badInterpreter(const QString& file, const Target& target,
+                                      const QString& found, const InterpreterLine& line) {
+    const QString interpreter = QString::fromStdString(line.interpreter);
+    if (line.endsInCarriageReturn)
+        return error(file,
+                     QStringLiteral("%1 is a script saved with Windows line ends: its first line "
+                                    "ends in a carriage return, so the system looks for an "
+                                    "interpreter that does not exist and cannot start it")
+                         .arg(target.key),
+                     "save it with Unix line ends (LF only), e.g. sed -i 's/\\r$//' " + file);
+    if (interpreter.isEmpty())
+        return error(file,
+                     QStringLiteral("%1 starts with #! but names no interpreter").arg(target.key),
+                     "start the script with a line such as #!/bin/sh");
+    // A relative name is looked up from the program's own folder, where it is started.
+    const QFileInfo program(QFileInfo(found).dir(), interpreter);
+    if (program.isFile() && program.isExecutable())
+        return std::nullopt;
+    return error(file,
+                 QStringLiteral("%1 names the interpreter %2 on its first line, which this "
+                                "system does not have; it cannot be started")
+                     .arg(target.key, interpreter),
+                 "name an interpreter every Linux has, such as #!/bin/sh");
+}
+#endif
+
 // The program is started directly, never through a shell: it needs its execute bit, and a
 // script needs its interpreter line.
 std::optional<Finding> notRunnable(const CheckedDisc& disc, const Target& target,
@@ -68,14 +101,19 @@ std::optional<Finding> notRunnable(const CheckedDisc& disc, const Target& target
                          .arg(target.key),
                      "chmod +x it, and build the disc image with Rock Ridge so the bit survives");
     QFile program(found);
-    const QByteArray head = program.open(QIODevice::ReadOnly) ? program.read(4) : QByteArray();
-    if (!head.startsWith("#!") && !head.startsWith("\x7f"
-                                                   "ELF"))
-        return error(file,
-                     QStringLiteral("%1 is neither a Linux program nor a script with an "
-                                    "interpreter line")
-                         .arg(target.key),
-                     "start the script with a line such as #!/bin/sh");
+    const QByteArray head =
+        program.open(QIODevice::ReadOnly) ? program.read(InterpreterLineLimit) : QByteArray();
+    if (head.startsWith("\x7f"
+                        "ELF"))
+        return std::nullopt;
+    if (const std::optional<InterpreterLine> line =
+            readInterpreterLine(std::string_view(head.constData(), std::size_t(head.size()))))
+        return badInterpreter(file, target, found, *line);
+    return error(file,
+                 QStringLiteral("%1 is neither a Linux program nor a script with an "
+                                "interpreter line")
+                     .arg(target.key),
+                 "start the script with a line such as #!/bin/sh");
 #endif
     return std::nullopt;
 }

@@ -19,6 +19,12 @@ struct MediaFacts {
     QString error; // the framework's reason when refused
     qint64 durationMs = 0;
     QSize videoSize; // invalid without video
+    // The shape of the video's pixels, width to height: 64:45 for a 720x576 picture shown at
+    // 16:9. Square where the framework does not say.
+    QSize pixelAspect{1, 1};
+    // What the file is, as a media type ("video/x-ms-asf", "video/mpeg" for a program stream);
+    // empty where the framework names no container (a bare MP3 stream, say).
+    QString container;
     QString videoCodec;
     QString audioCodec;
 };

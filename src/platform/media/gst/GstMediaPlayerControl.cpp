@@ -19,7 +19,7 @@ GstMediaPlayerControl::GstMediaPlayerControl(QWidget* parent)
     connect(phase_, &OpenPhase::decide, this, &GstMediaPlayerControl::finishOpening);
     connect(watchdog_, &PlaybackWatchdog::restartWanted, this, [this] { pipeline_.restart(); });
     connect(watchdog_, &PlaybackWatchdog::givenUp, this, [this] { failLate("playback stalled"); });
-    connect(window_, &GstVideoWindow::exposed, this, [this] { pipeline_.expose(); });
+    connect(window_, &GstVideoWindow::exposed, this, &GstMediaPlayerControl::exposed);
     connect(window_, &GstVideoWindow::windowIdChanged, this,
             [this](unsigned long id) { pipeline_.setWindow(id); });
     connect(window_, &GstVideoWindow::closing, this, [this] { pipeline_.drop(true); });
@@ -157,6 +157,7 @@ void GstMediaPlayerControl::prerolled() {
 void GstMediaPlayerControl::reachedEnd() {
     if (!isOpen() || stopped_)
         return;
+    qCInfo(logMedia) << "at the end";
     ended_ = true;
     target_ = MediaPlayState::Stopped;
     watchdog_->stop();
@@ -173,6 +174,21 @@ void GstMediaPlayerControl::failLate(const QString& reason) {
     showPicture();
     // Called from the bus watch, which must outlive its own call.
     phase_->later([this] { pipeline_.drop(false); });
+}
+
+// A sink that does not scale (no XVideo) keeps a paused or ended picture at the size it was
+// decoded for until the next frame: once the video's window has another size (full screen and
+// back), that picture is decoded again for it.
+void GstMediaPlayerControl::exposed() {
+    pipeline_.expose();
+    const QSize size = window_->surface()->size();
+    if (size == exposedSize_)
+        return;
+    exposedSize_ = size;
+    if (isOpen() && loaded_ && hasVideo_ && target_ != MediaPlayState::Playing) {
+        qCInfo(logMedia) << "still picture drawn again at" << size;
+        pipeline_.decodeStillAgain();
+    }
 }
 
 void GstMediaPlayerControl::showPicture() {

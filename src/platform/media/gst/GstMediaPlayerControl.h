@@ -43,6 +43,7 @@ class GstMediaPlayerControl : public MediaPlayerControl {
     void failLate(const QString& reason);
     StallWatch::Motion motion(qint64& positionMs) const;
     void showPicture();
+    void exposed();
     bool isOpen() const { return phase_->isOpen(); }
 
     GstVideoWindow* window_;
@@ -60,6 +61,8 @@ class GstMediaPlayerControl : public MediaPlayerControl {
     qint64 durationMs_ = 0;
     // A place asked for while stopped, taken up once the pipeline has prerolled again.
     qint64 pendingSeekMs_ = -1;
+    // The video window's size when it was last drawn into.
+    QSize exposedSize_;
 };
 
 } // namespace vistrel

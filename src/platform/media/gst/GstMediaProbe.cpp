@@ -27,6 +27,10 @@ void readStreams(GstDiscovererInfo* info, MediaFacts& facts) {
         auto* stream = GST_DISCOVERER_VIDEO_INFO(video->data);
         facts.videoSize = QSize(int(gst_discoverer_video_info_get_width(stream)),
                                 int(gst_discoverer_video_info_get_height(stream)));
+        const QSize pixel(int(gst_discoverer_video_info_get_par_num(stream)),
+                          int(gst_discoverer_video_info_get_par_denom(stream)));
+        if (!pixel.isEmpty())
+            facts.pixelAspect = pixel;
         facts.videoCodec = codecOf(GST_DISCOVERER_STREAM_INFO(stream));
         gst_discoverer_stream_info_list_free(video);
     }
@@ -37,6 +41,22 @@ void readStreams(GstDiscovererInfo* info, MediaFacts& facts) {
     const GstClockTime duration = gst_discoverer_info_get_duration(info);
     if (GST_CLOCK_TIME_IS_VALID(duration))
         facts.durationMs = qint64(duration / GST_MSECOND);
+}
+
+// The outermost stream is the container, where the file has one.
+QString containerOf(GstDiscovererInfo* info) {
+    GstDiscovererStreamInfo* top = gst_discoverer_info_get_stream_info(info);
+    if (!top)
+        return {};
+    QString type;
+    if (GST_IS_DISCOVERER_CONTAINER_INFO(top))
+        if (GstCaps* caps = gst_discoverer_stream_info_get_caps(top)) {
+            if (gst_caps_get_size(caps) > 0)
+                type = QString::fromUtf8(gst_structure_get_name(gst_caps_get_structure(caps, 0)));
+            gst_caps_unref(caps);
+        }
+    gst_discoverer_stream_info_unref(top);
+    return type;
 }
 
 // What the discoverer lacked, each as "gstreamer|1.0|program|description|decoder-caps...".
@@ -92,6 +112,7 @@ MediaFacts probeMediaWithGstreamer(const QString& path, int timeoutMs) {
     GstDiscovererInfo* info = gst_discoverer_discover_uri(discoverer, uri.constData(), &error);
     if (info) {
         readStreams(info, facts);
+        facts.container = containerOf(info);
         const QStringList missing = missingOf(info);
         facts.verdict = verdictOf(gst_discoverer_info_get_result(info), missing);
         if (!missing.isEmpty())

@@ -17,6 +17,22 @@ namespace vistrel {
 
 namespace {
 
+// Where in the stream the picture the sink shows lies: the film's position says where the
+// sound is, and at the end the sound may run on past the last picture.
+GstClockTime shownPictureTime(GstElement* sink) {
+    GstSample* sample = nullptr;
+    g_object_get(sink, "last-sample", &sample, nullptr);
+    if (!sample)
+        return GST_CLOCK_TIME_NONE;
+    GstClockTime time = GST_CLOCK_TIME_NONE;
+    const GstBuffer* buffer = gst_sample_get_buffer(sample);
+    if (const GstSegment* segment = gst_sample_get_segment(sample);
+        buffer && segment && GST_BUFFER_PTS_IS_VALID(buffer))
+        time = gst_segment_to_stream_time(segment, GST_FORMAT_TIME, GST_BUFFER_PTS(buffer));
+    gst_sample_unref(sample);
+    return time;
+}
+
 GstVideoOverlay* overlayOf(GstElement* sink) {
     return sink && GST_IS_VIDEO_OVERLAY(sink) ? GST_VIDEO_OVERLAY(sink) : nullptr;
 }
@@ -249,6 +265,28 @@ void GstPipeline::expose() {
     runOnPipelineThread([sink] {
         gst_video_overlay_expose(GST_VIDEO_OVERLAY(sink));
         gst_object_unref(sink);
+    });
+}
+
+void GstPipeline::decodeStillAgain() {
+    if (!pipeline_ || !videoSink_)
+        return;
+    GstElement* pipeline = GST_ELEMENT(gst_object_ref(pipeline_));
+    GstElement* sink = GST_ELEMENT(gst_object_ref(videoSink_));
+    runOnPipelineThread([pipeline, sink] {
+        constexpr auto flush = GST_SEEK_FLAG_FLUSH;
+        const GstClockTime shown = shownPictureTime(sink);
+        gint64 position = 0;
+        if (GST_CLOCK_TIME_IS_VALID(shown))
+            gst_element_seek_simple(pipeline, GST_FORMAT_TIME,
+                                    GstSeekFlags(flush | GST_SEEK_FLAG_ACCURATE), gint64(shown));
+        // A jump to the very end decodes no picture there: the last key picture before it.
+        else if (gst_element_query_position(pipeline, GST_FORMAT_TIME, &position))
+            gst_element_seek_simple(
+                pipeline, GST_FORMAT_TIME,
+                GstSeekFlags(flush | GST_SEEK_FLAG_KEY_UNIT | GST_SEEK_FLAG_SNAP_BEFORE), position);
+        gst_object_unref(sink);
+        gst_object_unref(pipeline);
     });
 }
 

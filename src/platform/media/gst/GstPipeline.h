@@ -56,6 +56,9 @@ class GstPipeline {
     void setWindow(unsigned long windowId);
     // The sink draws a paused picture again.
     void expose();
+    // The picture the sink shows decoded again (after an expose): a sink that does not scale
+    // takes a new size of its window only with the next picture.
+    void decodeStillAgain();
 
     bool position(qint64& ms) const;
     bool duration(qint64& ms) const;
