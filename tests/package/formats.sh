@@ -9,53 +9,10 @@ source "$(dirname "$0")/../e2e/lib.sh"
 source "$(dirname "$0")/lib.sh"
 mode=${1:?disc or installed}
 
-# Name, file, ffmpeg's options for it. Pictures move (testsrc2) and sound is a tone. FFmpeg has
-# no WMV 9 encoder: WMV 7 and 8 stand for the family (WMV 9 is the VC-1 decoder, in the table).
-video_formats=(
-  "MPEG-1|mpeg1.mpg|-c:v mpeg1video -b:v 1M -c:a mp2 -f mpeg"
-  "MPEG-1 Video CD|avseq01.dat|-c:v mpeg1video -b:v 1M -c:a mp2 -f mpeg"
-  "MPEG-2 with MP2|mpeg2.mpg|-c:v mpeg2video -b:v 2M -c:a mp2 -f vob"
-  "MPEG-2 with AC-3|vts_01_1.vob|-c:v mpeg2video -b:v 2M -c:a ac3 -f vob"
-  "Xvid with MP3|xvid.avi|-c:v mpeg4 -vtag XVID -c:a libmp3lame"
-  "DivX 5 with MP3|divx5.avi|-c:v mpeg4 -vtag DX50 -c:a libmp3lame"
-  "DivX 3|divx3.avi|-c:v msmpeg4 -vtag DIV3 -c:a libmp3lame"
-  "WMV 7 with WMA|wmv7.wmv|-c:v wmv1 -c:a wmav1"
-  "WMV 8 with WMA|wmv8.asf|-c:v wmv2 -c:a wmav2"
-  "H.264 with AAC|h264.mp4|-c:v libx264 -pix_fmt yuv420p -c:a aac"
-  "HEVC|hevc.mp4|-c:v libx265 -tag:v hvc1 -pix_fmt yuv420p -x265-params log-level=error -c:a aac"
-  "VP8 with Vorbis|vp8.webm|-c:v libvpx -b:v 1M -c:a libvorbis"
-  "VP9 with Opus, Matroska|vp9.mkv|-c:v libvpx-vp9 -b:v 1M -c:a libopus"
-  "VP9 with Opus, WebM|vp9.webm|-c:v libvpx-vp9 -b:v 1M -c:a libopus"
-  "Theora with Vorbis|theora.ogv|-c:v libtheora -q:v 6 -c:a libvorbis"
-  "AV1 in MP4|av1.mp4|-c:v libaom-av1 -cpu-used 8 -row-mt 1 -b:v 500k -c:a aac"
-  "AV1 in WebM|av1.webm|-c:v libaom-av1 -cpu-used 8 -row-mt 1 -b:v 500k -c:a libopus"
-  "Motion-JPEG with PCM|mjpeg.avi|-c:v mjpeg -q:v 5 -pix_fmt yuvj420p -c:a pcm_s16le"
-)
-music_formats=(
-  "MP3|music.mp3|-c:a libmp3lame"
-  "WMA|music.wma|-c:a wmav2"
-  "Ogg Vorbis|music.ogg|-c:a libvorbis"
-  "Opus|music.opus|-c:a libopus"
-  "FLAC|music.flac|-c:a flac"
-  "WAV|music.wav|-c:a pcm_s16le"
-  "AAC in M4A|music.m4a|-c:a aac"
-)
+source "$(dirname "$0")/../e2e/format-table.sh"
 
 media=$E2E_TMP/media
-mkdir -p "$media"
-make_media() {
-  local kind=$1 file=$2 options=$3 inputs=()
-  [ "$kind" = music ] || inputs=(-f lavfi -i "testsrc2=s=320x240:r=25:d=6")
-  # shellcheck disable=SC2086
-  ffmpeg -nostdin -hide_banner -loglevel error -y "${inputs[@]}" \
-    -f lavfi -i "sine=frequency=440:duration=6" -ac 2 -ar 48000 $options "$media/$file" ||
-    fail "ffmpeg could not make $file"
-}
-for entry in "${video_formats[@]}"; do IFS='|' read -r _ file options <<<"$entry"; make_media video "$file" "$options"; done
-# Bad input: a film cut short, and one whose video no decoder takes (a made-up codec tag).
-head -c 4096 "$media/h264.mp4" >"$media/cut.mp4"
-perl -pe 's/XVID/QQQQ/g; s/xvid/qqqq/g' "$media/xvid.avi" >"$media/unknown.avi"
-for entry in "${music_formats[@]}"; do IFS='|' read -r _ file options <<<"$entry"; make_media music "$file" "$options"; done
+make_format_files "$media"
 pass "ffmpeg made $((${#video_formats[@]} + ${#music_formats[@]})) files"
 
 desktop_root
@@ -148,7 +105,7 @@ done
 
 # GStreamer now and then neither prerolls nor refuses the cut file: the open wait and then the
 # watchdog's bound on a start give it up, some 18 s on.
-for file in cut.mp4 unknown.avi; do
+for file in "${bad_formats[@]}"; do
   start_on "$(disc_for movie "$file")"
   wait_for_log 'window shown' 30
   wait_for_log 'message: ' 30

@@ -3,28 +3,13 @@
 # beside it: the shaped window, the movie that Wine cannot play reported like any unplayable
 # movie, the language menu (the choice lands in the registry), the about box and the exit entry.
 source "$(dirname "$0")/../e2e/lib.sh"
-: "${WINEPREFIX:?run through ctest}"
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-unset WINEPATH QT_PLUGIN_PATH
+source "$(dirname "$0")/wine-lib.sh"
 language_key='HKCU\Software\Nordquill\Vistrel'
 
-# A Windows program outlives the launcher that Wine gives it only with the Wine server: that
-# server ends with the test.
-trap 'wineserver -k 2>/dev/null || true; e2e_cleanup' EXIT
-
 e2e_start
-# A Wine server left from an earlier test shows windows on that test's display.
-wineserver -k 2>/dev/null || true
-# Wine passes no QT_* variable of Linux to Windows programs: the log's rules go through the
-# environment that Windows keeps in the registry.
-wine reg add 'HKCU\Environment' /v QT_LOGGING_RULES /t REG_SZ /d "$QT_LOGGING_RULES" /f >/dev/null 2>&1
+wine_start
 wine reg delete "$language_key" /f >/dev/null 2>&1 || true
 
-e2e_run() {
-  wine "$VISTREL_DISC_DIR/vistrel.exe" >>"$E2E_LOG" 2>&1 &
-  E2E_LAST_PID=$!
-  E2E_PIDS+=("$E2E_LAST_PID")
-}
 open_menu() {
   local before
   before=$(log_count 'menu: open')

@@ -1,0 +1,100 @@
+#!/usr/bin/env bash
+# The format table, played by vistrel.exe under Wine with nothing but what a made disc holds: the
+# Windows part that make-disc lays out (the program, its DLLs with FFmpeg's, its plugins) on a
+# copy of the sample disc, and a short file of each kind (made with the system's ffmpeg) as its
+# movie or music. Each must open without error and play: for video the picture changes, for music
+# the position moves. The bad files each get the program's message once and the window stays.
+source "$(dirname "$0")/../e2e/lib.sh"
+source "$(dirname "$0")/wine-lib.sh"
+source "$(dirname "$0")/../e2e/format-table.sh"
+source "$VISTREL_SOURCE_DIR/scripts/lib/windows-part.sh"
+
+media=$E2E_TMP/media
+make_format_files "$media"
+pass "ffmpeg made $((${#video_formats[@]} + ${#music_formats[@]})) files"
+
+# The made disc: the sample disc's own files, and the Windows part as make-disc copies it.
+made=$E2E_TMP/made
+mkdir -p "$made"
+(cd "$VISTREL_DISC_DIR" && find . -mindepth 1 -maxdepth 1 ! -name '*.exe' ! -name '*.dll' \
+  ! -name qt.conf ! -name .vistrel ! -name movie.avi ! -name vistrel.ini -exec cp -R {} "$made/" \;)
+copy_windows_part "$VISTREL_DISC_DIR" "$made"
+
+# A copy of the made disc (its files linked) whose configuration plays $2 as $1 (movie or music).
+disc_for() {
+  local kind=$1 file=$2 copy=$E2E_TMP/discs/$2
+  mkdir -p "$copy"
+  cp -al "$made/." "$copy/"
+  cp "$media/$file" "$copy/"
+  if [ "$kind" = movie ]; then
+    sed "s|^Movie=.*|Movie=$file|" "$VISTREL_DISC_DIR/vistrel.ini" >"$copy/vistrel.ini"
+  else
+    sed -e '/^Movie=/d' -e "s|^\[Main\]|[Main]\nMusic=$file|" "$VISTREL_DISC_DIR/vistrel.ini" \
+      >"$copy/vistrel.ini"
+  fi
+  echo "$copy"
+}
+
+start_on() {
+  wine_stop
+  : >"$E2E_LOG"
+  e2e_run "$1"
+}
+
+# Opened without error and playing, with no failure after the start.
+plays() {
+  local name=$1 file=$2
+  wait_for_log 'window shown' 90
+  wait_for_log "open: .*$file error: " 30
+  grep -qE "open: .*$file error: 0" "$E2E_LOG" || fail "$name: $file did not open ($(grep 'open:' "$E2E_LOG"))"
+  wait_for_log 'vistrel.media: play$' 10
+  sleep 1.5
+  ! grep -E 'no decoder for|player error|open failed late|playback stalled' "$E2E_LOG" ||
+    fail "$name: $file does not play"
+}
+
+# The last position the player reported while playing, in ms.
+last_position() {
+  sed -n 's/.*playing at \([0-9]*\) ms.*/\1/p' "$E2E_LOG" | tail -n1
+}
+
+e2e_start
+wine_start
+
+for entry in "${video_formats[@]}"; do
+  IFS='|' read -r name file _ <<<"$entry"
+  start_on "$(disc_for movie "$file")"
+  plays "$name" "$file"
+  find_window
+  screenshot "$E2E_TMP/a.png"
+  sleep 1
+  screenshot "$E2E_TMP/b.png"
+  moving=$(region_difference "$E2E_TMP/a.png" "$E2E_TMP/b.png" 60 60 400 280)
+  [ "${moving%.*}" -gt 200 ] || fail "$name: the picture does not change (difference $moving)"
+  pass "$name ($file) plays, its picture changes (difference ${moving%.*})"
+done
+
+for entry in "${music_formats[@]}"; do
+  IFS='|' read -r name file _ <<<"$entry"
+  start_on "$(disc_for music "$file")"
+  plays "$name" "$file"
+  first=$(last_position)
+  sleep 2
+  second=$(last_position)
+  [ -n "$first" ] && [ -n "$second" ] && [ "$second" -gt "$first" ] ||
+    fail "$name: the position does not move (${first:-none}, then ${second:-none})"
+  pass "$name ($file) plays, its position moves ($first ms, then $second ms)"
+done
+
+for file in "${bad_formats[@]}"; do
+  start_on "$(disc_for movie "$file")"
+  wait_for_log 'window shown' 90
+  wait_for_log 'message: ' 30
+  sleep 2
+  [ "$(log_count 'message: ')" = 1 ] || fail "$file: not one message ($(grep 'message: ' "$E2E_LOG"))"
+  xdotool key Return
+  sleep 0.5
+  find_window
+  kill -0 "$E2E_LAST_PID" 2>/dev/null || fail "$file: the program ended"
+  pass "$file gets the program's message once, and the window stays"
+done
