@@ -129,3 +129,38 @@ region_difference() {
   convert "$b" -crop "$crop" +repage "$E2E_TMP/crop-b.png"
   compare -metric MAE "$E2E_TMP/crop-a.png" "$E2E_TMP/crop-b.png" null: 2>&1 | sed 's/ .*//' || true
 }
+
+# The tests' movies: a part of the video area with the test picture's moving parts.
+VX=60 VY=60 VW=400 VH=280
+# Two screenshots a second apart, named after $1; prints their difference in the video area.
+video_change() {
+  screenshot "$E2E_TMP/$1-a.png"; sleep 1; screenshot "$E2E_TMP/$1-b.png"
+  local d; d=$(region_difference "$E2E_TMP/$1-a.png" "$E2E_TMP/$1-b.png" $VX $VY $VW $VH)
+  echo "${d%.*}"
+}
+# How far a strip of the screen above the window differs from the same strip in baseline.png,
+# taken before: the full-screen video covers it.
+above_window() {
+  local crop="400x100+$((WIN_X + 150))+$((WIN_Y - 110))" d
+  screenshot "$E2E_TMP/now.png"
+  convert "$E2E_TMP/now.png" -crop "$crop" +repage "$E2E_TMP/strip-now.png"
+  convert "$E2E_TMP/baseline.png" -crop "$crop" +repage "$E2E_TMP/strip-base.png"
+  d=$(compare -metric MAE "$E2E_TMP/strip-base.png" "$E2E_TMP/strip-now.png" null: 2>&1 | sed 's/ .*//' || true)
+  echo "${d%.*}"
+}
+# After Stop: the video has gone from the screenshot $1 (of video_change), and the picture area
+# stands still and shows the skin's logo.
+stop_shows_the_logo() {
+  local gone still logo shown
+  screenshot "$E2E_TMP/stopped.png"
+  gone=$(region_difference "$E2E_TMP/$1.png" "$E2E_TMP/stopped.png" $VX $VY $VW $VH)
+  [ "${gone%.*}" -gt 200 ] || fail "Stop left the video in place"
+  still=$(video_change stopped)
+  [ "$still" -lt 50 ] || fail "the picture area moves after Stop (difference $still)"
+  logo=$(find "$VISTREL_DISC_DIR/Skins" -ipath '*/default/logo.bmp' 2>/dev/null | head -n1 || true)
+  [ -n "$logo" ] || return 0
+  convert "$E2E_TMP/stopped.png" -crop "517x378+$((WIN_X + 13))+$((WIN_Y + 24))" +repage "$E2E_TMP/area.png"
+  convert "$logo" -resize '517x378!' "$E2E_TMP/logo.png"
+  shown=$(compare -metric MAE "$E2E_TMP/area.png" "$E2E_TMP/logo.png" null: 2>&1 | sed 's/ .*//' || true)
+  [ "${shown%.*}" -lt 2000 ] || fail "the picture area does not show the logo after Stop ($shown)"
+}

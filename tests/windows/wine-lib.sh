@@ -15,13 +15,18 @@ wine_start() {
   # environment that Windows keeps in the registry.
   wine reg add 'HKCU\Environment' /v QT_LOGGING_RULES /t REG_SZ /d "$QT_LOGGING_RULES" /f \
     >/dev/null 2>&1
+  # The log's lines as the tests read them, whatever was set in the prefix by hand.
+  wine reg delete 'HKCU\Environment' /v QT_MESSAGE_PATTERN /f >/dev/null 2>&1 || true
 }
 
-# Starts vistrel.exe from the disc folder $1 (default: the sample disc); its log goes to E2E_LOG.
+# Starts vistrel.exe from the disc folder $1 (default: the sample disc), or the sample disc's
+# program on a disc folder without one of its own; its log goes to E2E_LOG.
 e2e_run() {
-  local disc=${1:-$VISTREL_DISC_DIR}
+  local disc=${1:-$VISTREL_DISC_DIR} command
+  command=("$disc/vistrel.exe")
+  [ -f "$disc/vistrel.exe" ] || command=("$VISTREL_DISC_DIR/vistrel.exe" "Z:$disc")
   # A Windows program ends its lines with CR LF; the log is read as Linux text.
-  wine "$disc/vistrel.exe" > >(sed -u 's/\r$//' >>"$E2E_LOG") 2>&1 &
+  wine "${command[@]}" > >(sed -u 's/\r$//' >>"$E2E_LOG") 2>&1 &
   E2E_LAST_PID=$!
   E2E_PIDS+=("$E2E_LAST_PID")
 }

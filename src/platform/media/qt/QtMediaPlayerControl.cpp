@@ -149,6 +149,8 @@ void QtMediaPlayerControl::mediaStatusChanged(QMediaPlayer::MediaStatus status) 
     }
     if (!isOpen())
         return;
+    if (status == QMediaPlayer::EndOfMedia)
+        qCInfo(logMedia) << "at the end";
     if (status == QMediaPlayer::InvalidMedia) {
         failLate("the media is invalid");
         return;
