@@ -1,4 +1,5 @@
-// Which films the Windows program plays with only what Windows ships, as --check tells the author.
+// Which films an external player on Windows plays with only what Windows ships, as --check
+// tells the author.
 #include "app/check/WindowsFormats.h"
 
 #include <QtTest>

@@ -78,6 +78,21 @@ class TestQtMediaPlayerControl : public QObject {
 
     void cleanup() { window.reset(); }
 
+    // First of the tests, so that nothing of Qt Multimedia is made yet: with no backend to
+    // load, making any of it would end the program.
+    void withoutABackendEveryFileIsRefused() {
+        QFETCH_GLOBAL(QString, control);
+        if (control != "qt")
+            QSKIP("Qt Multimedia's backends only");
+        const QStringList paths = QCoreApplication::libraryPaths();
+        QCoreApplication::setLibraryPaths({tempDir->path()});
+        QtMediaPlayerControl bare(window.get());
+        QCOMPARE(openAndWait(bare, movie), int(Undecodable));
+        QVERIFY(bare.fileName().isEmpty());
+        QVERIFY(!bare.widget());
+        QCoreApplication::setLibraryPaths(paths);
+    }
+
     // The window's children that show video: all but the place holder and the test's own.
     QList<QWidget*> videoWidgets() const {
         QList<QWidget*> found;

@@ -126,10 +126,11 @@ Findings probe(const CheckedDisc& disc, const MediaProber& probeMedia, const QSt
     if (const std::optional<QString> lack =
             windowsLacksFor(judged, facts.videoCodec, facts.audioCodec))
         findings.append(note(file,
-                             *lack + ": the Windows program plays it only where extra codecs "
-                                     "are installed",
-                             "for a disc that plays everywhere, use H.264 video with AAC sound "
-                             "in MP4"));
+                             *lack + ": the Windows program plays it with its own decoders, "
+                                     "but an external player on Windows plays it only where "
+                                     "extra codecs are installed",
+                             "for a film that every Windows player plays too, use H.264 video "
+                             "with AAC sound in MP4"));
     return findings;
 }
 

@@ -6,7 +6,8 @@
 
 namespace vistrel {
 
-// Whether the Windows program plays a film with only what Windows itself ships: Media
+// Whether a player that uses Windows' own codecs (an external player; the Windows program carries
+// its own decoders) plays a film with only what Windows itself ships: Media
 // Foundation's own containers (ASF, AVI, MP4, MP3, WAVE, ADTS) and decoders (H.264, MPEG-4
 // Part 2 and Microsoft's MPEG-4 v1 to v3, WMV, Motion-JPEG; AAC, MP3, WMA, PCM), Windows 7 and
 // later. The container is told by the file's extension, the codecs by the names the media

@@ -3,6 +3,7 @@
 #include "platform/disc/DiscFile.h"
 #include "platform/disc/FilePaths.h"
 #include "platform/log/Log.h"
+#include "platform/media/qt/QtMultimediaBackend.h"
 
 #include <QAudioOutput>
 #include <QFile>
@@ -55,9 +56,13 @@ QtMediaPlayerControl::QtMediaPlayerControl(QWidget* parent)
 }
 
 void QtMediaPlayerControl::createBackend() {
-    if (hasBackend())
+    if (hasBackend() || frameworkMissing_)
         return;
     qCDebug(logMedia) << "starting the media framework";
+    if (!qtMultimediaBackendLoads()) {
+        frameworkMissing_ = true;
+        return;
+    }
     player_ = new QMediaPlayer(this);
     audio_ = new QAudioOutput(this);
     player_->setAudioOutput(audio_);
@@ -81,7 +86,7 @@ QtMediaPlayerControl::~QtMediaPlayerControl() = default;
 
 QWidget* QtMediaPlayerControl::widget() {
     createBackend();
-    return window_->widget();
+    return hasBackend() ? window_->widget() : nullptr;
 }
 
 bool QtMediaPlayerControl::decodesMovieVideo() {
@@ -93,6 +98,12 @@ bool QtMediaPlayerControl::decodesMovieVideo() {
 
 void QtMediaPlayerControl::open(const QString& path) {
     createBackend();
+    if (!hasBackend()) {
+        phase_->begin(path);
+        if (!path.isEmpty())
+            phase_->refuseSoon(Undecodable);
+        return;
+    }
     playWhenLoaded_ = false;
     stopPending_ = false;
     watchdog_->stop();

@@ -70,6 +70,8 @@ class QtMediaPlayerControl : public MediaPlayerControl {
     QAudioOutput* audio_ = nullptr;
     OpenPhase* phase_;
     PlaybackWatchdog* watchdog_;
+    // No backend of the framework loads: nothing of it is made, and every file is refused.
+    bool frameworkMissing_ = false;
     bool playWhenLoaded_ = false;
     bool stopPending_ = false;
 };
