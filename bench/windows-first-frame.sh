@@ -21,12 +21,9 @@ done
 tmp=$(mktemp -d)
 export WINEPREFIX=$tmp/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 trap 'wineserver -k 2>/dev/null || true; kill $(jobs -p) 2>/dev/null || true; rm -rf "$tmp"' EXIT
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$tmp/display" 2>/dev/null &
-for _ in $(seq 50); do [ -s "$tmp/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(head -n1 "$tmp/display")"
-openbox --sm-disable >/dev/null 2>&1 &
-sleep 1
-export XDG_CONFIG_HOME=$tmp/config QT_LOGGING_RULES='*=false'
+# shellcheck source=paint-lib.sh
+source "$(dirname "$0")/paint-lib.sh"
+export QT_LOGGING_RULES='*=false'
 
 colour=30c0a0
 ffmpeg -hide_banner -loglevel error -y -f lavfi -i "color=c=0x$colour:s=640x480:r=25:d=12" \

@@ -59,3 +59,22 @@ make_format_file() {
     -f lavfi -i "sine=frequency=440:duration=6" -ac 2 -ar 48000 $options "$folder/$file" ||
     fail "ffmpeg could not make $file"
 }
+
+# Opened without error, playing, and no decoder missing or error after the start. The program's
+# window may take FORMATS_START_SECONDS to show (default 30).
+plays() {
+  local name=$1 file=$2
+  wait_for_log 'window shown' "${FORMATS_START_SECONDS:-30}"
+  wait_for_log "open: .*$file error: " 30
+  grep -qE "open: .*$file error: 0" "$E2E_LOG" || fail "$name: $file did not open ($(grep 'open:' "$E2E_LOG"))"
+  wait_for_log 'vistrel.media: play$' 10
+  sleep 1.5
+  ! grep -E 'no decoder for|player error|open failed late|playback stalled' "$E2E_LOG" ||
+    fail "$name: $file does not play"
+}
+
+# The playing video's picture changes within a second; prints the difference.
+picture_changes() {
+  find_window
+  movie_moves "$1" "$1: the picture does not change"
+}

@@ -138,6 +138,18 @@ video_change() {
   local d; d=$(region_difference "$E2E_TMP/$1-a.png" "$E2E_TMP/$1-b.png" $VX $VY $VW $VH)
   echo "${d%.*}"
 }
+# The movie's picture moves over a second, or stands still; fails with the message $2 otherwise.
+# $1 names the screenshots. Prints the difference.
+movie_moves() {
+  local d; d=$(video_change "$1")
+  [ "$d" -gt 200 ] || fail "$2 (difference $d)"
+  echo "$d"
+}
+movie_stands() {
+  local d; d=$(video_change "$1")
+  [ "$d" -lt 50 ] || fail "$2 (difference $d)"
+  echo "$d"
+}
 # How far a strip of the screen above the window differs from the same strip in baseline.png,
 # taken before: the full-screen video covers it.
 above_window() {
@@ -155,12 +167,54 @@ stop_shows_the_logo() {
   screenshot "$E2E_TMP/stopped.png"
   gone=$(region_difference "$E2E_TMP/$1.png" "$E2E_TMP/stopped.png" $VX $VY $VW $VH)
   [ "${gone%.*}" -gt 200 ] || fail "Stop left the video in place"
-  still=$(video_change stopped)
-  [ "$still" -lt 50 ] || fail "the picture area moves after Stop (difference $still)"
+  still=$(movie_stands stopped "the picture area moves after Stop")
   logo=$(find "$VISTREL_DISC_DIR/Skins" -ipath '*/default/logo.bmp' 2>/dev/null | head -n1 || true)
   [ -n "$logo" ] || return 0
   convert "$E2E_TMP/stopped.png" -crop "517x378+$((WIN_X + 13))+$((WIN_Y + 24))" +repage "$E2E_TMP/area.png"
   convert "$logo" -resize '517x378!' "$E2E_TMP/logo.png"
   shown=$(compare -metric MAE "$E2E_TMP/area.png" "$E2E_TMP/logo.png" null: 2>&1 | sed 's/ .*//' || true)
   [ "${shown%.*}" -lt 2000 ] || fail "the picture area does not show the logo after Stop ($shown)"
+}
+
+# Waits until the log holds at least $2 lines matching $1 (grep -E); fails after $3 seconds.
+wait_for_count() {
+  for _ in $(seq $(($3 * 10))); do [ "$(log_count "$1")" -ge "$2" ] && return 0; sleep 0.1; done
+  fail "fewer than $2 log lines matching '$1' within $3 s"
+}
+
+# The playing movie to full screen by a double click on the video and back by a second one, then
+# again and back by Esc; the strip of the screen above the window tells where the video is.
+full_screen_and_back() {
+  local entered left
+  [ "$WIN_Y" -gt 110 ] || fail "the window is too high on the screen for this test"
+  screenshot "$E2E_TMP/baseline.png"
+  entered=$(log_count 'player full screen') left=$(log_count 'player back in the window')
+  double_click_at 270 210
+  wait_for_count 'player full screen' $((entered + 1)) 5
+  sleep 1.5
+  [ "$(above_window)" -gt 1000 ] || fail "the video does not cover the screen"
+  xdotool mousemove 640 400 click --repeat 2 --delay 80 1
+  wait_for_count 'player back in the window' $((left + 1)) 5
+  sleep 1.5
+  [ "$(above_window)" -lt 50 ] || fail "the video did not come back into the window"
+  double_click_at 270 210
+  wait_for_count 'player full screen' $((entered + 2)) 5
+  sleep 1.5
+  xdotool key Escape
+  wait_for_log 'leaves full screen by itself' 5
+  sleep 1.5
+  [ "$(above_window)" -lt 50 ] || fail "Esc did not bring the video back"
+}
+
+# The last position the player logged while playing, in ms (its debug lines).
+last_position() { sed -n 's/.*playing at \([0-9]*\) ms.*/\1/p' "$E2E_LOG" | tail -n1; }
+# The playing media's position moves on within two seconds; prints the two positions.
+position_moves() {
+  local first second
+  first=$(last_position)
+  sleep 2.5
+  second=$(last_position)
+  [ -n "$first" ] && [ -n "$second" ] && [ "$second" -gt "$first" ] ||
+    fail "$1: the position does not move (${first:-none}, then ${second:-none})"
+  echo "$first ms, then $second ms"
 }
