@@ -4,7 +4,6 @@
 #include "platform/disc/FilePaths.h"
 #include "platform/disc/ReadIni.h"
 #include "platform/log/Log.h"
-#include "platform/messages/ErrorMessage.h"
 #include "platform/messages/MessageBoxes.h"
 #include "platform/settings/Registry.h"
 
@@ -17,31 +16,57 @@ QString LanguageLoader::filePath(const QString& name) const {
     return joinPath(folder_, name + QStringLiteral(".lng"));
 }
 
-bool LanguageLoader::hasLanguage(const QString& name) const {
-    return !name.isEmpty() && isProfileFile(filePath(name));
+bool LanguageLoader::loadStartLanguage(const QString& discDefault) {
+    const QString remembered =
+        registry_.ReadRegistryValue(RegistryRoot::CurrentUser, RegistryKey, "Language").toText();
+    if (!remembered.isEmpty()) {
+        const ProfileSnapshot file(filePath(remembered));
+        if (file.found()) {
+            qCInfo(logStartup).noquote() << "language chosen:" << remembered;
+            apply(remembered, file, Remember::Yes);
+            return true;
+        }
+        qCInfo(logStartup).noquote() << "remembered language not on this disc:" << remembered;
+    }
+    qCInfo(logStartup).noquote() << "language chosen:" << discDefault;
+    const QString path = filePath(discDefault);
+    const ProfileSnapshot file(path);
+    if (!file.found())
+        return notFound(path);
+    apply(discDefault, file, remembered.isEmpty() ? Remember::Yes : Remember::No);
+    return true;
 }
 
-bool LanguageLoader::LoadLanguage(const QString& name, Remember remember) {
+// A pipe, a device or an oversized file would block or flood the reader: it is not found.
+bool LanguageLoader::LoadLanguage(const QString& name) {
     const QString path = filePath(name);
-    // A pipe, a device or an oversized file would block or flood the reader: it is not found.
-    if (!isProfileFile(path)) {
-        showErrorMessage(messages_, "Error", "File %s not found. Cannot load language definitions.",
-                         path);
-        return false;
-    }
-    readTexts(path);
+    const ProfileSnapshot file(path);
+    if (!file.found())
+        return notFound(path);
+    apply(name, file, Remember::Yes);
+    return true;
+}
+
+bool LanguageLoader::notFound(const QString& path) {
+    messages_.showError("Error", "File " + shortenedText(path, MessageValueLimit) +
+                                     " not found. Cannot load language definitions.");
+    return false;
+}
+
+void LanguageLoader::apply(const QString& name, const ProfileSnapshot& file, Remember remember) {
+    readTexts(file);
     current_ = name;
-    emit loaded(texts_);
     QStringList tips;
     for (const ButtonRow& row : Buttons)
         if (row.toolTipKey)
             tips.append(texts_.ToolTips[static_cast<std::size_t>(row.id)]);
     qCInfo(logLanguage).noquote() << "tooltips:" << tips.join(QLatin1String(" | "));
+    emit textsChanged(texts_);
+    emit loaded(name);
     if (remember == Remember::Yes)
         registry_.WriteRegistryValue(RegistryRoot::CurrentUser, RegistryKey, "Language",
                                      RegistryValue::fromText(name));
     qCInfo(logLanguage).noquote() << "language:" << name;
-    return true;
 }
 
 // A key the file lacks shows the program's own English text rather than nothing: a blank
@@ -62,8 +87,7 @@ QString LanguageLoader::text(const ProfileSnapshot& file, std::string_view secti
 }
 
 // Tooltips by the keys of the table of buttons, then the menu's captions and the messages.
-void LanguageLoader::readTexts(const QString& path) {
-    const ProfileSnapshot file(path);
+void LanguageLoader::readTexts(const ProfileSnapshot& file) {
     LanguageTexts& t = texts_;
     for (const ButtonRow& row : Buttons)
         if (row.toolTipKey)

@@ -1,6 +1,7 @@
 #include "media/DisplayModes.h"
 
 #include "platform/log/Log.h"
+#include "window/Stage.h"
 #include "window/VideoPlacer.h"
 #include "window/WindowAreas.h"
 
@@ -10,15 +11,15 @@
 
 namespace vistrel {
 
-DisplayModes::DisplayModes(DisplayElements elements, bool movie, const QRegion& outline,
+DisplayModes::DisplayModes(DisplayElements elements, const Stage& stage, const QRegion& outline,
                            QList<QWidget*> sideButtons)
-    : elements_(elements), movie_(movie), outline_(outline), sideButtons_(std::move(sideButtons)) {
+    : elements_(elements), stage_(stage), outline_(outline), sideButtons_(std::move(sideButtons)) {
     elements_.window.installEventFilter(this);
 }
 
 // The player can leave its full screen by itself (Esc): the placement's owner knows.
 bool DisplayModes::IsFullScreen() const {
-    return movie_ ? elements_.video.fullScreen() : picturesFullScreen_;
+    return stage_.movie() ? elements_.video.fullScreen() : picturesFullScreen_;
 }
 
 void DisplayModes::maximizeClicked() {
@@ -37,19 +38,10 @@ void DisplayModes::dragStripDoubleClicked() {
         EnterFullScreen();
 }
 
-void DisplayModes::movieEnded() {
-    if (movie_)
-        LeaveFullScreen();
-}
-
-void DisplayModes::movieGivenUp() {
-    movie_ = false;
-}
-
 void DisplayModes::EnterFullScreen() {
     if (IsFullScreen())
         return;
-    if (!movie_) {
+    if (!stage_.movie()) {
         enterPictures();
         return;
     }
@@ -60,7 +52,7 @@ void DisplayModes::EnterFullScreen() {
 void DisplayModes::LeaveFullScreen() {
     if (!IsFullScreen())
         return;
-    if (!movie_) {
+    if (!stage_.movie()) {
         leavePictures();
         return;
     }

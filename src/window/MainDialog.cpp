@@ -6,6 +6,7 @@
 #include "platform/media/MediaPlayerControl.h"
 #include "window/ButtonAccessible.h"
 #include "window/ReadingOrder.h"
+#include "window/Stage.h"
 #include "window/VideoPlacer.h"
 #include "window/WindowDrag.h"
 
@@ -18,7 +19,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
-#include <QTimer>
 
 namespace vistrel {
 
@@ -86,13 +86,7 @@ void MainDialog::createElements(const PlayerFactory& makePlayer,
     picTitle_->setAutoSize(true);
 
     createButtons(false);
-
-    TimerSlideShow_ = new QTimer(this);
-    TimerSlideShow_->setObjectName("TimerSlideShow");
-    TimerSlideShow_->setInterval(0);
-    TimerMovie_ = new QTimer(this);
-    TimerMovie_->setObjectName("TimerMovie");
-    TimerMovie_->setInterval(1);
+    stage_ = new Stage(*videoPlacer_, *picShowPictures_, *WebBrowser_, this);
 
     // The image areas lie beneath every child window.
     for (QWidget* area :
@@ -154,17 +148,14 @@ bool MainDialog::load(SingleInstance& singleInstance) {
     return true;
 }
 
-void MainDialog::setToolTips(const std::array<QString, Buttons.size()>& toolTips) {
+void MainDialog::showTexts(const LanguageTexts& texts) {
     for (const ButtonRow& row : Buttons)
         if (row.toolTipKey)
-            button(row.id)->setToolTip(toolTips[static_cast<std::size_t>(row.id)]);
-}
-
-void MainDialog::setMenuCaptions(const MenuCaptions& captions) {
-    menu_.mnuChooseLanguage->setTitle(captions.chooseLanguage);
-    menu_.mnuChooseSkin->setTitle(captions.chooseSkin);
-    menu_.mnuAbout->setText(captions.about);
-    menu_.mnuExit->setText(captions.exit);
+            button(row.id)->setToolTip(texts.ToolTips[static_cast<std::size_t>(row.id)]);
+    menu_.mnuChooseLanguage->setTitle(texts.CaptionChooseLanguage);
+    menu_.mnuChooseSkin->setTitle(texts.CaptionChooseSkin);
+    menu_.mnuAbout->setText(texts.CaptionAbout);
+    menu_.mnuExit->setText(texts.CaptionExit);
 }
 
 void MainDialog::setBackgroundPicture(const QPixmap& picture) {
