@@ -20,53 +20,40 @@ bool LanguageLoader::loadStartLanguage(const QString& discDefault) {
     const QString remembered =
         registry_.ReadRegistryValue(RegistryRoot::CurrentUser, RegistryKey, "Language").toText();
     if (!remembered.isEmpty()) {
-        const ProfileSnapshot file(filePath(remembered));
-        if (file.found()) {
+        if (load(remembered, Remember::Yes, Missing::Silent)) {
             qCInfo(logStartup).noquote() << "language chosen:" << remembered;
-            apply(remembered, file, Remember::Yes);
             return true;
         }
         qCInfo(logStartup).noquote() << "remembered language not on this disc:" << remembered;
     }
     qCInfo(logStartup).noquote() << "language chosen:" << discDefault;
-    const QString path = filePath(discDefault);
-    const ProfileSnapshot file(path);
-    if (!file.found())
-        return notFound(path);
-    apply(discDefault, file, remembered.isEmpty() ? Remember::Yes : Remember::No);
-    return true;
+    return load(discDefault, remembered.isEmpty() ? Remember::Yes : Remember::No, Missing::Said);
 }
 
-// A pipe, a device or an oversized file would block or flood the reader: it is not found.
 bool LanguageLoader::LoadLanguage(const QString& name) {
+    return load(name, Remember::Yes, Missing::Said);
+}
+
+// The file is read once: a pipe, a device or an oversized file would block or flood the reader,
+// and is not found. The language's name goes no further down than the store.
+bool LanguageLoader::load(const QString& name, Remember remember, Missing missing) {
     const QString path = filePath(name);
     const ProfileSnapshot file(path);
-    if (!file.found())
-        return notFound(path);
-    apply(name, file, Remember::Yes);
-    return true;
-}
-
-bool LanguageLoader::notFound(const QString& path) {
-    messages_.showError("Error", "File " + shortenedText(path, MessageValueLimit) +
-                                     " not found. Cannot load language definitions.");
-    return false;
-}
-
-void LanguageLoader::apply(const QString& name, const ProfileSnapshot& file, Remember remember) {
+    if (!file.found()) {
+        if (missing == Missing::Said)
+            messages_.showError("Error", "File " + shortenedText(path, MessageValueLimit) +
+                                             " not found. Cannot load language definitions.");
+        return false;
+    }
     readTexts(file);
     current_ = name;
-    QStringList tips;
-    for (const ButtonRow& row : Buttons)
-        if (row.toolTipKey)
-            tips.append(texts_.ToolTips[static_cast<std::size_t>(row.id)]);
-    qCInfo(logLanguage).noquote() << "tooltips:" << tips.join(QLatin1String(" | "));
     emit textsChanged(texts_);
     emit loaded(name);
     if (remember == Remember::Yes)
         registry_.WriteRegistryValue(RegistryRoot::CurrentUser, RegistryKey, "Language",
                                      RegistryValue::fromText(name));
     qCInfo(logLanguage).noquote() << "language:" << name;
+    return true;
 }
 
 // A key the file lacks shows the program's own English text rather than nothing: a blank
@@ -105,6 +92,11 @@ void LanguageLoader::readTexts(const ProfileSnapshot& file) {
     t.MsgSlideshow = err("errSlideshow");
     t.MsgIniVersion = err("errINIVersion");
     t.MsgCodecNotInstalled = err("errCodecNotInstalled");
+    QStringList tips;
+    for (const ButtonRow& row : Buttons)
+        if (row.toolTipKey)
+            tips.append(t.ToolTips[static_cast<std::size_t>(row.id)]);
+    qCInfo(logLanguage).noquote() << "tooltips:" << tips.join(QLatin1String(" | "));
 }
 
 } // namespace vistrel

@@ -44,12 +44,12 @@ class LanguageLoader : public QObject {
     void textsChanged(const LanguageTexts& texts);
 
   private:
-    // Whether the choice is kept for the next start.
+    // Whether the choice is kept for the next start, and a missing file said.
     enum class Remember { Yes, No };
+    enum class Missing { Said, Silent };
 
     QString filePath(const QString& name) const;
-    void apply(const QString& name, const ProfileSnapshot& file, Remember remember);
-    bool notFound(const QString& path);
+    bool load(const QString& name, Remember remember, Missing missing);
     QString text(const ProfileSnapshot& file, std::string_view section, std::string_view key) const;
     void readTexts(const ProfileSnapshot& file);
 
