@@ -43,6 +43,8 @@ void GstMediaPlayerControl::place(const VideoPlacement& placement) {
 
 // ---- opening ----
 
+// Nothing here waits for the framework: the pipeline (and GStreamer itself, the first time) is
+// made on the pipeline thread, and the state asked for is taken up once it is there.
 void GstMediaPlayerControl::open(const QString& path) {
     const unsigned long windowId = window_->windowId();
     pipeline_.drop(false);
@@ -50,28 +52,29 @@ void GstMediaPlayerControl::open(const QString& path) {
     verdict_ = {};
     durationMs_ = 0;
     const PlayerLife::Step opening = life_.open(!path.isEmpty());
-    const MediaOpenError error = path.isEmpty() ? NoError : createPipeline(path, windowId);
-    // The wait starts once the framework is up: its first start may scan every plugin.
-    phase_->begin(path);
+    phase_->begin(path, OpenPhase::Wait::Later);
     showPicture();
     if (path.isEmpty())
         return;
+    const QString resolved = resolvePath(path);
+    const MediaOpenError error = checkMediaFile(resolved);
     if (error != NoError) {
         phase_->refuseSoon(error);
         return;
     }
+    pipeline_.create(
+        QFileInfo(resolved).absoluteFilePath(), windowId,
+        [this](const PipelineEvent& event) { pipelineEvent(event); },
+        [this](bool made) { pipelineMade(made); });
     follow(opening);
 }
 
-MediaOpenError GstMediaPlayerControl::createPipeline(const QString& path, unsigned long windowId) {
-    const QString resolved = resolvePath(path);
-    const MediaOpenError error = checkMediaFile(resolved);
-    if (error != NoError)
-        return error;
-    const auto onEvent = [this](const PipelineEvent& event) { pipelineEvent(event); };
-    return pipeline_.create(QFileInfo(resolved).absoluteFilePath(), windowId, onEvent)
-               ? NoError
-               : Undecodable;
+// The wait for the verdict counts from here: the framework's first start may scan every plugin.
+void GstMediaPlayerControl::pipelineMade(bool made) {
+    if (made)
+        phase_->startWait();
+    else
+        phase_->refuseSoon(Undecodable);
 }
 
 // The first preroll or error, or the end of the wait. The life moves first: the callers hear the

@@ -36,7 +36,7 @@ class GstMediaPlayerControl : public MediaPlayerControl {
     static constexpr int OpenTimeoutMs = 5000;
 
   private:
-    MediaOpenError createPipeline(const QString& path, unsigned long windowId);
+    void pipelineMade(bool made);
     void finishOpening();
     void pipelineEvent(const PipelineEvent& event);
     void prerolled();
