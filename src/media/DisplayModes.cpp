@@ -15,6 +15,8 @@ DisplayModes::DisplayModes(DisplayElements elements, const Stage& stage, const Q
                            QList<QWidget*> sideButtons)
     : elements_(elements), stage_(stage), outline_(outline), sideButtons_(std::move(sideButtons)) {
     elements_.window.installEventFilter(this);
+    requestTimer_.setInterval(RequestWatch::TickMs);
+    connect(&requestTimer_, &QTimer::timeout, this, &DisplayModes::checkRequest);
 }
 
 // The player can leave its full screen by itself (Esc): the placement's owner knows.
@@ -60,22 +62,23 @@ void DisplayModes::LeaveFullScreen() {
     qCInfo(logWindow) << "movie back in the window";
 }
 
-// The window is hidden while it changes and shown again afterwards.
+// The window stays mapped: asked while it is being hidden and shown again, the window manager
+// now and then left it at its size (a loaded machine answers the hiding late, and the request
+// goes to a window it is still withdrawing).
 void DisplayModes::enterPictures() {
     QWidget& w = elements_.window;
     picturesFullScreen_ = true;
     normalPosition_ = w.pos();
-    w.hide();
     w.setMinimumSize(0, 0);
     w.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     w.clearMask(); // the outline is the whole screen-sized rectangle
     showSideButtons(false);
-    const QScreen* screen = w.screen();
-    const QSize size = screen ? screen->geometry().size() : w.size();
+    const QSize size = screenSize();
     placeVideoElements(QRect(QPoint(0, 0), size));
     elements_.title.hide();
     w.showFullScreen();
     qCInfo(logWindow) << "window full screen at" << size;
+    watchRequest();
 }
 
 // Unlike a plain rectangle, the skin's own outline comes back with the normal layout. The window
@@ -94,6 +97,48 @@ void DisplayModes::leavePictures() {
     w.showNormal();
     w.move(normalPosition_); // back where the user left it
     qCInfo(logWindow) << "window back to normal at" << w.pos();
+    watchRequest();
+}
+
+QSize DisplayModes::screenSize() const {
+    const QScreen* screen = elements_.window.screen();
+    return screen ? screen->geometry().size() : elements_.window.size();
+}
+
+void DisplayModes::watchRequest() {
+    request_.start();
+    requestTimer_.start();
+}
+
+// The size the window manager gives the window tells whether it acted on the request.
+void DisplayModes::checkRequest() {
+    const QSize size = elements_.window.size();
+    const bool granted = picturesFullScreen_ ? size == screenSize() : size == elements_.normalSize;
+    switch (request_.tick(granted)) {
+    case RequestWatch::Action::Wait:
+        return;
+    case RequestWatch::Action::Done:
+        requestTimer_.stop();
+        return;
+    case RequestWatch::Action::GiveUp:
+        requestTimer_.stop();
+        qCInfo(logWindow) << "the window manager did not act on the window's request; left at"
+                          << size;
+        return;
+    case RequestWatch::Action::AskAgain:
+        qCInfo(logWindow) << "the window manager did not act on the window's request: asked again";
+        askAgain();
+        return;
+    }
+}
+
+// The window's own state is already the one asked for: passing through the other one asks the
+// window manager again.
+void DisplayModes::askAgain() {
+    QWidget& w = elements_.window;
+    const Qt::WindowState wanted = picturesFullScreen_ ? Qt::WindowFullScreen : Qt::WindowNoState;
+    w.setWindowState(picturesFullScreen_ ? Qt::WindowNoState : Qt::WindowFullScreen);
+    w.setWindowState(wanted);
 }
 
 void DisplayModes::placeVideoElements(const QRect& area) {

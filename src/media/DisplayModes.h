@@ -1,9 +1,12 @@
 #pragma once
 
+#include "window/RequestWatch.h"
+
 #include <QList>
 #include <QObject>
 #include <QRect>
 #include <QRegion>
+#include <QTimer>
 
 namespace vistrel {
 
@@ -49,6 +52,10 @@ class DisplayModes : public QObject {
     void leavePictures();
     void placeVideoElements(const QRect& area);
     void showSideButtons(bool visible);
+    QSize screenSize() const;
+    void watchRequest();
+    void checkRequest();
+    void askAgain();
 
     DisplayElements elements_;
     const Stage& stage_;
@@ -56,6 +63,9 @@ class DisplayModes : public QObject {
     QList<QWidget*> sideButtons_;
     bool picturesFullScreen_ = false;
     QPoint normalPosition_;
+    // Whether the window manager acts on the window's way into full screen and back.
+    RequestWatch request_;
+    QTimer requestTimer_;
 };
 
 } // namespace vistrel
