@@ -103,12 +103,12 @@ void MainDialog::createElements(const PlayerFactory& makePlayer,
 }
 
 // What a screen reader calls the elements that are not buttons (the video is named by its
-// player, made on first need). btnMenu has no tooltip in any language, so it is named here.
+// player, the document by its view, each made on first need). btnMenu has no tooltip in any
+// language, so it is named here.
 void MainDialog::nameElements() {
     button(ButtonId::btnMenu)->setAccessibleName("Menu");
     picShowPictures_->setAccessibleName("Picture");
-    if (QWidget* document = WebBrowser_->widget())
-        document->setAccessibleName("Information");
+    WebBrowser_->setAccessibleName("Information");
 }
 
 void MainDialog::createMenu() {

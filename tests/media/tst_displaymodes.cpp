@@ -128,13 +128,8 @@ class TestDisplayModes : public QObject {
 
     // ---- pictures ----
 
-    void pictureWays_data() {
-        QTest::addColumn<QString>("way");
-        QTest::addColumn<bool>("leaves");
-        QTest::newRow("maximize") << "maximize" << false;
-        QTest::newRow("double click on the video or pictures") << "toggle" << true;
-        QTest::newRow("drag strip") << "drag strip" << false;
-    }
+    // The same ways in and out as a movie's.
+    void pictureWays_data() { movieWays_data(); }
 
     void pictureWays() {
         QFETCH(QString, way);

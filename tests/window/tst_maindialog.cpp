@@ -1,9 +1,12 @@
 // The main window's inventory and creation steps, closing, and the drag rules.
 #include "doubles/TestDisc.h"
+#include "platform/documents/QtDocumentView.h"
 #include "window/MainDialog.h"
 #include "window/Stage.h"
 #include "window/WindowDrag.h"
 
+#include <QAccessible>
+#include <QTextBrowser>
 #include <QtTest>
 
 using namespace vistrel;
@@ -84,6 +87,22 @@ class TstMainDialog : public QObject {
         QCOMPARE(w.dialog.picShowPictures()->geometry(), area);
         QCOMPARE(w.player->widget()->geometry(), area);
         QCOMPARE(w.document->widget()->geometry(), area);
+    }
+
+    // A window shown idle makes no text browser (it starts the font system and keeps megabytes),
+    // yet a screen reader finds the document's place by its name.
+    void theDocumentWaitsForItsFirstPage() {
+        MainDialog dialog([](QWidget* p) { return new FakeMediaPlayerControl(p); },
+                          [](QWidget* p) { return new QtDocumentView(p); });
+        FakeSingleInstance instance;
+        QVERIFY(dialog.load(instance));
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QVERIFY(dialog.findChildren<QTextBrowser*>().isEmpty());
+        QStringList names;
+        for (QWidget* child : dialog.findChildren<QWidget*>())
+            names.append(QAccessible::queryAccessibleInterface(child)->text(QAccessible::Name));
+        QVERIFY(names.contains("Information"));
     }
 
     void secondInstanceHidesItsTitleAndStops() {
