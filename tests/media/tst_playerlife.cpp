@@ -167,53 +167,30 @@ class TestPlayerLife : public QObject {
         QCOMPARE(step.seekMs, seek);
     }
 
-    // What the port and the stall watch read in each state.
-    void readings_data() {
-        QTest::addColumn<QString>("state");
-        QTest::addColumn<MediaPlayState>("playState");
-        QTest::addColumn<bool>("loaded");
-        QTest::addColumn<StallWatch::Motion>("motion");
-        using P = MediaPlayState;
-        using M = StallWatch::Motion;
-        auto row = [](const char* state, P playState, bool loaded, M motion) {
-            QTest::newRow(state) << state << playState << loaded << motion;
-        };
-        row("Closed", P::Stopped, false, M::Still);
-        row("Opening", P::Stopped, false, M::Still);
-        row("OpeningPrerolled", P::Stopped, true, M::Still);
-        row("Loading", P::Stopped, false, M::Still);
-        row("Ready", P::Stopped, true, M::Still);
-        row("Starting", P::Playing, false, M::Starting);
-        row("Playing", P::Playing, true, M::Playing);
-        row("PausedLoading", P::Paused, false, M::Still);
-        row("Paused", P::Paused, true, M::Still);
-        row("Stopped", P::Stopped, false, M::Still);
-        row("Ended", P::Stopped, true, M::Still);
-        row("PausedAtEnd", P::Paused, true, M::Still);
-    }
-
-    void readings() {
-        QFETCH(QString, state);
-        QFETCH(MediaPlayState, playState);
-        QFETCH(bool, loaded);
-        QFETCH(StallWatch::Motion, motion);
-        PlayerLife life;
-        run(life, Ways.value(state));
-        QCOMPARE(life.playState(), playState);
-        QCOMPARE(life.loaded(), loaded);
-        QCOMPARE(life.motion(), motion);
-    }
-
     // The races of quick presses: a Play right after Stop reads the start until the new preroll,
     // which then takes up the place asked for meanwhile; a new file forgets that place.
     void aPlaceAskedWhileStoppedWaitsForThePreroll() {
         PlayerLife life;
         run(life, Ways.value("Stopped") + " seek5000 play");
+        QCOMPARE(life.playState(), MediaPlayState::Playing);
         QVERIFY(!life.loaded());
+        // Prerolling again is starting, not a stall to restart.
         QCOMPARE(life.motion(), StallWatch::Motion::Starting);
         QCOMPARE(life.prerolled().seekMs, 5000);
         QVERIFY(life.loaded());
+        QCOMPARE(life.motion(), StallWatch::Motion::Playing);
         QCOMPARE(run(life, "stop seek5000 open opened play prerolled").seekMs, -1);
+    }
+
+    // At the end the picture stays: the place is real, nothing plays, and a pause holds there.
+    void theEndIsStillAndPausesThere() {
+        PlayerLife life;
+        run(life, Ways.value("Ended"));
+        QVERIFY(life.loaded());
+        QCOMPARE(life.playState(), MediaPlayState::Stopped);
+        QCOMPARE(life.motion(), StallWatch::Motion::Still);
+        run(life, "pause");
+        QCOMPARE(life.playState(), MediaPlayState::Paused);
     }
 };
 
