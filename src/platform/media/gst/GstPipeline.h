@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QByteArray>
+#include "platform/media/gst/PipelineEvents.h"
+
 #include <QString>
 
 #include <atomic>
@@ -12,15 +13,6 @@ typedef struct _GstElement GstElement;
 namespace vistrel {
 
 class GstBusWatch;
-
-// What a pipeline tells the GUI thread, its bus messages read for the player.
-struct PipelineEvent {
-    enum class Kind { Prerolled, VideoChanged, MissingVideoDecoder, Error, Ended, DurationChanged };
-    Kind kind;
-    // Error: the framework's text. MissingVideoDecoder: the picture's media type, e.g.
-    // "video/x-xvid" (a missing sound decoder leaves the picture to play).
-    QString text;
-};
 
 // One playbin for one file, its video drawn by the sink into a native window.
 //
