@@ -59,6 +59,7 @@ void GstMediaPlayerControl::open(const QString& path) {
     const QString resolved = resolvePath(path);
     const MediaOpenError error = checkMediaFile(resolved);
     if (error != NoError) {
+        life_.failed();
         phase_->refuseSoon(error);
         return;
     }
@@ -71,10 +72,12 @@ void GstMediaPlayerControl::open(const QString& path) {
 
 // The wait for the verdict counts from here: the framework's first start may scan every plugin.
 void GstMediaPlayerControl::pipelineMade(bool made) {
-    if (made)
+    if (made) {
         phase_->startWait();
-    else
-        phase_->refuseSoon(Undecodable);
+        return;
+    }
+    life_.failed();
+    phase_->refuseSoon(Undecodable);
 }
 
 // The first preroll or error, or the end of the wait. The life moves first: the callers hear the
