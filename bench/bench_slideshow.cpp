@@ -7,10 +7,8 @@
 //
 // The photos are generated once into DIR (default: <temp>/vistrel-bench-photos) and reused.
 
-#include "app/Application.h"
-#include "doubles/TestDisc.h"
+#include "doubles/TestWindow.h"
 #include "media/Slideshow.h"
-#include "window/MainDialog.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -184,25 +182,23 @@ double worst(const std::vector<double>& values) {
     return values.empty() ? 0 : *std::max_element(values.begin(), values.end());
 }
 
-// A disc whose slideshow shows the photos; the core has started on it, as the program does.
+// The slideshow of the photos in the program's window, on its stage.
 struct BenchDisc {
     BenchDisc(const QString& folder, int count) {
-        disc.addLanguage("english");
-        disc.addSkin("default");
-        QByteArray ini = "[Main]\nVersion=1.0\nDefaultLanguage=english\nSkin=default\n"
-                         "SlideShow=1\n[SlideShow]\nInterval=3000\n";
+        QStringList photos;
         for (int i = 0; i < count; ++i)
-            ini += QByteArray::number(i) + "=" + photoPath(folder, i).toUtf8() + "\n";
-        disc.writeIni(ini);
-        core = tc.make();
-        started = core->Main(disc.path());
+            photos.append(photoPath(folder, i));
+        t.stage().setShow(Stage::Show::Slides, {});
+        slideshow = std::make_unique<Slideshow>(
+            *t.window.picShowPictures(), t.stage(), DiscFolder(folder),
+            SlideshowSettings{photos, "3000"}, messages, LanguageTexts{});
+        t.window.show();
     }
-    MainDialog& window() { return core->dialog(); }
+    MainDialog& window() { return t.window; }
 
-    TestDisc disc;
-    TestApp tc;
-    std::unique_ptr<Application> core;
-    bool started = false;
+    TestWindow t;
+    RecordingMessageBoxes messages;
+    std::unique_ptr<Slideshow> slideshow;
 };
 
 // Lets the picture decoding ahead finish, as the time between two steps would.
@@ -227,10 +223,8 @@ template <typename Step> double timedStep(MainDialog& window, Step step) {
 Figures runLazy(const QString& folder, int count) {
     Figures figures;
     BenchDisc bench(folder, count);
-    if (!bench.started)
-        qFatal("the core did not start on the benchmark disc");
     MainDialog& window = bench.window();
-    Slideshow& show = bench.core->slideshow();
+    Slideshow& show = *bench.slideshow;
     QCoreApplication::processEvents();
     figures.baseMb = rssMb();
     PeakMemory peak;
@@ -261,8 +255,6 @@ Figures runLazy(const QString& folder, int count) {
 Figures runEager(const QString& folder, int count) {
     Figures figures;
     BenchDisc bench(folder, count);
-    if (!bench.started)
-        qFatal("the core did not start on the benchmark disc");
     MainDialog& window = bench.window();
     QCoreApplication::processEvents();
     figures.baseMb = rssMb();

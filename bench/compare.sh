@@ -14,6 +14,8 @@
 #                          first skinned frame of a viewer's first start (no plugin registry in
 #                          the cache) against a later start's, and its first video frame against
 #                          gst-play-1.0 with the system's plugins on the same file
+#   the installed program  cmake --install of the build: the first skinned frame of a viewer's
+#                          first start (no plugin registry) against a later start's
 # Prints each figure, its reference, the median of the ratios of the pairs and their spread; the
 # first frames also with VISTREL_MEDIA=qt, the Qt Multimedia player, as it was before.
 # Usage: bench/compare.sh [build dir] [runs]
@@ -62,6 +64,11 @@ grep -v '^Movie=' "$disc/vistrel.ini" >"$tmp/idle/vistrel.ini"
   >"$tmp/make-disc.log" 2>&1 || { cat "$tmp/make-disc.log" >&2; exit 1; }
 # The made disc's later starts find their plugin registry in the cache: one start writes it.
 XDG_CACHE_HOME=$tmp/cache "$watch" colour $colour 50000 8000 -- sh "$tmp/made/autorun.sh" >/dev/null
+# The installed program, its later starts with the system's plugin registry in their cache.
+cmake --install "$build" --prefix "$tmp/installed" >"$tmp/install.log" 2>&1 ||
+  { cat "$tmp/install.log" >&2; exit 1; }
+XDG_CACHE_HOME=$tmp/installed-cache "$watch" colour $colour 50000 8000 -- \
+  "$tmp/installed/bin/vistrel" "$tmp/colour" >/dev/null
 
 # Lines "figure reference" in $1; prints the medians, the median ratio and the ratios' spread.
 report() {
@@ -101,6 +108,10 @@ for _ in $(seq "$runs"); do
   c=$(XDG_CACHE_HOME=$tmp/cold-cache "$watch" skin "$picture" 0.2 5000 -- sh "$tmp/made/autorun.sh")
   w=$(XDG_CACHE_HOME=$tmp/cache "$watch" skin "$picture" 0.2 5000 -- sh "$tmp/made/autorun.sh")
   echo "${c%% *} ${w%% *}" >>"$tmp/first-start"
+  rm -rf "$tmp/cold-cache"
+  c=$(XDG_CACHE_HOME=$tmp/cold-cache "$watch" skin "$picture" 0.2 5000 -- "$tmp/installed/bin/vistrel" "$disc")
+  w=$(XDG_CACHE_HOME=$tmp/installed-cache "$watch" skin "$picture" 0.2 5000 -- "$tmp/installed/bin/vistrel" "$disc")
+  echo "${c%% *} ${w%% *}" >>"$tmp/installed-first-start"
   g=$("$watch" colour $colour 50000 5000 -- gst-play-1.0 --no-interactive -q --videosink=$sink "$tmp/colour/movie.avi" 2>/dev/null)
   v=$(XDG_CACHE_HOME=$tmp/cache "$watch" colour $colour 50000 5000 -- sh "$tmp/made/autorun.sh")
   echo "$v $g" >>"$tmp/disc-video"
@@ -134,6 +145,7 @@ report "  with VISTREL_MEDIA=qt" "$tmp/video-qt" ms "(the Qt Multimedia player)"
 report "CPU over 10 s of playback" "$tmp/cpu" s "<= 1.2 x gst-play"
 report "memory while playing" "$tmp/memory" MB "<= 1.3 x gst-play"
 report "first skinned frame, first start" "$tmp/first-start" ms "<= 1.5 x a later start (made disc)"
+report "  the installed program" "$tmp/installed-first-start" ms "<= 1.5 x a later start (installed)"
 report "first video frame, made disc" "$tmp/disc-video" ms "<= 1.0 x gst-play, system plugins"
 echo "made disc: bundle $(du -sm --exclude=windows-plugins "$tmp/made/.vistrel" | cut -f1) MB," \
   "$(find "$tmp/made/.vistrel/lib" -name '*.so*' | wc -l) libraries (target <= 50 MB);" \

@@ -1,35 +1,22 @@
 #include "actions/DiscActions.h"
 
 #include "platform/desktop/Desktop.h"
-#include "platform/documents/DocumentView.h"
 #include "platform/log/Log.h"
 #include "platform/media/MediaPlayerControl.h"
 #include "platform/messages/ErrorMessage.h"
-#include "window/ImageArea.h"
 #include "window/LanguageTexts.h"
-#include "window/VideoPlacer.h"
+#include "window/Stage.h"
 
 #include <QDir>
 #include <QPointer>
-#include <QTimer>
 
 namespace vistrel {
 
-namespace {
-
-// A timer without an interval never fires, however it is switched.
-void enableTimer(QTimer& timer) {
-    if (timer.interval() > 0)
-        timer.start();
-}
-
-} // namespace
-
-DiscActions::DiscActions(DiscFolder disc, ButtonTexts paths, MediaElements elements,
-                         SharedArea shared, Desktop& desktop, MessageBoxes& messages,
-                         const LanguageTexts& texts)
-    : disc_(std::move(disc)), paths_(std::move(paths)), elements_(elements), shared_(shared),
-      desktop_(desktop), messages_(messages), texts_(texts) {}
+DiscActions::DiscActions(DiscFolder disc, ButtonTexts paths, MediaPlayerControl& player,
+                         Stage& stage, Desktop& desktop, MessageBoxes& messages,
+                         LanguageTexts texts)
+    : disc_(std::move(disc)), paths_(std::move(paths)), player_(player), stage_(stage),
+      desktop_(desktop), messages_(messages), texts_(std::move(texts)) {}
 
 void DiscActions::clicked(ButtonId id) {
     const QString& configured = textOf(paths_, id);
@@ -66,48 +53,40 @@ void DiscActions::explore(const QString& configuredPath) {
 }
 
 void DiscActions::closeDocument() {
-    if (elements_.document.Visible())
+    if (stage_.view() == Stage::View::Document)
         showMedia();
 }
 
 void DiscActions::toggleDocument(const QString& configuredPath) {
-    if (elements_.document.Visible())
+    if (stage_.view() == Stage::View::Document)
         showMedia();
     else
         showDocument(configuredPath);
 }
 
-void DiscActions::movieGivenUp() {
-    shared_.movie = false;
-}
-
+// A stopped movie comes back stopped; the slides step on by themselves again.
 void DiscActions::showMedia() {
-    elements_.document.setVisible(false);
-    if (shared_.movie)
-        elements_.video.show();
-    if (shared_.slideShow) {
-        enableTimer(elements_.slideTimer);
-        elements_.pictures.setVisible(true);
-    }
+    stage_.showMedia();
+    if (stage_.slides())
+        stage_.runSlides();
     qCInfo(logAction) << "info closed: media shown";
 }
 
+// The media are put away first, also when the document then cannot be found: the next click
+// tries the document again.
 void DiscActions::showDocument(const QString& configuredPath) {
-    if (shared_.movie)
-        elements_.player.Stop();
-    if (shared_.slideShow) {
-        elements_.slideTimer.stop();
-        elements_.pictures.setVisible(false);
-    }
-    elements_.video.hide();
+    if (stage_.movie())
+        player_.Stop();
+    if (stage_.slides())
+        stage_.holdSlides();
+    stage_.showView(Stage::View::Nothing);
 
     const QString document = disc_.findFile(configuredPath);
     if (document.isEmpty()) {
         showErrorMessage(messages_, texts_.MsgTitle, texts_.MsgFileNotFound, configuredPath);
         return;
     }
-    elements_.document.Navigate(document);
-    elements_.document.setVisible(true);
+    stage_.showDocument(document);
 }
 
 void DiscActions::install(const QString& configuredPath) {

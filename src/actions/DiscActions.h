@@ -2,45 +2,27 @@
 
 #include "platform/disc/DiscFolder.h"
 #include "window/Buttons.h"
+#include "window/LanguageTexts.h"
 
 #include <QObject>
 #include <QString>
 
-class QTimer;
-
 namespace vistrel {
 
 class Desktop;
-class DocumentView;
-class ImageArea;
 class MediaPlayerControl;
 class MessageBoxes;
-class VideoPlacer;
-struct LanguageTexts;
-
-// The elements that share the video area with the information document.
-struct MediaElements {
-    MediaPlayerControl& player;
-    VideoPlacer& video;
-    DocumentView& document;
-    ImageArea& pictures;
-    QTimer& slideTimer;
-};
-
-// What shares the area: a movie, a slideshow, or neither (music alone).
-struct SharedArea {
-    bool movie = false;
-    bool slideShow = false;
-};
+class Stage;
 
 // The buttons that open what the disc carries, each the path its row names: a folder of extra
-// content, the information document (in place of the media), the codec and player installers.
+// content, the information document (in the stage's front, in place of the media), the codec and
+// player installers.
 class DiscActions : public QObject {
     Q_OBJECT
   public:
-    // paths: what each button opens, as configured.
-    DiscActions(DiscFolder disc, ButtonTexts paths, MediaElements elements, SharedArea shared,
-                Desktop& desktop, MessageBoxes& messages, const LanguageTexts& texts);
+    // paths: what each button opens, as configured; player: stopped for the document.
+    DiscActions(DiscFolder disc, ButtonTexts paths, MediaPlayerControl& player, Stage& stage,
+                Desktop& desktop, MessageBoxes& messages, LanguageTexts texts);
 
     // Whether a click on a button that opens this is one of these actions.
     static constexpr bool handles(Opens opens) {
@@ -50,8 +32,8 @@ class DiscActions : public QObject {
     void clicked(ButtonId id);
     // The media again in place of the information document, if it is showing.
     void closeDocument();
-    // The movie cannot be played: the document no longer gives the area back to it.
-    void movieGivenUp();
+    // The language of the messages from now on.
+    void setTexts(const LanguageTexts& texts) { texts_ = texts; }
 
   private:
     void explore(const QString& configuredPath);
@@ -62,11 +44,11 @@ class DiscActions : public QObject {
 
     DiscFolder disc_;
     ButtonTexts paths_;
-    MediaElements elements_;
-    SharedArea shared_;
+    MediaPlayerControl& player_;
+    Stage& stage_;
     Desktop& desktop_;
     MessageBoxes& messages_;
-    const LanguageTexts& texts_;
+    LanguageTexts texts_;
 };
 
 } // namespace vistrel

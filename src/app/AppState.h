@@ -1,7 +1,6 @@
 #pragma once
 
 #include "app/DiscConfig.h"
-#include "media/MediaState.h"
 #include "platform/settings/Detection.h"
 
 #include <QString>
@@ -14,7 +13,6 @@ struct AppState {
     QString IniPath;
     DiscConfig config;
     Components installed;
-    MediaState media;
 };
 
 } // namespace vistrel

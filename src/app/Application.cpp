@@ -16,7 +16,7 @@
 #include "platform/settings/Registry.h"
 #include "skin/ButtonLooks.h"
 #include "skin/SkinLoader.h"
-#include "window/VideoPlacer.h"
+#include "window/Stage.h"
 
 #include <QAction>
 #include <QMenu>
@@ -54,7 +54,6 @@ bool Application::Main(const QString& appPath) {
     }
 
     selectMedia();
-    checkMediaFile();
     showOfferedButtons();
 
     if (!FillSkinMenu(dialog_->menu(), state_.AppPath))
@@ -76,34 +75,8 @@ bool Application::Main(const QString& appPath) {
 bool Application::loadLanguage() {
     language_ = std::make_unique<LanguageLoader>(joinPath(state_.AppPath, "Language"),
                                                  services_.registry, services_.messages);
-    connect(language_.get(), &LanguageLoader::loaded, dialog_.get(),
-            [this](const LanguageTexts& texts) {
-                dialog_->setToolTips(texts.ToolTips);
-                dialog_->setMenuCaptions({texts.CaptionChooseLanguage, texts.CaptionChooseSkin,
-                                          texts.CaptionAbout, texts.CaptionExit});
-            });
-    return loadStartLanguage();
-}
-
-// The language last chosen when this disc has it, else the disc's default. A language chosen on
-// another disc that this one lacks must not stop it from starting; that choice stays as it was
-// until the user makes another.
-bool Application::loadStartLanguage() {
-    const QString remembered =
-        services_.registry
-            .ReadRegistryValue(RegistryRoot::CurrentUser, LanguageLoader::RegistryKey, "Language")
-            .toText();
-    if (language_->hasLanguage(remembered)) {
-        qCInfo(logStartup).noquote() << "language chosen:" << remembered;
-        return language_->LoadLanguage(remembered);
-    }
-    const bool chosenElsewhere = !remembered.isEmpty();
-    if (chosenElsewhere)
-        qCInfo(logStartup).noquote() << "remembered language not on this disc:" << remembered;
-    const QString& name = state_.config.defaultLanguage;
-    qCInfo(logStartup).noquote() << "language chosen:" << name;
-    return language_->LoadLanguage(name, chosenElsewhere ? LanguageLoader::Remember::No
-                                                         : LanguageLoader::Remember::Yes);
+    connect(language_.get(), &LanguageLoader::textsChanged, dialog_.get(), &MainDialog::showTexts);
+    return language_->loadStartLanguage(state_.config.defaultLanguage);
 }
 
 // The codec test started at launch answers here. Asked where the skin first needs the answer, the
@@ -122,41 +95,40 @@ const Components& Application::installedComponents() {
     return installed;
 }
 
+// What plays: the movie, else the music, each only when its file is on the disc; the slideshow
+// only without a movie.
 void Application::selectMedia() {
     const DiscConfig& config = state_.config;
-    MediaState& media = state_.media;
-    if (!config.movie.isEmpty()) {
-        media.MediaPath = config.movie;
-        media.IsMovie = true;
-        return;
-    }
-    media.MediaPath = config.music;
-    media.IsMusic = !config.music.isEmpty();
-    dialog_->videoPlacer()->hide();
-    media.SlideShowOn = config.slideShow;
-    if (media.SlideShowOn) {
+    const bool movie = !config.movie.isEmpty();
+    const bool slides = !movie && config.slideShow;
+    const QString file = mediaFile();
+    Stage& stage = dialog_->stage();
+    stage.setShow(Stage::showOf(movie && !file.isEmpty(), !movie && !file.isEmpty(), slides), file);
+    if (slides) {
         dialog_->button(ButtonId::btnForward)->setToolTip("nächstes Bild");
         dialog_->button(ButtonId::btnBackward)->setToolTip("vorheriges Bild");
     }
+    qCInfo(logStartup).noquote() << "media:" << (file.isEmpty() ? "none" : file)
+                                 << "movie:" << stage.movie()
+                                 << "music:" << (stage.opensMedia() && !stage.movie())
+                                 << "slideshow:" << stage.slides();
 }
 
-// A configured file that is not on the disc is named once, joined under the disc, and dropped.
-// A folder, a pipe or a device in its place is no media file: the framework would block on it.
-void Application::checkMediaFile() {
-    MediaState& media = state_.media;
-    if (media.MediaPath.isEmpty())
-        return;
-    const QString found = disc_.findFile(media.MediaPath);
-    if (!found.isEmpty()) {
-        media.MediaPath = found;
-        return;
+// The movie or music file found on the disc. One that is not there is named once, joined under
+// the disc, and dropped; a folder, a pipe or a device in its place is no media file either: the
+// framework would block on it.
+QString Application::mediaFile() {
+    const DiscConfig& config = state_.config;
+    const QString& configured = config.movie.isEmpty() ? config.music : config.movie;
+    if (configured.isEmpty())
+        return {};
+    const QString found = disc_.findFile(configured);
+    if (found.isEmpty()) {
+        const LanguageTexts& texts = language_->texts();
+        showErrorMessage(services_.messages, texts.MsgTitle, texts.MsgFileNotFound,
+                         disc_.under(configured));
     }
-    const LanguageTexts& texts = language_->texts();
-    showErrorMessage(services_.messages, texts.MsgTitle, texts.MsgFileNotFound,
-                     disc_.under(media.MediaPath));
-    media.MediaPath.clear();
-    media.IsMovie = false;
-    media.IsMusic = false;
+    return found;
 }
 
 bool Application::isOffered(ButtonId id) const {
@@ -168,11 +140,6 @@ void Application::showOfferedButtons() {
     for (const ButtonRow& row : Buttons)
         if (row.path.key && isOffered(row.id))
             dialog_->button(row.id)->show();
-    const MediaState& media = state_.media;
-    qCInfo(logStartup).noquote() << "media:"
-                                 << (media.MediaPath.isEmpty() ? "none" : media.MediaPath)
-                                 << "movie:" << media.IsMovie << "music:" << media.IsMusic
-                                 << "slideshow:" << media.SlideShowOn;
 }
 
 // A movie the framework cannot play is said once, rather than leaving a silent logo: as the
@@ -210,19 +177,14 @@ void Application::makeFeatures() {
     const DiscConfig& config = state_.config;
     const LanguageTexts& texts = language_->texts();
     slideshow_ = std::make_unique<Slideshow>(
-        *w.picShowPictures(), *w.TimerSlideShow(), disc_,
+        *w.picShowPictures(), w.stage(), disc_,
         SlideshowSettings{config.slidePictures, config.slideInterval}, services_.messages, texts);
     looks_ = std::make_unique<ButtonLooks>(skins_->skin(), state_.installed, w.buttons());
     menu_ =
         std::make_unique<MainMenu>(w, *w.button(ButtonId::btnMenu), w.menu(), services_.desktop);
-    actions_ = std::make_unique<DiscActions>(
-        disc_, config.buttonPaths,
-        MediaElements{*w.MediaPlayer(), *w.videoPlacer(), *w.WebBrowser(), *w.picShowPictures(),
-                      *w.TimerSlideShow()},
-        SharedArea{state_.media.IsMovie, state_.media.SlideShowOn}, services_.desktop,
-        services_.messages, texts);
-    playback_ = std::make_unique<Playback>(*w.MediaPlayer(), *w.videoPlacer(), *w.picShowPictures(),
-                                           *w.TimerMovie(), *w.TimerSlideShow(), state_.media,
+    actions_ = std::make_unique<DiscActions>(disc_, config.buttonPaths, *w.MediaPlayer(), w.stage(),
+                                             services_.desktop, services_.messages, texts);
+    playback_ = std::make_unique<Playback>(*w.MediaPlayer(), w.stage(),
                                            [&w] { return w.hasPaintedFirstFrame(); });
     QList<QWidget*> sideButtons;
     for (const ButtonRow& row : Buttons)
@@ -231,7 +193,7 @@ void Application::makeFeatures() {
     displayModes_ = std::make_unique<DisplayModes>(
         DisplayElements{
             w, *w.picTitle(), *w.picShowPictures(), *w.videoPlacer(), {WindowWidth, WindowHeight}},
-        state_.media.IsMovie, skins_->skin().ShapeRegion, sideButtons);
+        w.stage(), skins_->skin().ShapeRegion, sideButtons);
     externalPlayer_ = std::make_unique<ExternalPlayer>(
         *w.MediaPlayer(), disc_,
         ExternalPlayerSettings{config.pathOf(ButtonId::btnStartPlayer), config.player.parameter,

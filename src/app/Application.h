@@ -32,25 +32,12 @@ class Application : public QObject {
     // been ended (services.programEnd has been told why).
     bool Main(const QString& appPath);
 
-    const AppState& state() const { return state_; }
-    MainDialog& dialog() { return *dialog_; }
-
-    // The features, once Main has made them.
-    LanguageLoader& language() { return *language_; }
-    SkinLoader& skins() { return *skins_; }
-    Slideshow& slideshow() { return *slideshow_; }
-    Playback& playback() { return *playback_; }
-    DisplayModes& displayModes() { return *displayModes_; }
-    DiscActions& actions() { return *actions_; }
-    ExternalPlayer& externalPlayer() { return *externalPlayer_; }
-
   private:
     bool fail(const QString& reason);
     bool loadLanguage();
-    bool loadStartLanguage();
     const Components& installedComponents();
     void selectMedia();
-    void checkMediaFile();
+    QString mediaFile();
     bool isOffered(ButtonId id) const;
     void showOfferedButtons();
     void reportMediaNotOpened(const QString& path);
@@ -59,6 +46,7 @@ class Application : public QObject {
     void makeFeatures();
     void connectFeatures();
     void connectButtons();
+    void connectTexts();
     void connectKeys();
     void end(const QString& reason);
 

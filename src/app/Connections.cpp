@@ -22,15 +22,12 @@ void Application::connectFeatures() {
     connectButtons();
     connect(&w, &MainDialog::unloaded, this, [this] { end("window closed"); });
 
-    // The check mark stays with what is in use, also when the chosen one fails to load.
-    connect(menu_.get(), &MainMenu::languageChosen, language_.get(), [this](const QString& name) {
-        language_->LoadLanguage(name);
-        menu_->markLanguage(language_->current());
-    });
+    connect(menu_.get(), &MainMenu::languageChosen, language_.get(), &LanguageLoader::LoadLanguage);
+    connect(language_.get(), &LanguageLoader::loaded, menu_.get(), &MainMenu::markLanguage);
+    connectTexts();
     connect(menu_.get(), &MainMenu::skinChosen, this, [this](const QString& name) {
-        const QString before = skins_->skin().SkinName;
-        const bool loaded = skins_->LoadSkin(name);
-        menu_->markSkin(loaded ? skins_->skin().SkinName : before);
+        if (skins_->LoadSkin(name))
+            menu_->markSkin(skins_->skin().SkinName);
     });
     menu_->markLanguage(language_->current());
     menu_->markSkin(skins_->skin().SkinName);
@@ -43,10 +40,6 @@ void Application::connectFeatures() {
             &Slideshow::AdvanceSlide);
     connect(playback_.get(), &Playback::previousSlideWanted, slideshow_.get(),
             &Slideshow::stepBack);
-    connect(playback_.get(), &Playback::movieEnded, displayModes_.get(), &DisplayModes::movieEnded);
-    connect(playback_.get(), &Playback::mediaNotOpened, displayModes_.get(),
-            &DisplayModes::movieGivenUp);
-    connect(playback_.get(), &Playback::mediaNotOpened, actions_.get(), &DiscActions::movieGivenUp);
     connect(playback_.get(), &Playback::mediaNotOpened, this, &Application::reportMediaNotOpened);
 
     connect(w.MediaPlayer(), &MediaPlayerControl::DblClick, displayModes_.get(),
@@ -62,6 +55,17 @@ void Application::connectFeatures() {
             [this] { end("btnStartPlayer"); });
 }
 
+// The texts of each language chosen, from the loader to every feature that says something.
+void Application::connectTexts() {
+    LanguageLoader* language = language_.get();
+    connect(language, &LanguageLoader::textsChanged, slideshow_.get(), &Slideshow::setTexts);
+    connect(language, &LanguageLoader::textsChanged, actions_.get(), &DiscActions::setTexts);
+    connect(language, &LanguageLoader::textsChanged, externalPlayer_.get(),
+            &ExternalPlayer::setTexts);
+    connect(language, &LanguageLoader::textsChanged, this,
+            [this](const LanguageTexts& texts) { skins_->setTexts(texts); });
+}
+
 // The keys and the right click the window hands on.
 void Application::connectKeys() {
     MainDialog& w = *dialog_;
@@ -72,7 +76,7 @@ void Application::connectKeys() {
     connect(&w, &MainDialog::escapePressed, this, [this] {
         if (displayModes_->IsFullScreen())
             displayModes_->LeaveFullScreen();
-        else if (dialog_->WebBrowser()->Visible())
+        else
             actions_->closeDocument();
     });
 }

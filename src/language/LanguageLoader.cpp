@@ -4,7 +4,6 @@
 #include "platform/disc/FilePaths.h"
 #include "platform/disc/ReadIni.h"
 #include "platform/log/Log.h"
-#include "platform/messages/ErrorMessage.h"
 #include "platform/messages/MessageBoxes.h"
 #include "platform/settings/Registry.h"
 
@@ -17,26 +16,39 @@ QString LanguageLoader::filePath(const QString& name) const {
     return joinPath(folder_, name + QStringLiteral(".lng"));
 }
 
-bool LanguageLoader::hasLanguage(const QString& name) const {
-    return !name.isEmpty() && isProfileFile(filePath(name));
+bool LanguageLoader::loadStartLanguage(const QString& discDefault) {
+    const QString remembered =
+        registry_.ReadRegistryValue(RegistryRoot::CurrentUser, RegistryKey, "Language").toText();
+    if (!remembered.isEmpty()) {
+        if (load(remembered, Remember::Yes, Missing::Silent)) {
+            qCInfo(logStartup).noquote() << "language chosen:" << remembered;
+            return true;
+        }
+        qCInfo(logStartup).noquote() << "remembered language not on this disc:" << remembered;
+    }
+    qCInfo(logStartup).noquote() << "language chosen:" << discDefault;
+    return load(discDefault, remembered.isEmpty() ? Remember::Yes : Remember::No, Missing::Said);
 }
 
-bool LanguageLoader::LoadLanguage(const QString& name, Remember remember) {
+bool LanguageLoader::LoadLanguage(const QString& name) {
+    return load(name, Remember::Yes, Missing::Said);
+}
+
+// The file is read once: a pipe, a device or an oversized file would block or flood the reader,
+// and is not found. The language's name goes no further down than the store.
+bool LanguageLoader::load(const QString& name, Remember remember, Missing missing) {
     const QString path = filePath(name);
-    // A pipe, a device or an oversized file would block or flood the reader: it is not found.
-    if (!isProfileFile(path)) {
-        showErrorMessage(messages_, "Error", "File %s not found. Cannot load language definitions.",
-                         path);
+    const ProfileSnapshot file(path);
+    if (!file.found()) {
+        if (missing == Missing::Said)
+            messages_.showError("Error", "File " + shortenedText(path, MessageValueLimit) +
+                                             " not found. Cannot load language definitions.");
         return false;
     }
-    readTexts(path);
+    readTexts(file);
     current_ = name;
-    emit loaded(texts_);
-    QStringList tips;
-    for (const ButtonRow& row : Buttons)
-        if (row.toolTipKey)
-            tips.append(texts_.ToolTips[static_cast<std::size_t>(row.id)]);
-    qCInfo(logLanguage).noquote() << "tooltips:" << tips.join(QLatin1String(" | "));
+    emit textsChanged(texts_);
+    emit loaded(name);
     if (remember == Remember::Yes)
         registry_.WriteRegistryValue(RegistryRoot::CurrentUser, RegistryKey, "Language",
                                      RegistryValue::fromText(name));
@@ -62,8 +74,7 @@ QString LanguageLoader::text(const ProfileSnapshot& file, std::string_view secti
 }
 
 // Tooltips by the keys of the table of buttons, then the menu's captions and the messages.
-void LanguageLoader::readTexts(const QString& path) {
-    const ProfileSnapshot file(path);
+void LanguageLoader::readTexts(const ProfileSnapshot& file) {
     LanguageTexts& t = texts_;
     for (const ButtonRow& row : Buttons)
         if (row.toolTipKey)
@@ -83,6 +94,11 @@ void LanguageLoader::readTexts(const QString& path) {
     t.MsgCodecNotInstalled = err("errCodecNotInstalled");
     t.MsgCannotStart = err("errCannotStart");
     t.MsgFolderNotOpened = err("errFolderNotOpened");
+    QStringList tips;
+    for (const ButtonRow& row : Buttons)
+        if (row.toolTipKey)
+            tips.append(t.ToolTips[static_cast<std::size_t>(row.id)]);
+    qCInfo(logLanguage).noquote() << "tooltips:" << tips.join(QLatin1String(" | "));
 }
 
 } // namespace vistrel

@@ -13,35 +13,45 @@ class MessageBoxes;
 class ProfileSnapshot;
 class Registry;
 
-// Reads a language file, announces its texts and remembers the choice.
+// The one place the language choice goes down to: it recalls the language last chosen, loads a
+// language file (each read once), remembers the choice and announces the texts to whoever shows
+// them.
 class LanguageLoader : public QObject {
     Q_OBJECT
   public:
     // languageFolder: where the disc keeps its "<name>.lng" files.
     LanguageLoader(QString languageFolder, Registry& registry, MessageBoxes& messages);
 
-    // Whether the choice is kept for the next start.
-    enum class Remember { Yes, No };
+    // The language last chosen when this disc has it, else the disc's default. A language chosen
+    // on another disc that this one lacks must not stop it from starting; that choice is kept
+    // until the user makes another. False (after its message) when the default is missing too.
+    bool loadStartLanguage(const QString& discDefault);
+    // The viewer's choice: loaded and remembered. False (after its own message, and with
+    // nothing changed) when the language file does not exist.
+    bool LoadLanguage(const QString& name);
 
-    // False (after its own message) when the language file does not exist.
-    bool LoadLanguage(const QString& name, Remember remember = Remember::Yes);
-    // Whether this disc has the named language.
-    bool hasLanguage(const QString& name) const;
-
-    const LanguageTexts& texts() const { return texts_; }
-    // The name of the language last loaded.
+    // The language in use, and its texts.
     const QString& current() const { return current_; }
+    const LanguageTexts& texts() const { return texts_; }
+
     // The program's own registry key, where the language last loaded is remembered.
     static inline const QString RegistryKey = QStringLiteral("SOFTWARE\\Nordquill\\Vistrel");
 
   signals:
-    // A language was loaded: its tooltips and captions are to be shown.
-    void loaded(const LanguageTexts& texts);
+    // A language was loaded: the entry of this name is the one in use,
+    void loaded(const QString& name);
+    // and these are the texts to show.
+    void textsChanged(const LanguageTexts& texts);
 
   private:
+    // Whether the choice is kept for the next start, and a missing file said.
+    enum class Remember { Yes, No };
+    enum class Missing { Said, Silent };
+
     QString filePath(const QString& name) const;
+    bool load(const QString& name, Remember remember, Missing missing);
     QString text(const ProfileSnapshot& file, std::string_view section, std::string_view key) const;
-    void readTexts(const QString& path);
+    void readTexts(const ProfileSnapshot& file);
 
     QString folder_;
     Registry& registry_;

@@ -56,10 +56,12 @@ void MainMenu::btnMenuClick() {
 }
 
 void MainMenu::markLanguage(const QString& name) {
+    languageInUse_ = name;
     markEntry(menu_.mnuLanguage, name);
 }
 
 void MainMenu::markSkin(const QString& name) {
+    skinInUse_ = name;
     markEntry(menu_.mnuSkin, name);
 }
 
@@ -94,15 +96,19 @@ void MainMenu::btnMenuDblClick() {
     emit endRequested("btnMenu double click");
 }
 
+// The toolkit checks a chosen entry at once; the mark stays with what is in use until whoever
+// loads the choice says it is in use.
 void MainMenu::mnuLanguageClick(int index) {
     const QString name = menuEntryName(*menu_.mnuLanguage[index]);
     qCInfo(logMenu).noquote() << "menu: language" << name;
+    markEntry(menu_.mnuLanguage, languageInUse_);
     emit languageChosen(name);
 }
 
 void MainMenu::mnuSkinClick(int index) {
     const QString name = menuEntryName(*menu_.mnuSkin[index]);
     qCInfo(logMenu).noquote() << "menu: skin" << name;
+    markEntry(menu_.mnuSkin, skinInUse_);
     emit skinChosen(name);
 }
 

@@ -29,7 +29,7 @@ class MainMenu : public QObject {
     void popUpAtButton();
     void popUpAt(QPoint globalPosition);
 
-    // Checks the entry of the language (skin) in use, and only that one.
+    // Checks the entry of the language (skin) in use, and only that one, until told another.
     void markLanguage(const QString& name);
     void markSkin(const QString& name);
 
@@ -58,6 +58,8 @@ class MainMenu : public QObject {
     // A click counts only when btnMenu also had the press; a release left over from the press
     // that closed the menu must not open it again.
     bool pressedOnButton_ = false;
+    QString languageInUse_;
+    QString skinInUse_;
 };
 
 } // namespace vistrel

@@ -1,12 +1,16 @@
 #pragma once
 
+#include "window/RequestWatch.h"
+
 #include <QList>
 #include <QObject>
 #include <QRect>
 #include <QRegion>
+#include <QTimer>
 
 namespace vistrel {
 
+class Stage;
 class VideoPlacer;
 
 // What the display modes change: the window, its title picture, the picture area and the video.
@@ -19,15 +23,15 @@ struct DisplayElements {
     QSize normalSize;
 };
 
-// Normal and full-screen display. A movie covers the screen by itself through the player;
-// pictures (no movie) take the whole window to full screen without its side buttons and title,
-// the picture area and player stretched over it.
+// Normal and full-screen display. A movie (as the stage says) covers the screen by itself through
+// the player; pictures (no movie) take the whole window to full screen without its side buttons
+// and title, the picture area and player stretched over it.
 class DisplayModes : public QObject {
     Q_OBJECT
   public:
     // sideButtons: the side buttons on show in normal display; outline: the skin's outline of
     // the window, as it stands when the window comes back.
-    DisplayModes(DisplayElements elements, bool movie, const QRegion& outline,
+    DisplayModes(DisplayElements elements, const Stage& stage, const QRegion& outline,
                  QList<QWidget*> sideButtons);
 
     void EnterFullScreen();
@@ -39,10 +43,6 @@ class DisplayModes : public QObject {
     void toggleFullScreen();
     // The double click on the drag strip only ever goes in.
     void dragStripDoubleClicked();
-    // A movie that can no longer play does not keep the screen.
-    void movieEnded();
-    // The movie is given up: full screen is the pictures' from now on.
-    void movieGivenUp();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -52,13 +52,20 @@ class DisplayModes : public QObject {
     void leavePictures();
     void placeVideoElements(const QRect& area);
     void showSideButtons(bool visible);
+    QSize screenSize() const;
+    void watchRequest();
+    void checkRequest();
+    void askAgain();
 
     DisplayElements elements_;
-    bool movie_;
+    const Stage& stage_;
     const QRegion& outline_;
     QList<QWidget*> sideButtons_;
     bool picturesFullScreen_ = false;
     QPoint normalPosition_;
+    // Whether the window manager acts on the window's way into full screen and back.
+    RequestWatch request_;
+    QTimer requestTimer_;
 };
 
 } // namespace vistrel

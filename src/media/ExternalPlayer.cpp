@@ -12,9 +12,9 @@ namespace vistrel {
 
 ExternalPlayer::ExternalPlayer(MediaPlayerControl& player, DiscFolder disc,
                                ExternalPlayerSettings settings, Components installed,
-                               Desktop& desktop, MessageBoxes& messages, const LanguageTexts& texts)
+                               Desktop& desktop, MessageBoxes& messages, LanguageTexts texts)
     : player_(player), disc_(std::move(disc)), settings_(std::move(settings)),
-      installed_(installed), desktop_(desktop), messages_(messages), texts_(texts) {}
+      installed_(installed), desktop_(desktop), messages_(messages), texts_(std::move(texts)) {}
 
 void ExternalPlayer::startPlayerClicked() {
     if (!installed_.CodecInstalled) {

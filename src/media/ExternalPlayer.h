@@ -2,6 +2,7 @@
 
 #include "platform/disc/DiscFolder.h"
 #include "platform/settings/Detection.h"
+#include "window/LanguageTexts.h"
 
 #include <QObject>
 #include <QStringList>
@@ -11,7 +12,6 @@ namespace vistrel {
 class Desktop;
 class MediaPlayerControl;
 class MessageBoxes;
-struct LanguageTexts;
 
 // What a disc says about its external player.
 struct ExternalPlayerSettings {
@@ -27,9 +27,11 @@ class ExternalPlayer : public QObject {
   public:
     ExternalPlayer(MediaPlayerControl& player, DiscFolder disc, ExternalPlayerSettings settings,
                    Components installed, Desktop& desktop, MessageBoxes& messages,
-                   const LanguageTexts& texts);
+                   LanguageTexts texts);
 
     void startPlayerClicked();
+    // The language of the messages from now on.
+    void setTexts(const LanguageTexts& texts) { texts_ = texts; }
 
   signals:
     // The player has started: the front end's work is done.
@@ -42,7 +44,7 @@ class ExternalPlayer : public QObject {
     Components installed_;
     Desktop& desktop_;
     MessageBoxes& messages_;
-    const LanguageTexts& texts_;
+    LanguageTexts texts_;
 };
 
 } // namespace vistrel

@@ -2,38 +2,32 @@
 
 #include "platform/log/Log.h"
 #include "platform/media/MediaPlayerControl.h"
-#include "window/ImageArea.h"
-#include "window/VideoPlacer.h"
-
-#include <QTimer>
+#include "window/Stage.h"
 
 namespace vistrel {
 
-Playback::Playback(MediaPlayerControl& player, VideoPlacer& video, ImageArea& picShowPictures,
-                   QTimer& TimerMovie, QTimer& TimerSlideShow, MediaState media,
+Playback::Playback(MediaPlayerControl& player, Stage& stage,
                    std::function<bool()> firstFramePainted)
-    : player_(player), video_(video), pictures_(picShowPictures), movieTimer_(TimerMovie),
-      slideTimer_(TimerSlideShow), media_(std::move(media)),
-      firstFramePainted_(std::move(firstFramePainted)) {
-    connect(&movieTimer_, &QTimer::timeout, this, &Playback::startOfPlayback);
+    : player_(player), stage_(stage), firstFramePainted_(std::move(firstFramePainted)) {
+    connect(&stage_, &Stage::startDue, this, &Playback::startOfPlayback);
     connect(&player_, &MediaPlayerControl::opened, this, &Playback::mediaOpened);
     connect(&player_, &MediaPlayerControl::failed, this, &Playback::mediaFailed);
 }
 
 void Playback::start() {
-    movieTimer_.start();
+    stage_.cueStart();
     sinceStart_.start();
 }
 
 void Playback::startOfPlayback() {
-    const bool opensMedia = media_.opensMedia();
+    const bool opensMedia = stage_.opensMedia();
     // Opening the media starts the media framework, which takes longer than painting the whole
-    // window: the window comes first, then playback (the timer keeps ticking until then). A
+    // window: the window comes first, then playback (the cue keeps coming until then). A
     // slideshow alone starts at once, so the first frame may already show its first picture.
     if (opensMedia && !firstFramePainted_() && sinceStart_.isValid() &&
         sinceStart_.elapsed() < FirstFrameWaitMs)
         return;
-    movieTimer_.stop();
+    stage_.endStartCue();
     if (!opensMedia) {
         startSlideshow();
         return;
@@ -41,64 +35,50 @@ void Playback::startOfPlayback() {
     // The slideshow waits for the verdict too, so that everything follows in the same order as
     // the player decides.
     opening_ = true;
-    player_.open(media_.MediaPath);
+    player_.open(stage_.mediaFile());
 }
 
 void Playback::mediaOpened() {
     if (!opening_)
         return;
     opening_ = false;
-    if (media_.IsMovie)
-        pictures_.hide();
     player_.Play();
     startSlideshow();
 }
 
 void Playback::mediaFailed() {
-    if (!opening_) {
-        failedLate();
-        return;
-    }
+    const bool atStart = opening_;
     opening_ = false;
-    openFailed();
-    startSlideshow();
+    giveUp();
+    if (atStart)
+        startSlideshow();
 }
 
 void Playback::startSlideshow() {
-    if (media_.SlideShowOn)
+    if (stage_.slides())
         emit slideshowStarts();
 }
 
-// Told once: both ways here clear the media, and a late failure needs it still set.
-void Playback::openFailed() {
-    qCInfo(logMedia).noquote() << "media not opened:" << media_.MediaPath;
-    media_.IsMovie = false;
-    media_.IsMusic = false;
-    emit mediaNotOpened(media_.MediaPath);
-}
-
-// The same as a failed start, and the picture area comes back in place of the video.
-void Playback::failedLate() {
-    if (!media_.IsMovie && !media_.IsMusic)
+// Told once, however many failures are reported: the stage gives the media up once.
+void Playback::giveUp() {
+    const QString path = stage_.mediaFile();
+    if (!stage_.giveUpMedia())
         return;
-    emit movieEnded();
-    openFailed();
-    pictures_.show();
+    qCInfo(logMedia).noquote() << "media not opened:" << path;
+    emit mediaNotOpened(path);
 }
 
+// The video comes to the front, over the document too: Play is a request to see it.
 void Playback::playClicked() {
     qCInfo(logMedia) << "btnPlay";
     if (!player_.fileName().isEmpty()) {
-        pictures_.show();
-        video_.show();
+        stage_.showView(Stage::View::Video);
         player_.Play();
     }
-    if (media_.SlideShowOn) {
-        if (!slideTimer_.isActive())
+    if (stage_.slides()) {
+        if (!stage_.slidesRunning())
             emit nextSlideWanted();
-        // An interval of 0 is a slideshow that never steps by itself, never a busy timer.
-        if (slideTimer_.interval() > 0)
-            slideTimer_.start();
+        stage_.runSlides();
     }
 }
 
@@ -108,7 +88,7 @@ void Playback::pauseClicked() {
         player_.Play();
     else if (player_.PlayState() == MediaPlayState::Playing)
         player_.Pause();
-    stopSlideTimer();
+    holdSlides();
 }
 
 void Playback::stopClicked() {
@@ -119,53 +99,54 @@ void Playback::stopClicked() {
     if (first == MediaPlayState::Paused || second == MediaPlayState::Playing) {
         player_.Stop();
         player_.setCurrentPosition(0);
-        video_.hide();
-        pictures_.show();
+        // A document in front stays there: music plays on beneath it until now.
+        if (stage_.view() == Stage::View::Video)
+            stage_.showView(Stage::View::Pictures);
     }
-    stopSlideTimer();
+    holdSlides();
 }
 
 void Playback::forwardClicked() {
     qCInfo(logMedia) << "btnForward";
-    if (media_.IsMovie)
+    if (stage_.movie())
         player_.setCurrentPosition(player_.Duration());
-    if (media_.SlideShowOn) {
+    if (stage_.slides()) {
         emit nextSlideWanted();
-        stopSlideTimer();
+        holdSlides();
     }
 }
 
 void Playback::backwardClicked() {
     qCInfo(logMedia) << "btnBackward";
-    if (media_.IsMovie)
+    if (stage_.movie())
         player_.setCurrentPosition(0);
-    if (media_.SlideShowOn) {
+    if (stage_.slides()) {
         emit previousSlideWanted();
-        stopSlideTimer();
+        holdSlides();
     }
 }
 
 void Playback::pauseOrResume() {
     const MediaPlayState state =
         player_.fileName().isEmpty() ? MediaPlayState::Stopped : player_.PlayState();
-    const bool slidesStepping = media_.SlideShowOn && slideTimer_.isActive();
+    const bool slidesStepping = stage_.slides() && stage_.slidesRunning();
     const bool holding = state == MediaPlayState::Playing || slidesStepping;
     qCInfo(logMedia) << (holding ? "pause key: paused" : "pause key: resumed");
     if (holding) {
         if (state == MediaPlayState::Playing)
             player_.Pause();
-        stopSlideTimer();
+        holdSlides();
         return;
     }
     if (state == MediaPlayState::Paused)
         player_.Play();
-    if (media_.SlideShowOn && slideTimer_.interval() > 0)
-        slideTimer_.start();
+    if (stage_.slides())
+        stage_.runSlides();
 }
 
-void Playback::stopSlideTimer() {
-    if (media_.SlideShowOn)
-        slideTimer_.stop();
+void Playback::holdSlides() {
+    if (stage_.slides())
+        stage_.holdSlides();
 }
 
 } // namespace vistrel

@@ -5,19 +5,19 @@
 #include "platform/messages/MessageBoxes.h"
 #include "window/ImageArea.h"
 #include "window/LanguageTexts.h"
+#include "window/Stage.h"
 #include "window/WindowAreas.h"
 
 #include <QEvent>
-#include <QTimer>
 
 namespace vistrel {
 
-Slideshow::Slideshow(ImageArea& picShowPictures, QTimer& TimerSlideShow, DiscFolder disc,
-                     SlideshowSettings settings, MessageBoxes& messages, const LanguageTexts& texts)
-    : area_(picShowPictures), timer_(TimerSlideShow), disc_(std::move(disc)),
-      settings_(std::move(settings)), messages_(messages), texts_(texts) {
+Slideshow::Slideshow(ImageArea& picShowPictures, Stage& stage, DiscFolder disc,
+                     SlideshowSettings settings, MessageBoxes& messages, LanguageTexts texts)
+    : area_(picShowPictures), stage_(stage), disc_(std::move(disc)), settings_(std::move(settings)),
+      messages_(messages), texts_(std::move(texts)) {
     connect(&pictures_, &SlidePictureCache::decoded, this, &Slideshow::pictureDecoded);
-    connect(&timer_, &QTimer::timeout, this, &Slideshow::tick);
+    connect(&stage_, &Stage::slideDue, this, &Slideshow::tick);
     area_.installEventFilter(this);
 }
 
@@ -42,15 +42,13 @@ void Slideshow::StartSlideShow() {
     if (missing > 0)
         messages_.showError(texts_.MsgTitle, texts_.MsgSlideshow);
 
-    interval_ = slideInterval(settings_.interval.toStdString());
+    const int interval = slideInterval(settings_.interval.toStdString());
     pictures_.setAreaSize(pictureAreaSize());
     show(0);
-    // An interval of 0 never fires; a timer of 0 would fire continuously instead.
-    timer_.setInterval(interval_ == 0 ? LargestTimerInterval : interval_);
-    timer_.start();
-    area_.show();
+    stage_.setSlideInterval(interval);
+    stage_.runSlides();
     qCInfo(logMedia) << "slideshow started:" << slotFiles.size() << "slots," << missing
-                     << "missing, interval" << interval_ << "ms";
+                     << "missing, interval" << interval << "ms";
 }
 
 void Slideshow::AdvanceSlide() {
@@ -72,7 +70,7 @@ void Slideshow::stepBack() {
     // An index beyond the slots (a second start with fewer pictures) steps back to the last.
     slideIndex_ = (slideIndex_ <= 0 || slideIndex_ > upper) ? upper : slideIndex_ - 1;
     show(slideIndex_);
-    timer_.stop();
+    stage_.holdSlides();
 }
 
 QSize Slideshow::pictureAreaSize() const {
@@ -90,13 +88,11 @@ void Slideshow::show(int slot) {
 }
 
 void Slideshow::tick() {
-    // A timer switched on before any picture was set up has nothing to step: let it rest.
+    // Slides running before any picture was set up have nothing to step: let them rest.
     if (slotCount() == 0) {
-        timer_.stop();
+        stage_.holdSlides();
         return;
     }
-    if (interval_ == 0)
-        return;
     // Waiting for the decode would hold the window; the next tick tries again.
     if (pictures_.isDecoding(nextSlot())) {
         qCDebug(logMedia) << "slide step skipped: slot" << nextSlot() << "still decoding";

@@ -2,6 +2,7 @@
 
 #include "media/SlidePictureCache.h"
 #include "platform/disc/DiscFolder.h"
+#include "window/LanguageTexts.h"
 
 #include <QObject>
 #include <QSize>
@@ -10,7 +11,7 @@ namespace vistrel {
 
 class ImageArea;
 class MessageBoxes;
-struct LanguageTexts;
+class Stage;
 
 // What a disc says about its slideshow.
 struct SlideshowSettings {
@@ -22,14 +23,14 @@ struct SlideshowSettings {
 
 // The picture slideshow of a disc without a movie: the slots built from the configuration's
 // keys "0" to "99", the picture shown in picShowPictures, stepping with wrap-around both ways,
-// and TimerSlideShow's interval. The timer is switched on and off by the playback buttons.
+// and the interval of the stage's slide timer, which the playback buttons run and hold.
 class Slideshow : public QObject {
     Q_OBJECT
   public:
-    // Steps on each tick of the timer (not while the next picture is still being decoded) and
-    // follows the picture area's size.
-    Slideshow(ImageArea& picShowPictures, QTimer& TimerSlideShow, DiscFolder disc,
-              SlideshowSettings settings, MessageBoxes& messages, const LanguageTexts& texts);
+    // Steps each time the stage says a slide is due (not while the next picture is still being
+    // decoded) and follows the picture area's size.
+    Slideshow(ImageArea& picShowPictures, Stage& stage, DiscFolder disc, SlideshowSettings settings,
+              MessageBoxes& messages, LanguageTexts texts);
     ~Slideshow() override;
 
     // Builds the slots, tells the user once when pictures are missing, shows slot 0 and starts
@@ -39,13 +40,13 @@ class Slideshow : public QObject {
     void AdvanceSlide();
     // The previous slot, from the first to the last, and the timer stops.
     void stepBack();
+    // The language whose message tells of missing pictures.
+    void setTexts(const LanguageTexts& texts) { texts_ = texts; }
 
     // One slot per configured picture; 0 before the slideshow is set up.
     int slotCount() const { return pictures_.slotCount(); }
     // The file shown in a slot; empty for a slot whose file was missing.
     QString slotFile(int slot) const { return pictures_.file(slot); }
-    // Milliseconds between automatic steps; 0 when the pictures only step by hand.
-    int interval() const { return interval_; }
     const SlidePictureCache& pictures() const { return pictures_; }
 
   protected:
@@ -61,16 +62,15 @@ class Slideshow : public QObject {
     void pictureDecoded(int slot);
 
     ImageArea& area_;
-    QTimer& timer_;
+    Stage& stage_;
     DiscFolder disc_;
     SlideshowSettings settings_;
     MessageBoxes& messages_;
-    const LanguageTexts& texts_;
+    LanguageTexts texts_;
     SlidePictureCache pictures_;
     // The slot last stepped to; a new start shows slot 0 but keeps it.
     int slideIndex_ = 0;
     int shownSlot_ = -1;
-    int interval_ = 0;
 };
 
 } // namespace vistrel

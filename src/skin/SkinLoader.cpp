@@ -25,10 +25,10 @@ QString fileIn(const QString& dir, const QString& name) {
 } // namespace
 
 SkinLoader::SkinLoader(SkinnedElements elements, SkinSources sources,
-                       std::function<Components()> installed, const LanguageTexts& texts,
+                       std::function<Components()> installed, LanguageTexts texts,
                        MessageBoxes& messages, ProgramEnd& programEnd)
     : elements_(std::move(elements)), sources_(std::move(sources)),
-      installed_(std::move(installed)), texts_(texts), messages_(messages),
+      installed_(std::move(installed)), texts_(std::move(texts)), messages_(messages),
       programEnd_(programEnd) {}
 
 ImageArea& SkinLoader::button(ButtonId id) const {

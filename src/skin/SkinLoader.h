@@ -3,6 +3,7 @@
 #include "platform/settings/Detection.h"
 #include "skin/SkinState.h"
 #include "window/Buttons.h"
+#include "window/LanguageTexts.h"
 
 #include <QImage>
 #include <QList>
@@ -17,7 +18,6 @@ namespace vistrel {
 
 class MessageBoxes;
 class ProgramEnd;
-struct LanguageTexts;
 struct SkinPart;
 enum class ButtonKind;
 
@@ -46,7 +46,7 @@ class SkinLoader {
   public:
     // installed is asked when the buttons' pictures are chosen, not before.
     SkinLoader(SkinnedElements elements, SkinSources sources, std::function<Components()> installed,
-               const LanguageTexts& texts, MessageBoxes& messages, ProgramEnd& programEnd);
+               LanguageTexts texts, MessageBoxes& messages, ProgramEnd& programEnd);
 
     // Applies the named skin (an empty name means the configured one). False, after its
     // message, when the skin's folder does not exist; then only SkinName has changed. A
@@ -61,6 +61,8 @@ class SkinLoader {
     QString SkinDir() const;
 
     const SkinState& skin() const { return skin_; }
+    // The language of the messages from now on.
+    void setTexts(const LanguageTexts& texts) { texts_ = texts; }
 
   private:
     // How reading a picture went; a picture that cannot be read ends the program.
@@ -86,7 +88,7 @@ class SkinLoader {
     SkinnedElements elements_;
     SkinSources sources_;
     std::function<Components()> installed_;
-    const LanguageTexts& texts_;
+    LanguageTexts texts_;
     MessageBoxes& messages_;
     ProgramEnd& programEnd_;
     SkinState skin_;

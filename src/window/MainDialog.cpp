@@ -6,6 +6,7 @@
 #include "platform/media/MediaPlayerControl.h"
 #include "window/ButtonAccessible.h"
 #include "window/ReadingOrder.h"
+#include "window/Stage.h"
 #include "window/VideoPlacer.h"
 #include "window/WindowDrag.h"
 #include "window/WindowPlacement.h"
@@ -19,7 +20,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
-#include <QTimer>
 
 namespace vistrel {
 
@@ -87,13 +87,7 @@ void MainDialog::createElements(const PlayerFactory& makePlayer,
     picTitle_->setAutoSize(true);
 
     createButtons(false);
-
-    TimerSlideShow_ = new QTimer(this);
-    TimerSlideShow_->setObjectName("TimerSlideShow");
-    TimerSlideShow_->setInterval(0);
-    TimerMovie_ = new QTimer(this);
-    TimerMovie_->setObjectName("TimerMovie");
-    TimerMovie_->setInterval(1);
+    stage_ = new Stage(*videoPlacer_, *picShowPictures_, *WebBrowser_, this);
 
     // The image areas lie beneath every child window.
     for (QWidget* area :
@@ -110,12 +104,12 @@ void MainDialog::createElements(const PlayerFactory& makePlayer,
 }
 
 // What a screen reader calls the elements that are not buttons (the video is named by its
-// player, made on first need). btnMenu has no tooltip in any language, so it is named here.
+// player, the document by its view, each made on first need). btnMenu has no tooltip in any
+// language, so it is named here.
 void MainDialog::nameElements() {
     button(ButtonId::btnMenu)->setAccessibleName("Menu");
     picShowPictures_->setAccessibleName("Picture");
-    if (QWidget* document = WebBrowser_->widget())
-        document->setAccessibleName("Information");
+    WebBrowser_->setAccessibleName("Information");
 }
 
 void MainDialog::createMenu() {
@@ -155,17 +149,14 @@ bool MainDialog::load(SingleInstance& singleInstance) {
     return true;
 }
 
-void MainDialog::setToolTips(const std::array<QString, Buttons.size()>& toolTips) {
+void MainDialog::showTexts(const LanguageTexts& texts) {
     for (const ButtonRow& row : Buttons)
         if (row.toolTipKey)
-            button(row.id)->setToolTip(toolTips[static_cast<std::size_t>(row.id)]);
-}
-
-void MainDialog::setMenuCaptions(const MenuCaptions& captions) {
-    menu_.mnuChooseLanguage->setTitle(captions.chooseLanguage);
-    menu_.mnuChooseSkin->setTitle(captions.chooseSkin);
-    menu_.mnuAbout->setText(captions.about);
-    menu_.mnuExit->setText(captions.exit);
+            button(row.id)->setToolTip(texts.ToolTips[static_cast<std::size_t>(row.id)]);
+    menu_.mnuChooseLanguage->setTitle(texts.CaptionChooseLanguage);
+    menu_.mnuChooseSkin->setTitle(texts.CaptionChooseSkin);
+    menu_.mnuAbout->setText(texts.CaptionAbout);
+    menu_.mnuExit->setText(texts.CaptionExit);
 }
 
 void MainDialog::setBackgroundPicture(const QPixmap& picture) {

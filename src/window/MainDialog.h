@@ -2,6 +2,7 @@
 
 #include "window/Buttons.h"
 #include "window/ImageArea.h"
+#include "window/LanguageTexts.h"
 #include "window/MenuTree.h"
 #include "window/WindowAreas.h"
 
@@ -13,23 +14,14 @@
 #include <functional>
 #include <memory>
 
-class QTimer;
-
 namespace vistrel {
 
 class DocumentView;
 class MediaPlayerControl;
-class VideoPlacer;
 class SingleInstance;
+class Stage;
+class VideoPlacer;
 class WindowDrag;
-
-// The menu's captions a language supplies.
-struct MenuCaptions {
-    QString chooseLanguage;
-    QString chooseSkin;
-    QString about;
-    QString exit;
-};
 
 // The program's one long-lived window: 699 x 432, no frame, its look taken from the skin. Its
 // elements are built here, the buttons from the table of buttons; what they do is wired by the
@@ -54,9 +46,8 @@ class MainDialog : public QWidget {
     // True once the window's first frame has been painted.
     bool hasPaintedFirstFrame() const { return painted_; }
 
-    // The tooltips of the buttons that have a language key, by their place in the table.
-    void setToolTips(const std::array<QString, Buttons.size()>& toolTips);
-    void setMenuCaptions(const MenuCaptions& captions);
+    // A language's tooltips (of the buttons that have a language key) and menu captions.
+    void showTexts(const LanguageTexts& texts);
 
     // The elements, named as the window's inventory names them.
     ImageArea* button(ButtonId id) const { return buttons_[static_cast<std::size_t>(id)]; }
@@ -65,11 +56,11 @@ class MainDialog : public QWidget {
     ImageArea* picShowPictures() const { return picShowPictures_; }
     ImageArea* picTitle() const { return picTitle_; }
     MediaPlayerControl* MediaPlayer() const { return MediaPlayer_; }
-    // Where the video goes and whether it shows.
+    // Where the video goes and whether it covers the screen.
     VideoPlacer* videoPlacer() const { return videoPlacer_; }
     DocumentView* WebBrowser() const { return WebBrowser_; }
-    QTimer* TimerSlideShow() const { return TimerSlideShow_; }
-    QTimer* TimerMovie() const { return TimerMovie_; }
+    // What the video area shows and what plays there.
+    Stage& stage() const { return *stage_; }
 
     MenuTree& menu() { return menu_; }
 
@@ -109,8 +100,7 @@ class MainDialog : public QWidget {
     VideoPlacer* videoPlacer_ = nullptr;
     DocumentView* WebBrowser_ = nullptr;
     ImageArea* picTitle_ = nullptr;
-    QTimer* TimerSlideShow_ = nullptr;
-    QTimer* TimerMovie_ = nullptr;
+    Stage* stage_ = nullptr;
     MenuTree menu_;
 
     std::unique_ptr<WindowDrag> drag_;

@@ -1,13 +1,15 @@
 // The four disc actions on a disc folder, with the started programs, the opened folders, the
 // player and the document view recorded by doubles.
+#include "actions/DiscActions.h"
 #include "doubles/TestDisc.h"
+#include "doubles/TestWindow.h"
 #include "platform/disc/FilePaths.h"
+#include "window/VideoPlacer.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 using namespace vistrel;
 using namespace vistrel::test;
@@ -17,51 +19,34 @@ namespace {
 // A folder name a shell would take apart: blanks, quotes, a command separator, substitutions.
 const QString kShellName = QStringLiteral("a b 'c' \"d\";$(touch e)`touch f`");
 
-enum class Media { Movie, Music, SlideShow, None };
-
-QByteArray mediaKeys(Media media) {
-    switch (media) {
-    case Media::Movie:
-        return "Movie=movie.avi\n";
-    case Media::Music:
-        return "Music=music.mp3\n";
-    case Media::SlideShow:
-        return "SlideShow=1\n";
-    case Media::None:
-        break;
-    }
-    return {};
-}
-
-// One disc with the program started on it, and a working directory of its own so that the
-// "as written" tries of a relative path look somewhere the test controls.
+// The actions on a disc folder and a stage of their own, with a working directory of its own so
+// that the "as written" tries of a relative path look somewhere the test controls.
 struct Disc {
     TestDisc disc;
-    TestApp tc;
+    TestWindow t;
+    RecordingDesktop desktop;
+    RecordingMessageBoxes messages;
+    LanguageTexts texts = namedTexts("english");
     QTemporaryDir workDir;
     QString previousDir = QDir::currentPath();
-    std::unique_ptr<Application> core;
+    std::unique_ptr<DiscActions> actions;
 
-    Disc() {
-        disc.addLanguage("english");
-        disc.addSkin("default");
-        disc.writeFile("movie.avi", "movie");
-        disc.writeFile("music.mp3", "music");
-        QDir::setCurrent(workDir.path());
-    }
+    Disc() { QDir::setCurrent(workDir.path()); }
     ~Disc() { QDir::setCurrent(previousDir); }
 
-    bool start(Media media, const QByteArray& mainKeys, const QByteArray& codec = "x.exe",
-               const QByteArray& player = "y.exe") {
-        disc.writeIni("[Main]\nVersion=1.0\nDefaultLanguage=english\nSkin=default\n"
-                      "ShowInstallPlayer=1\nShowInstallCodec=1\n" +
-                      mediaKeys(media) + mainKeys + "\n[Player]\nInstallPath=" + player +
-                      "\nRunPath=run.exe\n[Codec]\nInstallPath=" + codec + "\n");
-        core = tc.make();
-        return core->Main(disc.path());
+    // What plays, and the path the button opens.
+    void start(Stage::Show show, ButtonId button, const QString& path) {
+        t.stage().setShow(show, show == Stage::Show::Movie || show == Stage::Show::Music
+                                    ? QStringLiteral("film.avi")
+                                    : QString());
+        ButtonTexts paths;
+        paths[static_cast<std::size_t>(button)] = path;
+        actions = std::make_unique<DiscActions>(DiscFolder(disc.path()), paths, *t.player,
+                                                t.stage(), desktop, messages, texts);
     }
+    void click(ButtonId button) { actions->clicked(button); }
 
-    MainDialog& w() { return core->dialog(); }
+    MainDialog& w() { return t.window; }
     QString onDisc(const QString& relative) const {
         return QFileInfo(disc.filePath(relative)).absoluteFilePath();
     }
@@ -79,11 +64,6 @@ struct Disc {
         return QStringLiteral("english %1 %2").arg(key, value);
     }
 };
-
-void click(QWidget* button) {
-    QVERIFY(button->isVisible());
-    QTest::mouseClick(button, Qt::LeftButton);
-}
 
 } // namespace
 
@@ -103,8 +83,6 @@ class TestDiscActions : public QObject {
     void install_data();
     void install();
     void installerTheSystemCannotStartIsSaid();
-    void installersLeaveTheDetectionAlone();
-    void outsideLinksGoToTheDesktop();
 };
 
 // Where each configured folder is made: "disc:" under the disc, "cwd:" in the working
@@ -141,21 +119,21 @@ void TestDiscActions::explore() {
         else
             d.makeFile(d.onDisc(name));
     }
-    QVERIFY(d.start(Media::Movie, "ExplorerPath=" + configured.toUtf8() + "\n"));
+    d.start(Stage::Show::Movie, ButtonId::btnExplore, configured);
 
-    click(d.w().button(ButtonId::btnExplore));
+    d.click(ButtonId::btnExplore);
 
-    QVERIFY(d.tc.desktop.started.isEmpty());
+    QVERIFY(d.desktop.started.isEmpty());
     if (opened.isEmpty()) {
-        QVERIFY(d.tc.desktop.foldersOpened.isEmpty());
-        QCOMPARE(d.tc.messages.texts(), QStringList{d.message("errPathNotFound", configured)});
-        QCOMPARE(d.tc.messages.shown.first().title, QString("Vistrel"));
+        QVERIFY(d.desktop.foldersOpened.isEmpty());
+        QCOMPARE(d.messages.texts(), QStringList{d.message("errPathNotFound", configured)});
+        QCOMPARE(d.messages.shown.first().title, QString("Vistrel"));
         return;
     }
     const QString name = opened.section(':', 1);
     const QString expected = opened.startsWith("disc:") ? d.onDisc(name) : d.inWorkDir(name);
-    QCOMPARE(d.tc.desktop.foldersOpened, QStringList{expected});
-    QVERIFY(d.tc.messages.shown.isEmpty());
+    QCOMPARE(d.desktop.foldersOpened, QStringList{expected});
+    QVERIFY(d.messages.shown.isEmpty());
     QVERIFY(!QFileInfo::exists(d.inWorkDir("e")) && !QFileInfo::exists(d.inWorkDir("f")));
 }
 
@@ -164,11 +142,11 @@ void TestDiscActions::explore() {
 void TestDiscActions::exploreOpensTheFolderNotTheConfiguredText() {
     Disc d;
     d.makeFolder(d.onDisc("Extras"));
-    QVERIFY(d.start(Media::Movie, "ExplorerPath=Extras\n"));
-    click(d.w().button(ButtonId::btnExplore));
-    click(d.w().button(ButtonId::btnExplore));
-    QCOMPARE(d.tc.desktop.foldersOpened, QStringList(2, d.onDisc("Extras")));
-    QVERIFY(QFileInfo(d.tc.desktop.foldersOpened.first()).isAbsolute());
+    d.start(Stage::Show::Movie, ButtonId::btnExplore, "Extras");
+    d.click(ButtonId::btnExplore);
+    d.click(ButtonId::btnExplore);
+    QCOMPARE(d.desktop.foldersOpened, QStringList(2, d.onDisc("Extras")));
+    QVERIFY(QFileInfo(d.desktop.foldersOpened.first()).isAbsolute());
 }
 
 // The desktop answers that it cannot show the folder: the viewer is told where it is, to open
@@ -176,84 +154,85 @@ void TestDiscActions::exploreOpensTheFolderNotTheConfiguredText() {
 void TestDiscActions::exploreADesktopThatCannotShowTheFolderIsSaid() {
     Disc d;
     d.makeFolder(d.onDisc("Extras"));
-    d.tc.desktop.folderFailure = "no file manager";
-    QVERIFY(d.start(Media::Movie, "ExplorerPath=Extras\n"));
-    click(d.w().button(ButtonId::btnExplore));
-    QCOMPARE(d.tc.desktop.foldersOpened, QStringList{d.onDisc("Extras")});
+    d.desktop.folderFailure = "no file manager";
+    d.start(Stage::Show::Movie, ButtonId::btnExplore, "Extras");
+    d.click(ButtonId::btnExplore);
+    QCOMPARE(d.desktop.foldersOpened, QStringList{d.onDisc("Extras")});
     QCOMPARE(
-        d.tc.messages.texts(),
+        d.messages.texts(),
         QStringList{d.message("errFolderNotOpened", QDir::toNativeSeparators(d.onDisc("Extras")))});
 }
 
 void TestDiscActions::info_data() {
-    QTest::addColumn<int>("media");
-    QTest::newRow("movie") << int(Media::Movie);
-    QTest::newRow("music") << int(Media::Music);
-    QTest::newRow("slideshow") << int(Media::SlideShow);
-    QTest::newRow("nothing to play") << int(Media::None);
+    QTest::addColumn<Stage::Show>("show");
+    QTest::newRow("movie") << Stage::Show::Movie;
+    QTest::newRow("music") << Stage::Show::Music;
+    QTest::newRow("slideshow") << Stage::Show::Slides;
+    QTest::newRow("nothing to play") << Stage::Show::Nothing;
 }
 
 void TestDiscActions::info() {
-    QFETCH(int, media);
-    const Media mode = Media(media);
-    const bool movie = mode == Media::Movie;
-    const bool slideShow = mode == Media::SlideShow;
+    QFETCH(Stage::Show, show);
+    const bool movie = show == Stage::Show::Movie;
+    const bool slideShow = show == Stage::Show::Slides;
     Disc d;
     d.disc.writeFile("Info/index.html", "<p>About this disc</p>");
-    QVERIFY(d.start(mode, "InfoPath=Info\\index.html\n"));
-    MainDialog& w = d.w();
-    FakeMediaPlayerControl& player = *d.tc.player;
-    FakeDocumentView& document = *d.tc.document;
+    d.start(show, ButtonId::btnInfo, "Info\\index.html");
+    Stage& stage = d.t.stage();
+    FakeMediaPlayerControl& player = *d.t.player;
+    FakeDocumentView& document = *d.t.document;
     if (slideShow) {
-        w.TimerSlideShow()->setInterval(3000);
-        w.TimerSlideShow()->start();
+        stage.setSlideInterval(3000);
+        stage.runSlides();
     }
     player.playState = movie ? MediaPlayState::Playing : MediaPlayState::Stopped;
     player.calls.clear();
-    document.calls.clear();
+    document.navigated.clear();
 
-    click(w.button(ButtonId::btnInfo)); // the document in place of the media
+    d.click(ButtonId::btnInfo); // the document in place of the media
 
     QCOMPARE(player.calls.contains("Stop"), movie);
     QVERIFY(!player.placement.shown);
-    QCOMPARE(w.TimerSlideShow()->isActive(), false);
-    QCOMPARE(w.picShowPictures()->isVisible(), !slideShow);
-    QCOMPARE(document.calls, (QStringList{"Navigate=" + d.onDisc("Info/index.html"), "Visible=1"}));
+    QVERIFY(!stage.slidesRunning());
+    QCOMPARE(stage.view(), Stage::View::Document);
+    QCOMPARE(document.navigated, QStringList{d.onDisc("Info/index.html")});
     QVERIFY(document.Visible());
-    QVERIFY(d.tc.messages.shown.isEmpty());
+    QVERIFY(d.messages.shown.isEmpty());
 
     player.calls.clear();
-    click(w.button(ButtonId::btnInfo)); // back to the media
+    d.click(ButtonId::btnInfo); // back to the media
 
     QVERIFY(!document.Visible());
     QCOMPARE(player.placement.shown, movie);
-    QCOMPARE(w.TimerSlideShow()->isActive(), slideShow);
-    QVERIFY(w.picShowPictures()->isVisible());
-    QCOMPARE(player.placement.area, w.picShowPictures()->geometry());
+    QCOMPARE(stage.slidesRunning(), slideShow);
+    QVERIFY(!d.w().picShowPictures()->isHidden());
+    QCOMPARE(player.placement.area, d.w().picShowPictures()->geometry());
     // A stopped movie stays stopped: it is shown again, not restarted.
-    QVERIFY(!player.calls.contains("Play"));
-    QVERIFY(!player.calls.contains("Stop"));
+    QVERIFY(player.calls.isEmpty());
     QCOMPARE(document.navigated.size(), 1);
 }
 
 void TestDiscActions::infoWithoutItsDocumentLeavesTheMediaStopped() {
     Disc d;
-    QVERIFY(d.start(Media::Movie, "InfoPath=Info\\missing file.html\n"));
-    FakeMediaPlayerControl& player = *d.tc.player;
+    d.start(Stage::Show::Movie, ButtonId::btnInfo, "Info\\missing file.html");
+    FakeMediaPlayerControl& player = *d.t.player;
     player.playState = MediaPlayState::Playing;
     player.calls.clear();
 
     for (int i = 0; i < 2; ++i) {
-        click(d.w().button(ButtonId::btnInfo));
+        d.click(ButtonId::btnInfo);
         // Every click shows the document again: the stop and the message each time.
         QCOMPARE(player.calls.count("Stop"), i + 1);
-        QCOMPARE(d.tc.messages.texts().size(), i + 1);
-        QCOMPARE(d.tc.messages.texts().last(),
+        QCOMPARE(d.messages.texts().size(), i + 1);
+        QCOMPARE(d.messages.texts().last(),
                  d.message("errFileNotFound", "Info\\missing file.html"));
         QVERIFY(!player.placement.shown);
-        QVERIFY(!d.tc.document->Visible());
-        QVERIFY(d.tc.document->navigated.isEmpty());
+        QVERIFY(!d.t.document->Visible());
+        QVERIFY(d.t.document->navigated.isEmpty());
     }
+    // Esc closes no document that is not there.
+    d.actions->closeDocument();
+    QCOMPARE(d.t.stage().view(), Stage::View::Nothing);
 }
 
 void TestDiscActions::infoLooksUnderTheDiscFirst_data() {
@@ -274,11 +253,11 @@ void TestDiscActions::infoLooksUnderTheDiscFirst() {
         d.makeFile(d.onDisc(name));
     if (inWorkDir)
         d.makeFile(d.inWorkDir(name));
-    QVERIFY(d.start(Media::Music, "InfoPath=" + name.toUtf8() + "\n"));
-    click(d.w().button(ButtonId::btnInfo));
-    QCOMPARE(d.tc.document->navigated,
+    d.start(Stage::Show::Music, ButtonId::btnInfo, name);
+    d.click(ButtonId::btnInfo);
+    QCOMPARE(d.t.document->navigated,
              QStringList{navigated == "disc" ? d.onDisc(name) : d.inWorkDir(name)});
-    QVERIFY(d.tc.messages.shown.isEmpty());
+    QVERIFY(d.messages.shown.isEmpty());
 }
 
 // Where the installer is made: "disc", "cwd", "both", "none", or "folder" (a folder of that
@@ -329,21 +308,20 @@ void TestDiscActions::install() {
         d.makeFile(d.inWorkDir(relative));
     if (made == "folder")
         d.makeFolder(d.onDisc(relative));
-    const QByteArray path = configured.toUtf8();
-    QVERIFY(codec ? d.start(Media::Movie, "", path) : d.start(Media::Movie, "", "x.exe", path));
+    const ButtonId button = codec ? ButtonId::btnInstallCodec : ButtonId::btnInstallPlayer;
+    d.start(Stage::Show::Movie, button, configured);
 
-    click(codec ? d.w().button(ButtonId::btnInstallCodec)
-                : d.w().button(ButtonId::btnInstallPlayer));
+    d.click(button);
 
-    QVERIFY(d.tc.desktop.foldersOpened.isEmpty());
+    QVERIFY(d.desktop.foldersOpened.isEmpty());
     if (started.isEmpty()) {
-        QVERIFY(d.tc.desktop.started.isEmpty());
-        QCOMPARE(d.tc.messages.texts(), QStringList{d.message("errFileNotFound", configured)});
+        QVERIFY(d.desktop.started.isEmpty());
+        QCOMPARE(d.messages.texts(), QStringList{d.message("errFileNotFound", configured)});
         return;
     }
-    QVERIFY(d.tc.messages.shown.isEmpty());
-    QCOMPARE(d.tc.desktop.started.size(), 1);
-    const auto& start = d.tc.desktop.started.first();
+    QVERIFY(d.messages.shown.isEmpty());
+    QCOMPARE(d.desktop.started.size(), 1);
+    const auto& start = d.desktop.started.first();
     // By its resolved path alone, as a program, not as a command line.
     QCOMPARE(start.program, started == "disc" ? d.onDisc(relative) : d.inWorkDir(relative));
     QVERIFY(start.arguments.isEmpty());
@@ -354,41 +332,14 @@ void TestDiscActions::install() {
 void TestDiscActions::installerTheSystemCannotStartIsSaid() {
     Disc d;
     d.makeFile(d.onDisc("Setup/setup.exe"), "not a program");
-    QVERIFY(d.start(Media::Movie, "", "Setup\\setup.exe"));
-    d.tc.desktop.refuseStarts = true;
-    click(d.w().button(ButtonId::btnInstallCodec));
-    click(d.w().button(ButtonId::btnInstallCodec));
-    QCOMPARE(d.tc.desktop.started.size(), 2);
-    QCOMPARE(d.tc.messages.texts(),
+    d.start(Stage::Show::Movie, ButtonId::btnInstallCodec, "Setup\\setup.exe");
+    d.desktop.refuseStarts = true;
+    d.click(ButtonId::btnInstallCodec);
+    d.click(ButtonId::btnInstallCodec);
+    QCOMPARE(d.desktop.started.size(), 2);
+    QCOMPARE(d.messages.texts(),
              QStringList(2, d.message("errCannotStart",
                                       QDir::toNativeSeparators(d.onDisc("Setup/setup.exe")))));
-}
-
-void TestDiscActions::installersLeaveTheDetectionAlone() {
-    for (const bool installed : {false, true}) {
-        Disc d;
-        d.tc.frameworkDecodes = installed;
-        d.makeFile(d.onDisc("codec.exe"));
-        d.makeFile(d.onDisc("player.exe"));
-        QVERIFY(d.start(Media::Movie, "", "codec.exe", "player.exe"));
-        const bool codecBefore = d.core->state().installed.CodecInstalled;
-        const bool playerBefore = d.core->state().installed.PlayerInstalled;
-        QCOMPARE(codecBefore, installed);
-        click(d.w().button(ButtonId::btnInstallCodec));
-        click(d.w().button(ButtonId::btnInstallPlayer));
-        QCOMPARE(d.tc.desktop.started.size(), 2);
-        QCOMPARE(d.core->state().installed.CodecInstalled, codecBefore);
-        QCOMPARE(d.core->state().installed.PlayerInstalled, playerBefore);
-    }
-}
-
-void TestDiscActions::outsideLinksGoToTheDesktop() {
-    Disc d;
-    QVERIFY(d.start(Media::Movie, ""));
-    const QUrl link("https://example.com/page?a=1#b");
-    emit d.tc.document->outsideLinkClicked(link);
-    QCOMPARE(d.tc.desktop.urlsOpened, QList<QUrl>{link});
-    QVERIFY(d.tc.desktop.started.isEmpty());
 }
 
 QTEST_MAIN(TestDiscActions)

@@ -1,6 +1,7 @@
 // The start-up sequence against a disc folder on disk, with every seam recorded.
 #include "doubles/TestDisc.h"
 #include "window/MainDialog.h"
+#include "window/Stage.h"
 #include "window/VideoPlacer.h"
 
 #include <QAction>
@@ -35,6 +36,13 @@ struct Fixture {
         core = tc.make();
         return core->Main(disc.path());
     }
+    MainDialog& window() { return tc.window(); }
+    // Whether the button shows picture index of its set in the skin "default".
+    bool shows(ButtonId id, const QString& set, int index) {
+        const QImage file(disc.filePath(QString("Skins/default/%1%2.bmp").arg(set).arg(index)));
+        const QImage shown = window().button(id)->picture().toImage();
+        return !shown.isNull() && shown.pixel(0, 0) == file.pixel(0, 0);
+    }
 };
 
 } // namespace
@@ -47,7 +55,7 @@ class TstStartup : public QObject {
         QVERIFY(f.run());
         QVERIFY(!f.tc.programEnd.ended);
         QVERIFY(f.tc.messages.shown.isEmpty());
-        MainDialog& w = f.core->dialog();
+        MainDialog& w = f.window();
         QVERIFY(w.isVisible());
         QCOMPARE(w.windowTitle(), QString("Vistrel"));
         QCOMPARE(w.button(ButtonId::btnPlay)->toolTip(), QString("english tipPlay"));
@@ -56,8 +64,8 @@ class TstStartup : public QObject {
               w.button(ButtonId::btnInfo), w.button(ButtonId::btnStartPlayer),
               w.button(ButtonId::btnExplore), w.button(ButtonId::btnExit)})
             QVERIFY2(button->isVisibleTo(&w), qPrintable(button->objectName()));
-        QVERIFY(f.core->state().media.IsMovie);
-        QCOMPARE(f.core->state().media.MediaPath, f.disc.path() + "/movie.avi");
+        QCOMPARE(w.stage().show(), Stage::Show::Movie);
+        QCOMPARE(w.stage().mediaFile(), f.disc.path() + "/movie.avi");
         QCOMPARE(f.tc.registry.writes,
                  QStringList{"SOFTWARE\\Nordquill\\Vistrel\\Language=english"});
     }
@@ -111,7 +119,7 @@ class TstStartup : public QObject {
         QVERIFY(!f.run());
         QVERIFY(f.tc.programEnd.ended);
         QCOMPARE(f.tc.programEnd.count, 1);
-        QVERIFY(!f.core->dialog().isVisible());
+        QVERIFY(!f.window().isVisible());
         if (message.isEmpty()) {
             QVERIFY(f.tc.messages.shown.isEmpty());
         } else {
@@ -120,7 +128,7 @@ class TstStartup : public QObject {
         }
         if (situation == "second") {
             QVERIFY(f.tc.singleInstance.activatedOther);
-            QCOMPARE(f.core->dialog().windowTitle(), QString("HideApp"));
+            QCOMPARE(f.window().windowTitle(), QString("HideApp"));
             QVERIFY(f.tc.registry.reads.isEmpty());
         }
     }
@@ -133,7 +141,7 @@ class TstStartup : public QObject {
                           RegistryValue::fromText("klingon"));
         QVERIFY(f.run());
         QVERIFY(f.tc.messages.shown.isEmpty());
-        QCOMPARE(f.core->dialog().button(ButtonId::btnPlay)->toolTip(), QString("english tipPlay"));
+        QCOMPARE(f.window().button(ButtonId::btnPlay)->toolTip(), QString("english tipPlay"));
         QVERIFY(f.tc.registry.writes.isEmpty());
     }
 
@@ -149,7 +157,7 @@ class TstStartup : public QObject {
         QFETCH(bool, shown);
         Fixture f(QByteArray(kFullIni).replace("[Main]\n", "[Main]\n" + line));
         QVERIFY(f.run());
-        QCOMPARE(f.core->dialog().menu().mnuChooseSkin->menuAction()->isVisible(), shown);
+        QCOMPARE(f.window().menu().mnuChooseSkin->menuAction()->isVisible(), shown);
     }
 
     void versionMessageUsesTheChosenLanguageAndIniPath() {
@@ -179,11 +187,13 @@ class TstStartup : public QObject {
     void missingConfigurationUsesDefaults() {
         Fixture f(QByteArray(), true);
         QVERIFY(f.run());
-        const AppState& s = f.core->state();
-        QVERIFY(!s.media.IsMovie && !s.media.IsMusic && !s.media.SlideShowOn);
+        MainDialog& w = f.window();
+        QCOMPARE(w.stage().show(), Stage::Show::Nothing);
         for (const ButtonRow& row : Buttons)
-            QCOMPARE(s.config.offers(row.id), row.path.key == nullptr);
-        QCOMPARE(f.core->skins().skin().SkinName, QString("default"));
+            QCOMPARE(w.button(row.id)->isVisibleTo(&w),
+                     row.kind != ButtonKind::Action || row.path.key == nullptr);
+        QVERIFY(w.menu().mnuSkin[0]->isChecked());
+        QCOMPARE(w.menu().mnuSkin[0]->text(), QString("default"));
         QCOMPARE(f.tc.registry.writes.last(),
                  QString("SOFTWARE\\Nordquill\\Vistrel\\Language=english"));
     }
@@ -203,7 +213,7 @@ class TstStartup : public QObject {
         // Keys placed first in [Main] win over the later ones.
         Fixture f(QByteArray(kFullIni).replace("[Main]\n", "[Main]\n" + extra));
         QVERIFY(f.run());
-        MainDialog& w = f.core->dialog();
+        MainDialog& w = f.window();
         QString shown;
         for (ButtonId id : {ButtonId::btnInstallCodec, ButtonId::btnInstallPlayer,
                             ButtonId::btnInfo, ButtonId::btnStartPlayer, ButtonId::btnExplore})
@@ -212,35 +222,29 @@ class TstStartup : public QObject {
     }
 
     void mediaSelection_data() {
+        using S = Stage::Show;
         QTest::addColumn<QByteArray>("main");
-        QTest::addColumn<bool>("movie");
-        QTest::addColumn<bool>("music");
-        QTest::addColumn<bool>("slideshow");
+        QTest::addColumn<Stage::Show>("show");
         QTest::addColumn<QString>("forwardTip");
         QTest::newRow("movie and music")
-            << QByteArray("Movie=movie.avi\nMusic=movie.avi\nSlideShow=1\n") << true << false
-            << false << "english tipForward";
+            << QByteArray("Movie=movie.avi\nMusic=movie.avi\nSlideShow=1\n") << S::Movie
+            << "english tipForward";
         QTest::newRow("nothing but slideshow")
-            << QByteArray("SlideShow=1\n") << false << false << true << QString("nächstes Bild");
+            << QByteArray("SlideShow=1\n") << S::Slides << QString("nächstes Bild");
         QTest::newRow("music with slideshow") << QByteArray("Music=movie.avi\nSlideShow=1\n")
-                                              << false << true << true << QString("nächstes Bild");
+                                              << S::MusicAndSlides << QString("nächstes Bild");
         QTest::newRow("slideshow true is off")
-            << QByteArray("SlideShow=true\n") << false << false << false << "english tipForward";
+            << QByteArray("SlideShow=true\n") << S::Nothing << "english tipForward";
     }
     void mediaSelection() {
         QFETCH(QByteArray, main);
-        QFETCH(bool, movie);
-        QFETCH(bool, music);
-        QFETCH(bool, slideshow);
+        QFETCH(Stage::Show, show);
         QFETCH(QString, forwardTip);
         Fixture f("[Main]\n" + main);
         QVERIFY(f.run());
-        const AppState& s = f.core->state();
-        QCOMPARE(s.media.IsMovie, movie);
-        QCOMPARE(s.media.IsMusic, music);
-        QCOMPARE(s.media.SlideShowOn, slideshow);
-        QCOMPARE(f.core->dialog().button(ButtonId::btnForward)->toolTip(), forwardTip);
-        QCOMPARE(f.core->dialog().videoPlacer()->placement().shown, movie);
+        QCOMPARE(f.window().stage().show(), show);
+        QCOMPARE(f.window().button(ButtonId::btnForward)->toolTip(), forwardTip);
+        QCOMPARE(f.window().videoPlacer()->placement().shown, show == Stage::Show::Movie);
     }
 
     void missingMovieIsReportedOnceAndDropped() {
@@ -248,8 +252,8 @@ class TstStartup : public QObject {
         QVERIFY(f.run());
         QCOMPARE(f.tc.messages.texts(),
                  QStringList{"english errFileNotFound " + f.disc.path() + "/films\\gone.avi"});
-        QVERIFY(f.core->state().media.MediaPath.isEmpty());
-        QVERIFY(!f.core->state().media.IsMovie);
+        QVERIFY(f.window().stage().mediaFile().isEmpty());
+        QCOMPARE(f.window().stage().show(), Stage::Show::Nothing);
     }
 
     // Only the music is dropped: its pictures still show.
@@ -258,15 +262,14 @@ class TstStartup : public QObject {
         QVERIFY(f.run());
         QCOMPARE(f.tc.messages.texts(),
                  QStringList{"english errFileNotFound " + f.disc.path() + "/gone.mp3"});
-        QVERIFY(!f.core->state().media.IsMusic);
-        QVERIFY(f.core->state().media.SlideShowOn);
+        QCOMPARE(f.window().stage().show(), Stage::Show::Slides);
     }
 
     void movieFoundCaseInsensitivelyUnderTheDisc() {
         Fixture f("[Main]\nMovie=MOVIE.AVI\n");
         QVERIFY(f.run());
         QVERIFY(f.tc.messages.shown.isEmpty());
-        QVERIFY(f.core->state().media.IsMovie);
+        QVERIFY(f.window().stage().movie());
     }
 
     void detection_data() {
@@ -302,8 +305,10 @@ class TstStartup : public QObject {
                               key.section('|', 1), RegistryValue::fromText(value));
         f.tc.frameworkDecodes = framework;
         QVERIFY(f.run());
-        QCOMPARE(f.core->state().installed.CodecInstalled, codec);
-        QCOMPARE(f.core->state().installed.PlayerInstalled, player);
+        // What the flags decide: the first looks of the buttons of the codec and the player.
+        QVERIFY(f.shows(ButtonId::btnInstallCodec, "codec", codec ? 1 : 0));
+        QVERIFY(f.shows(ButtonId::btnStartPlayer, "start", codec ? 1 : 0));
+        QVERIFY(f.shows(ButtonId::btnInstallPlayer, "player", player ? 1 : 0));
     }
 
     void numericLanguageNameSurvivesTheNextStart() {
@@ -322,7 +327,7 @@ class TstStartup : public QObject {
         f.tc.registry.set(RegistryRoot::CurrentUser, "SOFTWARE\\Nordquill\\Vistrel", "Language",
                           RegistryValue::fromNumber(42));
         QVERIFY(f.run());
-        QCOMPARE(f.core->dialog().button(ButtonId::btnPlay)->toolTip(), QString("42 tipPlay"));
+        QCOMPARE(f.window().button(ButtonId::btnPlay)->toolTip(), QString("42 tipPlay"));
     }
 };
 

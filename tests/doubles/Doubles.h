@@ -139,6 +139,7 @@ class FakeDocumentView : public DocumentView {
     void setVisible(bool visible) override;
     bool Visible() const override { return visible_; }
     void setGeometry(int left, int top, int width, int height) override;
+    void setAccessibleName(const QString& name) override { area_->setAccessibleName(name); }
 
     QStringList calls;
     QStringList navigated;

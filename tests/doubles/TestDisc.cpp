@@ -94,4 +94,9 @@ std::unique_ptr<Application> TestApp::make() {
                  [this] { return frameworkDecodes; }});
 }
 
+// The window is the player's parent: it makes its elements.
+MainDialog& TestApp::window() const {
+    return *qobject_cast<MainDialog*>(player->parent());
+}
+
 } // namespace vistrel::test

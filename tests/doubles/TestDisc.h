@@ -1,14 +1,7 @@
 #pragma once
 
-#include "actions/DiscActions.h"
 #include "app/Application.h"
 #include "doubles/Doubles.h"
-#include "language/LanguageLoader.h"
-#include "media/DisplayModes.h"
-#include "media/ExternalPlayer.h"
-#include "media/Playback.h"
-#include "media/Slideshow.h"
-#include "skin/SkinLoader.h"
 
 #include <QByteArray>
 #include <QColor>
@@ -48,6 +41,8 @@ class TestDisc {
 struct TestApp {
     TestApp();
     std::unique_ptr<Application> make();
+    // The main window of the application made last, as the viewer meets it.
+    MainDialog& window() const;
 
     FakeRegistry registry;
     RecordingMessageBoxes messages;

@@ -31,16 +31,28 @@ e2e_start() {
   Xvfb -displayfd 3 -screen 0 "${E2E_SCREEN:-1280x800x24}" -nolisten tcp ${E2E_XVFB_ARGS:-} \
     3>"$fd_file" 2>/dev/null &
   E2E_PIDS+=($!)
-  for _ in $(seq 100); do [ -s "$fd_file" ] && break; sleep 0.1; done
+  # The display's number is whole once its line ends; the server answers soon after.
+  for _ in $(seq 100); do [ "$(tail -c1 "$fd_file" 2>/dev/null)" = "" ] && [ -s "$fd_file" ] && break; sleep 0.1; done
   [ -s "$fd_file" ] || fail "Xvfb did not start"
   export DISPLAY=":$(head -n1 "$fd_file")"
-  openbox --sm-disable >/dev/null 2>&1 &
-  E2E_PIDS+=($!)
-  # Wait until the window manager has taken the screen: it repaints the root when it starts.
-  for _ in $(seq 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-    sleep 0.1
+  for _ in $(seq 100); do xprop -root >/dev/null 2>&1 && break; sleep 0.1; done
+  # Wait until the window manager has taken the screen. On a loaded machine it now and then
+  # fails to start (it cannot open the display): without one, no window ever goes full screen.
+  local wm_ready=0
+  for _ in 1 2 3; do
+    openbox --sm-disable >/dev/null 2>&1 &
+    E2E_PIDS+=($!)
+    for _ in $(seq 100); do
+      if xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; then
+        wm_ready=1
+        break
+      fi
+      kill -0 "${E2E_PIDS[-1]}" 2>/dev/null || break
+      sleep 0.1
+    done
+    [ "$wm_ready" = 1 ] && break
   done
+  [ "$wm_ready" = 1 ] || fail "the window manager did not start"
   sleep 0.3
   # Dark grey root so that a pixel outside the window's outline is easy to tell.
   xsetroot -solid '#202020' 2>/dev/null || true

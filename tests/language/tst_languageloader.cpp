@@ -3,11 +3,22 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
 
 using namespace vistrel;
 using namespace vistrel::test;
+
+namespace {
+
+const QString kLanguageValue = "SOFTWARE\\Nordquill\\Vistrel\\Language=";
+
+QString playTip(const LanguageTexts& texts) {
+    return texts.ToolTips[static_cast<std::size_t>(ButtonId::btnPlay)];
+}
+
+} // namespace
 
 // The language loader on its own: a folder of language files, a registry and message boxes.
 class TestLanguageLoader : public QObject {
@@ -23,8 +34,23 @@ class TestLanguageLoader : public QObject {
         QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write(bytes);
     }
+    void writeNamed(const QString& name) {
+        writeLanguage(name, "[Tooltip]\ntipPlay=" + name.toUtf8() + " tipPlay\n");
+    }
+    void remember(const QString& name) {
+        registry.set(RegistryRoot::CurrentUser, LanguageLoader::RegistryKey, "Language",
+                     RegistryValue::fromText(name));
+    }
 
   private slots:
+    void init() {
+        registry = FakeRegistry();
+        messages.shown.clear();
+        QDir(disc.filePath("Language")).removeRecursively();
+        writeNamed("english");
+        writeNamed("german");
+    }
+
     // A key the file lacks shows the built-in English text; a key set empty stays empty.
     void missingKeysShowTheEnglishText() {
         writeLanguage("sparse", "[ErrorMsg]\nerrFileNotFound=Datei %s fehlt\nerrSlideshow=\n");
@@ -35,7 +61,7 @@ class TestLanguageLoader : public QObject {
         QCOMPARE(texts.MsgSlideshow, QString());
         QCOMPARE(texts.MsgPathNotFound, QString("The folder %s was not found."));
         QCOMPARE(texts.CaptionAbout, QString("About..."));
-        QCOMPARE(texts.ToolTips[static_cast<std::size_t>(ButtonId::btnPlay)], QString("Play"));
+        QCOMPARE(playTip(texts), QString("Play"));
         QVERIFY(messages.shown.isEmpty());
     }
 
@@ -54,16 +80,86 @@ class TestLanguageLoader : public QObject {
         QCOMPARE(loader.texts().MsgTitle, QString("Vistrel"));
     }
 
-    void onlyAChoiceToRememberIsWritten() {
-        writeLanguage("english", "[Menu]\nmnuExit=Close\n");
-        FakeRegistry registry;
+    // The language remembered when this disc has it, else the disc's default; a choice made on
+    // another disc is kept for the discs that have it.
+    void startLanguage_data() {
+        QTest::addColumn<QString>("remembered");
+        QTest::addColumn<QString>("loaded");
+        QTest::addColumn<QStringList>("writes");
+        QTest::newRow("none yet") << ""
+                                  << "english" << QStringList{kLanguageValue + "english"};
+        QTest::newRow("on this disc") << "german"
+                                      << "german" << QStringList{kLanguageValue + "german"};
+        QTest::newRow("chosen elsewhere") << "klingon"
+                                          << "english" << QStringList{};
+    }
+
+    void startLanguage() {
+        QFETCH(QString, remembered);
+        QFETCH(QString, loaded);
+        QFETCH(QStringList, writes);
+        if (!remembered.isEmpty())
+            remember(remembered);
         LanguageLoader loader(disc.filePath("Language"), registry, messages);
-        QVERIFY(loader.hasLanguage("english"));
-        QVERIFY(!loader.hasLanguage("klingon"));
-        QVERIFY(loader.LoadLanguage("english", LanguageLoader::Remember::No));
+        QSignalSpy texts(&loader, &LanguageLoader::textsChanged);
+        QVERIFY(loader.loadStartLanguage("english"));
+        QCOMPARE(loader.current(), loaded);
+        QCOMPARE(texts.size(), 1);
+        QCOMPARE(playTip(texts.first().first().value<LanguageTexts>()), loaded + " tipPlay");
+        QCOMPARE(registry.writes, writes);
+        QVERIFY(messages.shown.isEmpty());
+    }
+
+    // A remembered language whose file has gone gives way to the default; a default that is
+    // missing too is said, with its full path, and the start goes no further.
+    void startWithoutTheDefaultIsSaid() {
+        remember("german");
+        QVERIFY(QFile::remove(disc.filePath("Language/german.lng")));
+        LanguageLoader loader(disc.filePath("Language"), registry, messages);
+        QVERIFY(!loader.loadStartLanguage("dutch"));
+        QCOMPARE(messages.shown.size(), 1);
+        QCOMPARE(messages.shown[0].title, QString("Error"));
+        QCOMPARE(messages.shown[0].text, "File " + disc.filePath("Language/dutch.lng") +
+                                             " not found. Cannot load language definitions.");
         QVERIFY(registry.writes.isEmpty());
-        QVERIFY(loader.LoadLanguage("english"));
-        QCOMPARE(registry.writes, QStringList{"SOFTWARE\\Nordquill\\Vistrel\\Language=english"});
+    }
+
+    // A choice announces its name and texts and is remembered, the same one again as well.
+    void aChoiceIsAnnouncedAndRemembered() {
+        LanguageLoader loader(disc.filePath("Language"), registry, messages);
+        QVERIFY(loader.loadStartLanguage("english"));
+        QSignalSpy loaded(&loader, &LanguageLoader::loaded);
+        QSignalSpy texts(&loader, &LanguageLoader::textsChanged);
+        QVERIFY(loader.LoadLanguage("german"));
+        QVERIFY(loader.LoadLanguage("german"));
+        QCOMPARE(loaded.size(), 2);
+        QCOMPARE(loaded.first().first().toString(), QString("german"));
+        QCOMPARE(playTip(texts.last().first().value<LanguageTexts>()), QString("german tipPlay"));
+        QCOMPARE(registry.writes.mid(1), QStringList(2, kLanguageValue + "german"));
+    }
+
+    // A choice whose file is missing (gone since the menu was filled, or named by a caption cut
+    // at its second dot) is said and changes nothing.
+    void aMissingChoiceChangesNothing_data() {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("file gone") << "german";
+        QTest::newRow("cut at the second dot") << "de";
+    }
+
+    void aMissingChoiceChangesNothing() {
+        QFETCH(QString, name);
+        writeNamed("de.old");
+        LanguageLoader loader(disc.filePath("Language"), registry, messages);
+        QVERIFY(loader.loadStartLanguage("english"));
+        QFile::remove(disc.filePath("Language/german.lng"));
+        QSignalSpy loaded(&loader, &LanguageLoader::loaded);
+        QVERIFY(!loader.LoadLanguage(name));
+        QCOMPARE(messages.shown.size(), 1);
+        QVERIFY(messages.shown[0].text.contains(QDir::separator() + name + ".lng not found"));
+        QVERIFY(loaded.isEmpty());
+        QCOMPARE(loader.current(), QString("english"));
+        QCOMPARE(playTip(loader.texts()), QString("english tipPlay"));
+        QCOMPARE(registry.writes.size(), 1);
     }
 };
 

@@ -1,7 +1,8 @@
 #include "doubles/TestDisc.h"
+#include "doubles/TestWindow.h"
 #include "language/AboutDialog.h"
 #include "language/MainMenu.h"
-#include "window/MainDialog.h"
+#include "language/MenuLists.h"
 
 #include <QAction>
 #include <QApplication>
@@ -18,27 +19,47 @@ using namespace vistrel::test;
 
 namespace {
 
-const QString kLanguageValue = "SOFTWARE\\Nordquill\\Vistrel\\Language=";
-
-// A disc with two languages and two skins, started over the test doubles.
+// The menu over a window on show whose lists hold the disc's languages and two skins, the
+// languages' English texts on it, "english" and "default" in use.
 struct Started {
     explicit Started(const QStringList& languages = {"english", "german"}) {
-        disc.writeIni("[Main]\nVersion=1.0\nSkin=default\nDefaultLanguage=english\n");
         for (const QString& language : languages)
             disc.addLanguage(language);
-        disc.addSkin("default");
-        disc.addSkin("Nightfall");
-        core = tc.make();
-        started = core->Main(disc.path()) && QTest::qWaitForWindowExposed(&window());
+        QDir(disc.path()).mkpath("Skins/default");
+        QDir(disc.path()).mkpath("Skins/Nightfall");
+        MainDialog& w = window();
+        FillLanguageMenu(w.menu(), disc.path());
+        FillSkinMenu(w.menu(), disc.path());
+        w.showTexts(namedTexts("english"));
+        menu = std::make_unique<MainMenu>(w, *w.button(ButtonId::btnMenu), w.menu(), desktop);
+        menu->markLanguage("english");
+        menu->markSkin("default");
+        ends = std::make_unique<QSignalSpy>(menu.get(), &MainMenu::endRequested);
+        QObject::connect(w.button(ButtonId::btnClose), &ImageArea::clicked, [this] { ++closes; });
+        w.show();
+        started = QTest::qWaitForWindowExposed(&w);
     }
-    MainDialog& window() { return core->dialog(); }
+    MainDialog& window() { return t.window; }
     QPoint centreOf(const QWidget* element) { return element->geometry().center(); }
+    bool ended() const { return !ends->isEmpty(); }
 
     TestDisc disc;
-    TestApp tc;
-    std::unique_ptr<Application> core;
+    TestWindow t;
+    RecordingDesktop desktop;
+    std::unique_ptr<MainMenu> menu;
+    std::unique_ptr<QSignalSpy> ends;
+    // Clicks that reached btnClose, which would end the program.
+    int closes = 0;
     bool started = false;
 };
+
+// The marks of a list's entries, in order.
+QList<bool> checked(const QList<QAction*>& entries) {
+    QList<bool> marks;
+    for (const QAction* entry : entries)
+        marks.append(entry->isChecked());
+    return marks;
+}
 
 void closeAllPopups() {
     for (int i = 0; i < 8 && QApplication::activePopupWidget(); ++i)
@@ -80,18 +101,16 @@ class TestMainMenu : public QObject {
   private slots:
     void cleanup();
     void clickPopsUpTheMenuAtItsPoint();
-    void languageEntryAppliesAndRemembers();
-    void skinEntryLoadsThatSkin();
-    void endsWithoutStoppingThePlayer_data();
-    void endsWithoutStoppingThePlayer();
+    void entriesAnnounceTheChoice_data();
+    void entriesAnnounceTheChoice();
+    void ends_data();
+    void ends();
     void quickClickAfterClosingOpensAgain();
     void pressOnTheButtonWhileOpen_data();
     void pressOnTheButtonWhileOpen();
     void pressElsewhereOnlyClosesTheMenu();
     void releaseWithoutPressOpensNothing();
-    void vanishedLanguageFileIsReported();
-    void vanishedSkinFolderIsReported();
-    void secondDotNamesAMissingFile();
+    void secondDotIsNoPartOfTheName();
     void aboutEntryOpensTheAboutBoxModally();
 };
 
@@ -127,65 +146,51 @@ void TestMainMenu::clickPopsUpTheMenuAtItsPoint() {
     QCOMPARE(shown, (QStringList{"english mnuChooseLanguage", "-", "english mnuAbout", "-",
                                  "english mnuExit"}));
     QVERIFY(!s.window().menu().mnuMain->isVisible());
-    QVERIFY(!s.tc.programEnd.ended);
+    QVERIFY(!s.ended());
 }
 
-void TestMainMenu::languageEntryAppliesAndRemembers() {
+// A chosen entry is announced by its name; its check mark follows only once the choice is said
+// to be in use (a choice that fails to load leaves the mark where it was).
+void TestMainMenu::entriesAnnounceTheChoice_data() {
+    QTest::addColumn<bool>("language");
+    QTest::newRow("language") << true;
+    QTest::newRow("skin") << false;
+}
+
+void TestMainMenu::entriesAnnounceTheChoice() {
+    QFETCH(bool, language);
     Started s;
     QVERIFY(s.started);
-    QCOMPARE(s.window().button(ButtonId::btnPlay)->toolTip(), QString("english tipPlay"));
-    // The language in use is the checked entry.
-    auto checked = [&s](const QList<QAction*>& entries) {
-        QList<bool> marks;
-        for (const QAction* entry : entries)
-            marks.append(entry->isChecked());
-        return marks;
-    };
-    QCOMPARE(checked(s.window().menu().mnuLanguage), (QList<bool>{true, false}));
+    MenuTree& tree = s.window().menu();
+    const QList<QAction*>& entries = language ? tree.mnuLanguage : tree.mnuSkin;
+    QSignalSpy chosen(s.menu.get(), language ? &MainMenu::languageChosen : &MainMenu::skinChosen);
+    QCOMPARE(entries[1]->text(), QString(language ? "german" : "Nightfall"));
+    QCOMPARE(checked(entries), (QList<bool>{true, false}));
 
-    s.window().menu().mnuLanguage[1]->trigger();
-    QCOMPARE(s.window().button(ButtonId::btnPlay)->toolTip(), QString("german tipPlay"));
-    QCOMPARE(checked(s.window().menu().mnuLanguage), (QList<bool>{false, true}));
-    QCOMPARE(s.window().menu().mnuAbout->text(), QString("german mnuAbout"));
-    QCOMPARE(s.tc.registry.writes.last(), kLanguageValue + "german");
-
-    // Choosing the active language loads it again and remembers it again.
-    const qsizetype writes = s.tc.registry.writes.size();
-    s.window().button(ButtonId::btnPlay)->setToolTip("changed meanwhile");
-    s.window().menu().mnuLanguage[1]->trigger();
-    QCOMPARE(s.window().button(ButtonId::btnPlay)->toolTip(), QString("german tipPlay"));
-    QCOMPARE(s.tc.registry.writes.size(), writes + 1);
-    QCOMPARE(s.tc.registry.writes.last(), kLanguageValue + "german");
-    QVERIFY(s.tc.messages.shown.isEmpty());
-    QVERIFY(!s.tc.programEnd.ended);
+    entries[1]->trigger();
+    QCOMPARE(chosen.size(), 1);
+    QCOMPARE(chosen.first().first().toString(), entries[1]->text());
+    QCOMPARE(checked(entries), (QList<bool>{true, false}));
+    if (language)
+        s.menu->markLanguage("german");
+    else
+        s.menu->markSkin("Nightfall");
+    QCOMPARE(checked(entries), (QList<bool>{false, true}));
+    // The entry in use, chosen again, is announced again.
+    entries[1]->trigger();
+    QCOMPARE(chosen.size(), 2);
+    QCOMPARE(checked(entries), (QList<bool>{false, true}));
+    QVERIFY(!s.ended());
 }
 
-void TestMainMenu::skinEntryLoadsThatSkin() {
-    Started s;
-    QVERIFY(s.started);
-    QCOMPARE(s.core->skins().skin().SkinName, QString("default"));
-    QCOMPARE(s.window().menu().mnuSkin[0]->text(), QString("default"));
-    QCOMPARE(s.window().menu().mnuSkin[1]->text(), QString("Nightfall"));
-
-    QVERIFY(s.window().menu().mnuSkin[0]->isChecked() &&
-            !s.window().menu().mnuSkin[1]->isChecked());
-    s.window().menu().mnuSkin[1]->trigger();
-    QCOMPARE(s.core->skins().skin().SkinName, QString("Nightfall"));
-    QVERIFY(!s.window().menu().mnuSkin[0]->isChecked() &&
-            s.window().menu().mnuSkin[1]->isChecked());
-    s.window().menu().mnuSkin[0]->trigger();
-    QCOMPARE(s.core->skins().skin().SkinName, QString("default"));
-    QVERIFY(s.tc.messages.shown.isEmpty());
-}
-
-// The menu's exit and a double click on btnMenu end the program, leaving the player alone.
-void TestMainMenu::endsWithoutStoppingThePlayer_data() {
+// The menu's exit and a double click on btnMenu end the program, once.
+void TestMainMenu::ends_data() {
     QTest::addColumn<bool>("byDoubleClick");
     QTest::newRow("exit entry") << false;
     QTest::newRow("double click on btnMenu") << true;
 }
 
-void TestMainMenu::endsWithoutStoppingThePlayer() {
+void TestMainMenu::ends() {
     QFETCH(bool, byDoubleClick);
     Started s;
     QVERIFY(s.started);
@@ -198,8 +203,7 @@ void TestMainMenu::endsWithoutStoppingThePlayer() {
     } else {
         s.window().menu().mnuExit->trigger();
     }
-    QCOMPARE(s.tc.programEnd.count, 1);
-    QVERIFY(!s.tc.player->calls.contains("Stop"));
+    QCOMPARE(s.ends->size(), 1);
     QVERIFY(!QApplication::activePopupWidget());
 }
 
@@ -228,7 +232,7 @@ void TestMainMenu::quickClickAfterClosingOpensAgain() {
     sendDoubleClick(w.button(ButtonId::btnMenu), QPoint(8, 8));
     QTest::mouseRelease(w.button(ButtonId::btnMenu), Qt::LeftButton, {}, QPoint(8, 8));
     QCOMPARE(opened, 2);
-    QVERIFY(!s.tc.programEnd.ended);
+    QVERIFY(!s.ended());
 }
 
 // The first click of a double click on btnMenu has opened the menu, so the second press lands
@@ -275,8 +279,7 @@ void TestMainMenu::pressOnTheButtonWhileOpen() {
 
     QCOMPARE(opened, 1);
     QVERIFY(!QApplication::activePopupWidget());
-    QCOMPARE(s.tc.programEnd.ended, ends);
-    QVERIFY(!s.tc.player->calls.contains("Stop"));
+    QCOMPARE(s.ended(), ends);
 }
 
 // While the menu is open the window takes no input: a press on btnClose closes the menu and
@@ -286,7 +289,6 @@ void TestMainMenu::pressElsewhereOnlyClosesTheMenu() {
     QVERIFY(s.started);
     int opened = 0;
     connect(s.window().menu().mnuMain, &QMenu::aboutToShow, [&opened] { ++opened; });
-    const qsizetype calls = s.tc.player->calls.size();
 
     clickMenuButton(s, [&](QMenu* popup) {
         if (popup)
@@ -297,8 +299,7 @@ void TestMainMenu::pressElsewhereOnlyClosesTheMenu() {
 
     QCOMPARE(opened, 1);
     QVERIFY(!QApplication::activePopupWidget());
-    QVERIFY(!s.tc.programEnd.ended);
-    QCOMPARE(s.tc.player->calls.size(), calls);
+    QCOMPARE(s.closes, 0);
     // Where the toolkit hands a closing press on to the window beneath (it does on Windows, not
     // on this test platform, which cannot grab the mouse), the menu tells it not to.
     QVERIFY(s.window().menu().mnuMain->testAttribute(Qt::WA_NoMouseReplay));
@@ -318,45 +319,15 @@ void TestMainMenu::releaseWithoutPressOpensNothing() {
     QCOMPARE(opened, 1);
 }
 
-void TestMainMenu::vanishedLanguageFileIsReported() {
-    Started s;
-    QVERIFY(s.started);
-    QVERIFY(QFile::remove(s.disc.filePath("Language/german.lng")));
-    const qsizetype writes = s.tc.registry.writes.size();
-
-    s.window().menu().mnuLanguage[1]->trigger();
-    QCOMPARE(s.tc.messages.shown.size(), 1);
-    QCOMPARE(s.tc.messages.shown[0].title, QString("Error"));
-    QVERIFY(s.tc.messages.shown[0].text.startsWith("File "));
-    QVERIFY(s.tc.messages.shown[0].text.contains("german.lng"));
-    QCOMPARE(s.window().button(ButtonId::btnPlay)->toolTip(), QString("english tipPlay"));
-    QCOMPARE(s.tc.registry.writes.size(), writes);
-    QCOMPARE(s.window().menu().mnuLanguage.size(), 2);
-    QVERIFY(s.window().menu().mnuLanguage[0]->isChecked() &&
-            !s.window().menu().mnuLanguage[1]->isChecked());
-    QVERIFY(!s.tc.programEnd.ended);
-}
-
-void TestMainMenu::vanishedSkinFolderIsReported() {
-    Started s;
-    QVERIFY(s.started);
-    QVERIFY(QDir(s.disc.filePath("Skins/Nightfall")).removeRecursively());
-
-    s.window().menu().mnuSkin[1]->trigger();
-    QCOMPARE(s.tc.messages.texts(), QStringList{"english errSkinNotFound Nightfall"});
-    QCOMPARE(s.window().menu().mnuSkin.size(), 2);
-    QVERIFY(!s.tc.programEnd.ended);
-}
-
-void TestMainMenu::secondDotNamesAMissingFile() {
+// A language file named with a second dot is listed and announced by its part before the first.
+void TestMainMenu::secondDotIsNoPartOfTheName() {
     Started s({"english", "de.old"});
     QVERIFY(s.started);
-    QCOMPARE(s.window().menu().mnuLanguage[0]->text(), QString("de"));
-
-    s.window().menu().mnuLanguage[0]->trigger();
-    QCOMPARE(s.tc.messages.shown.size(), 1);
-    QVERIFY(s.tc.messages.shown[0].text.contains(QDir::separator() + QString("de.lng")));
-    QCOMPARE(s.window().button(ButtonId::btnPlay)->toolTip(), QString("english tipPlay"));
+    QSignalSpy chosen(s.menu.get(), &MainMenu::languageChosen);
+    QAction* entry = s.window().menu().mnuLanguage[0];
+    QCOMPARE(entry->text(), QString("de"));
+    entry->trigger();
+    QCOMPARE(chosen.first().first().toString(), QString("de"));
 }
 
 void TestMainMenu::aboutEntryOpensTheAboutBoxModally() {
@@ -375,7 +346,7 @@ void TestMainMenu::aboutEntryOpensTheAboutBoxModally() {
         // The main window takes no input meanwhile: btnClose would end the program.
         QTest::mouseClick(s.window().windowHandle(), Qt::LeftButton, {},
                           s.centreOf(s.window().button(ButtonId::btnClose)));
-        closedWhileOpen = s.tc.programEnd.ended;
+        closedWhileOpen = s.closes > 0;
         QTest::mouseClick(shown->btnExit, Qt::LeftButton);
     });
 
@@ -390,7 +361,7 @@ void TestMainMenu::aboutEntryOpensTheAboutBoxModally() {
     QVERIFY(modal);
     QVERIFY(!closedWhileOpen);
     QVERIFY(!QApplication::activeModalWidget());
-    QVERIFY(!s.tc.programEnd.ended);
+    QVERIFY(!s.ended());
 }
 
 QTEST_MAIN(TestMainMenu)

@@ -1,230 +1,199 @@
-#include "doubles/TestDisc.h"
-#include "platform/media/MediaPlayerControl.h"
+// Normal and full-screen display on a window of its own: the three ways in (and out) for a movie,
+// which covers the screen through the player, and for pictures, which take the window there.
+#include "doubles/TestWindow.h"
+#include "media/DisplayModes.h"
+#include "window/VideoPlacer.h"
 #include "window/WindowAreas.h"
 
+#include <QScreen>
 #include <QtTest>
 
 using namespace vistrel;
 using namespace vistrel::test;
 
-// Normal and full-screen display: the four triggers in movie and in picture mode.
+namespace {
+
+// The side buttons a disc offers here; btnInstallCodec and btnInstallPlayer it does not.
+const QList<ButtonId> Offered = {ButtonId::btnInfo, ButtonId::btnStartPlayer, ButtonId::btnExplore,
+                                 ButtonId::btnExit};
+
+// The skin's outline: the window without a corner.
+QRegion cornerCut() {
+    return QRegion(0, 0, WindowWidth, WindowHeight) - QRegion(0, 0, 10, 10);
+}
+
+struct Bench {
+    explicit Bench(bool movie) {
+        t.stage().setShow(movie ? Stage::Show::Movie : Stage::Show::Slides,
+                          movie ? QStringLiteral("film.avi") : QString());
+        QList<QWidget*> sideButtons;
+        for (ButtonId id : Offered) {
+            w().button(id)->show();
+            sideButtons.append(w().button(id));
+        }
+        w().setMask(outline);
+        modes = std::make_unique<DisplayModes>(DisplayElements{w(),
+                                                               *w().picTitle(),
+                                                               *w().picShowPictures(),
+                                                               *w().videoPlacer(),
+                                                               {WindowWidth, WindowHeight}},
+                                               t.stage(), outline, sideButtons);
+        w().show();
+    }
+    MainDialog& w() { return t.window; }
+    FakeMediaPlayerControl& player() { return *t.player; }
+    void trigger(const QString& way) {
+        if (way == "maximize")
+            modes->maximizeClicked();
+        else if (way == "drag strip")
+            modes->dragStripDoubleClicked();
+        else
+            modes->toggleFullScreen();
+    }
+    // The place of every button that no switch may move or hide.
+    QList<QRect> consoleButtons() {
+        QList<QRect> places;
+        for (const ButtonRow& row : Buttons)
+            if (row.kind != ButtonKind::Action)
+                places.append(w().button(row.id)->isHidden() ? QRect()
+                                                             : w().button(row.id)->geometry());
+        return places;
+    }
+
+    TestWindow t;
+    QRegion outline = cornerCut();
+    std::unique_ptr<DisplayModes> modes;
+};
+
+} // namespace
+
 class TestDisplayModes : public QObject {
     Q_OBJECT
 
-    TestDisc disc;
-    TestApp tc;
-    std::unique_ptr<Application> core;
-
-    MainDialog& w() { return core->dialog(); }
-    FakeMediaPlayerControl& player() { return *tc.player; }
-    bool full() const { return core->displayModes().IsFullScreen(); }
-
-    // Movie or pictures; the info and explore buttons are offered, the installers are not.
-    void start(bool movie) {
-        QByteArray ini = "[Main]\nVersion=1.0\nDefaultLanguage=english\nSkin=plain\n"
-                         "ShowInstallPlayer=1\nShowInstallCodec=0\n"
-                         "InfoPath=info.html\nExplorerPath=Extras\n";
-        ini += movie ? "Movie=film.avi\n" : "Music=song.mp3\nSlideShow=1\n";
-        ini += "[Player]\nRunPath=run.sh\n";
-        disc.writeIni(ini);
-        core = tc.make();
-        QVERIFY(core->Main(disc.path()));
-        QTRY_VERIFY(!w().TimerMovie()->isActive());
-        QVERIFY(w().button(ButtonId::btnInfo)->isVisible());
-        QVERIFY(w().button(ButtonId::btnStartPlayer)->isVisible());
-        QVERIFY(w().button(ButtonId::btnInstallCodec)->isHidden());
-        player().calls.clear();
-    }
-
-    void doubleClick(const char* element) {
-        if (QByteArray(element) == "MediaPlayer")
-            emit player().DblClick();
-        else
-            emit w().findChild<ImageArea*>(element)->doubleClicked();
-    }
-
-    void trigger(const char* element) {
-        if (QByteArray(element) == "btnMaximize")
-            emit w().button(ButtonId::btnMaximize)->clicked();
-        else
-            doubleClick(element);
-    }
-
-    QRect playerRect() { return player().placement.area; }
-
-    // The look of the image buttons, which no switch may touch.
-    QList<QRect> imageButtons() {
-        QList<QRect> looks;
-        for (const char* name : {"btnPlay", "btnPause", "btnStop", "btnForward", "btnBackward",
-                                 "btnMenu", "btnMinimize", "btnMaximize", "btnClose"}) {
-            auto* button = w().findChild<ImageArea*>(name);
-            looks.append(button->isHidden() ? QRect() : button->geometry());
-        }
-        return looks;
-    }
-
-    bool movieCoversTheScreen() { return player().placement.fullScreen; }
-    bool movieInTheVideoArea() {
-        return !player().placement.fullScreen && player().placement.area == VideoArea;
-    }
-
   private slots:
-    void initTestCase() {
-        disc.addLanguage("english");
-        disc.addSkin("plain");
-        disc.writeFile("film.avi", "movie");
-        disc.writeFile("song.mp3", "music");
-        disc.writeFile("info.html", "<p>info</p>");
-        QDir(disc.path()).mkpath("Extras");
-    }
-
-    void cleanup() { core.reset(); }
-
     // ---- movie ----
 
-    void movieTriggers_data() {
-        QTest::addColumn<QString>("element");
-        QTest::addColumn<bool>("entersFromNormal");
-        QTest::addColumn<bool>("leavesFromFull");
-        QTest::newRow("btnMaximize") << "btnMaximize" << true << false;
-        QTest::newRow("MediaPlayer") << "MediaPlayer" << true << true;
-        QTest::newRow("picShowPictures") << "picShowPictures" << true << true;
-        QTest::newRow("recDragWindow") << "recDragWindow" << true << false;
+    void movieWays_data() {
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<bool>("leaves");
+        QTest::newRow("maximize") << "maximize" << false;
+        QTest::newRow("double click on the video or pictures") << "toggle" << true;
+        QTest::newRow("drag strip") << "drag strip" << false;
     }
 
-    void movieTriggers() {
-        QFETCH(QString, element);
-        QFETCH(bool, entersFromNormal);
-        QFETCH(bool, leavesFromFull);
-        start(true);
-        const QByteArray name = element.toLatin1();
-        trigger(name);
-        QCOMPARE(full(), entersFromNormal);
-        QVERIFY(movieCoversTheScreen());
-        trigger(name);
-        QCOMPARE(full(), !leavesFromFull);
-        QCOMPARE(movieInTheVideoArea(), leavesFromFull);
+    // The player covers the screen; the window and its buttons stay as they are.
+    void movieWays() {
+        QFETCH(QString, way);
+        QFETCH(bool, leaves);
+        Bench b(true);
+        const QList<QRect> buttons = b.consoleButtons();
+        b.trigger(way);
+        QVERIFY(b.modes->IsFullScreen());
+        QVERIFY(b.player().placement.fullScreen);
+        QVERIFY(!b.w().isFullScreen());
+        QVERIFY(b.w().button(ButtonId::btnInfo)->isVisible());
+        QVERIFY(b.w().picTitle()->isVisible());
+        b.trigger(way);
+        QCOMPARE(b.modes->IsFullScreen(), !leaves);
+        QCOMPARE(b.player().placement.fullScreen, !leaves);
+        QCOMPARE(b.player().placement.area, VideoArea);
+        QCOMPARE(b.consoleButtons(), buttons);
+        QCOMPARE(b.w().size(), QSize(WindowWidth, WindowHeight));
     }
 
-    void movieModeNeverTouchesTheWindow() {
-        start(true);
-        QVERIFY(w().isVisible());
-        const QList<QRect> buttons = imageButtons();
-        emit w().button(ButtonId::btnMaximize)->clicked();
-        emit player().DblClick();
-        QVERIFY(w().isVisible());
-        QVERIFY(!w().isFullScreen());
-        QVERIFY(w().button(ButtonId::btnInfo)->isVisible());
-        QVERIFY(w().button(ButtonId::btnExit)->isVisible());
-        QVERIFY(w().picTitle()->isVisible());
-        QCOMPARE(imageButtons(), buttons);
-        QCOMPARE(w().size(), QSize(699, 432));
-    }
-
-    // Esc in full screen is the player leaving by itself: the next trigger enters again.
+    // Esc in full screen is the player leaving by itself: the next way in enters again.
     void thePlayerLeavingByItselfIsNoticed() {
-        start(true);
-        emit w().button(ButtonId::btnMaximize)->clicked();
-        QVERIFY(full());
-        player().pressEscapeInFullScreen();
-        QVERIFY(!full());
-        emit w().button(ButtonId::btnMaximize)->clicked();
-        QVERIFY(movieCoversTheScreen());
-        player().pressEscapeInFullScreen();
-        emit player().DblClick();
-        QVERIFY(movieCoversTheScreen());
-        QVERIFY(full());
+        Bench b(true);
+        b.modes->maximizeClicked();
+        b.player().pressEscapeInFullScreen();
+        QVERIFY(!b.modes->IsFullScreen());
+        b.modes->maximizeClicked();
+        QVERIFY(b.player().placement.fullScreen);
+        b.player().pressEscapeInFullScreen();
+        b.modes->toggleFullScreen();
+        QVERIFY(b.player().placement.fullScreen);
+    }
+
+    // A movie given up is no longer what full screen is for: the pictures take the window.
+    void aMovieGivenUpLeavesFullScreenToThePictures() {
+        Bench b(true);
+        b.modes->maximizeClicked();
+        b.t.stage().giveUpMedia();
+        QVERIFY(!b.modes->IsFullScreen());
+        QVERIFY(!b.player().placement.fullScreen);
+        b.modes->maximizeClicked();
+        QTRY_VERIFY(b.w().isFullScreen());
+        QVERIFY(!b.player().placement.fullScreen);
     }
 
     // ---- pictures ----
 
-    void pictureTriggers_data() {
-        QTest::addColumn<QString>("element");
-        QTest::addColumn<bool>("leavesFromFull");
-        QTest::newRow("btnMaximize") << "btnMaximize" << false;
-        QTest::newRow("MediaPlayer") << "MediaPlayer" << true;
-        QTest::newRow("picShowPictures") << "picShowPictures" << true;
-        QTest::newRow("recDragWindow") << "recDragWindow" << false;
+    // The same ways in and out as a movie's.
+    void pictureWays_data() { movieWays_data(); }
+
+    void pictureWays() {
+        QFETCH(QString, way);
+        QFETCH(bool, leaves);
+        Bench b(false);
+        b.trigger(way);
+        QVERIFY(b.modes->IsFullScreen());
+        QTRY_VERIFY(b.w().isFullScreen());
+        b.trigger(way);
+        QCOMPARE(b.modes->IsFullScreen(), !leaves);
+        QTRY_COMPARE(b.w().isFullScreen(), !leaves);
+        QVERIFY(!b.player().placement.fullScreen);
     }
 
-    void pictureTriggers() {
-        QFETCH(QString, element);
-        QFETCH(bool, leavesFromFull);
-        start(false);
-        const QByteArray name = element.toLatin1();
-        trigger(name);
-        QVERIFY(full());
-        QTRY_VERIFY(w().isFullScreen());
-        trigger(name);
-        QCOMPARE(full(), !leavesFromFull);
-        QCOMPARE(w().isFullScreen(), !leavesFromFull);
-        QVERIFY(!movieCoversTheScreen());
+    // The pictures and the video cover the screen without the side buttons and the title; the
+    // console buttons stay.
+    void picturesFillTheScreen() {
+        Bench b(false);
+        const QList<QRect> buttons = b.consoleButtons();
+        b.modes->maximizeClicked();
+        QTRY_VERIFY(b.w().isFullScreen());
+        const QRect screen(QPoint(0, 0), b.w().screen()->geometry().size());
+        QTRY_COMPARE(b.w().picShowPictures()->geometry(), screen);
+        QCOMPARE(b.player().placement.area, screen);
+        QVERIFY(b.w().mask().isEmpty());
+        for (ButtonId id : Offered)
+            QVERIFY(b.w().button(id)->isHidden());
+        QVERIFY(b.w().picTitle()->isHidden());
+        QVERIFY(b.w().isVisible());
+        QCOMPARE(b.consoleButtons(), buttons);
     }
 
-    void picturesFillTheScreenWithoutSideButtonsOrTitle() {
-        start(false);
-        const QList<QRect> buttons = imageButtons();
-        emit w().button(ButtonId::btnMaximize)->clicked();
-        QTRY_VERIFY(w().isFullScreen());
-        const QSize screen = w().screen()->geometry().size();
-        QTRY_COMPARE(w().picShowPictures()->geometry(), QRect(QPoint(0, 0), w().size()));
-        QCOMPARE(w().picShowPictures()->geometry(), QRect(QPoint(0, 0), screen));
-        QCOMPARE(playerRect(), QRect(QPoint(0, 0), screen));
-        QVERIFY(w().mask().isEmpty()); // the whole rectangle
-        QVERIFY(w().button(ButtonId::btnInfo)->isHidden());
-        QVERIFY(w().button(ButtonId::btnStartPlayer)->isHidden());
-        QVERIFY(w().button(ButtonId::btnExplore)->isHidden());
-        QVERIFY(w().button(ButtonId::btnExit)->isHidden());
-        QVERIFY(w().picTitle()->isHidden());
-        QVERIFY(w().isVisible());
-        QCOMPARE(imageButtons(), buttons);
-    }
-
-    // Leaving gives back the skin's own outline, not a plain rectangle.
-    void leavingRestoresTheNormalLayoutAndTheSkinsOutline() {
-        start(false);
-        // The test skin's mask cuts a corner off the window.
-        const QRegion outline = core->skins().skin().ShapeRegion;
-        QVERIFY(!outline.contains(QPoint(0, 0)));
-        QCOMPARE(w().mask(), outline);
-        const QList<QRect> buttons = imageButtons();
-        emit w().picShowPictures()->doubleClicked();
-        QTRY_VERIFY(w().isFullScreen());
-        emit w().picShowPictures()->doubleClicked();
-        QTRY_VERIFY(!w().isFullScreen());
-        QCOMPARE(w().size(), QSize(699, 432));
-        QCOMPARE(w().mask(), outline);
-        QCOMPARE(w().picShowPictures()->geometry(), QRect(13, 24, 517, 378));
-        QCOMPARE(playerRect(), QRect(13, 24, 517, 378));
-        QVERIFY(w().button(ButtonId::btnInfo)->isVisible());
-        QVERIFY(w().button(ButtonId::btnStartPlayer)->isVisible());
-        QVERIFY(w().button(ButtonId::btnExplore)->isVisible());
-        QVERIFY(w().button(ButtonId::btnExit)->isVisible());
-        QVERIFY(w().picTitle()->isVisible());
-        QVERIFY(w().isVisible());
-        QCOMPARE(imageButtons(), buttons);
-    }
-
-    void buttonsNotOfferedStayHiddenBothWays() {
-        start(false);
-        emit w().button(ButtonId::btnMaximize)->clicked();
-        QTRY_VERIFY(w().isFullScreen());
-        emit player().DblClick();
-        QTRY_VERIFY(!w().isFullScreen());
-        QVERIFY(w().button(ButtonId::btnInstallCodec)->isHidden());
-        QVERIFY(w().button(ButtonId::btnInstallPlayer)->isHidden()); // no install path configured
+    // Back: the normal layout with the skin's own outline (not a plain rectangle), the offered
+    // buttons alone, where the window was.
+    void leavingRestoresTheNormalLayoutAndTheOutline() {
+        Bench b(false);
+        b.w().move(40, 30);
+        const QPoint before = b.w().pos();
+        b.modes->toggleFullScreen();
+        QTRY_VERIFY(b.w().isFullScreen());
+        b.modes->toggleFullScreen();
+        QTRY_VERIFY(!b.w().isFullScreen());
+        QCOMPARE(b.w().size(), QSize(WindowWidth, WindowHeight));
+        QCOMPARE(b.w().mask(), b.outline);
+        QCOMPARE(b.w().picShowPictures()->geometry(), VideoArea);
+        QCOMPARE(b.player().placement.area, VideoArea);
+        for (ButtonId id : Offered)
+            QVERIFY(b.w().button(id)->isVisible());
+        QVERIFY(b.w().button(ButtonId::btnInstallCodec)->isHidden());
+        QVERIFY(b.w().button(ButtonId::btnInstallPlayer)->isHidden());
+        QVERIFY(b.w().picTitle()->isVisible());
+        QCOMPARE(b.w().pos(), before);
     }
 
     void maximizeInFullScreenChangesNothing() {
-        start(false);
-        emit w().button(ButtonId::btnMaximize)->clicked();
-        QTRY_VERIFY(w().isFullScreen());
-        const QRect pictures = w().picShowPictures()->geometry();
-        w().button(ButtonId::btnExit)->show(); // a switch would hide it again
-        emit w().button(ButtonId::btnMaximize)->clicked();
-        emit w().recDragWindow()->doubleClicked();
-        QVERIFY(w().button(ButtonId::btnExit)->isVisible());
-        QCOMPARE(w().picShowPictures()->geometry(), pictures);
+        Bench b(false);
+        b.modes->maximizeClicked();
+        QTRY_VERIFY(b.w().isFullScreen());
+        const QRect pictures = b.w().picShowPictures()->geometry();
+        b.w().button(ButtonId::btnExit)->show(); // a switch would hide it again
+        b.modes->maximizeClicked();
+        b.modes->dragStripDoubleClicked();
+        QVERIFY(b.w().button(ButtonId::btnExit)->isVisible());
+        QCOMPARE(b.w().picShowPictures()->geometry(), pictures);
     }
 };
 

@@ -1,93 +1,99 @@
 #include "doubles/TestDisc.h"
-#include "platform/media/MediaPlayerControl.h"
+#include "doubles/TestWindow.h"
+#include "media/ExternalPlayer.h"
 
+#include <QSignalSpy>
 #include <QtTest>
 
 using namespace vistrel;
 using namespace vistrel::test;
 
 // btnStartPlayer: the codec test, finding the player, stopping the movie, the start by path with
-// the parameter's words as arguments, and the end of the front end.
+// the parameter's words as arguments, and the hand-over that ends the front end.
 class TestExternalPlayer : public QObject {
     Q_OBJECT
 
     std::unique_ptr<TestDisc> disc;
-    std::unique_ptr<TestApp> tc;
-    std::unique_ptr<Application> core;
+    std::unique_ptr<TestWindow> t;
+    std::unique_ptr<RecordingDesktop> desktop;
+    RecordingMessageBoxes messageBoxes;
+    LanguageTexts texts;
+    std::unique_ptr<ExternalPlayer> player;
+    std::unique_ptr<QSignalSpy> handedOver;
 
+    // The movie playing, the player at runPath with its parameter.
     void start(const QByteArray& runPath, const QByteArray& parameter, bool codec = true) {
-        disc->writeIni("[Main]\nVersion=1.0\nDefaultLanguage=english\nSkin=plain\n"
-                       "Movie=film.avi\nShowInstallPlayer=1\n"
-                       "[Player]\nRunPath=" +
-                       runPath + "\nParameter=" + parameter +
-                       "\n[Codec]\nDescription=MPEG-4 video\n");
-        disc->writeFile("Language/english.lng",
-                        "[ErrorMsg]\nerrCodecNotInstalled=no codec %s (%s)\n"
-                        "errFileNotFound=not found: %s\n");
-        tc->frameworkDecodes = codec;
-        core = tc->make();
-        QVERIFY(core->Main(disc->path()));
-        QTRY_VERIFY(!core->dialog().TimerMovie()->isActive());
-        tc->player->calls.clear();
+        player = std::make_unique<ExternalPlayer>(
+            *t->player, DiscFolder(disc->path()),
+            ExternalPlayerSettings{QString::fromUtf8(runPath), QString::fromUtf8(parameter),
+                                   "MPEG-4 video"},
+            Components{codec, false}, *desktop, messageBoxes, texts);
+        handedOver = std::make_unique<QSignalSpy>(player.get(), &ExternalPlayer::handedOver);
+        t->player->open("film.avi");
+        t->player->Play();
+        t->player->calls.clear();
     }
 
-    void press() { emit core->dialog().button(ButtonId::btnStartPlayer)->clicked(); }
-    QStringList messages() const { return tc->messages.texts(); }
+    void press() { player->startPlayerClicked(); }
+    QStringList messages() const { return messageBoxes.texts(); }
+    bool ended() const { return !handedOver->isEmpty(); }
 
   private slots:
     void init() {
         disc = std::make_unique<TestDisc>();
-        tc = std::make_unique<TestApp>();
-        disc->addLanguage("english");
-        disc->addSkin("plain");
-        disc->writeFile("film.avi", "movie");
+        t = std::make_unique<TestWindow>();
+        desktop = std::make_unique<RecordingDesktop>();
+        messageBoxes.shown.clear();
+        texts.MsgCodecNotInstalled = "no codec %s (%s)";
+        texts.MsgFileNotFound = "not found: %s";
+        texts.MsgCannotStart = "cannot start %s";
         disc->writeFile("Player/Run Movie.sh", "#!/bin/sh\n");
     }
 
     void cleanup() {
-        core.reset();
-        tc.reset();
+        handedOver.reset();
+        player.reset();
+        t.reset();
         disc.reset();
     }
 
     void withoutTheCodecOnlyItsMessageShows() {
         start("Missing\\player.sh", "movie.avi", false);
-        QVERIFY(!core->state().installed.CodecInstalled);
         press();
         QCOMPARE(messages(), QStringList{"no codec MPEG-4 video (MPEG-4 video)"});
-        QVERIFY(tc->desktop.started.isEmpty());
-        QVERIFY(tc->player->calls.isEmpty());
-        QVERIFY(!tc->programEnd.ended);
+        QVERIFY(desktop->started.isEmpty());
+        QVERIFY(t->player->calls.isEmpty());
+        QVERIFY(!ended());
     }
 
     void aMissingPlayerNamesTheConfiguredPath() {
         start("Missing\\player.sh", "movie.avi");
         press();
         QCOMPARE(messages(), QStringList{"not found: Missing\\player.sh"});
-        QVERIFY(tc->desktop.started.isEmpty());
-        QVERIFY(tc->player->calls.isEmpty()); // playback in the window goes on
-        QVERIFY(!tc->programEnd.ended);
+        QVERIFY(desktop->started.isEmpty());
+        QVERIFY(t->player->calls.isEmpty()); // playback in the window goes on
+        QVERIFY(!ended());
     }
 
     // The player below the disc's folder, named with '\' and other letter case; the movie is
     // stopped before the start, and the front end ends after it.
     void aPlayerBelowTheDiscStartsAndTheFrontEndEnds() {
         start("player\\RUN MOVIE.sh", "movie.avi -fs");
-        QCOMPARE(tc->player->PlayState(), MediaPlayState::Playing);
+        QCOMPARE(t->player->PlayState(), MediaPlayState::Playing);
         bool stoppedFirst = false;
-        tc->desktop.onStart = [&](const RecordingDesktop::Start&) {
-            stoppedFirst = tc->player->calls == QStringList{"Stop"};
+        desktop->onStart = [&](const RecordingDesktop::Start&) {
+            stoppedFirst = t->player->calls == QStringList{"Stop"};
         };
         press();
         QVERIFY(messages().isEmpty());
-        QCOMPARE(tc->desktop.started.size(), 1);
-        const auto& started = tc->desktop.started.first();
+        QCOMPARE(desktop->started.size(), 1);
+        const auto& started = desktop->started.first();
         QVERIFY(QFileInfo(started.program).isAbsolute());
         QCOMPARE(QFileInfo(started.program).canonicalFilePath(),
                  QFileInfo(disc->filePath("Player/Run Movie.sh")).canonicalFilePath());
         QCOMPARE(started.arguments, QStringList({"movie.avi", "-fs"}));
         QVERIFY(stoppedFirst);
-        QVERIFY(tc->programEnd.ended);
+        QVERIFY(ended());
     }
 
     // Tried as written first: relative to the working folder, which is not the disc here.
@@ -102,8 +108,8 @@ class TestExternalPlayer : public QObject {
         start("bin\\tool.sh", "");
         press();
         QDir::setCurrent(before);
-        QCOMPARE(tc->desktop.started.size(), 1);
-        QCOMPARE(tc->desktop.started.first().program,
+        QCOMPARE(desktop->started.size(), 1);
+        QCOMPARE(desktop->started.first().program,
                  QFileInfo(elsewhere.filePath("bin/tool.sh")).absoluteFilePath());
     }
 
@@ -111,9 +117,9 @@ class TestExternalPlayer : public QObject {
         const QString absolute = disc->filePath("Player/Run Movie.sh");
         start(absolute.toUtf8(), "");
         press();
-        QCOMPARE(tc->desktop.started.size(), 1);
-        QCOMPARE(tc->desktop.started.first().program, absolute);
-        QVERIFY(tc->programEnd.ended);
+        QCOMPARE(desktop->started.size(), 1);
+        QCOMPARE(desktop->started.first().program, absolute);
+        QVERIFY(ended());
     }
 
     void theParameterBecomesArgumentsWithoutExpansion_data() {
@@ -132,20 +138,19 @@ class TestExternalPlayer : public QObject {
         QFETCH(QStringList, arguments);
         start("Player\\Run Movie.sh", parameter);
         press();
-        QCOMPARE(tc->desktop.started.size(), 1);
-        QCOMPARE(tc->desktop.started.first().arguments, arguments);
+        QCOMPARE(desktop->started.size(), 1);
+        QCOMPARE(desktop->started.first().arguments, arguments);
     }
 
     // A start the system refuses keeps the front end open with a message instead of closing it
-    // with nothing playing; a language file without the text has the program's English.
+    // with nothing playing; the message names the program.
     void aRefusedStartKeepsTheFrontEnd() {
         start("Player\\Run Movie.sh", "movie.avi");
-        tc->desktop.refuseStarts = true;
+        desktop->refuseStarts = true;
         press();
         const QString player = QFileInfo(disc->filePath("Player/Run Movie.sh")).absoluteFilePath();
-        QCOMPARE(messages(), QStringList{"The program " + QDir::toNativeSeparators(player) +
-                                         " could not be started."});
-        QVERIFY(!tc->programEnd.ended);
+        QCOMPARE(messages(), QStringList{"cannot start " + QDir::toNativeSeparators(player)});
+        QVERIFY(!ended());
     }
 };
 

@@ -1,192 +1,175 @@
-#include "doubles/TestDisc.h"
-#include "platform/media/MediaPlayerControl.h"
+// The start of playback and the five playback buttons, on a stage of their own with a recording
+// player.
+#include "doubles/TestWindow.h"
+#include "media/Playback.h"
+#include "window/VideoPlacer.h"
 #include "window/WindowAreas.h"
 
-#include <QTimer>
+#include <QSignalSpy>
 #include <QtTest>
 
 using namespace vistrel;
 using namespace vistrel::test;
 
-// The start of playback and the five playback buttons, against a recording player.
+namespace {
+
+using Show = Stage::Show;
+using View = Stage::View;
+
+// Playback on a stage showing the given media, the slides (if any) set up with an interval.
+struct Bench {
+    explicit Bench(Show show) {
+        const bool media =
+            show == Show::Movie || show == Show::Music || show == Show::MusicAndSlides;
+        stage().setShow(show, media ? QStringLiteral("film.avi") : QString());
+        if (stage().slides())
+            stage().setSlideInterval(1000);
+        player().calls.clear();
+    }
+    // The start of playback has run, and the recorded calls are cleared.
+    void started() {
+        playback.start();
+        QTRY_VERIFY(!stage().startCued());
+        player().calls.clear();
+    }
+    void setSlidesRunning(bool running) {
+        if (running)
+            stage().runSlides();
+        else
+            stage().holdSlides();
+    }
+    Stage& stage() { return t.stage(); }
+    FakeMediaPlayerControl& player() { return *t.player; }
+    void click(const QString& button) {
+        const QHash<QString, void (Playback::*)()> handlers = {
+            {"Play", &Playback::playClicked},
+            {"Pause", &Playback::pauseClicked},
+            {"Stop", &Playback::stopClicked},
+            {"Forward", &Playback::forwardClicked},
+            {"Backward", &Playback::backwardClicked}};
+        (playback.*handlers.value(button))();
+    }
+
+    TestWindow t;
+    bool painted = true;
+    Playback playback{*t.player, t.stage(), [this] { return painted; }};
+    QSignalSpy notOpened{&playback, &Playback::mediaNotOpened};
+    QSignalSpy slidesStart{&playback, &Playback::slideshowStarts};
+    QSignalSpy nextSlide{&playback, &Playback::nextSlideWanted};
+};
+
+} // namespace
+
 class TestPlayback : public QObject {
     Q_OBJECT
 
-    enum class Media { Movie, Music, Nothing, Slides, Pictures };
-
-    TestDisc disc;
-    TestApp tc;
-    std::unique_ptr<Application> core;
-
-    MainDialog& w() { return core->dialog(); }
-    FakeMediaPlayerControl& player() { return *tc.player; }
-    // The slide on show: a.png red, b.png green, c.png blue.
-    QColor shownColour() {
-        const QImage shown = w().picShowPictures()->picture().toImage();
-        return shown.isNull() ? QColor() : QColor(shown.pixel(shown.rect().center()));
-    }
-
-    // A disc with the given media; the core started on it, TimerMovie not yet fired.
-    void start(Media media) {
-        QByteArray ini = "[Main]\nVersion=1.0\nDefaultLanguage=english\nSkin=plain\n";
-        if (media == Media::Movie)
-            ini += "Movie=film.avi\n";
-        if (media == Media::Music || media == Media::Slides)
-            ini += "Music=song.mp3\n";
-        if (media == Media::Slides || media == Media::Nothing || media == Media::Pictures)
-            ini += "SlideShow=1\n";
-        if (media == Media::Pictures)
-            ini += "[SlideShow]\nInterval=60000\n0=a.png\n1=b.png\n2=c.png\n";
-        disc.writeIni(ini);
-        core = tc.make();
-        QVERIFY(core->Main(disc.path()));
-        player().calls.clear(); // the placement at window creation
-    }
-
-    // As start(), then the one TimerMovie tick, and the recorded calls cleared.
-    void started(Media media) {
-        start(media);
-        QTRY_VERIFY(!w().TimerMovie()->isActive());
-        player().calls.clear();
-    }
-
-    void setSlideTimer(bool running, int interval = 1000) {
-        w().TimerSlideShow()->setInterval(interval);
-        if (running)
-            w().TimerSlideShow()->start();
-        else
-            w().TimerSlideShow()->stop();
-    }
-
   private slots:
-    void initTestCase() {
-        disc.addLanguage("english");
-        disc.addSkin("plain");
-        disc.writeFile("film.avi", "not really a movie");
-        disc.writeFile("song.mp3", "not really music");
-        disc.addPicture("a.png", {40, 30}, Qt::red);
-        disc.addPicture("b.png", {40, 30}, Qt::green);
-        disc.addPicture("c.png", {40, 30}, Qt::blue);
-    }
+    // ---- the start of playback ----
 
-    void cleanup() {
-        core.reset();
-        tc.messages.shown.clear();
-    }
-
-    // ---- TimerMovie ----
-
-    void timerMovieStartsTheMovieOnce() {
-        start(Media::Movie);
-        QVERIFY(w().TimerMovie()->isActive());
-        QVERIFY(player().calls.isEmpty());
-        QTRY_VERIFY(!w().TimerMovie()->isActive());
-        const QString path = core->state().media.MediaPath;
-        QCOMPARE(player().calls, QStringList({"Open=" + path, "Play"}));
-        QVERIFY(w().picShowPictures()->isHidden());
+    void theMovieStartsOnceInFront() {
+        Bench b(Show::Movie);
+        b.playback.start();
+        QVERIFY(b.player().calls.isEmpty());
+        QTRY_VERIFY(!b.stage().startCued());
+        QCOMPARE(b.player().calls, QStringList({"Open=film.avi", "Play"}));
+        QCOMPARE(b.stage().view(), View::Video);
         QTest::qWait(20);
-        QCOMPARE(player().calls.size(), 2); // never fires again
+        QCOMPARE(b.player().calls.size(), 2);
     }
 
-    // The movie is opened only once the window's first frame is on screen, here held back a
-    // little by showing the window late.
-    void timerMovieWaitsForTheFirstFrame() {
-        start(Media::Movie);
-        w().hide();
-        QTimer::singleShot(20, &w(), [this] { w().show(); });
-        bool paintedWhenOpened = false;
-        connect(w().TimerMovie(), &QTimer::timeout, this, [&] {
-            if (player().calls.size() == 2)
-                paintedWhenOpened = w().hasPaintedFirstFrame();
-        });
-        QTRY_VERIFY(!w().TimerMovie()->isActive());
-        QCOMPARE(player().calls, QStringList({"Open=" + core->state().media.MediaPath, "Play"}));
-        QVERIFY(paintedWhenOpened);
+    // The movie is opened once the window's first frame is painted, or when it never is (covered
+    // from the start) after a short wait; with nothing to open the slides start at once.
+    void theStartWaitsForTheFirstFrame_data() {
+        QTest::addColumn<Show>("show");
+        QTest::addColumn<int>("paintedAfterMs"); // -1: never
+        QTest::addColumn<int>("atLeastMs");
+        QTest::newRow("movie, painted late") << Show::Movie << 40 << 40;
+        QTest::newRow("movie, never painted") << Show::Movie << -1 << Playback::FirstFrameWaitMs;
+        QTest::newRow("slides alone, never painted") << Show::Slides << -1 << 0;
     }
 
-    // A window that is never painted (covered from the start) still gets its movie; with no
-    // media to open nothing waits, and the slideshow starts on the first tick.
-    void timerMovieStartsAnUnpaintedWindowsPlayback_data() {
-        QTest::addColumn<Media>("media");
-        QTest::addColumn<bool>("waits");
-        QTest::newRow("movie") << Media::Movie << true;
-        QTest::newRow("pictures only") << Media::Pictures << false;
-    }
-
-    void timerMovieStartsAnUnpaintedWindowsPlayback() {
-        QFETCH(Media, media);
-        QFETCH(bool, waits);
-        start(media);
-        w().hide();
-        int ticks = 0;
-        connect(w().TimerMovie(), &QTimer::timeout, this, [&ticks] { ++ticks; });
-        QTRY_VERIFY(!w().TimerMovie()->isActive());
-        QVERIFY(!w().hasPaintedFirstFrame());
-        QCOMPARE(ticks > 1, waits);
-        if (media == Media::Movie)
-            QCOMPARE(player().calls,
-                     QStringList({"Open=" + core->state().media.MediaPath, "Play"}));
+    void theStartWaitsForTheFirstFrame() {
+        QFETCH(Show, show);
+        QFETCH(int, paintedAfterMs);
+        QFETCH(int, atLeastMs);
+        Bench b(show);
+        b.painted = false;
+        if (paintedAfterMs >= 0)
+            QTimer::singleShot(paintedAfterMs, [&b] { b.painted = true; });
+        QElapsedTimer clock;
+        clock.start();
+        b.playback.start();
+        QTRY_VERIFY(!b.stage().startCued());
+        QVERIFY(clock.elapsed() >= atLeastMs);
+        if (show == Show::Movie)
+            QCOMPARE(b.player().calls, QStringList({"Open=film.avi", "Play"}));
         else
-            QVERIFY(w().TimerSlideShow()->isActive() && w().picShowPictures()->hasPicture());
+            QCOMPARE(b.slidesStart.size(), 1);
     }
 
-    void timerMovieStartsMusicUnseenBehindThePictures() {
-        started(Media::Music);
-        QVERIFY(!player().placement.shown);
-        QVERIFY(!w().picShowPictures()->isHidden());
-        QCOMPARE(player().playState, MediaPlayState::Playing);
+    void musicPlaysUnseenAndTheSlidesStartAfterItsVerdict() {
+        Bench b(Show::MusicAndSlides);
+        connect(&b.playback, &Playback::slideshowStarts, this, [&b] {
+            QCOMPARE(b.player().calls, QStringList({"Open=film.avi", "Play"}));
+        });
+        b.started();
+        QCOMPARE(b.slidesStart.size(), 1);
+        QCOMPARE(b.stage().view(), View::Pictures);
+        QVERIFY(!b.player().placement.shown);
+        QCOMPARE(b.player().playState, MediaPlayState::Playing);
     }
 
-    // The framework cannot open the movie: the viewer is told once, not left with a silent logo.
-    void failedOpenClearsTheModesAndSaysSo() {
-        tc.frameworkDecodes = false;
-        disc.writeFile("film.avi", "x");
-        start(Media::Movie);
-        player().failOpen = true;
-        QTRY_VERIFY(!w().TimerMovie()->isActive());
-        QCOMPARE(player().calls, QStringList({"Open=" + core->state().media.MediaPath}));
-        QVERIFY(!w().picShowPictures()->isHidden());
-        QCOMPARE(tc.messages.texts(),
-                 QStringList{"english errFileNotFound " + core->state().media.MediaPath});
+    void nothingToPlayOpensNothing() {
+        Bench b(Show::Nothing);
+        b.started();
+        QVERIFY(b.player().calls.isEmpty());
+        QCOMPARE(b.slidesStart.size(), 0);
+    }
+
+    // ---- media the framework cannot play ----
+
+    // Said once with the file, and what is left plays on: the slides of music start all the same.
+    void aFailedStartIsToldOnceAndLeavesTheRest_data() {
+        QTest::addColumn<Show>("show");
+        QTest::addColumn<Show>("left");
+        QTest::newRow("movie") << Show::Movie << Show::Nothing;
+        QTest::newRow("music and slides") << Show::MusicAndSlides << Show::Slides;
+    }
+
+    void aFailedStartIsToldOnceAndLeavesTheRest() {
+        QFETCH(Show, show);
+        QFETCH(Show, left);
+        Bench b(show);
+        b.player().failOpen = true;
+        b.started();
+        QCOMPARE(b.notOpened.size(), 1);
+        QCOMPARE(b.notOpened.first().first().toString(), QString("film.avi"));
+        QCOMPARE(b.stage().show(), left);
+        QCOMPARE(b.slidesStart.size(), show == Show::MusicAndSlides ? 1 : 0);
+        QCOMPARE(b.stage().view(), View::Pictures);
         // Forward and backward no longer move anything.
-        emit w().button(ButtonId::btnForward)->clicked();
-        emit w().button(ButtonId::btnBackward)->clicked();
-        QVERIFY(player().calls.size() == 1);
-        // Full screen is the pictures' now.
-        emit w().button(ButtonId::btnMaximize)->clicked();
-        QTRY_VERIFY(w().isFullScreen());
-        QVERIFY(!player().placement.fullScreen);
+        b.click("Forward");
+        b.click("Backward");
+        QVERIFY(b.player().calls.isEmpty());
     }
 
-    void nothingConfiguredOpensNothing() {
-        started(Media::Nothing);
-        QVERIFY(player().calls.isEmpty());
+    // However often the player says so, and also from full screen: the pictures get the screen.
+    void aLateFailureIsToldOnceAndGivesBackTheScreen() {
+        Bench b(Show::Movie);
+        b.started();
+        b.t.window.videoPlacer()->enterFullScreen();
+        b.player().failLater();
+        b.player().failLater();
+        QCOMPARE(b.notOpened.size(), 1);
+        QVERIFY(!b.player().placement.fullScreen);
+        QCOMPARE(b.player().placement.area, VideoArea);
+        QCOMPARE(b.stage().view(), View::Pictures);
+        b.click("Play");
+        b.click("Forward");
+        QVERIFY(b.player().calls.isEmpty());
     }
 
-    void lateFailureActsAsAFailedStart() {
-        started(Media::Movie);
-        QVERIFY(w().picShowPictures()->isHidden());
-        player().calls.clear();
-        player().failLater();
-        player().failLater();
-        QVERIFY(!w().picShowPictures()->isHidden());
-        QCOMPARE(tc.messages.shown.size(), 1);
-        emit w().button(ButtonId::btnForward)->clicked();
-        emit w().button(ButtonId::btnPlay)->clicked();
-        QVERIFY(player().calls.isEmpty());
-    }
-
-    void lateFailureInFullScreenGivesBackTheScreen() {
-        started(Media::Movie);
-        emit player().DblClick();
-        QVERIFY(core->displayModes().IsFullScreen());
-        player().failLater();
-        QVERIFY(!player().placement.fullScreen);
-        QCOMPARE(player().placement.area, VideoArea);
-        QVERIFY(!core->displayModes().IsFullScreen());
-    }
-
-    // ---- the state table: Play, Pause, Stop from each state ----
+    // ---- Play, Pause and Stop from each state ----
 
     void stateTable_data() {
         using S = MediaPlayState;
@@ -194,21 +177,23 @@ class TestPlayback : public QObject {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QStringList>("calls");
         QTest::addColumn<S>("after");
-        QTest::addColumn<bool>("picturesShown");
+        QTest::addColumn<View>("front");
         const QStringList play{"Play"};
         const QStringList stop{"Stop", "CurrentPosition=0"};
-        const QStringList none;
-        QTest::newRow("playing/Play") << S::Playing << "btnPlay" << play << S::Playing << true;
+        QTest::newRow("playing/Play") << S::Playing << "Play" << play << S::Playing << View::Video;
         QTest::newRow("playing/Pause")
-            << S::Playing << "btnPause" << QStringList{"Pause"} << S::Paused << false;
-        QTest::newRow("playing/Stop") << S::Playing << "btnStop" << stop << S::Stopped << true;
-        QTest::newRow("paused/Play") << S::Paused << "btnPlay" << play << S::Playing << true;
+            << S::Playing << "Pause" << QStringList{"Pause"} << S::Paused << View::Video;
+        QTest::newRow("playing/Stop")
+            << S::Playing << "Stop" << stop << S::Stopped << View::Pictures;
+        QTest::newRow("paused/Play") << S::Paused << "Play" << play << S::Playing << View::Video;
         QTest::newRow("paused/Pause")
-            << S::Paused << "btnPause" << QStringList{"Play"} << S::Playing << false;
-        QTest::newRow("paused/Stop") << S::Paused << "btnStop" << stop << S::Stopped << true;
-        QTest::newRow("stopped/Play") << S::Stopped << "btnPlay" << play << S::Playing << true;
-        QTest::newRow("stopped/Pause") << S::Stopped << "btnPause" << none << S::Stopped << false;
-        QTest::newRow("stopped/Stop") << S::Stopped << "btnStop" << none << S::Stopped << false;
+            << S::Paused << "Pause" << QStringList{"Play"} << S::Playing << View::Video;
+        QTest::newRow("paused/Stop") << S::Paused << "Stop" << stop << S::Stopped << View::Pictures;
+        QTest::newRow("stopped/Play") << S::Stopped << "Play" << play << S::Playing << View::Video;
+        QTest::newRow("stopped/Pause")
+            << S::Stopped << "Pause" << QStringList{} << S::Stopped << View::Video;
+        QTest::newRow("stopped/Stop")
+            << S::Stopped << "Stop" << QStringList{} << S::Stopped << View::Video;
     }
 
     void stateTable() {
@@ -216,40 +201,58 @@ class TestPlayback : public QObject {
         QFETCH(QString, button);
         QFETCH(QStringList, calls);
         QFETCH(MediaPlayState, after);
-        QFETCH(bool, picturesShown);
-        started(Media::Movie);
-        player().playState = state;
-        emit w().findChild<ImageArea*>(button)->clicked();
-        QCOMPARE(player().calls, calls);
-        QCOMPARE(player().playState, after);
-        QCOMPARE(!w().picShowPictures()->isHidden(), picturesShown);
-        // The video shows while it plays, and goes when stopped.
-        if (!calls.isEmpty())
-            QCOMPARE(player().placement.shown, button != "btnStop");
+        QFETCH(View, front);
+        Bench b(Show::Movie);
+        b.started();
+        b.player().playState = state;
+        b.click(button);
+        QCOMPARE(b.player().calls, calls);
+        QCOMPARE(b.player().playState, after);
+        QCOMPARE(b.stage().view(), front);
+        QCOMPARE(b.player().placement.shown, front == View::Video);
     }
 
-    void playWithoutAFileLeavesThePlayerAlone() {
-        started(Media::Nothing);
-        emit w().button(ButtonId::btnPlay)->clicked();
-        QVERIFY(player().calls.isEmpty());
-        QVERIFY(!player().placement.shown);
+    // Stopped, then Play: the video comes back in its area, for music too (over the pictures),
+    // and in front of the document; nothing loaded leaves the player alone.
+    void playBringsTheVideoToTheFront_data() {
+        QTest::addColumn<Show>("show");
+        QTest::addColumn<bool>("fromDocument");
+        QTest::newRow("movie") << Show::Movie << false;
+        QTest::newRow("music") << Show::Music << false;
+        QTest::newRow("movie, document in front") << Show::Movie << true;
     }
 
-    void playAfterStopShowsTheVideoInItsArea() {
-        started(Media::Movie);
-        emit w().button(ButtonId::btnStop)->clicked();
-        QVERIFY(!player().placement.shown);
-        emit w().button(ButtonId::btnPlay)->clicked();
-        QCOMPARE(player().placement.area, VideoArea);
-        QVERIFY(player().placement.shown);
+    void playBringsTheVideoToTheFront() {
+        QFETCH(Show, show);
+        QFETCH(bool, fromDocument);
+        Bench b(show);
+        b.started();
+        b.click("Stop");
+        if (fromDocument)
+            b.stage().showDocument("info.html");
+        b.click("Play");
+        QCOMPARE(b.stage().view(), View::Video);
+        QVERIFY(b.player().placement.shown);
+        QVERIFY(!b.t.document->Visible());
+        QCOMPARE(b.player().placement.area, VideoArea);
     }
 
-    void musicPlayAfterStopShowsThePlayerOverThePictures() {
-        started(Media::Music);
-        emit w().button(ButtonId::btnStop)->clicked();
-        emit w().button(ButtonId::btnPlay)->clicked();
-        QVERIFY(player().placement.shown);
-        QCOMPARE(player().placement.area, VideoArea);
+    void playWithNothingLoadedLeavesThePlayerAlone() {
+        Bench b(Show::Slides);
+        b.started();
+        b.click("Play");
+        QVERIFY(b.player().calls.isEmpty());
+        QCOMPARE(b.stage().view(), View::Pictures);
+    }
+
+    // Music goes on beneath the document; stopping it there leaves the document in front.
+    void stopBeneathTheDocumentKeepsIt() {
+        Bench b(Show::Music);
+        b.started();
+        b.stage().showDocument("info.html");
+        b.click("Stop");
+        QCOMPARE(b.player().calls, QStringList({"Stop", "CurrentPosition=0"}));
+        QCOMPARE(b.stage().view(), View::Document);
     }
 
     // Stop reads the state twice and stops when the first read is "paused" or the second is
@@ -270,133 +273,115 @@ class TestPlayback : public QObject {
         QFETCH(MediaPlayState, first);
         QFETCH(MediaPlayState, second);
         QFETCH(bool, stops);
-        started(Media::Movie);
-        player().scriptedPlayStates = {first, second};
-        player().playStateReads = 0;
-        emit w().button(ButtonId::btnStop)->clicked();
-        QCOMPARE(player().playStateReads, 2);
-        QCOMPARE(player().calls.contains("Stop"), stops);
+        Bench b(Show::Movie);
+        b.started();
+        b.player().scriptedPlayStates = {first, second};
+        b.click("Stop");
+        QCOMPARE(b.player().calls.contains("Stop"), stops);
     }
 
-    void pauseReadsAgainOnlyWhenNotPaused() {
-        started(Media::Movie);
-        player().scriptedPlayStates = {MediaPlayState::Paused};
-        player().playStateReads = 0;
-        emit w().button(ButtonId::btnPause)->clicked();
-        QCOMPARE(player().playStateReads, 1);
-        QCOMPARE(player().calls, QStringList{"Play"});
+    void pauseResumesWhatTheFirstReadFindsPaused() {
+        Bench b(Show::Movie);
+        b.started();
+        b.player().scriptedPlayStates = {MediaPlayState::Paused, MediaPlayState::Playing};
+        b.click("Pause");
+        QCOMPARE(b.player().calls, QStringList{"Play"});
     }
 
     // ---- forward and backward ----
 
-    void forwardAndBackwardJumpInAMovie() {
-        started(Media::Movie);
-        player().duration = 61.5;
-        emit w().button(ButtonId::btnForward)->clicked();
-        QCOMPARE(player().calls, QStringList{"CurrentPosition=61.5"});
-        QCOMPARE(player().position, 61.5);
-        emit w().button(ButtonId::btnBackward)->clicked();
-        QCOMPARE(player().position, 0.0);
+    void forwardAndBackwardJumpInAMovieOnly_data() {
+        QTest::addColumn<Show>("show");
+        QTest::addColumn<QStringList>("calls");
+        QTest::newRow("movie") << Show::Movie
+                               << QStringList{"CurrentPosition=61.5", "CurrentPosition=0"};
+        QTest::newRow("music") << Show::MusicAndSlides << QStringList{};
     }
 
-    void forwardAndBackwardNeverMoveMusic() {
-        started(Media::Slides);
-        emit w().button(ButtonId::btnForward)->clicked();
-        emit w().button(ButtonId::btnBackward)->clicked();
-        QVERIFY(player().calls.isEmpty());
+    void forwardAndBackwardJumpInAMovieOnly() {
+        QFETCH(Show, show);
+        QFETCH(QStringList, calls);
+        Bench b(show);
+        b.started();
+        b.player().duration = 61.5;
+        b.click("Forward");
+        b.click("Backward");
+        QCOMPARE(b.player().calls, calls);
     }
 
-    // ---- the slideshow timer ----
+    // ---- the slides ----
 
-    void slideTimerSwitching_data() {
+    void slidesRunningAfterEachButton_data() {
         QTest::addColumn<QString>("button");
         QTest::addColumn<bool>("runningBefore");
         QTest::addColumn<bool>("runningAfter");
+        QTest::addColumn<int>("stepsAtOnce");
         for (bool before : {false, true}) {
-            const char* b = before ? "running" : "stopped";
-            QTest::addRow("Play/%s", b) << "btnPlay" << before << true;
-            QTest::addRow("Pause/%s", b) << "btnPause" << before << false;
-            QTest::addRow("Stop/%s", b) << "btnStop" << before << false;
-            QTest::addRow("Forward/%s", b) << "btnForward" << before << false;
-            QTest::addRow("Backward/%s", b) << "btnBackward" << before << false;
+            const char* b = before ? "running" : "held";
+            QTest::addRow("Play/%s", b) << "Play" << before << true << (before ? 0 : 1);
+            QTest::addRow("Pause/%s", b) << "Pause" << before << false << 0;
+            QTest::addRow("Stop/%s", b) << "Stop" << before << false << 0;
+            QTest::addRow("Forward/%s", b) << "Forward" << before << false << 1;
+            QTest::addRow("Backward/%s", b) << "Backward" << before << false << 0;
         }
     }
 
-    void slideTimerSwitching() {
+    void slidesRunningAfterEachButton() {
         QFETCH(QString, button);
         QFETCH(bool, runningBefore);
         QFETCH(bool, runningAfter);
-        started(Media::Slides);
-        setSlideTimer(runningBefore);
-        emit w().findChild<ImageArea*>(button)->clicked();
-        QCOMPARE(w().TimerSlideShow()->isActive(), runningAfter);
+        QFETCH(int, stepsAtOnce);
+        Bench b(Show::MusicAndSlides);
+        b.started();
+        b.setSlidesRunning(runningBefore);
+        b.nextSlide.clear();
+        b.click(button);
+        QCOMPARE(b.stage().slidesRunning(), runningAfter);
+        QCOMPARE(b.nextSlide.size(), stepsAtOnce);
     }
 
-    void pauseResumingMusicStillStopsTheSlides() {
-        started(Media::Slides);
-        player().playState = MediaPlayState::Paused;
-        setSlideTimer(true);
-        emit w().button(ButtonId::btnPause)->clicked();
-        QCOMPARE(player().playState, MediaPlayState::Playing);
-        QVERIFY(!w().TimerSlideShow()->isActive());
+    void pauseResumingMusicStillHoldsTheSlides() {
+        Bench b(Show::MusicAndSlides);
+        b.started();
+        b.player().playState = MediaPlayState::Paused;
+        b.setSlidesRunning(true);
+        b.click("Pause");
+        QCOMPARE(b.player().playState, MediaPlayState::Playing);
+        QVERIFY(!b.stage().slidesRunning());
     }
 
-    void aMovieLeavesTheSlideTimerAlone() {
-        started(Media::Movie);
-        for (const char* button : {"btnPause", "btnStop", "btnForward", "btnBackward"}) {
-            setSlideTimer(true);
-            emit w().findChild<ImageArea*>(button)->clicked();
-            QVERIFY2(w().TimerSlideShow()->isActive(), button);
-        }
-        setSlideTimer(false);
-        emit w().button(ButtonId::btnPlay)->clicked();
-        QVERIFY(!w().TimerSlideShow()->isActive());
+    // Slides that were never set up (no picture configured) never run, however the buttons go.
+    void slidesNeverSetUpNeverRun() {
+        TestWindow t;
+        t.stage().setShow(Show::Slides, {});
+        Playback playback(*t.player, t.stage(), [] { return true; });
+        for (auto handler : {&Playback::playClicked, &Playback::pauseClicked,
+                             &Playback::forwardClicked, &Playback::playClicked})
+            (playback.*handler)();
+        playback.pauseOrResume();
+        QVERIFY(!t.stage().slidesRunning());
     }
 
-    // ---- with the slideshow's pictures ----
+    // ---- the pause key ----
 
-    void timerMovieStartsTheSlideshow() {
-        started(Media::Pictures);
-        QCOMPARE(core->slideshow().slotCount(), 3);
-        QCOMPARE(shownColour(), QColor(Qt::red));
-        QVERIFY(w().TimerSlideShow()->isActive());
+    void pauseKeyHoldsAndResumes_data() {
+        QTest::addColumn<Show>("show");
+        QTest::newRow("movie") << Show::Movie;
+        QTest::newRow("slides") << Show::Slides;
     }
 
-    void playStepsAtOnceOnlyWhenTheSlidesStood() {
-        started(Media::Pictures);
-        emit w().button(ButtonId::btnPlay)->clicked(); // running: no step
-        QCOMPARE(shownColour(), QColor(Qt::red));
-        emit w().button(ButtonId::btnPause)->clicked();
-        QCOMPARE(shownColour(), QColor(Qt::red));
-        emit w().button(ButtonId::btnPlay)->clicked(); // stood: one step at once, then running
-        QCOMPARE(shownColour(), QColor(Qt::green));
-        QVERIFY(w().TimerSlideShow()->isActive());
-    }
-
-    void forwardAndBackwardStepThePicturesAndWrap() {
-        started(Media::Pictures);
-        emit w().button(ButtonId::btnBackward)->clicked();
-        QCOMPARE(shownColour(), QColor(Qt::blue));
-        emit w().button(ButtonId::btnForward)->clicked();
-        emit w().button(ButtonId::btnForward)->clicked();
-        QCOMPARE(shownColour(), QColor(Qt::green));
-        QVERIFY(!w().TimerSlideShow()->isActive());
-    }
-
-    void noPictureConfiguredNeverFails() {
-        started(Media::Slides);
-        QCOMPARE(core->slideshow().slotCount(), 0);
-        for (const char* button : {"btnPlay", "btnPause", "btnForward", "btnBackward", "btnPlay"})
-            emit w().findChild<ImageArea*>(button)->clicked();
-        QVERIFY(!w().TimerSlideShow()->isActive());
-        QCOMPARE(core->slideshow().slotCount(), 0);
-    }
-
-    void anIntervalOfZeroIsNeverABusyTimer() {
-        started(Media::Slides);
-        setSlideTimer(false, 0);
-        emit w().button(ButtonId::btnPlay)->clicked();
-        QVERIFY(!w().TimerSlideShow()->isActive());
+    void pauseKeyHoldsAndResumes() {
+        QFETCH(Show, show);
+        Bench b(show);
+        b.started();
+        const bool movie = show == Show::Movie;
+        b.setSlidesRunning(!movie);
+        b.playback.pauseOrResume();
+        QCOMPARE(b.player().calls, movie ? QStringList{"Pause"} : QStringList{});
+        QVERIFY(!b.stage().slidesRunning());
+        b.playback.pauseOrResume();
+        QCOMPARE(b.player().playState, movie ? MediaPlayState::Playing : MediaPlayState::Stopped);
+        QCOMPARE(b.stage().slidesRunning(), !movie);
     }
 };
 

@@ -1,6 +1,7 @@
-#include "app/Application.h"
+#include "app/DiscConfig.h"
 #include "doubles/FifoWatchdog.h"
 #include "doubles/TestDisc.h"
+#include "doubles/TestWindow.h"
 #include "media/SlideDecoding.h"
 #include "media/SlidePictureCache.h"
 #include "media/Slideshow.h"
@@ -21,22 +22,21 @@ namespace {
 
 const QSize NormalArea = VideoArea.size();
 
-// A disc with the slideshow on and the given [SlideShow] section; the core has run Main.
+// A disc with the slideshow on and the given [SlideShow] section, read as the program reads it;
+// the slideshow on a stage of its own, in a window on show.
 struct SlideDisc {
     explicit SlideDisc(const QByteArray& slideShowSection) {
-        disc.addLanguage("english");
-        disc.addSkin("default");
-        disc.writeIni("[Main]\nVersion=1.0\nDefaultLanguage=english\nSkin=default\n"
-                      "SlideShow=1\n[SlideShow]\n" +
-                      slideShowSection);
-        core = tc.make();
-        started = core->Main(disc.path());
-        // The tests start the slideshow themselves, not through the start of playback.
-        if (started)
-            core->dialog().TimerMovie()->stop();
+        disc.writeIni("[Main]\nSlideShow=1\n[SlideShow]\n" + slideShowSection);
+        const DiscConfig config = DiscConfig::read(disc.filePath("vistrel.ini"));
+        t.stage().setShow(Stage::Show::Slides, {});
+        slideshow = std::make_unique<Slideshow>(
+            *t.window.picShowPictures(), t.stage(), DiscFolder(disc.path()),
+            SlideshowSettings{config.slidePictures, config.slideInterval}, messages, texts);
+        t.window.show();
     }
-    Slideshow& show() { return core->slideshow(); }
-    MainDialog& window() { return core->dialog(); }
+    Slideshow& show() { return *slideshow; }
+    MainDialog& window() { return t.window; }
+    Stage& stage() { return t.stage(); }
     QColor shownColour() {
         const QPixmap shown = window().picShowPictures()->picture();
         if (shown.isNull())
@@ -46,9 +46,10 @@ struct SlideDisc {
     }
 
     TestDisc disc;
-    TestApp tc;
-    std::unique_ptr<Application> core;
-    bool started = false;
+    TestWindow t;
+    RecordingMessageBoxes messages;
+    LanguageTexts texts = namedTexts("english");
+    std::unique_ptr<Slideshow> slideshow;
 };
 
 // Distinct colours for pictures, by position.
@@ -137,13 +138,12 @@ void TestSlideshow::cyclesInKeyOrderAndWrapsBothWays() {
     s.disc.addPicture("red.png", {40, 30}, Qt::red);
     s.disc.addPicture("green.png", {40, 30}, Qt::green);
     s.disc.addPicture("blue.png", {40, 30}, Qt::blue);
-    QVERIFY(s.started);
 
     s.show().StartSlideShow();
     QCOMPARE(s.show().slotCount(), 3);
-    QVERIFY(s.tc.messages.shown.isEmpty());
+    QVERIFY(s.messages.shown.isEmpty());
     QVERIFY(s.window().picShowPictures()->isVisible());
-    QVERIFY(s.window().TimerSlideShow()->isActive());
+    QVERIFY(s.stage().slidesRunning());
     QCOMPARE(s.shownColour(), QColor(Qt::red));
 
     const QList<QColor> forward{Qt::green, Qt::blue, Qt::red, Qt::green};
@@ -151,13 +151,13 @@ void TestSlideshow::cyclesInKeyOrderAndWrapsBothWays() {
         s.show().AdvanceSlide();
         QCOMPARE(s.shownColour(), expected);
     }
-    QVERIFY(s.window().TimerSlideShow()->isActive());
+    QVERIFY(s.stage().slidesRunning());
 
     const QList<QColor> backward{Qt::red, Qt::blue, Qt::green, Qt::red};
     for (const QColor& expected : backward) {
         s.show().stepBack();
         QCOMPARE(s.shownColour(), expected);
-        QVERIFY(!s.window().TimerSlideShow()->isActive());
+        QVERIFY(!s.stage().slidesRunning());
     }
 }
 
@@ -209,7 +209,6 @@ void TestSlideshow::buildsSlotsFromTheKeys() {
     SlideDisc s(section);
     for (int i = 0; i < present.size(); ++i)
         s.disc.addPicture(present[i], {8, 6}, colourOf(i));
-    QVERIFY(s.started);
     s.show().StartSlideShow();
 
     QCOMPARE(s.show().slotCount(), expectedSlots.size());
@@ -223,9 +222,9 @@ void TestSlideshow::buildsSlotsFromTheKeys() {
     // The message text is shown as it stands: no placeholder is filled in.
     const QStringList expectedMessages =
         message ? QStringList{"english errSlideshow %s"} : QStringList{};
-    QCOMPARE(s.tc.messages.texts(), expectedMessages);
+    QCOMPARE(s.messages.texts(), expectedMessages);
     if (message)
-        QCOMPARE(s.tc.messages.shown.first().title, QString("Vistrel"));
+        QCOMPARE(s.messages.shown.first().title, QString("Vistrel"));
 
     // Walking the whole cycle shows each slot's picture, or nothing for an empty slot, and comes
     // back to the first.
@@ -249,10 +248,9 @@ void TestSlideshow::findsPicturesBelowTheDisc() {
                 key(2, outside.filePath("far.png")) + key(3, "\\pics\\sub\\one.png"));
     s.disc.addPicture("pics/sub/one.png", {8, 6}, Qt::red);
     s.disc.addPicture("pics/sub/two.png", {8, 6}, Qt::green);
-    QVERIFY(s.started);
     s.show().StartSlideShow();
 
-    QVERIFY(s.tc.messages.shown.isEmpty());
+    QVERIFY(s.messages.shown.isEmpty());
     const QList<QColor> expected{Qt::red, Qt::green, Qt::cyan, Qt::red};
     for (const QColor& colour : expected) {
         QCOMPARE(s.shownColour(), colour);
@@ -288,11 +286,10 @@ void TestSlideshow::fileThatDoesNotDecodeShowsAsEmptySlot() {
     QVERIFY(whole.open(QIODevice::ReadOnly));
     s.disc.writeFile("cut.png", whole.read(whole.size() / 3));
     s.disc.addPicture("last.png", {20, 20}, Qt::green);
-    QVERIFY(s.started);
 
     s.show().StartSlideShow();
     QCOMPARE(s.show().slotCount(), 7);
-    QVERIFY(s.tc.messages.shown.isEmpty());
+    QVERIFY(s.messages.shown.isEmpty());
     QCOMPARE(s.shownColour(), QColor(Qt::red));
     for (int slot = 1; slot <= 4; ++slot) {
         s.show().AdvanceSlide();
@@ -309,55 +306,49 @@ void TestSlideshow::fileThatDoesNotDecodeShowsAsEmptySlot() {
 void TestSlideshow::interval_data() {
     QTest::addColumn<QByteArray>("line");
     QTest::addColumn<int>("interval");
-    QTest::addColumn<int>("timerInterval");
 
     const int largest = std::numeric_limits<int>::max();
-    QTest::newRow("no key") << QByteArray() << 3000 << 3000;
-    QTest::newRow("empty") << QByteArray("Interval=\n") << 3000 << 3000;
-    QTest::newRow("letters") << QByteArray("Interval=abc\n") << 3000 << 3000;
-    QTest::newRow("negative") << QByteArray("Interval=-5\n") << 3000 << 3000;
-    QTest::newRow("small negative") << QByteArray("Interval=-0.4\n") << 3000 << 3000;
-    QTest::newRow("number then text") << QByteArray("Interval=15 s\n") << 3000 << 3000;
-    QTest::newRow("overflowing exponent") << QByteArray("Interval=1e999\n") << 3000 << 3000;
-    QTest::newRow("plain") << QByteArray("Interval=1500\n") << 1500 << 1500;
-    QTest::newRow("blanks") << QByteArray("Interval=  2500  \n") << 2500 << 2500;
-    QTest::newRow("exponent") << QByteArray("Interval=1e3\n") << 1000 << 1000;
-    QTest::newRow("half rounds to even") << QByteArray("Interval=1500.5\n") << 1500 << 1500;
-    QTest::newRow("fraction rounds") << QByteArray("Interval=1500.7\n") << 1501 << 1501;
-    QTest::newRow("above 16 bits used as it is")
-        << QByteArray("Interval=40000\n") << 40000 << 40000;
-    QTest::newRow("beyond any timer") << QByteArray("Interval=99999999999\n") << largest << largest;
-    QTest::newRow("zero: never fires") << QByteArray("Interval=0\n") << 0 << largest;
-    QTest::newRow("rounds to zero") << QByteArray("Interval=0.4\n") << 0 << largest;
-    QTest::newRow("1 ms runs at the floor") << QByteArray("Interval=1\n") << 100 << 100;
-    QTest::newRow("just below the floor") << QByteArray("Interval=99.4\n") << 100 << 100;
-    QTest::newRow("at the floor") << QByteArray("Interval=100\n") << 100 << 100;
+    QTest::newRow("no key") << QByteArray() << 3000;
+    QTest::newRow("empty") << QByteArray("Interval=\n") << 3000;
+    QTest::newRow("letters") << QByteArray("Interval=abc\n") << 3000;
+    QTest::newRow("negative") << QByteArray("Interval=-5\n") << 3000;
+    QTest::newRow("small negative") << QByteArray("Interval=-0.4\n") << 3000;
+    QTest::newRow("number then text") << QByteArray("Interval=15 s\n") << 3000;
+    QTest::newRow("overflowing exponent") << QByteArray("Interval=1e999\n") << 3000;
+    QTest::newRow("plain") << QByteArray("Interval=1500\n") << 1500;
+    QTest::newRow("blanks") << QByteArray("Interval=  2500  \n") << 2500;
+    QTest::newRow("exponent") << QByteArray("Interval=1e3\n") << 1000;
+    QTest::newRow("half rounds to even") << QByteArray("Interval=1500.5\n") << 1500;
+    QTest::newRow("fraction rounds") << QByteArray("Interval=1500.7\n") << 1501;
+    QTest::newRow("above 16 bits used as it is") << QByteArray("Interval=40000\n") << 40000;
+    QTest::newRow("beyond any timer") << QByteArray("Interval=99999999999\n") << largest;
+    QTest::newRow("zero: never fires") << QByteArray("Interval=0\n") << 0;
+    QTest::newRow("rounds to zero") << QByteArray("Interval=0.4\n") << 0;
+    QTest::newRow("1 ms runs at the floor") << QByteArray("Interval=1\n") << 100;
+    QTest::newRow("just below the floor") << QByteArray("Interval=99.4\n") << 100;
+    QTest::newRow("at the floor") << QByteArray("Interval=100\n") << 100;
 }
 
 void TestSlideshow::interval() {
     QFETCH(QByteArray, line);
     QFETCH(int, interval);
-    QFETCH(int, timerInterval);
 
     SlideDisc s(line + key(0, "a.png"));
     s.disc.addPicture("a.png", {8, 6}, Qt::red);
-    QVERIFY(s.started);
     s.show().StartSlideShow();
-    QCOMPARE(s.show().interval(), interval);
-    QCOMPARE(s.window().TimerSlideShow()->interval(), timerInterval);
-    QVERIFY(s.window().TimerSlideShow()->isActive());
+    QCOMPARE(s.stage().slideInterval(), interval);
+    QVERIFY(s.stage().slidesRunning());
 }
 
 void TestSlideshow::zeroIntervalNeverSteps() {
     SlideDisc s("Interval=0\n" + key(0, "a.png") + key(1, "b.png"));
     s.disc.addPicture("a.png", {8, 6}, Qt::red);
     s.disc.addPicture("b.png", {8, 6}, Qt::green);
-    QVERIFY(s.started);
     s.show().StartSlideShow();
     QTest::qWait(100);
     QCOMPARE(s.shownColour(), QColor(Qt::red));
-    // Restarting the timer, as Play does, keeps it quiet as well.
-    s.window().TimerSlideShow()->start();
+    // Running the slides again, as Play does, keeps them quiet as well.
+    s.stage().runSlides();
     QTest::qWait(100);
     QCOMPARE(s.shownColour(), QColor(Qt::red));
     // Stepping by hand still works.
@@ -369,7 +360,6 @@ void TestSlideshow::timerStepsThePictures() {
     SlideDisc s("Interval=20\n" + key(0, "a.png") + key(1, "b.png"));
     s.disc.addPicture("a.png", {8, 6}, Qt::red);
     s.disc.addPicture("b.png", {8, 6}, Qt::green);
-    QVERIFY(s.started);
     s.show().StartSlideShow();
     QCOMPARE(s.shownColour(), QColor(Qt::red));
     // The first tick shows slot 1: slot 0 was shown at the start.
@@ -384,15 +374,13 @@ void TestSlideshow::tickWaitsForTheNextPicture() {
     s.disc.addPicture("a.png", {8, 6}, Qt::red);
     // Large enough that its decode is still running when the tick comes right after the start.
     addDetailedPicture(s.disc, "big.png", {3000, 2000}, 1);
-    QVERIFY(s.started);
     s.show().StartSlideShow();
-    QTimer& timer = *s.window().TimerSlideShow();
-    timer.stop();
+    s.stage().holdSlides();
     QVERIFY(s.show().pictures().isDecoding(1));
-    QVERIFY(QMetaObject::invokeMethod(&timer, "timeout"));
+    emit s.stage().slideDue();
     QCOMPARE(s.shownColour(), QColor(Qt::red));
     waitForBackground(s.show().pictures());
-    QVERIFY(QMetaObject::invokeMethod(&timer, "timeout"));
+    emit s.stage().slideDue();
     QVERIFY(s.shownColour().isValid() && s.shownColour() != QColor(Qt::red));
 }
 
@@ -408,25 +396,23 @@ void TestSlideshow::pipeDecodesAsNothing() {
 
 void TestSlideshow::noPictureConfiguredDoesNothing() {
     SlideDisc s("Interval=500\n");
-    QVERIFY(s.started);
     s.window().picShowPictures()->hide();
     const qint64 logo = s.window().picShowPictures()->picture().cacheKey();
     s.show().StartSlideShow();
     QCOMPARE(s.show().slotCount(), 0);
-    QVERIFY(s.tc.messages.shown.isEmpty());
-    QVERIFY(!s.window().TimerSlideShow()->isActive());
+    QVERIFY(s.messages.shown.isEmpty());
+    QVERIFY(!s.stage().slidesRunning());
     QVERIFY(!s.window().picShowPictures()->isVisible());
 
     s.show().AdvanceSlide();
     s.show().stepBack();
     // The skin's logo stays: nothing was stepped to.
     QCOMPARE(s.window().picShowPictures()->picture().cacheKey(), logo);
-    // Play switches the timer on whatever the slideshow holds; its interval is still the
-    // designed 0. It must neither step nor keep firing.
-    s.window().TimerSlideShow()->start();
-    QTRY_VERIFY(!s.window().TimerSlideShow()->isActive());
+    // Play asks for the slides whatever the slideshow holds: with none set up, nothing runs.
+    s.stage().runSlides();
+    QVERIFY(!s.stage().slidesRunning());
     QCOMPARE(s.window().picShowPictures()->picture().cacheKey(), logo);
-    QVERIFY(s.tc.messages.shown.isEmpty());
+    QVERIFY(s.messages.shown.isEmpty());
 }
 
 void TestSlideshow::slideIndexIsNeverReset() {
@@ -436,7 +422,6 @@ void TestSlideshow::slideIndexIsNeverReset() {
     SlideDisc s(four);
     for (int i = 0; i < 4; ++i)
         s.disc.addPicture(QString("p%1.png").arg(i), {8, 6}, colourOf(i));
-    QVERIFY(s.started);
     s.show().StartSlideShow();
     s.show().AdvanceSlide();
     s.show().AdvanceSlide();
@@ -459,7 +444,6 @@ void TestSlideshow::lazyDecodeMatchesDirectDecode() {
     for (int i = 0; i < 5; ++i)
         addDetailedPicture(s.disc, QString("photo%1.%2").arg(i).arg(i % 2 ? "jpg" : "png"), photo,
                            i);
-    QVERIFY(s.started);
     QSignalSpy decodedAhead(&s.show().pictures(), &SlidePictureCache::decoded);
     s.show().StartSlideShow();
 
@@ -503,7 +487,6 @@ void TestSlideshow::steppingShowsTheRightPictureAndKeepsFew() {
     SlideDisc s(section);
     for (int i = 0; i < count; ++i)
         s.disc.addPicture(QString("p%1.png").arg(i), {1200, 900}, colourOf(i));
-    QVERIFY(s.started);
     s.show().StartSlideShow();
 
     QRandomGenerator random(7);
@@ -531,7 +514,6 @@ void TestSlideshow::followsThePictureAreaSize() {
     s.disc.addPicture("a.png", {2000, 1500}, Qt::red);
     s.disc.addPicture("b.png", {2000, 1500}, Qt::green);
     s.disc.addPicture("c.png", {300, 200}, Qt::blue);
-    QVERIFY(s.started);
     s.show().StartSlideShow();
     QCOMPARE(s.window().picShowPictures()->picture().size(), NormalArea);
 

@@ -1,5 +1,7 @@
-#include "app/Application.h"
 #include "doubles/TestDisc.h"
+#include "doubles/TestWindow.h"
+#include "skin/ButtonLooks.h"
+#include "skin/SkinLoader.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -27,33 +29,37 @@ qint64 handle(const QPixmap& picture) {
     return picture.isNull() ? 0 : picture.cacheKey();
 }
 
+// A window on show with every button, dressed in the skin "default" by the skin loader, and the
+// looks on its buttons.
 struct Window {
     TestDisc disc;
-    TestApp doubles;
-    std::unique_ptr<Application> core;
+    TestWindow t;
+    RecordingMessageBoxes messages;
+    RecordingProgramEnd programEnd;
+    std::unique_ptr<SkinLoader> skins;
+    std::unique_ptr<ButtonLooks> looks;
 
-    explicit Window(bool menuLooks = true) {
-        disc.addLanguage("english");
-        disc.addSkin("default", menuLooks);
-        core = doubles.make();
-    }
-    // Only the looks are under test: the buttons' click actions (a modal menu, the end of the
-    // program) are taken off.
+    explicit Window(bool menuLooks = true) { disc.addSkin("default", menuLooks); }
     bool start(bool codec = false, bool player = false) {
-        doubles.frameworkDecodes = codec;
-        if (player)
-            doubles.registry.set(RegistryRoot::LocalMachine, "SOFTWARE\\DVE\\Micro DVD Player",
-                                 "INILocation", RegistryValue::fromText("C:\\player.ini"));
-        if (!core->Main(disc.path()))
+        MainDialog& w = t.window;
+        const Components installed{codec, player};
+        skins = std::make_unique<SkinLoader>(
+            SkinnedElements{w, [&w](const QPixmap& picture) { w.setBackgroundPicture(picture); },
+                            w.buttons(), *w.picShowPictures(), *w.picTitle()},
+            SkinSources{disc.filePath("Skins"), "default", {}}, [installed] { return installed; },
+            namedTexts("english"), messages, programEnd);
+        if (!skins->LoadSkin(QString()))
             return false;
-        for (ImageArea* area : core->dialog().findChildren<ImageArea*>())
-            QObject::disconnect(area, &ImageArea::clicked, nullptr, nullptr);
+        looks = std::make_unique<ButtonLooks>(skins->skin(), installed, w.buttons());
+        for (ImageArea* button : w.buttons())
+            button->show();
+        w.show();
         return true;
     }
-    ImageArea* element(const QString& name) { return core->dialog().findChild<ImageArea*>(name); }
+    ImageArea* element(const QString& name) { return t.window.findChild<ImageArea*>(name); }
     qint64 shown(const QString& name) { return handle(element(name)->picture()); }
     qint64 expected(const QString& pictureName) {
-        return handle(pictureNamed(core->skins().skin(), pictureName));
+        return handle(pictureNamed(skins->skin(), pictureName));
     }
 };
 
@@ -146,8 +152,6 @@ void TestButtonLooks::pressAndRelease() {
     QFETCH(QString, released);
     Window w(menuLooks);
     QVERIFY(w.start(codec, player));
-    QCOMPARE(w.core->state().installed.CodecInstalled, codec);
-    QCOMPARE(w.core->state().installed.PlayerInstalled, player);
     ImageArea* target = w.element(element);
     QVERIFY(target);
     const auto mouseButton = static_cast<Qt::MouseButton>(button);
@@ -166,7 +170,7 @@ void TestButtonLooks::pressAndRelease() {
 void TestButtonLooks::releaseOffTheButtonRestoresItsLookWithoutClick() {
     Window w;
     QVERIFY(w.start());
-    ImageArea* info = w.core->dialog().button(ButtonId::btnInfo);
+    ImageArea* info = w.t.window.button(ButtonId::btnInfo);
     QSignalSpy clicks(info, &ImageArea::clicked);
     QTest::mousePress(info, Qt::LeftButton, {}, kInside);
     QCOMPARE(w.shown("btnInfo"), w.expected("PicsInfo 2"));
@@ -174,7 +178,7 @@ void TestButtonLooks::releaseOffTheButtonRestoresItsLookWithoutClick() {
     QCOMPARE(w.shown("btnInfo"), w.expected("PicsInfo 1"));
     QCOMPARE(clicks.count(), 0);
 
-    ImageArea* play = w.core->dialog().button(ButtonId::btnPlay);
+    ImageArea* play = w.t.window.button(ButtonId::btnPlay);
     QTest::mousePress(play, Qt::LeftButton, {}, kInside);
     QVERIFY(play->hasPicture());
     QTest::mouseRelease(play, Qt::LeftButton, {}, kOutside);
@@ -185,16 +189,16 @@ void TestButtonLooks::skinLoadedWhileHeldShowsOnRelease() {
     Window w;
     w.disc.addSkin("Nightfall", false);
     QVERIFY(w.start());
-    ImageArea* exit = w.core->dialog().button(ButtonId::btnExit);
+    ImageArea* exit = w.t.window.button(ButtonId::btnExit);
     QTest::mousePress(exit, Qt::LeftButton, {}, kInside);
     const qint64 oldPressed = w.shown("btnExit");
-    QVERIFY(w.core->skins().LoadSkin("Nightfall"));
+    QVERIFY(w.skins->LoadSkin("Nightfall"));
     QTest::mouseRelease(exit, Qt::LeftButton, {}, kOutside);
     QCOMPARE(w.shown("btnExit"), w.expected("PicsExit 1"));
     QVERIFY(w.shown("btnExit") != oldPressed);
     // The new skin has no menu pictures: the title-bar buttons stay bare.
-    QTest::mousePress(w.core->dialog().button(ButtonId::btnClose), Qt::LeftButton, {}, kInside);
-    QVERIFY(!w.core->dialog().button(ButtonId::btnClose)->hasPicture());
+    QTest::mousePress(w.t.window.button(ButtonId::btnClose), Qt::LeftButton, {}, kInside);
+    QVERIFY(!w.t.window.button(ButtonId::btnClose)->hasPicture());
 }
 
 // At load only the codec decides btnStartPlayer's look; a release also asks for the player.
@@ -202,15 +206,14 @@ void TestButtonLooks::startPlayerLooksAtLoadAndRelease() {
     Window w;
     QVERIFY(w.start(true, false));
     QCOMPARE(w.shown("btnStartPlayer"), w.expected("PicsStart 1"));
-    QTest::mouseClick(w.core->dialog().button(ButtonId::btnStartPlayer), Qt::LeftButton, {},
-                      kInside);
+    QTest::mouseClick(w.t.window.button(ButtonId::btnStartPlayer), Qt::LeftButton, {}, kInside);
     QCOMPARE(w.shown("btnStartPlayer"), w.expected("PicsStart 0"));
 }
 
 void TestButtonLooks::titleBarPressWithLookShownKeepsIt() {
     Window w;
     QVERIFY(w.start());
-    ImageArea* menu = w.core->dialog().button(ButtonId::btnMenu);
+    ImageArea* menu = w.t.window.button(ButtonId::btnMenu);
     QTest::mousePress(menu, Qt::LeftButton, {}, kInside);
     QTest::mousePress(menu, Qt::RightButton, {}, kInside);
     QCOMPARE(w.shown("btnMenu"), w.expected("PicMenu0"));

@@ -23,7 +23,7 @@ struct Started {
         core = tc.make();
         return core->Main(disc.path());
     }
-    MainDialog& w() { return core->dialog(); }
+    MainDialog& w() { return tc.window(); }
 
     TestDisc disc;
     TestApp tc;
@@ -71,7 +71,10 @@ class TstHighDensity : public QObject {
         const QPixmap& exit = s.w().button(ButtonId::btnExit)->picture();
         QCOMPARE(exit.devicePixelRatio(), 2.0);
         QCOMPARE(exit.deviceIndependentSize(), QSizeF(139, 29));
-        QCOMPARE(s.core->skins().skin().consolePicture(1).devicePixelRatio(), 2.0);
+        // btnPlay's pressed look is the console's picture 1.
+        QTest::mousePress(s.w().button(ButtonId::btnPlay), Qt::LeftButton, {}, QPoint(2, 2));
+        QCOMPARE(s.w().button(ButtonId::btnPlay)->picture().devicePixelRatio(), 2.0);
+        QTest::mouseRelease(s.w().button(ButtonId::btnPlay), Qt::LeftButton, {}, QPoint(-40, -40));
         // Not usable: the 1x picture, which the painter scales.
         QCOMPARE(s.w().picShowPictures()->picture().devicePixelRatio(), 1.0);
         QCOMPARE(s.w().picShowPictures()->picture().size(), QSize(517, 378));

@@ -235,22 +235,36 @@ void TestSampleDisc::startsWithEveryButtonAndBothSkins() {
     TestApp doubles;
     auto core = doubles.make();
     QVERIFY(core->Main(discDir()));
+    MainDialog& w = doubles.window();
     // Only the skin's own messages count here (the disc's media are not this test's concern).
+    const ProfileSnapshot english(discDir() + "/Language/english.lng");
     QStringList skinMessages = {
-        fillPlaceholder(core->language().texts().MsgSkinNotFound, "default")};
+        fillPlaceholder(english.value("ErrorMsg", "errSkinNotFound"), "default")};
     for (const char* set : {"codec", "player", "info", "start", "explore", "exit", "console"})
-        skinMessages << fillPlaceholder(core->language().texts().MsgFileNotFound, set);
+        skinMessages << fillPlaceholder(english.value("ErrorMsg", "errFileNotFound"), set);
     for (const RecordedMessage& message : doubles.messages.shown)
         QVERIFY2(!skinMessages.contains(message.text) && !message.text.startsWith("The picture"),
                  qPrintable(message.text));
     for (const ButtonRow& row : Buttons)
         if (row.path.key)
-            QVERIFY2(core->dialog().button(row.id)->isVisibleTo(&core->dialog()), row.name);
-    QCOMPARE(core->skins().skin().SkinName, QString("default"));
-    QVERIFY(!core->skins().skin().PicMenu[0].isNull());
-    QVERIFY(core->skins().LoadSkin("Nightfall"));
-    QVERIFY(core->skins().skin().PicMenu[0].isNull());
-    QVERIFY(!core->dialog().mask().contains(QPoint(612, 270)));
+            QVERIFY2(w.button(row.id)->isVisibleTo(&w), row.name);
+    // The default skin has the title bar's pressed looks, Nightfall none.
+    auto pressedLook = [&w] {
+        ImageArea* close = w.button(ButtonId::btnClose);
+        QTest::mousePress(close, Qt::LeftButton, {}, QPoint(2, 2));
+        const bool shown = close->hasPicture();
+        QTest::mouseRelease(close, Qt::LeftButton, {}, QPoint(-40, -40));
+        return shown;
+    };
+    QCOMPARE(w.menu().mnuSkin[0]->text(), QString("default"));
+    QVERIFY(w.menu().mnuSkin[0]->isChecked());
+    QVERIFY(pressedLook());
+    QAction* nightfall = w.menu().mnuSkin[1];
+    QCOMPARE(nightfall->text(), QString("Nightfall"));
+    nightfall->trigger();
+    QVERIFY(nightfall->isChecked());
+    QVERIFY(!pressedLook());
+    QVERIFY(!w.mask().contains(QPoint(612, 270)));
     QVERIFY(!doubles.programEnd.ended);
 }
 

@@ -1,7 +1,9 @@
-#include "app/Application.h"
+#include "app/DiscConfig.h"
 #include "doubles/BmpFile.h"
 #include "doubles/FifoWatchdog.h"
 #include "doubles/TestDisc.h"
+#include "doubles/TestWindow.h"
+#include "skin/SkinLoader.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -33,29 +35,30 @@ QRegion textRegion(const QStringList& rows) {
     return region;
 }
 
-// A disc with an English language file and a complete skin "default"; start() runs start-up.
+// A disc with a complete skin "default"; start() loads the skin its configuration names onto a
+// window of its own.
 struct Disc {
     TestDisc disc;
-    TestApp doubles;
-    std::unique_ptr<Application> core;
-    bool shown = false;
+    TestWindow t;
+    RecordingMessageBoxes messageBoxes;
+    RecordingProgramEnd programEnd;
+    std::unique_ptr<SkinLoader> loader;
 
-    Disc() {
-        disc.addLanguage("english");
-        disc.addSkin("default");
-    }
+    Disc() { disc.addSkin("default"); }
     bool start(bool codec = false, bool player = false) {
-        doubles.frameworkDecodes = codec;
-        if (player)
-            doubles.registry.set(RegistryRoot::LocalMachine, "SOFTWARE\\DVE\\Micro DVD Player",
-                                 "INILocation", RegistryValue::fromText("C:\\player.ini"));
-        core = doubles.make();
-        shown = core->Main(disc.path());
-        return shown;
+        const DiscConfig config = DiscConfig::read(disc.filePath("vistrel.ini"));
+        const Components installed{codec, player};
+        MainDialog& w = t.window;
+        loader = std::make_unique<SkinLoader>(
+            SkinnedElements{w, [&w](const QPixmap& picture) { w.setBackgroundPicture(picture); },
+                            w.buttons(), *w.picShowPictures(), *w.picTitle()},
+            SkinSources{disc.filePath("Skins"), config.skin, {}}, [installed] { return installed; },
+            namedTexts("english"), messageBoxes, programEnd);
+        return loader->LoadSkin(QString());
     }
-    MainDialog& window() { return core->dialog(); }
-    const SkinState& skin() { return core->skins().skin(); }
-    QStringList messages() const { return doubles.messages.texts(); }
+    MainDialog& window() { return t.window; }
+    const SkinState& skin() { return loader->skin(); }
+    QStringList messages() const { return messageBoxes.texts(); }
     void remove(const QString& relative) { QFile::remove(disc.filePath(relative)); }
 };
 
@@ -111,7 +114,6 @@ class TestSkinLoader : public QObject {
     void chosenSkin();
     void missingSkinFolderChangesNothing_data();
     void missingSkinFolderChangesNothing();
-    void missingSkinFolderAtStartEndsTheProgram();
     void firstPicturesFollowTheInstalledComponents_data();
     void firstPicturesFollowTheInstalledComponents();
     void maskFormats_data();
@@ -121,7 +123,6 @@ class TestSkinLoader : public QObject {
     void withoutMaskTheWindowIsItsRectangle();
     void anotherSkinReplacesEveryPicture();
     void menuLooksComeAndGoWithTheSkin();
-    void titlePicturePaths();
     void namesMatchWithoutRegardToCase();
     void anyPictureFormatLoads();
 };
@@ -167,10 +168,10 @@ void TestSkinLoader::stopsAtTheFirstPictureItCannotLoad() {
     }
     // A header claiming gigabytes is refused before anything is allocated or read.
     QVERIFY(timer.elapsed() < 5000);
-    QVERIFY(d.doubles.programEnd.ended);
-    QCOMPARE(d.doubles.messages.shown.size(), 1);
-    QCOMPARE(d.doubles.messages.shown[0].title, QString("Vistrel"));
-    const QString text = d.doubles.messages.shown[0].text;
+    QVERIFY(d.programEnd.ended);
+    QCOMPARE(d.messageBoxes.shown.size(), 1);
+    QCOMPARE(d.messageBoxes.shown[0].title, QString("Vistrel"));
+    const QString text = d.messageBoxes.shown[0].text;
     const QString set = file.left(file.size() - 5); // "codec2.bmp" -> "codec"
     if (QStringList{"codec", "player", "info", "start", "explore", "exit", "console"}.contains(set))
         QCOMPARE(text, "english errFileNotFound " + set);
@@ -217,11 +218,11 @@ void TestSkinLoader::chosenSkin() {
         d.disc.writeIni(ini);
     QVERIFY(d.start());
     if (!argument.isEmpty())
-        QVERIFY(d.core->skins().LoadSkin(argument));
+        QVERIFY(d.loader->LoadSkin(argument));
     QCOMPARE(d.skin().SkinName, skinName);
     QCOMPARE(colourOf(d.window().backgroundPicture()),
              fileColour(d.disc, "Skins/" + folder + "/back.bmp"));
-    QVERIFY(d.doubles.messages.shown.isEmpty());
+    QVERIFY(d.messageBoxes.shown.isEmpty());
 }
 
 void TestSkinLoader::missingSkinFolderChangesNothing_data() {
@@ -249,23 +250,14 @@ void TestSkinLoader::missingSkinFolderChangesNothing() {
     const qint64 background = d.window().backgroundPicture().cacheKey();
     const qint64 exit = d.window().button(ButtonId::btnExit)->picture().cacheKey();
 
-    QVERIFY(!d.core->skins().LoadSkin(name));
+    QVERIFY(!d.loader->LoadSkin(name));
     QCOMPARE(d.messages(), QStringList{"english errSkinNotFound " + name});
-    QCOMPARE(d.doubles.messages.shown[0].title, QString("Vistrel"));
+    QCOMPARE(d.messageBoxes.shown[0].title, QString("Vistrel"));
     QCOMPARE(d.skin().SkinName, name);
     QCOMPARE(d.window().mask(), mask);
     QCOMPARE(d.window().backgroundPicture().cacheKey(), background);
     QCOMPARE(d.window().button(ButtonId::btnExit)->picture().cacheKey(), exit);
-    QVERIFY(!d.doubles.programEnd.ended);
-}
-
-void TestSkinLoader::missingSkinFolderAtStartEndsTheProgram() {
-    Disc d;
-    d.disc.writeIni("[Main]\nSkin=Sunrise\n");
-    QVERIFY(!d.start());
-    QCOMPARE(d.messages(), QStringList{"english errSkinNotFound Sunrise"});
-    QVERIFY(d.doubles.programEnd.ended);
-    QVERIFY(!d.window().isVisible());
+    QVERIFY(!d.programEnd.ended);
 }
 
 void TestSkinLoader::firstPicturesFollowTheInstalledComponents_data() {
@@ -367,7 +359,7 @@ void TestSkinLoader::withoutMaskTheWindowIsItsRectangle() {
     QVERIFY(!shaped.window().mask().contains(QPoint(0, 0)));
     QVERIFY(shaped.window().mask().contains(QPoint(698, 431)));
     shaped.disc.addSkin("Plain", true, false);
-    QVERIFY(shaped.core->skins().LoadSkin("Plain"));
+    QVERIFY(shaped.loader->LoadSkin("Plain"));
     QCOMPARE(shaped.window().mask(), QRegion(0, 0, 699, 432));
 }
 
@@ -376,7 +368,7 @@ void TestSkinLoader::anotherSkinReplacesEveryPicture() {
     QVERIFY(d.start());
     QCOMPARE(d.skin().PicsConsole.size(), 5);
     d.disc.addSkin("Nightfall");
-    QVERIFY(d.core->skins().LoadSkin("Nightfall"));
+    QVERIFY(d.loader->LoadSkin("Nightfall"));
     const SkinState& s = d.skin();
     MainDialog& w = d.window();
     QCOMPARE(s.PicsConsole.size(), 5);
@@ -401,14 +393,14 @@ void TestSkinLoader::menuLooksComeAndGoWithTheSkin() {
     for (const QPixmap* look : {&s.PicMenu[0], &s.PicMenu[1], &s.PicMenu[2], &s.PicMenu[3]})
         QVERIFY(!look->isNull());
     d.window().button(ButtonId::btnClose)->setPicture(s.PicMenu[3]);
-    QVERIFY(d.core->skins().LoadSkin("Bare"));
+    QVERIFY(d.loader->LoadSkin("Bare"));
     for (const QPixmap* look : {&s.PicMenu[0], &s.PicMenu[1], &s.PicMenu[2], &s.PicMenu[3]})
         QVERIFY(look->isNull());
     QVERIFY(!d.window().button(ButtonId::btnClose)->hasPicture());
     // menu0.bmp alone decides: the other three are then required.
     d.remove("Skins/default/menu3.bmp");
-    QVERIFY(!d.core->skins().LoadSkin("default"));
-    QVERIFY(d.doubles.programEnd.ended);
+    QVERIFY(!d.loader->LoadSkin("default"));
+    QVERIFY(d.programEnd.ended);
     QVERIFY(d.messages().value(0).contains("menu3.bmp"));
     // A menu0.bmp that is there but cannot be read is not a missing one.
     Disc unreadable;
@@ -418,53 +410,21 @@ void TestSkinLoader::menuLooksComeAndGoWithTheSkin() {
     QVERIFY(unreadable.messages().value(0).contains("menu0.bmp"));
 }
 
-void TestSkinLoader::titlePicturePaths() {
-    {
-        Disc d;
-        d.disc.addPicture("Art/Title.png", {152, 88}, QColor(9, 8, 7));
-        d.disc.writeIni("[Main]\nTitle=art\\title.png\n");
-        QVERIFY(d.start());
-        QCOMPARE(colourOf(d.window().picTitle()->picture()), qRgb(9, 8, 7) & 0xFFFFFFu);
-    }
-    {
-        Disc d;
-        const QString absolute = d.disc.filePath("elsewhere.bmp");
-        d.disc.addPicture("elsewhere.bmp", {100, 50}, QColor(7, 8, 9));
-        d.disc.writeIni("[Main]\nTitle=" + absolute.toUtf8() + "\n");
-        QVERIFY(d.start());
-        // The disc's own title stays with every skin.
-        d.disc.addSkin("Nightfall");
-        QVERIFY(d.core->skins().LoadSkin("Nightfall"));
-        QCOMPARE(colourOf(d.window().picTitle()->picture()), qRgb(7, 8, 9) & 0xFFFFFFu);
-        QCOMPARE(d.window().picTitle()->size(), QSize(100, 50));
-    }
-    {
-        Disc d;
-        d.disc.writeIni("[Main]\nTitle=nothere.bmp\n");
-        QVERIFY(!d.start());
-        QVERIFY(d.doubles.programEnd.ended);
-        QVERIFY(d.messages().value(0).contains("nothere.bmp"));
-    }
-}
-
 void TestSkinLoader::namesMatchWithoutRegardToCase() {
-    TestDisc disc;
-    disc.addLanguage("english");
-    disc.addSkin("Upper");
+    Disc d;
+    d.disc.addSkin("Upper");
     // Move the skin to skins/MIXED with upper-case file names.
-    QDir dir(disc.filePath("Skins"));
+    QDir dir(d.disc.filePath("Skins"));
     QVERIFY(dir.rename("Upper", "MIXED"));
-    QVERIFY(QDir(disc.path()).rename("Skins", "skins"));
-    QDir mixed(disc.filePath("skins/MIXED"));
+    QVERIFY(QDir(d.disc.path()).rename("Skins", "skins"));
+    QDir mixed(d.disc.filePath("skins/MIXED"));
     for (const QString& file : mixed.entryList(QDir::Files))
         QVERIFY(mixed.rename(file, file.toUpper()));
-    disc.writeIni("[Main]\nSkin=mixed\n");
-    TestApp doubles;
-    auto core = doubles.make();
-    QVERIFY2(core->Main(disc.path()), qPrintable(doubles.messages.texts().join('\n')));
-    QVERIFY(!core->dialog().backgroundPicture().isNull());
-    QVERIFY(!core->skins().skin().PicMenu[0].isNull());
-    QVERIFY(!core->dialog().mask().contains(QPoint(0, 0)));
+    d.disc.writeIni("[Main]\nSkin=mixed\n");
+    QVERIFY2(d.start(), qPrintable(d.messages().join('\n')));
+    QVERIFY(!d.window().backgroundPicture().isNull());
+    QVERIFY(!d.skin().PicMenu[0].isNull());
+    QVERIFY(!d.window().mask().contains(QPoint(0, 0)));
 }
 
 void TestSkinLoader::anyPictureFormatLoads() {

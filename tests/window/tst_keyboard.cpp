@@ -3,6 +3,7 @@
 #include "doubles/TestDisc.h"
 #include "language/MainMenu.h"
 #include "window/MainDialog.h"
+#include "window/Stage.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
@@ -35,14 +36,19 @@ struct Started {
         started = core->Main(disc.path());
         w().activateWindow();
         started = started && QTest::qWaitForWindowActive(&w());
-        QTRY_VERIFY(!w().TimerMovie()->isActive());
+        QTRY_VERIFY(!w().stage().startCued());
     }
-    MainDialog& w() { return core->dialog(); }
+    MainDialog& w() { return tc.window(); }
     QWidget* target() { return w().focusWidget() ? w().focusWidget() : &w(); }
     void press(int key, Qt::KeyboardModifiers modifiers = {}) {
         QTest::keyClick(target(), Qt::Key(key), modifiers);
     }
     QString focused() { return w().focusWidget() ? w().focusWidget()->objectName() : QString(); }
+    // The colour of a picture of the skin "default", as its file holds it.
+    QRgb skinColour(const QString& file) {
+        return QImage(disc.filePath("Skins/default/" + file)).pixel(0, 0);
+    }
+    QRgb shownColour(const ImageArea* element) { return element->picture().toImage().pixel(0, 0); }
 
     TestDisc disc;
     TestApp tc;
@@ -105,13 +111,11 @@ class TstKeyboard : public QObject {
         ImageArea* info = s.w().button(ButtonId::btnInfo);
         info->setFocus();
         QTest::keyPress(info, Qt::Key_Space);
-        QCOMPARE(info->picture().cacheKey(),
-                 s.core->skins().skin().actionPicture("info", 2).cacheKey());
+        QCOMPARE(s.shownColour(info), s.skinColour("info2.bmp"));
         QVERIFY(!s.tc.document->Visible());
         QTest::keyRelease(info, Qt::Key_Space);
         QVERIFY(s.tc.document->Visible());
-        QCOMPARE(info->picture().cacheKey(),
-                 s.core->skins().skin().actionPicture("info", 1).cacheKey());
+        QCOMPARE(s.shownColour(info), s.skinColour("info1.bmp"));
         // Esc closes the document; a second Esc changes nothing.
         s.press(Qt::Key_Escape);
         QVERIFY(!s.tc.document->Visible());
@@ -132,19 +136,25 @@ class TstKeyboard : public QObject {
         QCOMPARE(s.tc.player->calls, (QStringList{"Pause", "Play"}));
 
         Started slides("Music=song.mp3\nSlideShow=1\n[SlideShow]\nInterval=5\n1=a.bmp\n2=b.bmp\n");
-        QVERIFY(slides.w().TimerSlideShow()->isActive());
+        QVERIFY(slides.w().stage().slidesRunning());
         slides.press(Qt::Key_Space);
-        QVERIFY(!slides.w().TimerSlideShow()->isActive());
+        QVERIFY(!slides.w().stage().slidesRunning());
         slides.press(Qt::Key_Space);
-        QVERIFY(slides.w().TimerSlideShow()->isActive());
+        QVERIFY(slides.w().stage().slidesRunning());
     }
 
-    void escapeLeavesFullScreen() {
+    // One step back at a time: out of full screen first, then the document closed.
+    void escapeStepsBack() {
         Started s;
+        s.w().button(ButtonId::btnInfo)->press();
+        QCOMPARE(s.w().stage().view(), Stage::View::Document);
         s.w().button(ButtonId::btnMaximize)->press();
-        QVERIFY(s.core->displayModes().IsFullScreen());
+        QVERIFY(s.tc.player->placement.fullScreen);
         s.press(Qt::Key_Escape);
-        QVERIFY(!s.core->displayModes().IsFullScreen());
+        QVERIFY(!s.tc.player->placement.fullScreen);
+        QCOMPARE(s.w().stage().view(), Stage::View::Document);
+        s.press(Qt::Key_Escape);
+        QCOMPARE(s.w().stage().view(), Stage::View::Video);
     }
 
     // Shift+F10 and the Menu key open the menu at btnMenu, a right click at the pointer.
@@ -180,7 +190,7 @@ class TstKeyboard : public QObject {
         }
         QAccessibleInterface* play = accessible(s.w().button(ButtonId::btnPlay));
         QCOMPARE(play->text(QAccessible::Name), QString("english tipPlay"));
-        s.core->language().LoadLanguage("german");
+        s.w().menu().mnuLanguage[1]->trigger();
         QCOMPARE(play->text(QAccessible::Name), QString("german tipPlay"));
         QCOMPARE(accessible(&s.w())->role(), QAccessible::Window);
         QCOMPARE(accessible(&s.w())->text(QAccessible::Name), s.w().windowTitle());

@@ -1,8 +1,12 @@
 // The main window's inventory and creation steps, closing, and the drag rules.
 #include "doubles/TestDisc.h"
+#include "platform/documents/QtDocumentView.h"
 #include "window/MainDialog.h"
+#include "window/Stage.h"
 #include "window/WindowDrag.h"
 
+#include <QAccessible>
+#include <QTextBrowser>
 #include <QtTest>
 
 using namespace vistrel;
@@ -66,7 +70,7 @@ class TstMainDialog : public QObject {
             QCOMPARE(widget->isVisibleTo(&w.dialog), e.visible);
         }
         QVERIFY(!w.document->Visible());
-        QVERIFY(w.dialog.TimerMovie()->interval() == 1 && !w.dialog.TimerSlideShow()->isActive());
+        QVERIFY(!w.dialog.stage().startCued() && !w.dialog.stage().slidesRunning());
     }
 
     void creationSteps() {
@@ -76,12 +80,29 @@ class TstMainDialog : public QObject {
         QCOMPARE(w.dialog.windowTitle(), QString("Vistrel"));
         QVERIFY(instance.listening);
         QVERIFY(w.dialog.button(ButtonId::btnExit)->isVisibleTo(&w.dialog));
-        // The movie, the pictures and the document lie on top of one another.
+        // The movie, the pictures and the document lie on top of one another; until something
+        // plays, the pictures are in front.
         const QRect area(13, 24, 517, 378);
-        QCOMPARE(w.player->placement, VideoPlacement{area});
+        QCOMPARE(w.player->placement, (VideoPlacement{area, false}));
         QCOMPARE(w.dialog.picShowPictures()->geometry(), area);
         QCOMPARE(w.player->widget()->geometry(), area);
         QCOMPARE(w.document->widget()->geometry(), area);
+    }
+
+    // A window shown idle makes no text browser (it starts the font system and keeps megabytes),
+    // yet a screen reader finds the document's place by its name.
+    void theDocumentWaitsForItsFirstPage() {
+        MainDialog dialog([](QWidget* p) { return new FakeMediaPlayerControl(p); },
+                          [](QWidget* p) { return new QtDocumentView(p); });
+        FakeSingleInstance instance;
+        QVERIFY(dialog.load(instance));
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QVERIFY(dialog.findChildren<QTextBrowser*>().isEmpty());
+        QStringList names;
+        for (QWidget* child : dialog.findChildren<QWidget*>())
+            names.append(QAccessible::queryAccessibleInterface(child)->text(QAccessible::Name));
+        QVERIFY(names.contains("Information"));
     }
 
     void secondInstanceHidesItsTitleAndStops() {
@@ -108,7 +129,7 @@ class TstMainDialog : public QObject {
         auto core = tc.make();
         QVERIFY(core->Main(disc.path()));
         tc.player->calls.clear();
-        auto* element = core->dialog().findChild<ImageArea*>(button);
+        auto* element = tc.window().findChild<ImageArea*>(button);
         QTest::mouseClick(element, Qt::LeftButton, {}, QPoint(5, 5));
         QCOMPARE(tc.player->calls.value(0), QString("Stop"));
         QVERIFY(tc.programEnd.ended);
@@ -121,8 +142,7 @@ class TstMainDialog : public QObject {
         TestApp tc;
         auto core = tc.make();
         QVERIFY(core->Main(disc.path()));
-        QTest::mouseClick(core->dialog().button(ButtonId::btnExit), Qt::RightButton, {},
-                          QPoint(5, 5));
+        QTest::mouseClick(tc.window().button(ButtonId::btnExit), Qt::RightButton, {}, QPoint(5, 5));
         QVERIFY(!tc.programEnd.ended);
     }
 

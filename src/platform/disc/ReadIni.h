@@ -20,6 +20,8 @@ inline constexpr qint64 ProfileFileLimit = 1024 * 1024;
 class ProfileSnapshot {
   public:
     explicit ProfileSnapshot(const QString& filePath);
+    // Whether the file is one that is read: a regular file within the limit.
+    bool found() const { return file_ != nullptr; }
     QString value(const QString& section, const QString& key,
                   const QString& defaultValue = QString()) const;
 

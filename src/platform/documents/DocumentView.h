@@ -19,6 +19,8 @@ class DocumentView : public QObject {
     virtual void setVisible(bool visible) = 0;
     virtual bool Visible() const = 0;
     virtual void setGeometry(int left, int top, int width, int height) = 0;
+    // What a screen reader calls the view.
+    virtual void setAccessibleName(const QString& name) = 0;
 
   signals:
     // A link to the world outside the disc (web, mail) was clicked; the view does not follow it.

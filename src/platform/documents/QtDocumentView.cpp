@@ -8,6 +8,7 @@
 #include "platform/log/Log.h"
 
 #include <QFileInfo>
+#include <QVBoxLayout>
 
 namespace vistrel {
 
@@ -23,17 +24,19 @@ QString pictureDocument(const QString& file) {
 
 } // namespace
 
-QtDocumentView::QtDocumentView(QWidget* parent)
-    : DocumentView(parent), parent_(parent), stackingPlace_(parent) {}
+QtDocumentView::QtDocumentView(QWidget* parent) : DocumentView(parent), area_(new QWidget(parent)) {
+    area_->setObjectName(QStringLiteral("DocumentArea"));
+    auto* layout = new QVBoxLayout(area_);
+    layout->setContentsMargins(0, 0, 0, 0);
+}
 
 LocalTextBrowser& QtDocumentView::browser() {
     if (browser_)
         return *browser_;
-    browser_ = new LocalTextBrowser(parent_);
+    browser_ = new LocalTextBrowser(area_);
     browser_->setObjectName(QStringLiteral("WebBrowser"));
-    browser_->setGeometry(pendingGeometry_);
-    browser_->setVisible(pendingVisible_);
-    stackingPlace_.putInPlace(browser_);
+    browser_->setAccessibleName(area_->accessibleName());
+    area_->layout()->addWidget(browser_);
     connect(browser_, &QTextBrowser::anchorClicked, this, &QtDocumentView::followLink);
     return *browser_;
 }
@@ -96,19 +99,21 @@ QUrl QtDocumentView::documentUrl() const {
 }
 
 void QtDocumentView::setVisible(bool visible) {
-    if (browser_)
-        browser_->setVisible(visible);
-    else
-        pendingVisible_ = visible;
+    area_->setVisible(visible);
 }
+
 bool QtDocumentView::Visible() const {
-    return browser_ ? browser_->isVisibleTo(browser_->parentWidget()) : pendingVisible_;
+    return area_->isVisibleTo(area_->parentWidget());
 }
-void QtDocumentView::setGeometry(int left, int top, int width, int height) {
+
+void QtDocumentView::setAccessibleName(const QString& name) {
+    area_->setAccessibleName(name);
     if (browser_)
-        browser_->setGeometry(left, top, width, height);
-    else
-        pendingGeometry_ = QRect(left, top, width, height);
+        browser_->setAccessibleName(name);
+}
+
+void QtDocumentView::setGeometry(int left, int top, int width, int height) {
+    area_->setGeometry(left, top, width, height);
 }
 
 } // namespace vistrel

@@ -1,9 +1,7 @@
 #pragma once
 
-#include "platform/common/StackingPlace.h"
 #include "platform/documents/DocumentView.h"
 
-#include <QRect>
 #include <QUrl>
 
 namespace vistrel {
@@ -14,9 +12,10 @@ class LocalTextBrowser;
 // sheets, or plain text. It never goes to a network; links to local files are followed inside
 // the view, web and mail links are handed on through outsideLinkClicked.
 //
-// The text browser is made when first needed (the first document, or its widget): making it
-// starts the font system, which the window's first frame does not need. Until then placement
-// and visibility are remembered.
+// The view is a plain area, placed, shown and named from the start (a screen reader finds it);
+// the text browser inside it is made when first needed (the first document, or its widget):
+// making it starts the font system, which the window's first frame does not need, and keeps
+// megabytes an idle window never uses.
 class QtDocumentView : public DocumentView {
     Q_OBJECT
   public:
@@ -27,6 +26,7 @@ class QtDocumentView : public DocumentView {
     void setVisible(bool visible) override;
     bool Visible() const override;
     void setGeometry(int left, int top, int width, int height) override;
+    void setAccessibleName(const QString& name) override;
 
     // The document showing, as a file address; empty before the first Navigate.
     QUrl documentUrl() const;
@@ -38,12 +38,8 @@ class QtDocumentView : public DocumentView {
     LocalTextBrowser& browser();
     void show(const QString& file);
 
-    QWidget* parent_;
-    StackingPlace stackingPlace_;
+    QWidget* area_;
     LocalTextBrowser* browser_ = nullptr;
-    // Placement and visibility while there is no browser; a new child widget starts so.
-    QRect pendingGeometry_{0, 0, 100, 30};
-    bool pendingVisible_ = true;
 };
 
 } // namespace vistrel

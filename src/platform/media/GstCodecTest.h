@@ -23,6 +23,11 @@ inline constexpr const char* CodecTestAnswerFile = "vistrel-codectest.answer";
 // The answer in the file at path, if it reads as one.
 std::optional<bool> readCodecTestAnswer(const std::string& path);
 
+// Whether GStreamer will find a plugin registry of this user's (where GST_REGISTRY_1_0 or
+// GST_REGISTRY, else the user's cache, puts it). Without one its start scans every plugin, which
+// the test then leaves out: it loads only the plugins that can bring the decoder.
+bool pluginRegistryExists();
+
 // Starts the test, unless its answer was left beside the program; the function returned waits for
 // its answer. Where the process cannot be started or gives no answer, askHere answers instead.
 std::function<bool()> startCodecTest(std::function<bool()> askHere);

@@ -17,16 +17,22 @@ OpenPhase::OpenPhase(MediaPlayerControl& player, int waitMs)
     });
 }
 
-void OpenPhase::begin(const QString& file) {
+void OpenPhase::begin(const QString& file, Wait wait) {
     ++generation_;
     file_ = file;
     phase_ = file.isEmpty() ? Phase::Closed : Phase::Opening;
+    wait_->stop();
     if (file.isEmpty()) {
-        wait_->stop();
         qCInfo(logMedia) << "open: nothing";
         return;
     }
-    wait_->start();
+    if (wait == Wait::Now)
+        wait_->start();
+}
+
+void OpenPhase::startWait() {
+    if (opening())
+        wait_->start();
 }
 
 void OpenPhase::later(std::function<void()> action) {

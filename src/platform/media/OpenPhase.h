@@ -22,7 +22,10 @@ class OpenPhase : public QObject {
     OpenPhase(MediaPlayerControl& player, int waitMs);
 
     // A new file, or none for an empty path: whatever was pending for the one before is dropped.
-    void begin(const QString& file);
+    // The wait starts at once, or at startWait() where the framework has first to come up.
+    enum class Wait { Now, Later };
+    void begin(const QString& file, Wait wait = Wait::Now);
+    void startWait();
     // Asks for decide() from the event loop.
     void decideSoon();
     // A verdict known at once, told from the event loop.

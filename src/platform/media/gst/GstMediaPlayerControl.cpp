@@ -43,45 +43,52 @@ void GstMediaPlayerControl::place(const VideoPlacement& placement) {
 
 // ---- opening ----
 
+// Nothing here waits for the framework: the pipeline (and GStreamer itself, the first time) is
+// made on the pipeline thread, and the state asked for is taken up once it is there.
 void GstMediaPlayerControl::open(const QString& path) {
     const unsigned long windowId = window_->windowId();
     pipeline_.drop(false);
     watchdog_->stop();
     verdict_ = {};
-    loaded_ = hasVideo_ = stopped_ = ended_ = false;
-    target_ = MediaPlayState::Stopped;
     durationMs_ = 0;
-    pendingSeekMs_ = -1;
-    const MediaOpenError error = path.isEmpty() ? NoError : createPipeline(path, windowId);
-    // The wait starts once the framework is up: its first start may scan every plugin.
-    phase_->begin(path);
+    const PlayerLife::Step opening = life_.open(!path.isEmpty());
+    phase_->begin(path, OpenPhase::Wait::Later);
     showPicture();
     if (path.isEmpty())
         return;
+    const QString resolved = resolvePath(path);
+    const MediaOpenError error = checkMediaFile(resolved);
     if (error != NoError) {
+        life_.failed();
         phase_->refuseSoon(error);
         return;
     }
-    pipeline_.changeState(GstPipeline::State::Paused);
+    pipeline_.create(
+        QFileInfo(resolved).absoluteFilePath(), windowId,
+        [this](const PipelineEvent& event) { pipelineEvent(event); },
+        [this](bool made) { pipelineMade(made); });
+    follow(opening);
 }
 
-MediaOpenError GstMediaPlayerControl::createPipeline(const QString& path, unsigned long windowId) {
-    const QString resolved = resolvePath(path);
-    const MediaOpenError error = checkMediaFile(resolved);
-    if (error != NoError)
-        return error;
-    const auto onEvent = [this](const PipelineEvent& event) { pipelineEvent(event); };
-    return pipeline_.create(QFileInfo(resolved).absoluteFilePath(), windowId, onEvent)
-               ? NoError
-               : Undecodable;
+// The wait for the verdict counts from here: the framework's first start may scan every plugin.
+void GstMediaPlayerControl::pipelineMade(bool made) {
+    if (made) {
+        phase_->startWait();
+        return;
+    }
+    life_.failed();
+    phase_->refuseSoon(Undecodable);
 }
 
-// The first preroll or error, or the end of the wait.
+// The first preroll or error, or the end of the wait. The life moves first: the callers hear the
+// verdict at once and may play.
 void GstMediaPlayerControl::finishOpening() {
     const MediaOpenError error = verdict_.result();
     if (error == NoError) {
-        phase_->tellOpened({Duration(), hasVideo_});
+        life_.opened();
+        phase_->tellOpened({Duration(), verdict_.hasVideo()});
     } else {
+        life_.failed();
         pipeline_.drop(false);
         phase_->tellFailed(error, Duration());
     }
@@ -89,7 +96,7 @@ void GstMediaPlayerControl::finishOpening() {
 }
 
 QString GstMediaPlayerControl::fileName() const {
-    return isOpen() ? phase_->file() : QString();
+    return life_.isOpen() ? phase_->file() : QString();
 }
 
 // ---- what the pipeline says ----
@@ -102,8 +109,7 @@ void GstMediaPlayerControl::pipelineEvent(const PipelineEvent& event) {
         return;
     case Kind::VideoChanged:
         // Known before the first picture: shown now, the window gets that picture.
-        hasVideo_ = pipeline_.videoStreams() > 0;
-        if (hasVideo_)
+        if (pipeline_.videoStreams() > 0)
             verdict_.videoDecoded();
         showPicture();
         return;
@@ -113,7 +119,7 @@ void GstMediaPlayerControl::pipelineEvent(const PipelineEvent& event) {
         return;
     case Kind::Error:
         qCInfo(logMedia).noquote() << "player error:" << event.text;
-        if (!phase_->opening()) {
+        if (!life_.opening()) {
             failLate(event.text);
             return;
         }
@@ -129,46 +135,40 @@ void GstMediaPlayerControl::pipelineEvent(const PipelineEvent& event) {
     }
 }
 
-// The first preroll after leaving NULL makes the media "loaded"; later ones follow seeks.
 void GstMediaPlayerControl::prerolled() {
-    if (loaded_ || stopped_)
+    const bool opening = life_.opening();
+    const PlayerLife::Step step = life_.prerolled();
+    if (!step.taken)
         return;
-    loaded_ = true;
     pipeline_.duration(durationMs_);
-    hasVideo_ = pipeline_.videoStreams() > 0;
-    verdict_.prerolled(hasVideo_);
-    if (phase_->opening()) {
+    verdict_.prerolled(pipeline_.videoStreams() > 0);
+    if (opening) {
         phase_->decideSoon();
         return;
     }
-    if (!isOpen())
-        return;
     if (verdict_.failsLater()) {
         failLate("no decoder for the video");
         return;
     }
-    if (pendingSeekMs_ >= 0)
-        pipeline_.seek(pendingSeekMs_);
-    pendingSeekMs_ = -1;
+    follow(step);
     showPicture();
 }
 
-// At the end the picture stays and the pipeline pauses there; Play starts over.
+// Play starts over from the end.
 void GstMediaPlayerControl::reachedEnd() {
-    if (!isOpen() || stopped_)
+    const PlayerLife::Step step = life_.ended();
+    if (!step.taken)
         return;
     qCInfo(logMedia) << "at the end";
-    ended_ = true;
-    target_ = MediaPlayState::Stopped;
     watchdog_->stop();
-    pipeline_.changeState(GstPipeline::State::Paused);
+    follow(step);
 }
 
 void GstMediaPlayerControl::failLate(const QString& reason) {
     // Several reports of one failure come in; the first one counts.
-    if (!isOpen())
+    if (!life_.isOpen())
         return;
-    target_ = MediaPlayState::Stopped;
+    life_.failed();
     watchdog_->stop();
     phase_->failLate(reason);
     showPicture();
@@ -185,81 +185,86 @@ void GstMediaPlayerControl::exposed() {
     if (size == exposedSize_)
         return;
     exposedSize_ = size;
-    if (isOpen() && loaded_ && hasVideo_ && target_ != MediaPlayState::Playing) {
+    if (life_.isOpen() && life_.loaded() && verdict_.hasVideo() &&
+        life_.playState() != MediaPlayState::Playing) {
         qCInfo(logMedia) << "still picture drawn again at" << size;
         pipeline_.decodeStillAgain();
     }
 }
 
 void GstMediaPlayerControl::showPicture() {
-    window_->setHasPicture(phase_->mayShowPicture() && hasVideo_);
+    window_->setHasPicture((life_.opening() || life_.isOpen()) && verdict_.hasVideo());
+}
+
+void GstMediaPlayerControl::follow(const PlayerLife::Step& step) {
+    if (step.seekMs >= 0)
+        pipeline_.seek(step.seekMs);
+    switch (step.ask) {
+    case PlayerLife::Ask::Nothing:
+        return;
+    case PlayerLife::Ask::Pause:
+        pipeline_.changeState(GstPipeline::State::Paused);
+        return;
+    case PlayerLife::Ask::Play:
+        pipeline_.changeState(GstPipeline::State::Playing);
+        return;
+    case PlayerLife::Ask::Stop:
+        pipeline_.changeState(GstPipeline::State::Null);
+        return;
+    }
 }
 
 // ---- transport ----
 
 void GstMediaPlayerControl::Play() {
-    if (!isOpen()) {
+    const PlayerLife::Step step = life_.play();
+    if (!step.taken) {
         qCInfo(logMedia) << "play: nothing loaded";
         return;
     }
     qCInfo(logMedia) << "play";
-    if (ended_)
-        pipeline_.seek(0);
-    ended_ = stopped_ = false;
-    target_ = MediaPlayState::Playing;
-    // GStreamer takes PLAYING before the preroll is done and starts once it is.
-    pipeline_.changeState(GstPipeline::State::Playing);
+    follow(step);
     watchdog_->start();
 }
 
 void GstMediaPlayerControl::Pause() {
     qCInfo(logMedia) << "pause";
-    if (!isOpen() || stopped_)
+    const PlayerLife::Step step = life_.pause();
+    if (!step.taken)
         return;
-    target_ = MediaPlayState::Paused;
     watchdog_->stop();
-    pipeline_.changeState(GstPipeline::State::Paused);
+    follow(step);
 }
 
 // The picture and sound halt when the pipeline thread gets there, at once unless it is busy; the
 // GUI thread never waits for the teardown.
 void GstMediaPlayerControl::Stop() {
     qCInfo(logMedia) << "stop";
-    if (!isOpen() || stopped_ || target_ == MediaPlayState::Stopped)
+    const PlayerLife::Step step = life_.stop();
+    if (!step.taken)
         return;
-    target_ = MediaPlayState::Stopped;
-    stopped_ = true;
-    ended_ = loaded_ = false;
-    pendingSeekMs_ = -1;
     watchdog_->stop();
-    pipeline_.changeState(GstPipeline::State::Null);
+    follow(step);
 }
 
 MediaPlayState GstMediaPlayerControl::PlayState() const {
-    return isOpen() ? target_ : MediaPlayState::Stopped;
+    return life_.playState();
 }
 
 void GstMediaPlayerControl::setCurrentPosition(double seconds) {
-    if (!isOpen() || !std::isfinite(seconds))
+    if (!life_.isOpen() || !std::isfinite(seconds))
         return;
     qint64 ms = std::llround(std::max(0.0, seconds) * 1000.0);
     if (durationMs_ > 0)
         ms = std::min(ms, durationMs_);
-    // Stopped, the pipeline starts at the beginning anyway; a later place waits for the preroll.
-    if (stopped_ || !loaded_) {
-        pendingSeekMs_ = ms > 0 ? ms : -1;
-        return;
-    }
-    ended_ = false;
-    pipeline_.seek(ms);
+    follow(life_.seek(ms));
 }
 
-// Until the pipeline has prerolled again after Stop (which clears loaded_) it is at the start,
-// whatever it still says: a Play right after Stop can reach the pipeline thread before the trip
-// through NULL does.
+// Until the pipeline has prerolled again after Stop it is at the start, whatever it still says:
+// a Play right after Stop can reach the pipeline thread before the trip through NULL does.
 double GstMediaPlayerControl::CurrentPosition() const {
     qint64 ms = 0;
-    if (!loaded_ || !pipeline_.position(ms))
+    if (!life_.loaded() || !pipeline_.position(ms))
         return 0.0;
     return ms / 1000.0;
 }
@@ -268,13 +273,9 @@ double GstMediaPlayerControl::Duration() const {
     return durationMs_ / 1000.0;
 }
 
-// A pipeline that is prerolling (again, after Stop: from NULL) is starting, however long that
-// takes on a busy machine: restarting it then would only start the preroll over.
 StallWatch::Motion GstMediaPlayerControl::motion(qint64& positionMs) const {
     positionMs = std::llround(CurrentPosition() * 1000.0);
-    if (!isOpen() || target_ != MediaPlayState::Playing || ended_)
-        return StallWatch::Motion::Still;
-    return loaded_ ? StallWatch::Motion::Playing : StallWatch::Motion::Starting;
+    return life_.motion();
 }
 
 } // namespace vistrel

@@ -5,15 +5,16 @@
 #include "platform/media/PlaybackWatchdog.h"
 #include "platform/media/gst/GstPipeline.h"
 #include "platform/media/gst/OpenVerdict.h"
+#include "platform/media/gst/PlayerLife.h"
 
 namespace vistrel {
 
 class GstVideoWindow;
 
 // The player control straight on GStreamer: one pipeline per file (GstPipeline), its video in a
-// window of its own (GstVideoWindow). Opening ends with the first preroll or error, or after
-// OpenTimeoutMs taken as opened (OpenVerdict); a watchdog restarts a silent stall (StallWatch).
-// GStreamer itself is started on the first file.
+// window of its own (GstVideoWindow), its life one state (PlayerLife). Opening ends with the
+// first preroll or error, or after OpenTimeoutMs taken as opened (OpenVerdict); a watchdog
+// restarts a silent stall (StallWatch). GStreamer itself is started on the first file.
 class GstMediaPlayerControl : public MediaPlayerControl {
     Q_OBJECT
   public:
@@ -35,32 +36,25 @@ class GstMediaPlayerControl : public MediaPlayerControl {
     static constexpr int OpenTimeoutMs = 5000;
 
   private:
-    MediaOpenError createPipeline(const QString& path, unsigned long windowId);
+    void pipelineMade(bool made);
     void finishOpening();
     void pipelineEvent(const PipelineEvent& event);
     void prerolled();
     void reachedEnd();
     void failLate(const QString& reason);
+    // Asks the pipeline what a step of its life wants.
+    void follow(const PlayerLife::Step& step);
     StallWatch::Motion motion(qint64& positionMs) const;
     void showPicture();
     void exposed();
-    bool isOpen() const { return phase_->isOpen(); }
 
     GstVideoWindow* window_;
     GstPipeline pipeline_;
     OpenPhase* phase_;
     PlaybackWatchdog* watchdog_;
     OpenVerdict verdict_;
-    // Since the pipeline last left NULL: it has prerolled.
-    bool loaded_ = false;
-    bool hasVideo_ = false;
-    // The pipeline is (going) back to NULL; positions read as the start.
-    bool stopped_ = false;
-    bool ended_ = false;
-    MediaPlayState target_ = MediaPlayState::Stopped;
+    PlayerLife life_;
     qint64 durationMs_ = 0;
-    // A place asked for while stopped, taken up once the pipeline has prerolled again.
-    qint64 pendingSeekMs_ = -1;
     // The video window's size when it was last drawn into.
     QSize exposedSize_;
 };

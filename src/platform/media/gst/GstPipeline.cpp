@@ -4,7 +4,10 @@
 #include "platform/media/gst/GstBusWatch.h"
 #include "platform/media/gst/GstRuntime.h"
 #include "platform/media/gst/GstVideoSink.h"
+#include "platform/media/gst/PipelineEvents.h"
 
+#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QSemaphore>
 #include <QUrl>
 
@@ -37,28 +40,7 @@ GstVideoOverlay* overlayOf(GstElement* sink) {
     return sink && GST_IS_VIDEO_OVERLAY(sink) ? GST_VIDEO_OVERLAY(sink) : nullptr;
 }
 
-// The media type a "missing decoder" message names, e.g. "video/x-xvid"; empty for others.
-QByteArray missingDecoderFor(GstMessage* message) {
-    const GstStructure* s = gst_message_get_structure(message);
-    if (!s || !gst_structure_has_name(s, "missing-plugin") ||
-        g_strcmp0(gst_structure_get_string(s, "type"), "decoder") != 0)
-        return {};
-    const GValue* detail = gst_structure_get_value(s, "detail");
-    if (!detail || !GST_VALUE_HOLDS_CAPS(detail))
-        return {};
-    const GstCaps* caps = gst_value_get_caps(detail);
-    if (!caps || gst_caps_get_size(caps) == 0)
-        return {};
-    return gst_structure_get_name(gst_caps_get_structure(caps, 0));
-}
-
-QString errorText(GstMessage* message) {
-    GError* error = nullptr;
-    gst_message_parse_error(message, &error, nullptr);
-    const QString text = QString::fromUtf8(error ? error->message : "unknown error");
-    g_clear_error(&error);
-    return text;
-}
+using WindowHandle = std::shared_ptr<std::atomic<unsigned long>>;
 
 // The sink asks for its window each time it leaves NULL (again after Stop), from a streaming
 // thread: the window's id is there for it, kept up to date by the GUI thread.
@@ -66,13 +48,13 @@ GstBusSyncReply giveWindow(GstBus*, GstMessage* message, gpointer handle) {
     if (!gst_is_video_overlay_prepare_window_handle_message(message))
         return GST_BUS_PASS;
     gst_video_overlay_set_window_handle(GST_VIDEO_OVERLAY(GST_MESSAGE_SRC(message)),
-                                        static_cast<std::atomic<guintptr>*>(handle)->load());
+                                        (*static_cast<WindowHandle*>(handle))->load());
     gst_message_unref(message);
     return GST_BUS_DROP;
 }
 
 void forgetWindow(gpointer handle) {
-    delete static_cast<std::atomic<guintptr>*>(handle);
+    delete static_cast<WindowHandle*>(handle);
 }
 
 // playbin says so from a streaming thread; the message brings it to the GUI thread, and none comes
@@ -80,34 +62,6 @@ void forgetWindow(gpointer handle) {
 void videoChanged(GstElement* playbin, gpointer) {
     gst_element_post_message(playbin, gst_message_new_application(
                                           GST_OBJECT(playbin), gst_structure_new_empty("video")));
-}
-
-bool eventOf(GstMessage* message, PipelineEvent& event) {
-    using Kind = PipelineEvent::Kind;
-    switch (GST_MESSAGE_TYPE(message)) {
-    case GST_MESSAGE_ERROR:
-        event = {Kind::Error, errorText(message)};
-        return true;
-    case GST_MESSAGE_ELEMENT: {
-        const QByteArray mediaType = missingDecoderFor(message);
-        event = {Kind::MissingVideoDecoder, QString::fromUtf8(mediaType)};
-        return mediaType.startsWith("video/") || mediaType.startsWith("image/");
-    }
-    case GST_MESSAGE_APPLICATION:
-        event = {Kind::VideoChanged, {}};
-        return true;
-    case GST_MESSAGE_ASYNC_DONE:
-        event = {Kind::Prerolled, {}};
-        return true;
-    case GST_MESSAGE_EOS:
-        event = {Kind::Ended, {}};
-        return true;
-    case GST_MESSAGE_DURATION_CHANGED:
-        event = {Kind::DurationChanged, {}};
-        return true;
-    default:
-        return false;
-    }
 }
 
 GstState gstState(GstPipeline::State state) {
@@ -124,21 +78,24 @@ GstState gstState(GstPipeline::State state) {
 
 } // namespace
 
-// What the GUI thread has asked of the pipeline since the pipeline thread last acted on it.
-struct GstPipeline::Requests {
+// One pipeline as both threads know it. The elements are made, changed and released on the
+// pipeline thread alone; the requests are what the GUI thread has asked since that thread last
+// acted on them; the owner is the GUI thread's, and goes when the pipeline is dropped.
+struct GstPipeline::Shared {
+    GstElement* pipeline = nullptr;
+    GstElement* sink = nullptr;
     std::mutex mutex;
     bool queued = false;
     GstState target = GST_STATE_NULL;
     bool throughNull = false;
+    GstPipeline* owner = nullptr;
 };
 
-GstPipeline::GstPipeline() = default;
+namespace {
 
-GstPipeline::~GstPipeline() {
-    drop(false);
-}
-
-bool GstPipeline::create(const QString& file, unsigned long windowId, EventHandler onEvent) {
+// On the pipeline thread: GStreamer started, the playbin with its sink and the sink's window.
+bool makePipeline(GstPipeline::Shared& shared, const QByteArray& uri, bool onX11,
+                  const WindowHandle& window) {
     if (!startGstreamer())
         return false;
     GstElement* playbin = gst_element_factory_make("playbin", nullptr);
@@ -146,42 +103,83 @@ bool GstPipeline::create(const QString& file, unsigned long windowId, EventHandl
         qCWarning(logMedia) << "the media framework has no playbin";
         return false;
     }
-    pipeline_ = GST_ELEMENT(gst_object_ref_sink(playbin));
-    requests_ = std::make_shared<Requests>();
-    const QByteArray uri = QUrl::fromLocalFile(file).toEncoded();
-    g_object_set(pipeline_, "uri", uri.constData(), nullptr);
-    if (GstElement* sink = makeVideoSink()) {
-        videoSink_ = GST_ELEMENT(gst_object_ref(sink));
-        g_object_set(pipeline_, "video-sink", sink, nullptr);
+    shared.pipeline = GST_ELEMENT(gst_object_ref_sink(playbin));
+    g_object_set(shared.pipeline, "uri", uri.constData(), nullptr);
+    if (GstElement* sink = makeVideoSink(onX11)) {
+        shared.sink = GST_ELEMENT(gst_object_ref(sink));
+        g_object_set(shared.pipeline, "video-sink", sink, nullptr);
     }
-    g_signal_connect(pipeline_, "video-changed", G_CALLBACK(videoChanged), nullptr);
-    GstBus* bus = gst_element_get_bus(pipeline_);
-    // The bus owns the handle; it outlives the pipeline's teardown on the pipeline thread.
-    windowHandle_ = new std::atomic<guintptr>(windowId);
-    gst_bus_set_sync_handler(bus, giveWindow, windowHandle_, forgetWindow);
-    bus_ = std::make_unique<GstBusWatch>(bus, [onEvent](GstMessage* message) {
-        PipelineEvent event{PipelineEvent::Kind::Ended, {}};
-        if (eventOf(message, event))
-            onEvent(event);
-    });
+    g_signal_connect(shared.pipeline, "video-changed", G_CALLBACK(videoChanged), nullptr);
+    GstBus* bus = gst_element_get_bus(shared.pipeline);
+    gst_bus_set_sync_handler(bus, giveWindow, new WindowHandle(window), forgetWindow);
     gst_object_unref(bus);
     return true;
 }
 
+} // namespace
+
+GstPipeline::GstPipeline() = default;
+
+GstPipeline::~GstPipeline() {
+    drop(false);
+}
+
+void GstPipeline::create(const QString& file, unsigned long windowId, EventHandler onEvent,
+                         ReadyHandler onReady) {
+    drop(false);
+    auto shared = std::make_shared<Shared>();
+    shared->owner = this;
+    shared_ = shared;
+    onEvent_ = std::move(onEvent);
+    onReady_ = std::move(onReady);
+    windowHandle_ = std::make_shared<std::atomic<unsigned long>>(windowId);
+    const QByteArray uri = QUrl::fromLocalFile(file).toEncoded();
+    const bool onX11 = QGuiApplication::platformName() == QLatin1String("xcb");
+    runOnPipelineThread([shared, uri, onX11, window = windowHandle_] {
+        const bool made = makePipeline(*shared, uri, onX11, window);
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [shared, made] {
+                if (shared->owner)
+                    shared->owner->ready(shared, made);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+// The bus is read from the GUI thread's event loop; what it said meanwhile waits on it.
+void GstPipeline::ready(const std::shared_ptr<Shared>& shared, bool made) {
+    if (made) {
+        pipeline_ = shared->pipeline;
+        videoSink_ = shared->sink;
+        GstBus* bus = gst_element_get_bus(pipeline_);
+        bus_ = std::make_unique<GstBusWatch>(bus, [onEvent = onEvent_](GstMessage* message) {
+            PipelineEvent event{PipelineEvent::Kind::Ended, {}};
+            if (pipelineEventOf(message, event))
+                onEvent(event);
+        });
+        gst_object_unref(bus);
+    }
+    const ReadyHandler onReady = onReady_;
+    onReady(made);
+}
+
 void GstPipeline::drop(bool wait) {
     bus_.reset();
-    windowHandle_ = nullptr;
-    if (videoSink_)
-        gst_object_unref(videoSink_);
-    videoSink_ = nullptr;
-    if (!pipeline_)
+    pipeline_ = videoSink_ = nullptr;
+    if (!shared_)
         return;
-    GstElement* pipeline = pipeline_;
-    pipeline_ = nullptr;
+    std::shared_ptr<Shared> shared = std::move(shared_);
+    shared->owner = nullptr;
     QSemaphore* done = wait ? new QSemaphore : nullptr;
-    runOnPipelineThread([pipeline, done] {
-        gst_element_set_state(pipeline, GST_STATE_NULL);
-        gst_object_unref(pipeline);
+    runOnPipelineThread([shared, done] {
+        if (shared->pipeline) {
+            gst_element_set_state(shared->pipeline, GST_STATE_NULL);
+            gst_object_unref(shared->pipeline);
+        }
+        if (shared->sink)
+            gst_object_unref(shared->sink);
+        shared->pipeline = shared->sink = nullptr;
         if (done)
             done->release();
     });
@@ -192,60 +190,57 @@ void GstPipeline::drop(bool wait) {
 }
 
 void GstPipeline::changeState(State state) {
-    if (!pipeline_)
+    if (!shared_)
         return;
     {
-        const std::lock_guard lock(requests_->mutex);
-        requests_->target = gstState(state);
-        requests_->throughNull = requests_->throughNull || state == State::Null;
-        if (requests_->queued)
+        const std::lock_guard lock(shared_->mutex);
+        shared_->target = gstState(state);
+        shared_->throughNull = shared_->throughNull || state == State::Null;
+        if (shared_->queued)
             return;
-        requests_->queued = true;
+        shared_->queued = true;
     }
-    GstElement* pipeline = GST_ELEMENT(gst_object_ref(pipeline_));
-    runOnPipelineThread([pipeline, requests = requests_] {
+    runOnPipelineThread([shared = shared_] {
         GstState target = GST_STATE_NULL;
         bool throughNull = false;
         {
-            const std::lock_guard lock(requests->mutex);
-            target = requests->target;
-            throughNull = requests->throughNull;
-            requests->queued = requests->throughNull = false;
+            const std::lock_guard lock(shared->mutex);
+            target = shared->target;
+            throughNull = shared->throughNull;
+            shared->queued = shared->throughNull = false;
         }
+        if (!shared->pipeline)
+            return;
         if (throughNull && target != GST_STATE_NULL)
-            gst_element_set_state(pipeline, GST_STATE_NULL);
-        gst_element_set_state(pipeline, target);
-        gst_object_unref(pipeline);
+            gst_element_set_state(shared->pipeline, GST_STATE_NULL);
+        gst_element_set_state(shared->pipeline, target);
     });
 }
 
 void GstPipeline::restart() {
-    if (!pipeline_)
+    if (!shared_)
         return;
-    GstElement* pipeline = GST_ELEMENT(gst_object_ref(pipeline_));
-    runOnPipelineThread([pipeline, requests = requests_] {
+    runOnPipelineThread([shared = shared_] {
         bool playing = false;
         {
-            const std::lock_guard lock(requests->mutex);
-            playing = !requests->queued && requests->target == GST_STATE_PLAYING;
+            const std::lock_guard lock(shared->mutex);
+            playing = !shared->queued && shared->target == GST_STATE_PLAYING;
         }
-        if (playing) {
-            gst_element_set_state(pipeline, GST_STATE_PAUSED);
-            gst_element_set_state(pipeline, GST_STATE_PLAYING);
+        if (playing && shared->pipeline) {
+            gst_element_set_state(shared->pipeline, GST_STATE_PAUSED);
+            gst_element_set_state(shared->pipeline, GST_STATE_PLAYING);
         }
-        gst_object_unref(pipeline);
     });
 }
 
 void GstPipeline::seek(qint64 ms) {
-    if (!pipeline_)
+    if (!shared_)
         return;
-    GstElement* pipeline = GST_ELEMENT(gst_object_ref(pipeline_));
-    runOnPipelineThread([pipeline, ms] {
-        gst_element_seek_simple(pipeline, GST_FORMAT_TIME,
-                                GstSeekFlags(GST_SEEK_FLAG_FLUSH | GST_SEEK_FLAG_ACCURATE),
-                                ms * GST_MSECOND);
-        gst_object_unref(pipeline);
+    runOnPipelineThread([shared = shared_, ms] {
+        if (shared->pipeline)
+            gst_element_seek_simple(shared->pipeline, GST_FORMAT_TIME,
+                                    GstSeekFlags(GST_SEEK_FLAG_FLUSH | GST_SEEK_FLAG_ACCURATE),
+                                    ms * GST_MSECOND);
     });
 }
 
@@ -261,10 +256,9 @@ void GstPipeline::setWindow(unsigned long windowId) {
 void GstPipeline::expose() {
     if (!overlayOf(videoSink_))
         return;
-    GstElement* sink = GST_ELEMENT(gst_object_ref(videoSink_));
-    runOnPipelineThread([sink] {
-        gst_video_overlay_expose(GST_VIDEO_OVERLAY(sink));
-        gst_object_unref(sink);
+    runOnPipelineThread([shared = shared_] {
+        if (GstVideoOverlay* overlay = overlayOf(shared->sink))
+            gst_video_overlay_expose(overlay);
     });
 }
 

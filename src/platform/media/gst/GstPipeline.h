@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QByteArray>
+#include "platform/media/gst/PipelineEvents.h"
+
 #include <QString>
 
 #include <atomic>
@@ -13,36 +14,31 @@ namespace vistrel {
 
 class GstBusWatch;
 
-// What a pipeline tells the GUI thread, its bus messages read for the player.
-struct PipelineEvent {
-    enum class Kind { Prerolled, VideoChanged, MissingVideoDecoder, Error, Ended, DurationChanged };
-    Kind kind;
-    // Error: the framework's text. MissingVideoDecoder: the picture's media type, e.g.
-    // "video/x-xvid" (a missing sound decoder leaves the picture to play).
-    QString text;
-};
-
 // One playbin for one file, its video drawn by the sink into a native window.
 //
-// Every state change and seek runs on a pipeline thread, in order: they can wait for streaming
-// threads, and going back to NULL would hold the window for as long. The GUI thread only names
-// the state it wants and reads positions, which never wait. Events come from the Qt event loop;
-// none comes once the pipeline is dropped.
+// The pipeline is made, and every state change and seek runs, on a pipeline thread, in order:
+// starting GStreamer reads (or first builds) its plugin registry, state changes can wait for
+// streaming threads, and going back to NULL would hold the window for as long. The GUI thread
+// only names the state it wants and reads positions, which never wait. Events come from the Qt
+// event loop; none comes once the pipeline is dropped.
 class GstPipeline {
   public:
     enum class State { Null, Paused, Playing };
     using EventHandler = std::function<void(const PipelineEvent&)>;
+    // Told from the event loop once the pipeline is made: false (the reason logged) when
+    // GStreamer does not start or cannot make it.
+    using ReadyHandler = std::function<void(bool made)>;
 
     GstPipeline();
     ~GstPipeline(); // drops the pipeline without waiting
     GstPipeline(const GstPipeline&) = delete;
     GstPipeline& operator=(const GstPipeline&) = delete;
 
-    // Starts GStreamer on first use; false (the reason logged) when it cannot make the pipeline.
-    bool create(const QString& file, unsigned long windowId, EventHandler onEvent);
+    // Starts GStreamer on first use. States asked for meanwhile are taken up once it is made.
+    void create(const QString& file, unsigned long windowId, EventHandler onEvent,
+                ReadyHandler onReady);
     // Back to NULL and gone; waited for only where the video's window is about to go.
     void drop(bool wait);
-    bool exists() const { return pipeline_ != nullptr; }
 
     // Requests that come faster than the pipeline thread acts on them are merged: it goes to the
     // last state asked for, back through NULL first when a Stop came between. Going up and down
@@ -64,15 +60,21 @@ class GstPipeline {
     bool duration(qint64& ms) const;
     int videoStreams() const;
 
-  private:
-    struct Requests;
+    // The pipeline as both threads know it.
+    struct Shared;
 
+  private:
+    void ready(const std::shared_ptr<Shared>& shared, bool made);
+
+    std::shared_ptr<Shared> shared_;
+    EventHandler onEvent_;
+    ReadyHandler onReady_;
+    // The GUI thread's view of the pipeline, once it is made; owned by shared_.
     GstElement* pipeline_ = nullptr;
-    std::shared_ptr<Requests> requests_;
     GstElement* videoSink_ = nullptr;
     std::unique_ptr<GstBusWatch> bus_;
-    // The video window's id as the sink reads it; owned by the pipeline's bus.
-    std::atomic<unsigned long>* windowHandle_ = nullptr;
+    // The video window's id as the sink reads it, from a streaming thread.
+    std::shared_ptr<std::atomic<unsigned long>> windowHandle_;
 };
 
 } // namespace vistrel

@@ -2,8 +2,6 @@
 
 #include "platform/log/Log.h"
 
-#include <QGuiApplication>
-
 #include <gst/gst.h>
 #include <gst/video/videooverlay.h>
 
@@ -27,16 +25,16 @@ bool serverOffersXVideo() {
     return offered;
 }
 
-const char* sinkName() {
-    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+const char* sinkName(bool onX11) {
+    if (!onX11)
         return "fakesink";
     return serverOffersXVideo() ? "xvimagesink" : "ximagesink";
 }
 
 } // namespace
 
-GstElement* makeVideoSink() {
-    const char* name = sinkName();
+GstElement* makeVideoSink(bool onX11) {
+    const char* name = sinkName(onX11);
     GstElement* sink = gst_element_factory_make(name, nullptr);
     if (!sink) {
         qCWarning(logMedia) << "no video sink" << name;

@@ -17,6 +17,8 @@ class OpenVerdict {
     void refused() { refused_ = true; }
 
     MediaOpenError result() const;
+    // A decoded picture stream has been seen.
+    bool hasVideo() const { return hasVideo_; }
     // A file taken as opened whose video turns out to have no decoder after all.
     bool failsLater() const { return videoUndecodable_ && !hasVideo_; }
 

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "doubles/Doubles.h"
+#include "window/LanguageTexts.h"
+#include "window/MainDialog.h"
+#include "window/Stage.h"
+
+namespace vistrel::test {
+
+// The main window over a fake player and document view, for a feature built on its elements
+// alone: nothing else of the program runs.
+struct TestWindow {
+    TestWindow();
+
+    Stage& stage() { return window.stage(); }
+
+    FakeMediaPlayerControl* player = nullptr;
+    FakeDocumentView* document = nullptr;
+    MainDialog window;
+};
+
+// A language's texts as its test file would give them: each names its language and key, the
+// messages with a placeholder (e.g. "english errFileNotFound %s"); the title is "Vistrel".
+LanguageTexts namedTexts(const QString& language);
+
+} // namespace vistrel::test
