@@ -2,18 +2,34 @@
 
 #include "platform/disc/FilePaths.h"
 #include "platform/log/Log.h"
+#include "platform/media/gst/DrawnFrames.h"
 #include "platform/media/gst/GstVideoWindow.h"
 #include "platform/media/gst/VideoSurface.h"
 
 #include <QFileInfo>
+#include <QGuiApplication>
 
 #include <cmath>
 
 namespace vistrel {
 
+namespace {
+
+// A sink draws into a native window on X11 only; elsewhere (a Wayland session, no display at all)
+// the window draws the decoded pictures itself.
+std::shared_ptr<DrawnFrames> framesDrawnByTheWindow() {
+    if (QGuiApplication::platformName() == QLatin1String("xcb"))
+        return nullptr;
+    qCInfo(logMedia).noquote() << "the video is drawn by the window on"
+                               << QGuiApplication::platformName();
+    return DrawnFrames::make();
+}
+
+} // namespace
+
 GstMediaPlayerControl::GstMediaPlayerControl(QWidget* parent)
-    : MediaPlayerControl(parent), window_(new GstVideoWindow(parent)),
-      phase_(new OpenPhase(*this, OpenTimeoutMs)),
+    : MediaPlayerControl(parent), frames_(framesDrawnByTheWindow()),
+      window_(new GstVideoWindow(parent, frames_)), phase_(new OpenPhase(*this, OpenTimeoutMs)),
       watchdog_(new PlaybackWatchdog(this, [this](qint64& ms) { return motion(ms); })) {
     window_->setParent(this);
     connect(phase_, &OpenPhase::decide, this, &GstMediaPlayerControl::finishOpening);
@@ -63,8 +79,10 @@ void GstMediaPlayerControl::open(const QString& path) {
         phase_->refuseSoon(error);
         return;
     }
+    if (frames_)
+        frames_->clear();
     pipeline_.create(
-        QFileInfo(resolved).absoluteFilePath(), windowId,
+        QFileInfo(resolved).absoluteFilePath(), windowId, frames_,
         [this](const PipelineEvent& event) { pipelineEvent(event); },
         [this](bool made) { pipelineMade(made); });
     follow(opening);

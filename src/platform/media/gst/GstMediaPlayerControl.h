@@ -9,6 +9,7 @@
 
 namespace vistrel {
 
+class DrawnFrames;
 class GstVideoWindow;
 
 // The player control straight on GStreamer: one pipeline per file (GstPipeline), its video in a
@@ -48,6 +49,8 @@ class GstMediaPlayerControl : public MediaPlayerControl {
     void showPicture();
     void exposed();
 
+    // The pictures the window draws itself; null where a sink draws into it.
+    std::shared_ptr<DrawnFrames> frames_;
     GstVideoWindow* window_;
     GstPipeline pipeline_;
     OpenPhase* phase_;

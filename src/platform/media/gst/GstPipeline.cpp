@@ -1,13 +1,13 @@
 #include "platform/media/gst/GstPipeline.h"
 
 #include "platform/log/Log.h"
+#include "platform/media/gst/DrawnFrames.h"
 #include "platform/media/gst/GstBusWatch.h"
 #include "platform/media/gst/GstRuntime.h"
 #include "platform/media/gst/GstVideoSink.h"
 #include "platform/media/gst/PipelineEvents.h"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QSemaphore>
 #include <QUrl>
 
@@ -94,8 +94,8 @@ struct GstPipeline::Shared {
 namespace {
 
 // On the pipeline thread: GStreamer started, the playbin with its sink and the sink's window.
-bool makePipeline(GstPipeline::Shared& shared, const QByteArray& uri, bool onX11,
-                  const WindowHandle& window) {
+bool makePipeline(GstPipeline::Shared& shared, const QByteArray& uri,
+                  const std::shared_ptr<DrawnFrames>& frames, const WindowHandle& window) {
     if (!startGstreamer())
         return false;
     GstElement* playbin = gst_element_factory_make("playbin", nullptr);
@@ -105,7 +105,7 @@ bool makePipeline(GstPipeline::Shared& shared, const QByteArray& uri, bool onX11
     }
     shared.pipeline = GST_ELEMENT(gst_object_ref_sink(playbin));
     g_object_set(shared.pipeline, "uri", uri.constData(), nullptr);
-    if (GstElement* sink = makeVideoSink(onX11)) {
+    if (GstElement* sink = frames ? makeFrameSink(frames) : makeVideoSink()) {
         shared.sink = GST_ELEMENT(gst_object_ref(sink));
         g_object_set(shared.pipeline, "video-sink", sink, nullptr);
     }
@@ -124,7 +124,8 @@ GstPipeline::~GstPipeline() {
     drop(false);
 }
 
-void GstPipeline::create(const QString& file, unsigned long windowId, EventHandler onEvent,
+void GstPipeline::create(const QString& file, unsigned long windowId,
+                         const std::shared_ptr<DrawnFrames>& frames, EventHandler onEvent,
                          ReadyHandler onReady) {
     drop(false);
     auto shared = std::make_shared<Shared>();
@@ -134,9 +135,8 @@ void GstPipeline::create(const QString& file, unsigned long windowId, EventHandl
     onReady_ = std::move(onReady);
     windowHandle_ = std::make_shared<std::atomic<unsigned long>>(windowId);
     const QByteArray uri = QUrl::fromLocalFile(file).toEncoded();
-    const bool onX11 = QGuiApplication::platformName() == QLatin1String("xcb");
-    runOnPipelineThread([shared, uri, onX11, window = windowHandle_] {
-        const bool made = makePipeline(*shared, uri, onX11, window);
+    runOnPipelineThread([shared, uri, frames, window = windowHandle_] {
+        const bool made = makePipeline(*shared, uri, frames, window);
         QMetaObject::invokeMethod(
             QCoreApplication::instance(),
             [shared, made] {

@@ -12,9 +12,11 @@ typedef struct _GstElement GstElement;
 
 namespace vistrel {
 
+class DrawnFrames;
 class GstBusWatch;
 
-// One playbin for one file, its video drawn by the sink into a native window.
+// One playbin for one file, its video drawn by the sink into a native window, or handed to the
+// frames that the window draws.
 //
 // The pipeline is made, and every state change and seek runs, on a pipeline thread, in order:
 // starting GStreamer reads (or first builds) its plugin registry, state changes can wait for
@@ -35,7 +37,9 @@ class GstPipeline {
     GstPipeline& operator=(const GstPipeline&) = delete;
 
     // Starts GStreamer on first use. States asked for meanwhile are taken up once it is made.
-    void create(const QString& file, unsigned long windowId, EventHandler onEvent,
+    // Frames given, the video goes to them; else into the native window windowId.
+    void create(const QString& file, unsigned long windowId,
+                const std::shared_ptr<DrawnFrames>& frames, EventHandler onEvent,
                 ReadyHandler onReady);
     // Back to NULL and gone; waited for only where the video's window is about to go.
     void drop(bool wait);

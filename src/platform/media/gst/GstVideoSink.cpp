@@ -25,28 +25,22 @@ bool serverOffersXVideo() {
     return offered;
 }
 
-const char* sinkName(bool onX11) {
-    if (!onX11)
-        return "fakesink";
+const char* sinkName() {
     return serverOffersXVideo() ? "xvimagesink" : "ximagesink";
 }
 
 } // namespace
 
-GstElement* makeVideoSink(bool onX11) {
-    const char* name = sinkName(onX11);
+GstElement* makeVideoSink() {
+    const char* name = sinkName();
     GstElement* sink = gst_element_factory_make(name, nullptr);
     if (!sink) {
         qCWarning(logMedia) << "no video sink" << name;
         return nullptr;
     }
     qCDebug(logMedia) << "video sink:" << name;
-    if (GST_IS_VIDEO_OVERLAY(sink)) {
-        // The window's mouse and keys stay Qt's: double clicks and Esc are the control's.
-        gst_video_overlay_handle_events(GST_VIDEO_OVERLAY(sink), FALSE);
-    } else {
-        g_object_set(sink, "sync", TRUE, nullptr);
-    }
+    // The window's mouse and keys stay Qt's: double clicks and Esc are the control's.
+    gst_video_overlay_handle_events(GST_VIDEO_OVERLAY(sink), FALSE);
     return sink;
 }
 

@@ -1,7 +1,8 @@
 #include "platform/media/gst/GstVideoWindow.h"
 
 #include "platform/log/Log.h"
-#include "platform/media/gst/VideoSurface.h"
+#include "platform/media/gst/FrameSurface.h"
+#include "platform/media/gst/NativeVideoSurface.h"
 
 #include <QEvent>
 #include <QKeyEvent>
@@ -9,7 +10,8 @@
 
 namespace vistrel {
 
-GstVideoWindow::GstVideoWindow(QWidget* parent) : parent_(parent), stackingPlace_(parent) {}
+GstVideoWindow::GstVideoWindow(QWidget* parent, std::shared_ptr<DrawnFrames> frames)
+    : parent_(parent), frames_(std::move(frames)), stackingPlace_(parent) {}
 
 GstVideoWindow::~GstVideoWindow() {
     if (video_)
@@ -19,7 +21,10 @@ GstVideoWindow::~GstVideoWindow() {
 VideoSurface* GstVideoWindow::surface() {
     if (video_)
         return video_;
-    video_ = new VideoSurface(parent_);
+    if (frames_)
+        video_ = new FrameSurface(parent_, frames_);
+    else
+        video_ = new NativeVideoSurface(parent_);
     video_->setGeometry(placement_.placedArea());
     stackingPlace_.putInPlace(video_);
     video_->installEventFilter(this);
@@ -33,7 +38,9 @@ VideoSurface* GstVideoWindow::surface() {
 }
 
 unsigned long GstVideoWindow::windowId() {
-    return surface()->winId();
+    // The surface is made with the first pipeline, whether the sink draws into it or not.
+    VideoSurface* video = surface();
+    return frames_ ? 0 : video->winId();
 }
 
 void GstVideoWindow::place(const VideoPlacement& placement) {
@@ -62,8 +69,12 @@ void GstVideoWindow::updateVisibility() {
 void GstVideoWindow::enterFullScreen() {
     fullScreen_ = true;
     if (!frame_) {
-        // Black by the X server itself: no screen-sized picture for Qt to paint and send.
-        frame_ = std::make_unique<VideoSurface>(nullptr);
+        // On X11 black by the X server itself: no screen-sized picture for Qt to paint and send.
+        // A drawn video covers all of it, its own bars included.
+        if (frames_)
+            frame_ = std::make_unique<QWidget>();
+        else
+            frame_ = std::make_unique<NativeVideoSurface>(nullptr);
         frame_->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
         frame_->setObjectName("VideoFullScreen");
         frame_->installEventFilter(this);
@@ -97,7 +108,8 @@ bool GstVideoWindow::eventFilter(QObject* watched, QEvent* event) {
             video_->setGeometry(frame_->rect());
         return false;
     case QEvent::WinIdChange:
-        emit windowIdChanged(video_->winId());
+        if (!frames_)
+            emit windowIdChanged(video_->winId());
         return false;
     case QEvent::Close:
         // The window manager closes the full-screen window: back into the main window instead.

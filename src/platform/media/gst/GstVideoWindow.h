@@ -9,21 +9,24 @@
 
 namespace vistrel {
 
+class DrawnFrames;
 class VideoSurface;
 
-// The native window a sink draws into, placed in the main window or, for full screen, inside a
-// black window of its own that covers the screen. The video's window itself never becomes a
-// top-level window: the window manager's late answers about a window that was full screen would
-// move it about once it is back among its siblings.
+// Where the video shows: the native window a sink draws into, or, given the frames, a widget that
+// draws them. It is placed in the main window or, for full screen, inside a black window of its
+// own that covers the screen. The video's window itself never becomes a top-level window: the
+// window manager's late answers about a window that was full screen would move it about once it
+// is back among its siblings.
 class GstVideoWindow : public QObject {
     Q_OBJECT
   public:
-    explicit GstVideoWindow(QWidget* parent);
+    GstVideoWindow(QWidget* parent, std::shared_ptr<DrawnFrames> frames);
     ~GstVideoWindow() override;
 
     // Made on first need, in the place in the stacking order held since construction.
     VideoSurface* surface();
     bool exists() const { return video_ != nullptr; }
+    // The native window a sink draws into; 0 where the frames are drawn.
     unsigned long windowId();
 
     void place(const VideoPlacement& placement);
@@ -50,6 +53,7 @@ class GstVideoWindow : public QObject {
     void updateVisibility();
 
     QWidget* parent_;
+    std::shared_ptr<DrawnFrames> frames_;
     StackingPlace stackingPlace_;
     VideoSurface* video_ = nullptr;
     std::unique_ptr<QWidget> frame_;

@@ -1,4 +1,4 @@
-#include "platform/media/gst/VideoSurface.h"
+#include "platform/media/gst/NativeVideoSurface.h"
 
 #include <QEvent>
 #include <QGuiApplication>
@@ -28,18 +28,14 @@ void blackBackground(WId window) {
 
 } // namespace
 
-VideoSurface::VideoSurface(QWidget* parent) : QWidget(parent) {
+NativeVideoSurface::NativeVideoSurface(QWidget* parent) : VideoSurface(parent) {
     setAttribute(Qt::WA_NativeWindow);
     setAttribute(Qt::WA_PaintOnScreen);
     setAttribute(Qt::WA_NoSystemBackground);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-VideoSurface::~VideoSurface() {
-    emit closing();
-}
-
-bool VideoSurface::event(QEvent* event) {
+bool NativeVideoSurface::event(QEvent* event) {
     if (event->type() == QEvent::WinIdChange)
         blackBackground(internalWinId());
     return QWidget::event(event);
@@ -47,19 +43,10 @@ bool VideoSurface::event(QEvent* event) {
 
 // The sink reads the window's size back from the X server on its own connection: what Qt has
 // changed of it (full screen) must have reached the server before the sink is told to draw.
-void VideoSurface::paintEvent(QPaintEvent*) {
+void NativeVideoSurface::paintEvent(QPaintEvent*) {
     if (xcb_connection_t* connection = displayConnection())
         xcb_flush(connection);
     emit exposed();
-}
-
-// Qt paints nothing beneath a window that paints itself, so what the parent's picture held there
-// when the video came over it (the information page, say) is stale; hiding the window would show
-// it again. The place is painted anew instead.
-void VideoSurface::hideEvent(QHideEvent* event) {
-    if (QWidget* parent = parentWidget(); parent && !isWindow())
-        parent->update(geometry());
-    QWidget::hideEvent(event);
 }
 
 } // namespace vistrel

@@ -1,28 +1,21 @@
 #pragma once
 
-#include <QWidget>
+#include "platform/media/gst/VideoSurface.h"
 
 namespace vistrel {
 
-// A native child window that a video sink draws into: Qt paints nothing there, and tells when
-// the window needs its picture again.
-class VideoSurface : public QWidget {
+// A native child window that a video sink draws into (X11): Qt paints nothing there, and tells
+// when the window needs its picture again.
+class NativeVideoSurface : public VideoSurface {
     Q_OBJECT
   public:
-    explicit VideoSurface(QWidget* parent);
-    ~VideoSurface() override;
+    explicit NativeVideoSurface(QWidget* parent);
 
     QPaintEngine* paintEngine() const override { return nullptr; }
-
-  signals:
-    void exposed();
-    // The native window is about to go: whatever draws into it must stop now.
-    void closing();
 
   protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
 };
 
 } // namespace vistrel
