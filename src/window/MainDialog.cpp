@@ -1,5 +1,6 @@
 #include "window/MainDialog.h"
 
+#include "platform/common/WindowingSystem.h"
 #include "platform/documents/DocumentView.h"
 #include "platform/instance/SingleInstance.h"
 #include "platform/log/Log.h"
@@ -41,6 +42,9 @@ MainDialog::MainDialog(const PlayerFactory& makePlayer, const DocumentFactory& m
       drag_(std::make_unique<WindowDrag>(this)) {
     setObjectName("MainDialog");
     setFixedSize(WindowWidth, WindowHeight);
+    // Where the compositor cuts no outline, the parts outside it are drawn transparent.
+    if (windowsDrawTheirOutline())
+        setAttribute(Qt::WA_TranslucentBackground);
     setMouseTracking(false);
     installButtonAccessibility();
     createElements(makePlayer, makeDocument);
@@ -164,8 +168,8 @@ void MainDialog::setBackgroundPicture(const QPixmap& picture) {
     // A picture that covers the whole window leaves nothing for the window's own background to
     // show: filling it first only doubled the first frame's drawing.
     const QSizeF size = picture.deviceIndependentSize();
-    const bool covers =
-        !picture.hasAlphaChannel() && size.width() >= width() && size.height() >= height();
+    const bool covers = !picture.hasAlphaChannel() && size.width() >= width() &&
+                        size.height() >= height() && !testAttribute(Qt::WA_TranslucentBackground);
     setAttribute(Qt::WA_OpaquePaintEvent, covers);
     update();
 }
@@ -188,6 +192,9 @@ void MainDialog::paintEvent(QPaintEvent*) {
     if (background_.isNull())
         return;
     QPainter painter(this);
+    // A window that draws its own outline leaves what lies outside it transparent.
+    if (testAttribute(Qt::WA_TranslucentBackground) && !mask().isEmpty())
+        painter.setClipRegion(mask());
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawPixmap(0, 0, background_);
 }

@@ -1,5 +1,6 @@
 #include "window/WindowDrag.h"
 
+#include "platform/common/WindowingSystem.h"
 #include "platform/log/Log.h"
 
 #include <QApplication>
@@ -33,7 +34,13 @@ void WindowDrag::move(QPoint globalPosition, bool leftHeld) {
         qCInfo(logWindow) << "drag: system move";
         return;
     }
-    // Without a system move loop the window follows the pointer's travel.
+    // Without a system move loop the window follows the pointer's travel, where the windowing
+    // system lets a program place its window.
+    if (compositorPlacesWindows()) {
+        qCInfo(logWindow) << "drag: the compositor offers no move; the window stays";
+        pressed_ = false;
+        return;
+    }
     window_->move(windowStart_ + travel);
 }
 
