@@ -1,19 +1,23 @@
-# The end-to-end helpers on a native Wayland session: weston on its headless output with the
-# pixman renderer, started with --debug so that its screenshooter and its scene graph answer.
-# That output has no seat (no pointer, no keyboard), and Debian's weston carries no test plugin
-# to make input with, so these tests look and do not touch. Everything else is e2e/lib.sh's.
+# The end-to-end helpers on a native Wayland session: weston with the pixman renderer, started
+# with --debug so that its screenshooter and its scene graph answer. weston's headless output has
+# no seat, and Debian's weston carries no test plugin to make input with; so the tests that press
+# and type run weston's X11 backend inside a private X server without a window manager, where
+# weston's output is the whole X screen and xdotool's input reaches the program through weston's
+# seat. Everything else is e2e/lib.sh's.
 source "$(dirname "${BASH_SOURCE[0]}")/../e2e/lib.sh"
 
-# wayland_start: a private weston on its headless output; sets WAYLAND_DISPLAY and the platform.
+# wayland_start [x11]: a private weston, on its headless output or (x11) on a private X server;
+# sets WAYLAND_DISPLAY and the platform.
 wayland_start() {
-  local socket=vistrel-test-$$
+  local backend=${1:-headless} socket=vistrel-test-$$
   export XDG_RUNTIME_DIR=$E2E_TMP/runtime
   mkdir -p "$XDG_RUNTIME_DIR" "$E2E_TMP/shots"
   chmod 700 "$XDG_RUNTIME_DIR"
+  [ "$backend" = headless ] || x_server_alone
   # A plain dark desktop: a pixel outside the window's outline is then easy to tell.
   printf '[core]\nidle-time=0\n[shell]\nbackground-color=0xff202020\nbackground-image=none\npanel-position=none\n' \
     >"$E2E_TMP/weston.ini"
-  weston --backend=headless-backend.so --use-pixman --width=1280 --height=800 --debug \
+  weston --backend="$backend-backend.so" --use-pixman --width=1280 --height=800 --debug \
     --socket="$socket" --config="$E2E_TMP/weston.ini" >"$E2E_TMP/weston.log" 2>&1 &
   E2E_PIDS+=($!)
   for _ in $(seq 100); do [ -S "$XDG_RUNTIME_DIR/$socket" ] && break; sleep 0.1; done
@@ -22,6 +26,27 @@ wayland_start() {
   mkdir -p "$XDG_CONFIG_HOME" "$XDG_CONFIG_DIRS"
   export QT_LOGGING_RULES="vistrel.*=true" QT_QPA_PLATFORM=wayland
   unset QT_MESSAGE_PATTERN
+  [ "$backend" = headless ] || pointer_in_step
+}
+
+# Xvfb of weston's output size with nothing on it; sets DISPLAY.
+x_server_alone() {
+  Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$E2E_TMP/display" 2>/dev/null &
+  E2E_PIDS+=($!)
+  for _ in $(seq 100); do [ -s "$E2E_TMP/display" ] && break; sleep 0.1; done
+  [ -s "$E2E_TMP/display" ] || fail "Xvfb did not start"
+  export DISPLAY=":$(head -n1 "$E2E_TMP/display")"
+  for _ in $(seq 100); do xprop -root >/dev/null 2>&1 && break; sleep 0.1; done
+}
+
+# weston's X11 backend moves its own pointer by the X pointer's travel, held within its output.
+# Driven past two opposite corners, both pointers stand at the top-left one; from then on an X
+# position is weston's too.
+pointer_in_step() {
+  xdotool mousemove --sync 1279 799
+  sleep 0.1
+  xdotool mousemove --sync 0 0
+  sleep 0.1
 }
 
 # A screenshot of weston's whole output, taken by weston itself.
