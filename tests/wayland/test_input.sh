@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The program as a native Wayland client, driven through weston's seat: a drag by the title
-# strip moves the window (the compositor's move), a double click takes the movie to full screen
-# and a second one or Esc brings it back, btnMenu opens the menu beside itself, and the language
-# chosen there changes the texts.
+# strip moves the window (the compositor's move); a double click takes the movie to full screen,
+# where the film plays at the screen's size, and a second one or Esc brings it back; a right
+# click opens the menu at the pointer, btnMenu beside itself, and the language chosen there
+# changes the texts.
 source "$(dirname "$0")/lib.sh"
 wayland_start x11
 keys() { local key; for key in "$@"; do xdotool key "$key"; sleep 0.25; done; }
@@ -25,12 +26,37 @@ find_window
   fail "the drag moved the window from $start_x,$start_y to $WIN_X,$WIN_Y"
 pass "a drag by the title strip moves the window"
 
+# In full screen the film is drawn at the screen's size, and moves: pixels change all over the
+# middle of the screen, far outside where the window lies.
+double_click_at 270 210
+wait_for_log 'player full screen' 5
+sleep 1.5
+screenshot "$E2E_TMP/full-a.png"; sleep 1; screenshot "$E2E_TMP/full-b.png"
+changed=$(compare -metric AE -fuzz 10% "$E2E_TMP/full-a.png" "$E2E_TMP/full-b.png" null: 2>&1 || true)
+[ "${changed%.*}" -gt 2000 ] || fail "the full-screen film does not move (${changed} pixels changed)"
+xdotool key Escape
+wait_for_log 'leaves full screen by itself' 5
+sleep 1
+pass "the film plays in full screen"
+
 full_screen_and_back
 pass "a double click covers the screen, a second one or Esc brings it back"
 
+# A right click on the picture opens the menu at the pointer.
+screenshot "$E2E_TMP/closed.png"
+click_at 300 200 3
+wait_for_log 'menu: open' 5
+sleep 0.5
+screenshot "$E2E_TMP/open.png"
+menu=$(region_difference "$E2E_TMP/closed.png" "$E2E_TMP/open.png" 300 200 60 40)
+[ "${menu%.*}" -gt 1000 ] || fail "no menu at the pointer (difference $menu)"
+xdotool key Escape
+sleep 0.5
+pass "a right click opens the menu at the pointer"
+
 screenshot "$E2E_TMP/closed.png"
 click_at 8 8
-wait_for_log 'menu: open' 5
+wait_for_count 'menu: open' 2 5
 sleep 0.5
 screenshot "$E2E_TMP/open.png"
 # The menu lies just below and right of btnMenu, over the movie's corner.
