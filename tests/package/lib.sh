@@ -11,9 +11,9 @@ cache=$VISTREL_BUILD_DIR/package-roots
 # The archive this machine's own apt sources name, unless VISTREL_DEBIAN_MIRROR names another;
 # with neither, debootstrap's own default.
 mirror=${VISTREL_DEBIAN_MIRROR:-$(debian_mirror bookworm)}
-# What every desktop has, and all the roots get: X11 client libraries, OpenGL, fonts and their
-# configuration, the keyboard descriptions, the sound client libraries and D-Bus's.
-desktop_packages=(libx11-6 libx11-xcb1 libxcb1 libxext6 libxrender1 libxfixes3 libgl1 libegl1
+# What every desktop has, and all the roots get: X11's and Wayland's client libraries, OpenGL,
+# fonts and their configuration, the keyboard descriptions, the sound client libraries and D-Bus's.
+desktop_packages=(libx11-6 libx11-xcb1 libxcb1 libxext6 libxrender1 libxfixes3 libwayland-client0 libgl1 libegl1
   libopengl0 libgl1-mesa-dri libfontconfig1 libfreetype6 fonts-dejavu-core xkb-data libasound2 libpulse0
   libdbus-1-3)
 

@@ -97,6 +97,26 @@ ls "$root/home/viewer/.cache/vistrel/"gstreamer-registry-*.bin >/dev/null 2>&1 |
   fail "GStreamer's registry is not in the viewer's cache"
 pass "nothing was written to the disc; the registry went to the viewer's cache"
 
+# The same disc on a Wayland session with no X server: weston's headless output, its socket in
+# the root's /tmp where the viewer's program reaches it.
+runtime=$root/tmp/wayland
+mkdir -p "$runtime" && chown 1000:1000 "$runtime" && chmod 700 "$runtime"
+XDG_RUNTIME_DIR=$runtime weston --backend=headless-backend.so --use-pixman --idle-time=0 \
+  --socket=wayland-0 >"$E2E_TMP/weston.log" 2>&1 &
+E2E_PIDS+=($!)
+for _ in $(seq 100); do [ -S "$runtime/wayland-0" ] && break; sleep 0.1; done
+[ -S "$runtime/wayland-0" ] || fail "weston did not start: $(tail -n5 "$E2E_TMP/weston.log")"
+chown 1000:1000 "$runtime/wayland-0"
+: >"$E2E_LOG"
+chroot --userspec=1000:1000 "$root" /usr/bin/env -i PATH=/usr/bin:/bin HOME=/home/viewer \
+  XDG_RUNTIME_DIR=/tmp/wayland WAYLAND_DISPLAY=wayland-0 XDG_SESSION_TYPE=wayland \
+  QT_LOGGING_RULES="vistrel.*=true" sh "$disc_inside/autorun.sh" >>"$E2E_LOG" 2>&1 &
+E2E_PIDS+=($!)
+wait_for_log 'window shown' 30
+wait_for_log 'video sink: drawn by the window' 20
+wait_for_log 'vistrel.media: play$' 10
+pass "on a Wayland session without X the disc's window shows natively and draws the movie"
+
 # --- The Debian package -----------------------------------------------------------------------
 root=$cache/deb-root
 install_package_root "$root"
