@@ -147,7 +147,12 @@ bool MainDialog::load(SingleInstance& singleInstance) {
             showNormal();
         raise();
         activateWindow();
-        qCInfo(logWindow) << "window activated by a second start";
+        // A Wayland compositor decides itself whether a window comes to the front (weston has
+        // no activation protocol at all; others may refuse a window the viewer did not touch).
+        if (compositorPlacesWindows())
+            qCInfo(logWindow) << "window activation asked of the compositor by a second start";
+        else
+            qCInfo(logWindow) << "window activated by a second start";
     });
     button(ButtonId::btnExit)->show();
     return true;

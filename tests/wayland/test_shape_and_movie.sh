@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The program as a native Wayland client on weston's headless output: the window's cut-out
 # corner shows the desktop behind it, and the sample disc's movie is drawn inside the window and
-# moves there (the video sink of a Wayland session).
+# moves there (the video sink of a Wayland session); a second start hands over to the first.
 source "$(dirname "$0")/lib.sh"
 wayland_start
 
@@ -23,3 +23,11 @@ pass "the cut corner shows the desktop, the title strip is drawn"
 
 movie_moves playing "the movie's picture does not change in the window" >/dev/null
 pass "the movie is drawn in the window and moves"
+
+# A second start hands over to the first window and ends; on Wayland the compositor decides
+# whether that window comes forward (weston has no activation protocol).
+e2e_run
+wait_for_log 'another instance is running' 20
+wait_for_log 'window activation asked of the compositor by a second start' 10
+wait_for_exit "$E2E_LAST_PID" 10
+pass "a second start asks the compositor for the first window, and ends"
