@@ -66,23 +66,24 @@ DrawnPicture pictureOf(GstSample* sample) {
     return picture;
 }
 
-GstFlowReturn handOver(GstAppSink* sink, gpointer frames) {
-    GstSample* sample = gst_app_sink_pull_sample(sink);
+// A picture that cannot be read leaves the last one standing.
+GstFlowReturn handOver(GstSample* sample, gpointer frames) {
     if (!sample)
         return GST_FLOW_EOS;
-    (*static_cast<Frames*>(frames))->put(pictureOf(sample));
+    DrawnPicture picture = pictureOf(sample);
     gst_sample_unref(sample);
+    if (!picture.image.isNull())
+        (*static_cast<Frames*>(frames))->put(std::move(picture));
     return GST_FLOW_OK;
+}
+
+GstFlowReturn handOverSample(GstAppSink* sink, gpointer frames) {
+    return handOver(gst_app_sink_pull_sample(sink), frames);
 }
 
 // A paused picture (the first one, and after a seek) comes as a preroll sample.
 GstFlowReturn handOverPreroll(GstAppSink* sink, gpointer frames) {
-    GstSample* sample = gst_app_sink_pull_preroll(sink);
-    if (!sample)
-        return GST_FLOW_EOS;
-    (*static_cast<Frames*>(frames))->put(pictureOf(sample));
-    gst_sample_unref(sample);
-    return GST_FLOW_OK;
+    return handOver(gst_app_sink_pull_preroll(sink), frames);
 }
 
 void forget(gpointer frames) {
@@ -103,7 +104,7 @@ GstElement* makeFrameSink(const std::shared_ptr<DrawnFrames>& frames) {
     g_object_set(sink, "caps", caps, "sync", TRUE, "max-buffers", 1, "drop", TRUE, nullptr);
     gst_caps_unref(caps);
     GstAppSinkCallbacks callbacks{};
-    callbacks.new_sample = handOver;
+    callbacks.new_sample = handOverSample;
     callbacks.new_preroll = handOverPreroll;
     gst_app_sink_set_callbacks(GST_APP_SINK(sink), &callbacks, new Frames(frames), forget);
     return sink;

@@ -105,7 +105,15 @@ bool makePipeline(GstPipeline::Shared& shared, const QByteArray& uri,
     }
     shared.pipeline = GST_ELEMENT(gst_object_ref_sink(playbin));
     g_object_set(shared.pipeline, "uri", uri.constData(), nullptr);
-    if (GstElement* sink = frames ? makeFrameSink(frames) : makeVideoSink()) {
+    GstElement* sink = frames ? makeFrameSink(frames) : makeVideoSink();
+    if (!sink) {
+        // Without a sink of its own playbin would pick one that opens a window of its own.
+        qCWarning(logMedia) << "the video is not shown: no sink for it";
+        sink = gst_element_factory_make("fakesink", nullptr);
+        if (sink)
+            g_object_set(sink, "sync", TRUE, nullptr);
+    }
+    if (sink) {
         shared.sink = GST_ELEMENT(gst_object_ref(sink));
         g_object_set(shared.pipeline, "video-sink", sink, nullptr);
     }
