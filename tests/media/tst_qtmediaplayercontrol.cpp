@@ -286,6 +286,21 @@ class TestQtMediaPlayerControl : public QObject {
         QCOMPARE(player->PlayState(), MediaPlayState::Playing);
     }
 
+    // Stop while the film is still starting (its streams being linked), at every moment of it.
+    void stopsWhileStartingAndPlaysAfterwards() {
+        QFETCH_GLOBAL(QString, control);
+        if (control == "qt")
+            QSKIP("Qt Multimedia's GStreamer backend gives the film up on a stop while it starts");
+        QCOMPARE(open(movie), 0);
+        for (int waitMs = 0; waitMs < 120; waitMs += 3) {
+            player->Play();
+            QTest::qWait(waitMs);
+            player->Stop();
+        }
+        player->Play();
+        QTRY_VERIFY_WITH_TIMEOUT(player->CurrentPosition() > 0.3, 30000);
+    }
+
     void gstreamerKnowsTheMovieDecoder() { QVERIFY(gstreamerDecodesMpeg4Video()); }
 
     void jumpsToTheEnd() {

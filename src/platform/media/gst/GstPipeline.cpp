@@ -64,6 +64,15 @@ void videoChanged(GstElement* playbin, gpointer) {
                                           GST_OBJECT(playbin), gst_structure_new_empty("video")));
 }
 
+// While it starts, playbin links its streams from streaming threads; a change of state in the
+// middle of that leaves it half linked (a crash on the next start, or a stream error reported
+// later). So a change waits for the one before to finish; bounded, so that a start that never
+// ends (a stalled file) cannot hold Stop back for ever.
+void settle(GstElement* pipeline) {
+    constexpr GstClockTime longestStart = 5 * GST_SECOND;
+    gst_element_get_state(pipeline, nullptr, nullptr, longestStart);
+}
+
 GstState gstState(GstPipeline::State state) {
     switch (state) {
     case GstPipeline::State::Paused:
@@ -209,6 +218,9 @@ void GstPipeline::changeState(State state) {
         shared_->queued = true;
     }
     runOnPipelineThread([shared = shared_] {
+        // What is asked meanwhile joins this change.
+        if (shared->pipeline)
+            settle(shared->pipeline);
         GstState target = GST_STATE_NULL;
         bool throughNull = false;
         {
