@@ -73,27 +73,13 @@ QString LanguageLoader::text(const ProfileSnapshot& file, std::string_view secti
                  : QString();
 }
 
-// Tooltips by the keys of the table of buttons, then the menu's captions and the messages.
+// Every key the texts hold, the tooltips by the table of buttons.
 void LanguageLoader::readTexts(const ProfileSnapshot& file) {
     LanguageTexts& t = texts_;
-    for (const ButtonRow& row : Buttons)
-        if (row.toolTipKey)
-            t.ToolTips[static_cast<std::size_t>(row.id)] = text(file, "Tooltip", row.toolTipKey);
-    auto menu = [&](const char* key) { return text(file, "Menu", key); };
-    t.CaptionChooseLanguage = menu("mnuChooseLanguage");
-    t.CaptionChooseSkin = menu("mnuChooseSkin");
-    t.CaptionAbout = menu("mnuAbout");
-    t.CaptionExit = menu("mnuExit");
+    for (const LanguageKey& entry : LanguageKeys)
+        if (QString* field = textOf(t, entry.section, entry.key))
+            *field = text(file, entry.section, entry.key);
     t.MsgTitle = "Vistrel";
-    auto err = [&](const char* key) { return text(file, "ErrorMsg", key); };
-    t.MsgFileNotFound = err("errFileNotFound");
-    t.MsgPathNotFound = err("errPathNotFound");
-    t.MsgSkinNotFound = err("errSkinNotFound");
-    t.MsgSlideshow = err("errSlideshow");
-    t.MsgIniVersion = err("errINIVersion");
-    t.MsgCodecNotInstalled = err("errCodecNotInstalled");
-    t.MsgCannotStart = err("errCannotStart");
-    t.MsgFolderNotOpened = err("errFolderNotOpened");
     QStringList tips;
     for (const ButtonRow& row : Buttons)
         if (row.toolTipKey)

@@ -5,6 +5,8 @@
 #include <QString>
 
 #include <array>
+#include <string_view>
+#include <utility>
 
 namespace vistrel {
 
@@ -29,5 +31,33 @@ struct LanguageTexts {
     // The title of every message box, whatever the language.
     QString MsgTitle;
 };
+
+// Where the text of a language file's key goes; null for a key the texts do not hold.
+inline QString* textOf(LanguageTexts& texts, std::string_view section, std::string_view key) {
+    if (section == "Tooltip") {
+        for (const ButtonRow& row : Buttons)
+            if (row.toolTipKey && key == row.toolTipKey)
+                return &texts.ToolTips[static_cast<std::size_t>(row.id)];
+        return nullptr;
+    }
+    static constexpr std::pair<std::string_view, QString LanguageTexts::*> fields[] = {
+        {"mnuChooseLanguage", &LanguageTexts::CaptionChooseLanguage},
+        {"mnuChooseSkin", &LanguageTexts::CaptionChooseSkin},
+        {"mnuAbout", &LanguageTexts::CaptionAbout},
+        {"mnuExit", &LanguageTexts::CaptionExit},
+        {"errFileNotFound", &LanguageTexts::MsgFileNotFound},
+        {"errPathNotFound", &LanguageTexts::MsgPathNotFound},
+        {"errSkinNotFound", &LanguageTexts::MsgSkinNotFound},
+        {"errSlideshow", &LanguageTexts::MsgSlideshow},
+        {"errINIVersion", &LanguageTexts::MsgIniVersion},
+        {"errCodecNotInstalled", &LanguageTexts::MsgCodecNotInstalled},
+        {"errCannotStart", &LanguageTexts::MsgCannotStart},
+        {"errFolderNotOpened", &LanguageTexts::MsgFolderNotOpened},
+    };
+    for (const auto& [name, field] : fields)
+        if (name == key)
+            return &(texts.*field);
+    return nullptr;
+}
 
 } // namespace vistrel

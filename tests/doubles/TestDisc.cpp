@@ -30,18 +30,14 @@ void TestDisc::writeFile(const QString& relative, const QByteArray& bytes) {
 }
 
 void TestDisc::addLanguage(const QString& name) {
-    QByteArray text = "[Tooltip]\n";
-    for (const ButtonRow& row : Buttons)
-        if (row.toolTipKey)
-            text += QByteArray(row.toolTipKey) + "=" + name.toUtf8() + " " + row.toolTipKey + "\n";
-    text += "[Menu]\n";
-    for (const char* key : {"mnuChooseLanguage", "mnuChooseSkin", "mnuAbout", "mnuExit"})
-        text += QByteArray(key) + "=" + name.toUtf8() + " " + key + "\n";
-    text += "[ErrorMsg]\n";
+    QByteArray text;
+    std::string_view section;
     for (const LanguageKey& entry : LanguageKeys) {
+        if (entry.section != section)
+            text += "[" + QByteArray(entry.section.data(), qsizetype(entry.section.size())) + "]\n";
+        section = entry.section;
         const QByteArray key(entry.key.data(), qsizetype(entry.key.size()));
-        if (entry.section == "ErrorMsg")
-            text += key + "=" + name.toUtf8() + " " + key + " %s\n";
+        text += key + "=" + name.toUtf8() + " " + key + (section == "ErrorMsg" ? " %s\n" : "\n");
     }
     writeFile("Language/" + name + ".lng", text);
 }

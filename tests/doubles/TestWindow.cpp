@@ -1,5 +1,7 @@
 #include "doubles/TestWindow.h"
 
+#include "language/LanguageKeys.h"
+
 namespace vistrel::test {
 
 TestWindow::TestWindow()
@@ -8,23 +10,10 @@ TestWindow::TestWindow()
 
 LanguageTexts namedTexts(const QString& language) {
     LanguageTexts texts;
-    auto named = [&language](const char* key) { return language + " " + key; };
-    for (const ButtonRow& row : Buttons)
-        if (row.toolTipKey)
-            texts.ToolTips[static_cast<std::size_t>(row.id)] = named(row.toolTipKey);
-    texts.CaptionChooseLanguage = named("mnuChooseLanguage");
-    texts.CaptionChooseSkin = named("mnuChooseSkin");
-    texts.CaptionAbout = named("mnuAbout");
-    texts.CaptionExit = named("mnuExit");
-    auto message = [&named](const char* key) { return named(key) + " %s"; };
-    texts.MsgFileNotFound = message("errFileNotFound");
-    texts.MsgPathNotFound = message("errPathNotFound");
-    texts.MsgSkinNotFound = message("errSkinNotFound");
-    texts.MsgSlideshow = message("errSlideshow");
-    texts.MsgIniVersion = message("errINIVersion");
-    texts.MsgCodecNotInstalled = message("errCodecNotInstalled");
-    texts.MsgCannotStart = message("errCannotStart");
-    texts.MsgFolderNotOpened = message("errFolderNotOpened");
+    for (const LanguageKey& entry : LanguageKeys)
+        if (QString* field = textOf(texts, entry.section, entry.key))
+            *field = language + " " + QLatin1String(entry.key.data(), qsizetype(entry.key.size())) +
+                     (entry.section == "ErrorMsg" ? " %s" : "");
     texts.MsgTitle = "Vistrel";
     return texts;
 }

@@ -1,4 +1,6 @@
 #include "doubles/Doubles.h"
+#include "doubles/TestDisc.h"
+#include "language/LanguageKeys.h"
 #include "language/LanguageLoader.h"
 
 #include <QDir>
@@ -6,6 +8,8 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <set>
 
 using namespace vistrel;
 using namespace vistrel::test;
@@ -49,6 +53,24 @@ class TestLanguageLoader : public QObject {
         QDir(disc.filePath("Language")).removeRecursively();
         writeNamed("english");
         writeNamed("german");
+    }
+
+    // Each key of a full file reaches a text of its own.
+    void everyKeyReachesItsText() {
+        TestDisc full;
+        full.addLanguage("full");
+        LanguageLoader loader(full.filePath("Language"), registry, messages);
+        QVERIFY(loader.LoadLanguage("full"));
+        LanguageTexts texts = loader.texts();
+        std::set<const QString*> places;
+        for (const LanguageKey& entry : LanguageKeys) {
+            const QString* text = textOf(texts, entry.section, entry.key);
+            QVERIFY2(text, entry.key.data());
+            QVERIFY(text->startsWith("full " +
+                                     QLatin1String(entry.key.data(), qsizetype(entry.key.size()))));
+            places.insert(text);
+        }
+        QCOMPARE(places.size(), LanguageKeys.size());
     }
 
     // A key the file lacks shows the built-in English text; a key set empty stays empty.
