@@ -1,8 +1,11 @@
 #include "platform/settings/FileRegistry.h"
 #ifdef Q_OS_WIN
 #include "platform/log/WindowsErrorOutput.h"
+#include "platform/process/ProgramFolder.h"
 #include "platform/settings/WindowsRegistry.h"
 #include "platform/settings/WindowsVideoDecoders.h"
+#else
+#include "platform/media/GstCodecTest.h"
 #endif
 #include "app/Application.h"
 #include "app/check/CheckCommand.h"
@@ -10,17 +13,11 @@
 #include "platform/documents/QtDocumentView.h"
 #include "platform/instance/LocalSingleInstance.h"
 #include "platform/log/OwnErrorOutput.h"
-#include "platform/process/ImmediateProgramEnd.h"
-#ifdef Q_OS_WIN
-#include "platform/media/MediaProbe.h"
-#include "platform/media/qt/QtMediaPlayerControl.h"
-#else
 #include "platform/media/DeferredPlayerControl.h"
-#include "platform/media/GstCodecTest.h"
 #include "platform/media/MediaModule.h"
 #include "platform/media/MediaModuleLoader.h"
-#endif
 #include "platform/messages/QtMessageBoxes.h"
+#include "platform/process/ImmediateProgramEnd.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -52,16 +49,24 @@ struct Options {
     bool verbose = false;
 };
 
+// Ends the program with a text on the terminal: the answer to --help and --version (code 0), or
+// what is wrong with the command line (code 2, whatever the option).
+[[noreturn]] void answerAndExit(std::FILE* stream, const QString& text, int code) {
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream);
+    std::fflush(stream);
+    std::exit(code);
+}
+
 [[noreturn]] void badUsage(const QString& text) {
-    std::fprintf(stderr, "vistrel: %s\n", qPrintable(text));
-    std::exit(2);
+    answerAndExit(stderr, "vistrel: " + text + "\n", 2);
 }
 
 Options parseOptions(const QCoreApplication& app) {
     QCommandLineParser parser;
     parser.setApplicationDescription("Vistrel: the skinned front end of a video disc.");
-    parser.addHelpOption();
-    parser.addVersionOption();
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption check("check", "List every problem of the disc, then exit.");
     const QCommandLineOption json("json", "With --check: the problems as one JSON document.");
     const QCommandLineOption verbose(
@@ -69,7 +74,17 @@ Options parseOptions(const QCoreApplication& app) {
     parser.addOptions({check, json, verbose});
     parser.addPositionalArgument("disc", "Disc folder to use instead of the program's folder.",
                                  "[disc]");
-    parser.process(app);
+    // Answered here rather than by the parser itself: it would exit with 1 on a wrong option,
+    // and a windowed program on Windows would show its answers in a message box.
+    if (!parser.parse(app.arguments()))
+        badUsage(parser.errorText());
+    if (parser.isSet(help))
+        answerAndExit(stdout, parser.helpText(), 0);
+    if (parser.isSet(version))
+        answerAndExit(stdout,
+                      QCoreApplication::applicationName() + ' ' +
+                          QCoreApplication::applicationVersion() + '\n',
+                      0);
     Options options{QCoreApplication::applicationDirPath(), parser.isSet(check), parser.isSet(json),
                     parser.isSet(verbose)};
     if (options.json && !options.check)
@@ -88,23 +103,34 @@ Options parseOptions(const QCoreApplication& app) {
     return options;
 }
 
+// Qt's plugins: on Windows in the program's own folder (beside its DLLs, out of sight below the
+// disc's root, where Qt would look); elsewhere where the build or the installation put them.
+// Set just before the application object, which forgets them when it ends.
+void findQtPluginsBesideProgram() {
 #ifdef Q_OS_WIN
-MediaProber mediaProber() {
-    return probeMedia;
+    QCoreApplication::setLibraryPaths(
+        {QString::fromStdString(programFolder()) + QStringLiteral("plugins")});
+#endif
 }
+
+// The framework that plays and judges media: GStreamer on Linux (Qt Multimedia when
+// VISTREL_MEDIA=qt asks for it), Qt Multimedia on Windows; each from a module of its own.
+const char* mediaModuleName() {
+#ifdef Q_OS_WIN
+    return QtMediaModule;
 #else
+    return qEnvironmentVariable("VISTREL_MEDIA") == QLatin1String("qt") ? QtMediaModule
+                                                                        : GstMediaModule;
+#endif
+}
+
 template <typename Module> Module* mediaModule(const char* name) {
     return qobject_cast<Module*>(loadMediaModule(QString::fromLatin1(name)));
 }
 
-// The framework that plays is the one that judges: GStreamer's discoverer, or Qt Multimedia
-// when VISTREL_MEDIA=qt picks its player. Without the module the framework cannot open the
-// file: a refusal, not a crash.
+// Without the module the framework cannot open the file: a refusal, not a crash.
 MediaProber mediaProber() {
-    const char* name = qEnvironmentVariable("VISTREL_MEDIA") == QLatin1String("qt")
-                           ? QtMediaModule
-                           : GstMediaModule;
-    return [name](const QString& path, int timeoutMs) {
+    return [name = mediaModuleName()](const QString& path, int timeoutMs) {
         if (MediaProbeModule* module = mediaModule<MediaProbeModule>(name))
             return module->probeMedia(path, timeoutMs);
         MediaFacts facts;
@@ -113,19 +139,24 @@ MediaProber mediaProber() {
     };
 }
 
+#ifndef Q_OS_WIN
 bool moduleDecodesMovieVideo(const char* name) {
     MediaPlayerModule* module = mediaModule<MediaPlayerModule>(name);
     return module && module->decodesMovieVideo();
 }
 #endif
 
-// The check needs pictures and the media framework but no display.
+// The check needs pictures and the media framework but no display (on Windows the system's own
+// windowing, which is always there, rather than a platform plugin the disc would carry for it).
 int runCheck(int argc, char* argv[], const Options& options) {
     // The check's output is for the disc's author: the media framework's noise is not.
     if (!options.verbose)
         keepStandardErrorToOwnLog();
+#ifndef Q_OS_WIN
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
+    findQtPluginsBesideProgram();
     QGuiApplication app(argc, argv);
     nameTheApplication();
     return runDiscCheck(options.disc, options.json, mediaProber());
@@ -137,24 +168,21 @@ struct MediaFramework {
     std::function<bool()> decodesMovieVideo;
 };
 
-// GStreamer directly on Linux, from its module on first need; Qt Multimedia on Windows, or from
-// its module when VISTREL_MEDIA=qt asks for it.
+// The player's module and its libraries load when something is first played, after the window
+// shows; until then a stand-in keeps its place.
 MediaFramework mediaFramework() {
-#ifdef Q_OS_WIN
-    // The program plays on decoders it carries; the codec that counts is the one an external
-    // player would use, Windows' own.
-    return {[](QWidget* parent) { return new QtMediaPlayerControl(parent); },
-            [] { return windowsDecodesMpeg4Video(); }};
-#else
-    const char* name = qEnvironmentVariable("VISTREL_MEDIA") == QLatin1String("qt")
-                           ? QtMediaModule
-                           : GstMediaModule;
+    const char* name = mediaModuleName();
     auto makePlayer = [name](QWidget* parent) {
         return new DeferredPlayerControl(parent, [name](QWidget* videoParent) {
             MediaPlayerModule* module = mediaModule<MediaPlayerModule>(name);
             return module ? module->makePlayer(videoParent) : nullptr;
         });
     };
+#ifdef Q_OS_WIN
+    // The program plays on decoders it carries; the codec that counts is the one an external
+    // player would use, Windows' own.
+    return {makePlayer, startWindowsCodecTest()};
+#else
     auto askHere = [name] { return moduleDecodesMovieVideo(name); };
     if (name == GstMediaModule)
         return {makePlayer, startCodecTest(askHere)};
@@ -174,10 +202,9 @@ QIcon programIcon() {
     return icon;
 }
 
-} // namespace
-
-int main(int argc, char* argv[]) {
+int runProgram(int argc, char* argv[]) {
 #ifdef Q_OS_WIN
+    windows::answerOnStartingConsole(argc, argv);
     windows::logToStandardErrorWhenRedirected();
 #else
     if (argc == 2 && std::strcmp(argv[1], CodecTestArgument) == 0)
@@ -197,6 +224,7 @@ int main(int argc, char* argv[]) {
         return runCheck(argc, argv, options);
     const QString& appPath = options.disc;
     MediaFramework media = mediaFramework();
+    findQtPluginsBesideProgram();
     QApplication app(argc, argv);
     nameTheApplication();
     QApplication::setQuitOnLastWindowClosed(false);
@@ -221,3 +249,17 @@ int main(int argc, char* argv[]) {
         return 1;
     return app.exec();
 }
+
+} // namespace
+
+#ifdef Q_OS_WIN
+// On Windows the program is a library in the disc's hidden folder, beside its DLLs; vistrel.exe
+// at the disc's root loads it and calls this (WindowsLauncherMain.cpp).
+extern "C" __declspec(dllexport) int vistrelMain(int argc, char* argv[]) {
+    return runProgram(argc, argv);
+}
+#else
+int main(int argc, char* argv[]) {
+    return runProgram(argc, argv);
+}
+#endif

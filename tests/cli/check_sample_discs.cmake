@@ -31,14 +31,19 @@ foreach(disc ${DISC_DIR} ${DISC_DIR}-slideshow)
   endif()
 endforeach()
 
-# Bad usage is told apart from a disc with errors.
-execute_process(COMMAND ${PROGRAM} --json ${DISC_DIR}
-  RESULT_VARIABLE code OUTPUT_QUIET ERROR_QUIET)
-if(NOT code EQUAL 2)
-  message(FATAL_ERROR "--json without --check exited with ${code}, not 2")
-endif()
-execute_process(COMMAND ${PROGRAM} --check ${DISC_DIR}/vistrel.ini
-  RESULT_VARIABLE code OUTPUT_QUIET ERROR_QUIET)
-if(NOT code EQUAL 2)
-  message(FATAL_ERROR "--check on a file exited with ${code}, not 2")
-endif()
+# Bad usage is told apart from a disc with errors, and --help and --version answer; each row:
+# the exit code, then the arguments, separated by commas.
+set(usage
+  "2,--json,${DISC_DIR}"
+  "2,--check,${DISC_DIR}/vistrel.ini"
+  "2,--no-such-option,${DISC_DIR}"
+  "0,--help"
+  "0,--version")
+foreach(row IN LISTS usage)
+  string(REPLACE "," ";" row "${row}")
+  list(POP_FRONT row expected)
+  execute_process(COMMAND ${PROGRAM} ${row} RESULT_VARIABLE code OUTPUT_VARIABLE out ERROR_QUIET)
+  if(NOT code EQUAL expected OR (expected EQUAL 0 AND NOT out MATCHES "vistrel"))
+    message(FATAL_ERROR "vistrel ${row} exited with ${code}, not ${expected}:\n${out}")
+  endif()
+endforeach()

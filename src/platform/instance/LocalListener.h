@@ -7,9 +7,9 @@
 
 namespace vistrel {
 
-// The channel on which a second start asks the running instance for its window: a local socket
-// named for the user and session, open to the user alone. On Linux it is a plain Unix socket (Qt
-// Network would add ten libraries to the start for it); elsewhere Qt's local socket.
+// The channel on which a second start asks the running instance for its window, named for the
+// user and session and open to the user alone: on Linux a plain Unix socket, on Windows a named
+// pipe (Qt's local socket would bring Qt Network, and its libraries, into every start).
 class LocalListener {
   public:
     // Listens under name, taking over a socket a killed instance left; onKnock runs on the GUI

@@ -4,7 +4,6 @@
 #include "platform/process/LowerPriority.h"
 #include "platform/process/ProgramFolder.h"
 
-#include <QFile>
 #include <QPluginLoader>
 
 #ifndef VISTREL_MODULE_DIR
@@ -15,12 +14,17 @@ namespace vistrel {
 
 namespace {
 
+#ifdef Q_OS_WIN
+constexpr const char* ModuleSuffix = ".dll";
+#else
+constexpr const char* ModuleSuffix = ".so";
+#endif
+
 // Where it is not found, the plain name leaves the search to the system's library paths.
 QString moduleFile(const QString& name) {
-    const QString file = QStringLiteral("libvistrel-media-%1.so").arg(name);
-    const std::string found =
-        besideProgram(QFile::encodeName(file).toStdString(), {VISTREL_MODULE_DIR});
-    return found.empty() ? file : QFile::decodeName(QByteArray::fromStdString(found));
+    const QString file = QStringLiteral("libvistrel-media-%1%2").arg(name, ModuleSuffix);
+    const std::string found = besideProgram(file.toStdString(), {VISTREL_MODULE_DIR});
+    return found.empty() ? file : QString::fromStdString(found);
 }
 
 } // namespace

@@ -2,32 +2,31 @@
 
 #include <filesystem>
 #include <system_error>
-#include <unistd.h>
 #include <vector>
 
 namespace vistrel {
 
-std::string programFolder() {
-    char self[4096] = {};
-    const ssize_t length = readlink("/proc/self/exe", self, sizeof self - 1);
-    if (length <= 0)
-        return {};
-    const std::string path(self, std::size_t(length));
-    return path.substr(0, path.rfind('/') + 1);
+std::filesystem::path pathFromUtf8(const std::string& text) {
+    return std::filesystem::path(std::u8string(text.begin(), text.end()));
+}
+
+std::string utf8OfPath(const std::filesystem::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
 }
 
 std::string findBeside(const std::string& folder, const std::string& name,
                        std::initializer_list<const char*> relativeFolders) {
     if (folder.empty())
         return {};
-    const std::filesystem::path base(folder);
+    const std::filesystem::path base = pathFromUtf8(folder);
     std::vector<std::filesystem::path> candidates{base / name};
     for (const char* relative : relativeFolders)
         candidates.push_back(base / relative / name);
     for (const std::filesystem::path& candidate : candidates) {
         std::error_code error;
         if (std::filesystem::is_regular_file(candidate, error))
-            return candidate.lexically_normal().string();
+            return utf8OfPath(candidate.lexically_normal());
     }
     return {};
 }

@@ -1,12 +1,19 @@
 #pragma once
 
+#include <filesystem>
 #include <initializer_list>
 #include <string>
 
 namespace vistrel {
 
-// The running program's own folder, ending in '/': told from the executable itself, so that it
-// is known before (and without) an application object. Empty when it cannot be told.
+// Paths are kept as UTF-8 text here, on every system.
+std::filesystem::path pathFromUtf8(const std::string& text);
+std::string utf8OfPath(const std::filesystem::path& path);
+
+// The running program's own folder, ending in '/': told from the program's code itself, so that
+// it is known before (and without) an application object. On Windows the folder of the library
+// that holds the program (vistrel.exe at the disc's root only loads it). Empty when it cannot be
+// told.
 std::string programFolder();
 
 // The regular file called name in folder, else in the first of the folders relative to it that
