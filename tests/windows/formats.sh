@@ -77,7 +77,7 @@ done
 
 # A disc whose FFmpeg DLLs were deleted: no backend of Qt Multimedia loads.
 no_ffmpeg=$(disc_for movie h264.mp4 without-ffmpeg)
-rm "$no_ffmpeg"/av*.dll "$no_ffmpeg"/sw*.dll
+rm "$no_ffmpeg"/.vistrel/windows/av*.dll "$no_ffmpeg"/.vistrel/windows/sw*.dll
 for file in "${bad_formats[@]}" without-ffmpeg; do
   disc=$no_ffmpeg
   [ "$file" = without-ffmpeg ] || disc=$(disc_for movie "$file")
