@@ -42,6 +42,9 @@ bool Application::Main(const QString& appPath) {
     if (!dialog_->load(services_.singleInstance))
         return fail("another instance is running");
     state_.config = DiscConfig::read(state_.IniPath);
+    // The disc's own name on the taskbar; the single instance goes by the user, not by it.
+    dialog_->setWindowTitle(state_.config.caption);
+    qCInfo(logStartup).noquote() << "caption:" << state_.config.caption;
     if (!FillLanguageMenu(dialog_->menu(), state_.AppPath))
         return fail("no language file");
     if (!loadLanguage())
@@ -73,8 +76,9 @@ bool Application::Main(const QString& appPath) {
 
 // The language loader, and the language the window starts in.
 bool Application::loadLanguage() {
-    language_ = std::make_unique<LanguageLoader>(joinPath(state_.AppPath, "Language"),
-                                                 services_.registry, services_.messages);
+    language_ =
+        std::make_unique<LanguageLoader>(joinPath(state_.AppPath, "Language"), services_.registry,
+                                         services_.messages, state_.config.caption);
     connect(language_.get(), &LanguageLoader::textsChanged, dialog_.get(), &MainDialog::showTexts);
     return language_->loadStartLanguage(state_.config.defaultLanguage);
 }
@@ -197,7 +201,7 @@ void Application::makeFeatures() {
     externalPlayer_ = std::make_unique<ExternalPlayer>(
         *w.MediaPlayer(), disc_,
         ExternalPlayerSettings{config.pathOf(ButtonId::btnStartPlayer), config.player.parameter,
-                               config.codec.description},
+                               config.codecName()},
         state_.installed, services_.desktop, services_.messages, texts);
 }
 

@@ -9,8 +9,10 @@
 
 namespace vistrel {
 
-LanguageLoader::LanguageLoader(QString languageFolder, Registry& registry, MessageBoxes& messages)
-    : folder_(std::move(languageFolder)), registry_(registry), messages_(messages) {}
+LanguageLoader::LanguageLoader(QString languageFolder, Registry& registry, MessageBoxes& messages,
+                               QString messageTitle)
+    : folder_(std::move(languageFolder)), registry_(registry), messages_(messages),
+      messageTitle_(std::move(messageTitle)) {}
 
 QString LanguageLoader::filePath(const QString& name) const {
     return joinPath(folder_, name + QStringLiteral(".lng"));
@@ -79,7 +81,7 @@ void LanguageLoader::readTexts(const ProfileSnapshot& file) {
     for (const LanguageKey& entry : LanguageKeys)
         if (QString* field = textOf(t, entry.section, entry.key))
             *field = text(file, entry.section, entry.key);
-    t.MsgTitle = "Vistrel";
+    t.MsgTitle = messageTitle_;
     QStringList tips;
     for (const ButtonRow& row : Buttons)
         if (row.toolTipKey)

@@ -19,8 +19,10 @@ class Registry;
 class LanguageLoader : public QObject {
     Q_OBJECT
   public:
-    // languageFolder: where the disc keeps its "<name>.lng" files.
-    LanguageLoader(QString languageFolder, Registry& registry, MessageBoxes& messages);
+    // languageFolder: where the disc keeps its "<name>.lng" files; messageTitle: the title of
+    // every message box, whatever the language (the disc's own name).
+    LanguageLoader(QString languageFolder, Registry& registry, MessageBoxes& messages,
+                   QString messageTitle = QStringLiteral("Vistrel"));
 
     // The language last chosen when this disc has it, else the disc's default. A language chosen
     // on another disc that this one lacks must not stop it from starting; that choice is kept
@@ -56,6 +58,7 @@ class LanguageLoader : public QObject {
     QString folder_;
     Registry& registry_;
     MessageBoxes& messages_;
+    QString messageTitle_;
     LanguageTexts texts_;
     QString current_;
 };

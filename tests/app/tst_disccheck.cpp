@@ -58,7 +58,7 @@ struct Disc {
 
     TestDisc disc;
     QByteArray main = "Version=1.0\nDefaultLanguage=english\nSkin=default\nShowInstallCodec=0\n";
-    QByteArray sections;
+    QByteArray sections = "[Codec]\nDescription=MPEG-4 video codec\n";
     std::optional<MediaFacts> facts;
 };
 
@@ -150,7 +150,8 @@ class TstDiscCheck : public QObject {
         QTest::addColumn<int>("severity");
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("word");
-        QTest::addColumn<QString>("alsoNoted"); // a note that comes with it, if any
+        // A note that comes with it, if any, about the same file or about vistrel.ini.
+        QTest::addColumn<QString>("alsoNoted");
         const int error = Finding::Error, warning = Finding::Warning, note = Finding::Note;
         auto row = [](const char* name, Fault fault, int severity, const QString& file,
                       const QString& word, const QString& alsoNoted = {}) {
@@ -214,30 +215,62 @@ class TstDiscCheck : public QObject {
             "installer without execute bit",
             [](Disc& d) {
                 d.addProgram("setup.sh", "#!/bin/sh\n", false);
-                d.addSection("[Player]\nInstallPath=setup.sh\n");
+                d.addSection("[Player]\nInstallPath.Linux=setup.sh\n");
             },
-            error, "setup.sh", "execute bit");
+            error, "setup.sh", "[Player] InstallPath.Linux is not executable",
+            "offered on Linux but not on Windows");
         row(
             "installer without interpreter line",
             [](Disc& d) {
                 d.addProgram("setup.sh", "echo hello\n", true);
-                d.addSection("[Player]\nInstallPath=setup.sh\n");
+                d.addSection("[Player]\nInstallPath.Linux=setup.sh\n");
             },
-            error, "setup.sh", "interpreter line");
+            error, "setup.sh", "interpreter line", "add InstallPath.Windows=");
         row(
-            "installer saved with Windows line ends",
+            "installer saved with Windows line ends, left out on Windows on purpose",
             [](Disc& d) {
                 d.addProgram("setup.sh", "#!/bin/sh\r\necho hello\r\n", true);
-                d.addSection("[Player]\nInstallPath=setup.sh\n");
+                d.addSection("[Player]\nInstallPath.Linux=setup.sh\nInstallPath.Windows=\n");
             },
             error, "setup.sh", "Windows line ends");
         row(
             "player naming an interpreter the system lacks",
             [](Disc& d) {
                 d.addProgram("play.sh", "#!/opt/none/bin/player-shell -x\n", true);
-                d.addSection("[Player]\nRunPath=play.sh\n");
+                d.addSection("[Player]\nRunPath.Linux=play.sh\n");
             },
-            error, "play.sh", "/opt/none/bin/player-shell");
+            error, "play.sh", "/opt/none/bin/player-shell", "add RunPath.Windows=");
+        row(
+            "Windows installer reached on Linux by the plain key",
+            [](Disc& d) {
+                d.disc.writeFile("setup.cmd", "@echo off\r\n");
+                d.addSection("[Player]\nInstallPath=setup.cmd\n");
+            },
+            warning, "setup.cmd", "Linux has no program for the \"Install the video player");
+        row(
+            "Linux script reached on Windows by the plain key",
+            [](Disc& d) {
+                d.addProgram("setup.sh", "#!/bin/sh\n", true);
+                d.addSection("[Player]\nInstallPath=setup.sh\n");
+            },
+            warning, "setup.sh", "add InstallPath.Windows=");
+        row(
+            "Windows key naming no Windows program",
+            [](Disc& d) {
+                d.addProgram("setup.sh", "#!/bin/sh\n", true);
+                d.disc.writeFile("setup.txt", "x");
+                d.addSection("[Player]\nInstallPath.Windows=setup.txt\nInstallPath=setup.sh\n");
+            },
+            error, "setup.txt", "[Player] InstallPath.Windows names setup.txt, which Windows");
+        row(
+            "external player without the codec's name",
+            [](Disc& d) {
+                d.sections.clear();
+                d.addProgram("play.sh", "#!/bin/sh\n", true);
+                d.disc.writeFile("play.cmd", "@echo off\r\n");
+                d.addSection("[Player]\nRunPath.Linux=play.sh\nRunPath.windows=play.cmd\n");
+            },
+            warning, "vistrel.ini", "says \"MPEG-4 video codec\"");
         row(
             "player is a folder",
             [](Disc& d) {
@@ -514,7 +547,9 @@ class TstDiscCheck : public QObject {
         const qsizetype expected = alsoNoted.isEmpty() ? 1 : 2;
         QVERIFY2(added.size() == expected &&
                      matches(added.first(), Finding::Severity(severity), file, word) &&
-                     (alsoNoted.isEmpty() || matches(added.last(), Finding::Note, file, alsoNoted)),
+                     (alsoNoted.isEmpty() ||
+                      matches(added.last(), Finding::Note, file, alsoNoted) ||
+                      matches(added.last(), Finding::Note, "vistrel.ini", alsoNoted)),
                  qPrintable(findingsText(added)));
     }
 

@@ -30,13 +30,15 @@ QString offeredNames(const DiscConfig& c) {
 
 } // namespace
 
+Q_DECLARE_METATYPE(TargetSystem)
+
 class TstDiscConfig : public QObject {
     Q_OBJECT
 
     QTemporaryDir dir_;
 
     // The configuration of a disc whose vistrel.ini holds text; a null text means no file.
-    DiscConfig configOf(const QByteArray& text) {
+    DiscConfig configOf(const QByteArray& text, TargetSystem system = RunningSystem) {
         const QString path = dir_.filePath("vistrel.ini");
         QFile::remove(path);
         if (!text.isNull()) {
@@ -46,7 +48,7 @@ class TstDiscConfig : public QObject {
             file.write(text);
         }
         clearIniCache();
-        return DiscConfig::read(path);
+        return DiscConfig::read(path, system);
     }
 
   private slots:
@@ -152,6 +154,47 @@ class TstDiscConfig : public QObject {
                                       "-f movie.avi", "Codec 5",  "\tcodec.sh",
                                       "Extras",       "info.htm", " title.bmp "};
         QCOMPARE(read, expected);
+    }
+
+    // A system's own key wins, even empty; else the plain key serves it. The parameter alike.
+    void perSystemValues_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<TargetSystem>("system");
+        QTest::addColumn<QString>("path"); // [Codec] InstallPath's
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("parameter");
+        const QByteArray both = "[Codec]\nInstallPath=setup.cmd\nInstallPath.Linux= setup.sh \n"
+                                "[Player]\nParameter=..\\movie.avi\nparameter.LINUX=movie.avi\n";
+        const auto Windows = TargetSystem::Windows, Linux = TargetSystem::Linux;
+        QTest::newRow("plain key on Windows") << both << Windows << "setup.cmd"
+                                              << "InstallPath"
+                                              << "..\\movie.avi";
+        QTest::newRow("own key on Linux") << both << Linux << "setup.sh"
+                                          << "InstallPath.Linux"
+                                          << "movie.avi";
+        QTest::newRow("own key empty")
+            << QByteArray("[Codec]\nInstallPath=setup.cmd\nInstallPath.Linux=\n") << Linux << ""
+            << "InstallPath.Linux"
+            << "";
+        QTest::newRow("the other system's key alone")
+            << QByteArray("[Codec]\nInstallPath.Windows=setup.exe\n") << Linux << ""
+            << ""
+            << "";
+        QTest::newRow("own key before the plain one")
+            << QByteArray("[Codec]\nInstallPath.Windows=setup.exe\nInstallPath=setup.cmd\n")
+            << Windows << "setup.exe"
+            << "InstallPath.Windows"
+            << "";
+    }
+    void perSystemValues() {
+        QFETCH(QByteArray, text);
+        QFETCH(TargetSystem, system);
+        QFETCH(QString, path);
+        const DiscConfig c = configOf(text, system);
+        QCOMPARE(c.pathOf(ButtonId::btnInstallCodec), path);
+        QTEST(c.pathKeyOf(ButtonId::btnInstallCodec), "key");
+        QTEST(c.player.parameter, "parameter");
+        QCOMPARE(c.offers(ButtonId::btnInstallCodec), !path.isEmpty());
     }
 
     void media_data() {

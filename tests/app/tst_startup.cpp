@@ -90,6 +90,8 @@ class TstStartup : public QObject {
                                                   << "Error";
         QTest::newRow("version 2.0") << "version"
                                      << "Vistrel";
+        QTest::newRow("version 2.0 on a disc with its own name") << "caption"
+                                                                 << "Mein Film";
         QTest::newRow("no skins folder") << "noskins"
                                          << "";
         QTest::newRow("skin folder missing") << "skinmissing"
@@ -101,8 +103,10 @@ class TstStartup : public QObject {
         QFETCH(QString, situation);
         QFETCH(QString, message);
         QByteArray ini = kFullIni;
-        if (situation == "version")
+        if (situation == "version" || situation == "caption")
             ini.replace("Version=1.0", "Version=2.0");
+        if (situation == "caption")
+            ini.replace("[Main]\n", "[Main]\nCaption= Mein Film \n");
         if (situation == "skinmissing")
             ini += "[Main]\n"; // the second section of a name is not read
         Fixture f(situation == "skinmissing" ? ini.replace("[Main]\n", "[Main]\nSkin=gone\n") : ini,
@@ -126,6 +130,9 @@ class TstStartup : public QObject {
             QCOMPARE(f.tc.messages.shown.size(), 1);
             QCOMPARE(f.tc.messages.shown[0].title, message);
         }
+        // The disc's name, once read, is the window's too (the language loader's "Error" is not).
+        if (situation == "version" || situation == "caption")
+            QCOMPARE(f.window().windowTitle(), message);
         if (situation == "second") {
             QVERIFY(f.tc.singleInstance.activatedOther);
             QCOMPARE(f.window().windowTitle(), QString("HideApp"));

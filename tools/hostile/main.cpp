@@ -478,6 +478,7 @@ void documentFaults(Corpus& c) {
     folder(doc("doc-folder", "the document is a folder"));
 }
 
+// The sample disc names Linux's programs by the keys ending in .Linux, which win there.
 void installerFaults(Corpus& c, const std::string& ini) {
     struct Installer {
         const char* name;
@@ -495,7 +496,7 @@ void installerFaults(Corpus& c, const std::string& ini) {
         const fs::path disc = c.make(i.name, i.what, Base::Movie, "codec", "marker");
         putExecutable(disc / "Setup" / i.file, kMarkerScript);
         put(disc / "vistrel.ini",
-            withKey(ini, "Codec", "InstallPath", (std::string("Setup\\") + i.file).c_str()));
+            withKey(ini, "Codec", "InstallPath.Linux", (std::string("Setup\\") + i.file).c_str()));
     }
     {
         // A value cannot hold a line feed; a carriage return inside one is the nearest thing.
@@ -503,27 +504,27 @@ void installerFaults(Corpus& c, const std::string& ini) {
             c.make("inst-newline", "installer path with a carriage return", Base::Movie, "codec");
         putExecutable(disc / "Setup" / "line\rtouch pwned.sh", kMarkerScript);
         put(disc / "vistrel.ini",
-            withKey(ini, "Codec", "InstallPath", "Setup\\line\rtouch pwned.sh"));
+            withKey(ini, "Codec", "InstallPath.Linux", "Setup\\line\rtouch pwned.sh"));
     }
     {
         const fs::path disc =
             c.make("inst-dotdot", "installer outside the disc with ..", Base::Movie, "player");
         putExecutable(disc.parent_path() / "outside.sh", kMarkerScript);
-        put(disc / "vistrel.ini", withKey(ini, "Player", "InstallPath", "..\\outside.sh"));
+        put(disc / "vistrel.ini", withKey(ini, "Player", "InstallPath.Linux", "..\\outside.sh"));
     }
     put(c.make("inst-absolute", "installer is the absolute path /usr/bin/true", Base::Movie,
                "player") /
             "vistrel.ini",
-        withKey(ini, "Player", "InstallPath", "/usr/bin/true"));
+        withKey(ini, "Player", "InstallPath.Linux", "/usr/bin/true"));
     put(c.make("inst-folder", "installer is a folder", Base::Movie, "codec") / "vistrel.ini",
-        withKey(ini, "Codec", "InstallPath", "Setup"));
+        withKey(ini, "Codec", "InstallPath.Linux", "Setup"));
     {
         const fs::path disc =
             c.make("player-parameter", "external player parameter with ;, $(...), backquotes",
                    Base::Movie, "run", "marker");
         putExecutable(disc / "Player" / "record.sh", kMarkerScript);
-        std::string text = withKey(ini, "Player", "RunPath", "Player\\record.sh");
-        text = withKey(text, "Player", "Parameter",
+        std::string text = withKey(ini, "Player", "RunPath.Linux", "Player\\record.sh");
+        text = withKey(text, "Player", "Parameter.Linux",
                        "movie.avi; touch pwned $(touch pwned) `touch pwned` \"two words\" '|x'");
         put(disc / "vistrel.ini", text);
         // The machine store says the external player is installed.

@@ -5,10 +5,25 @@
 
 #include <QDir>
 
+#include <algorithm>
+
 namespace vistrel {
 
 CheckedDisc::CheckedDisc(const QString& root)
-    : folder(root), iniPath(joinPath(root, "vistrel.ini")), config(DiscConfig::read(iniPath)) {}
+    : folder(root), iniPath(joinPath(root, "vistrel.ini")), config(DiscConfig::read(iniPath)) {
+    for (std::size_t i = 0; i < systems.size(); ++i)
+        systems[i] = DiscConfig::read(iniPath, TargetSystems[i]);
+}
+
+const DiscConfig& CheckedDisc::configOf(TargetSystem system) const {
+    return systems[std::size_t(std::find(TargetSystems.begin(), TargetSystems.end(), system) -
+                               TargetSystems.begin())];
+}
+
+bool CheckedDisc::offersAnywhere(ButtonId id) const {
+    return std::any_of(systems.begin(), systems.end(),
+                       [id](const DiscConfig& system) { return system.offers(id); });
+}
 
 QString CheckedDisc::relative(const QString& path) const {
     const QString relativePath = QDir(folder.root()).relativeFilePath(path);

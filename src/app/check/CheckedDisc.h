@@ -14,7 +14,14 @@ struct CheckedDisc {
 
     DiscFolder folder;
     QString iniPath;
+    // As the program on the system the check runs on reads it.
     DiscConfig config;
+    // As the program on each system reads it, in the order of TargetSystems.
+    std::array<DiscConfig, TargetSystems.size()> systems;
+
+    const DiscConfig& configOf(TargetSystem system) const;
+    // Whether a button is there on any of the systems.
+    bool offersAnywhere(ButtonId id) const;
 
     // A path as findings name it: relative to the disc when it lies on it.
     QString relative(const QString& path) const;

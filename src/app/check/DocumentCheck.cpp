@@ -72,14 +72,8 @@ Finding missingResource(const CheckedDisc& disc, const QString& page, const QStr
                    "put it there, or correct the picture's address in " + pageName);
 }
 
-} // namespace
-
-Findings checkInfoPage(const CheckedDisc& disc) {
-    if (!disc.config.offers(ButtonId::btnInfo))
-        return {};
-    const QString page = disc.folder.findFile(disc.config.pathOf(ButtonId::btnInfo));
-    if (page.isEmpty())
-        return {};
+// The page one system shows; nothing where it shows none or it is not HTML.
+Findings checkPage(const CheckedDisc& disc, const QString& page) {
     const DocumentContent content = loadDocument(QFileInfo(page).absoluteFilePath());
     if (content.kind != DocumentKind::Html)
         return {};
@@ -89,6 +83,24 @@ Findings checkInfoPage(const CheckedDisc& disc) {
     Findings findings;
     for (const auto& [file, type] : resources.missing)
         findings.append(missingResource(disc, page, file, type));
+    return findings;
+}
+
+} // namespace
+
+// Each system's page, once where they share one.
+Findings checkInfoPage(const CheckedDisc& disc) {
+    QStringList pages;
+    for (const DiscConfig& system : disc.systems) {
+        const QString page = system.offers(ButtonId::btnInfo)
+                                 ? disc.folder.findFile(system.pathOf(ButtonId::btnInfo))
+                                 : QString();
+        if (!page.isEmpty() && !pages.contains(page))
+            pages.append(page);
+    }
+    Findings findings;
+    for (const QString& page : pages)
+        findings.append(checkPage(disc, page));
     return findings;
 }
 

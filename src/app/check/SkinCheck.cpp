@@ -20,10 +20,10 @@ qint64 areaOf(const QRegion& region) {
 }
 
 // A button mostly outside the outline can hardly be clicked: the desktop takes the clicks there.
-void checkButtonsInOutline(SkinPictures& skin, const QRegion& outline, const DiscConfig& config,
+void checkButtonsInOutline(SkinPictures& skin, const QRegion& outline, const CheckedDisc& disc,
                            Findings& findings) {
     for (const ButtonRow& row : Buttons) {
-        if (!config.offers(row.id))
+        if (!disc.offersAnywhere(row.id))
             continue;
         const qint64 whole = qint64(row.rect.width()) * row.rect.height();
         const qint64 inside = areaOf(outline.intersected(row.rect));
@@ -45,7 +45,7 @@ void checkButtonsInOutline(SkinPictures& skin, const QRegion& outline, const Dis
 }
 
 // The outline the program cuts from the mask; without a mask the window is its rectangle.
-void checkMask(SkinPictures& skin, const SkinPart& part, const DiscConfig& config,
+void checkMask(SkinPictures& skin, const SkinPart& part, const CheckedDisc& disc,
                Findings& findings) {
     const QString name = skinFileName(part);
     if (!skin.exists(name)) {
@@ -74,7 +74,7 @@ void checkMask(SkinPictures& skin, const SkinPart& part, const DiscConfig& confi
         findings.append(note(skin.relative(name),
                              name + " has no black pixel: the window is a plain rectangle"));
     else
-        checkButtonsInOutline(skin, outline, config, findings);
+        checkButtonsInOutline(skin, outline, disc, findings);
     if (mask->width() < window.width() || mask->height() < window.height())
         skin.compareSize(name, mask->size(), window);
 }
@@ -124,7 +124,7 @@ void checkSkinFolder(const CheckedDisc& disc, const QString& folder, Findings& f
             skin.readPlaced(skinFileName(part), placeOf(part));
             break;
         case SkinRole::Outline:
-            checkMask(skin, part, disc.config, findings);
+            checkMask(skin, part, disc, findings);
             break;
         case SkinRole::Buttons:
             checkButtonSet(skin, part, findings);

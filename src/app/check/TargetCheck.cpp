@@ -1,28 +1,15 @@
 #include "app/check/TargetCheck.h"
 
 #include "app/check/ConfiguredPath.h"
+#include "app/check/ProgramCheck.h"
 #include "language/LanguageKeys.h"
-#include "text/InterpreterLine.h"
 #include "window/Buttons.h"
 
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 namespace vistrel {
 
 namespace {
-
-// What a side button opens or starts, and the switch that shows it.
-struct Target {
-    const ButtonRow* row;
-    QString key;    // "[Player] RunPath"
-    QString path;   // as configured
-    QString toggle; // "ShowInstallPlayer"; empty when the path alone offers the button
-    bool shown;
-    PathKind kind;
-    bool program;
-};
 
 // How the program looks the path up: the external player is handed on as found, file or folder.
 PathKind kindOf(Opens opens) {
@@ -31,17 +18,8 @@ PathKind kindOf(Opens opens) {
     return opens == Opens::Player ? PathKind::Entry : PathKind::File;
 }
 
-QList<Target> targetsOf(const DiscConfig& config) {
-    QList<Target> targets;
-    for (const ButtonRow& row : Buttons)
-        if (row.path.key)
-            targets.append({&row,
-                            QStringLiteral("[%1] %2").arg(QString::fromUtf8(row.path.section),
-                                                          QString::fromUtf8(row.path.key)),
-                            config.pathOf(row.id), QString::fromUtf8(row.offerSwitch),
-                            config.offers(row.id), kindOf(row.opens),
-                            row.opens == Opens::Program || row.opens == Opens::Player});
-    return targets;
+bool startsProgram(Opens opens) {
+    return opens == Opens::Program || opens == Opens::Player;
 }
 
 // The button's English tooltip names it for an author.
@@ -54,95 +32,145 @@ QString buttonName(const ButtonRow& row) {
              QString::fromUtf8(row.name));
 }
 
-#ifdef Q_OS_LINUX
-// How much of a script's first line the system reads for its interpreter.
-constexpr qint64 InterpreterLineLimit = 256;
-
-// The system starts a script with the interpreter its first line names, exactly as written there.
-std::optional<Finding> badInterpreter(const QString& file, const Target& target,
-                                      const QString& found, const InterpreterLine& line) {
-    const QString interpreter = QString::fromStdString(line.interpreter);
-    if (line.endsInCarriageReturn)
-        return error(file,
-                     QStringLiteral("%1 is a script saved with Windows line ends: its first line "
-                                    "ends in a carriage return, so the system looks for an "
-                                    "interpreter that does not exist and cannot start it")
-                         .arg(target.key),
-                     "save it with Unix line ends (LF only), e.g. sed -i 's/\\r$//' " + file);
-    if (interpreter.isEmpty())
-        return error(file,
-                     QStringLiteral("%1 starts with #! but names no interpreter").arg(target.key),
-                     "start the script with a line such as #!/bin/sh");
-    // A relative name is looked up from the program's own folder, where it is started.
-    const QFileInfo program(QFileInfo(found).dir(), interpreter);
-    if (program.isFile() && program.isExecutable())
-        return std::nullopt;
-    return error(file,
-                 QStringLiteral("%1 names the interpreter %2 on its first line, which this "
-                                "system does not have; it cannot be started")
-                     .arg(target.key, interpreter),
-                 "name an interpreter every Linux has, such as #!/bin/sh");
-}
-#endif
-
-// The program is started directly, never through a shell: it needs its execute bit, and a
-// script needs its interpreter line.
-std::optional<Finding> notRunnable(const CheckedDisc& disc, const Target& target,
-                                   const QString& found) {
-    const QFileInfo info(found);
-    const QString file = disc.relative(found);
-    if (info.isDir())
-        return error(file, QStringLiteral("%1 names a folder, not a program").arg(target.key),
-                     QStringLiteral("point %1 at the program to start").arg(target.key));
-#ifdef Q_OS_LINUX
-    if (!info.isExecutable())
-        return error(file,
-                     QStringLiteral("%1 is not executable (no execute bit); it cannot be started")
-                         .arg(target.key),
-                     "chmod +x it, and build the disc image with Rock Ridge so the bit survives");
-    QFile program(found);
-    const QByteArray head =
-        program.open(QIODevice::ReadOnly) ? program.read(InterpreterLineLimit) : QByteArray();
-    if (head.startsWith("\x7f"
-                        "ELF"))
-        return std::nullopt;
-    if (const std::optional<InterpreterLine> line =
-            readInterpreterLine(std::string_view(head.constData(), std::size_t(head.size()))))
-        return badInterpreter(file, target, found, *line);
-    return error(file,
-                 QStringLiteral("%1 is neither a Linux program nor a script with an "
-                                "interpreter line")
-                     .arg(target.key),
-                 "start the script with a line such as #!/bin/sh");
-#endif
-    return std::nullopt;
+// "[Player] RunPath.Linux"
+QString keyName(const ButtonRow& row, const QString& key) {
+    return QStringLiteral("[%1] %2").arg(QString::fromUtf8(row.path.section), key);
 }
 
-Findings checkShown(const CheckedDisc& disc, const Target& target) {
-    const LocatedPath located = locatePath(disc, target.key, target.path, target.kind);
+// A button's target as one system reads it.
+struct SystemTarget {
+    TargetSystem system;
+    QString key;  // plain or the system's own; empty when the file has neither
+    QString path; // as configured
+    bool offered;
+
+    // The system's own key says what it has, even where that is nothing.
+    bool ownKey(const ButtonRow& row) const {
+        return key == systemKey(QString::fromUtf8(row.path.key), system);
+    }
+};
+
+QList<SystemTarget> targetsOf(const CheckedDisc& disc, const ButtonRow& row) {
+    QList<SystemTarget> targets;
+    for (TargetSystem system : TargetSystems) {
+        const DiscConfig& config = disc.configOf(system);
+        targets.append(
+            {system, config.pathKeyOf(row.id), config.pathOf(row.id), config.offers(row.id)});
+    }
+    return targets;
+}
+
+Finding hiddenBySwitch(const CheckedDisc& disc, const ButtonRow& row, const QStringList& keys) {
+    const QString toggle = QString::fromUtf8(row.offerSwitch);
+    const QString named = keys.join(QLatin1String(" and "));
+    return note(
+        "vistrel.ini",
+        QStringLiteral("%1 %2 set, but %3; that hides the %4")
+            .arg(named, keys.size() > 1 ? "are" : "is", disc.switchOff(toggle), buttonName(row)),
+        QStringLiteral("set %1=1 to offer it, or remove %2").arg(toggle, named));
+}
+
+// What one key names, looked up once for every system it serves and judged for each.
+Findings checkNamed(const CheckedDisc& disc, const ButtonRow& row,
+                    const QList<SystemTarget>& sharing) {
+    const SystemTarget& first = sharing.first();
+    const QString key = keyName(row, first.key);
+    const LocatedPath located = locatePath(disc, key, first.path, kindOf(row.opens));
     Findings findings = located.findings;
-    if (target.program && !located.found.isEmpty())
-        if (const std::optional<Finding> problem = notRunnable(disc, target, located.found))
+    if (located.found.isEmpty() || !startsProgram(row.opens))
+        return findings;
+    if (QFileInfo(located.found).isDir()) {
+        findings.append(error(disc.relative(located.found),
+                              QStringLiteral("%1 names a folder, not a program").arg(key),
+                              QStringLiteral("point %1 at the program to start").arg(key)));
+        return findings;
+    }
+    const QString plain = QString::fromUtf8(row.path.key);
+    for (const SystemTarget& target : sharing)
+        if (const std::optional<Finding> problem =
+                programProblem(disc, {target.system, key, QString::fromUtf8(row.path.section),
+                                      systemKey(plain, target.system), target.key == plain,
+                                      buttonName(row), located.found}))
             findings.append(*problem);
     return findings;
+}
+
+// Offered on one system and without a target on another, the button is not there on that one.
+// Only a note: the viewer there does not miss what is not shown, and a disc may well leave an
+// installer out on one system (an empty key of the system's own says so, and is not remarked).
+std::optional<Finding> missingOn(const ButtonRow& row, const SystemTarget& target,
+                                 const QString& offeredOn) {
+    if (target.offered || target.ownKey(row))
+        return std::nullopt;
+    const QString plain = QString::fromUtf8(row.path.key);
+    const QString own = systemKey(plain, target.system);
+    const QString system = systemName(target.system);
+    return note("vistrel.ini",
+                QStringLiteral("the %1 is offered on %2 but not on %3: neither %4 nor %5 names "
+                               "its target there")
+                    .arg(buttonName(row), offeredOn, system, keyName(row, plain), own),
+                QStringLiteral("under [%1], add %2= naming its target on %3 (or write %2= empty "
+                               "to leave the button out there on purpose)")
+                    .arg(QString::fromUtf8(row.path.section), own, system));
+}
+
+Findings checkTarget(const CheckedDisc& disc, const ButtonRow& row) {
+    const QList<SystemTarget> targets = targetsOf(disc, row);
+    QStringList offeredOn;
+    QStringList hiddenKeys;
+    for (const SystemTarget& target : targets) {
+        if (target.offered)
+            offeredOn.append(systemName(target.system));
+        else if (!target.path.isEmpty() && !hiddenKeys.contains(keyName(row, target.key)))
+            hiddenKeys.append(keyName(row, target.key));
+    }
+    if (offeredOn.isEmpty())
+        return hiddenKeys.isEmpty() ? Findings{} : Findings{hiddenBySwitch(disc, row, hiddenKeys)};
+    Findings findings;
+    QStringList checked;
+    for (const SystemTarget& target : targets) {
+        if (!target.offered || checked.contains(target.key))
+            continue;
+        checked.append(target.key);
+        QList<SystemTarget> sharing;
+        for (const SystemTarget& other : targets)
+            if (other.offered && other.key == target.key)
+                sharing.append(other);
+        findings.append(checkNamed(disc, row, sharing));
+    }
+    for (const SystemTarget& target : targets)
+        if (const std::optional<Finding> missing =
+                missingOn(row, target, offeredOn.join(QLatin1String(" and "))))
+            findings.append(*missing);
+    return findings;
+}
+
+// The message that the codec is missing names [Codec] Description; without one the program puts
+// its own name for the codec it looks for, which need not be the one the disc's film needs.
+std::optional<Finding> unnamedCodec(const CheckedDisc& disc) {
+    if (!disc.config.codec.description.isEmpty())
+        return std::nullopt;
+    for (const ButtonRow& row : Buttons)
+        if (row.opens == Opens::Player && disc.offersAnywhere(row.id))
+            return warning("vistrel.ini",
+                           QStringLiteral("[Codec] Description is empty, but the %1 names the "
+                                          "codec where it counts as missing: the message then "
+                                          "says \"%2\"")
+                               .arg(buttonName(row), disc.config.codecName()),
+                           "under [Codec], name the codec the film needs, e.g. "
+                           "Description=H.264 video codec");
+    return std::nullopt;
 }
 
 } // namespace
 
 Findings checkTargets(const CheckedDisc& disc) {
     Findings findings;
-    for (const Target& target : targetsOf(disc.config)) {
-        if (target.shown) {
-            findings.append(checkShown(disc, target));
-        } else if (!target.path.isEmpty()) {
-            findings.append(
-                note("vistrel.ini",
-                     QStringLiteral("%1 is set, but %2; that hides the %3")
-                         .arg(target.key, disc.switchOff(target.toggle), buttonName(*target.row)),
-                     QStringLiteral("set %1=1 to offer it, or remove %2")
-                         .arg(target.toggle, target.key)));
-        }
-    }
+    for (const ButtonRow& row : Buttons)
+        if (row.path.key)
+            findings.append(checkTarget(disc, row));
+    if (const std::optional<Finding> codec = unnamedCodec(disc))
+        findings.append(*codec);
     return findings;
 }
 

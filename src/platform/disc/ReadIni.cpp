@@ -68,6 +68,10 @@ QString ProfileSnapshot::value(const QString& section, const QString& key,
     return QString::fromStdString(value);
 }
 
+bool ProfileSnapshot::has(const QString& section, const QString& key) const {
+    return file_ && file_->value(section.toStdString(), key.toStdString()).has_value();
+}
+
 bool isProfileFile(const QString& filePath) {
     return discFileProblem(resolvePath(filePath), ProfileFileLimit).isEmpty();
 }

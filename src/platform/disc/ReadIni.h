@@ -24,6 +24,8 @@ class ProfileSnapshot {
     bool found() const { return file_ != nullptr; }
     QString value(const QString& section, const QString& key,
                   const QString& defaultValue = QString()) const;
+    // Whether the file holds the key, even with an empty value.
+    bool has(const QString& section, const QString& key) const;
 
   private:
     std::shared_ptr<const IniFile> file_; // null: missing or unreadable
