@@ -1,5 +1,6 @@
 // The profile reader against Windows' own profile service in the same process: each tricky
-// vistrel.ini of the table is read both ways, for every probe, and any difference fails.
+// vistrel.ini of the table is read both ways, for every probe, and any difference fails. And
+// autorun.inf as make-disc writes it, read as Windows reads it.
 #include "platform/disc/ReadIni.h"
 
 #include <QDir>
@@ -55,6 +56,7 @@ class TestProfileOracle : public QObject {
   private slots:
     void readsAsWindowsReads_data();
     void readsAsWindowsReads();
+    void readsAutorunInfAsWritten();
 };
 
 void TestProfileOracle::readsAsWindowsReads_data() {
@@ -135,6 +137,21 @@ void TestProfileOracle::readsAsWindowsReads() {
                                     ours.left(80));
     }
     QVERIFY2(differences.isEmpty(), qPrintable(differences.join("\n")));
+}
+
+// The folders of autorun-inf.sh: Windows reads each one's label as it was given.
+void TestProfileOracle::readsAutorunInfAsWritten() {
+    const QDir cases(QStringLiteral(VISTREL_AUTORUN_CASES));
+    const QStringList folders = cases.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    QVERIFY2(!folders.isEmpty(), qPrintable(cases.path() + " holds nothing"));
+    for (const QString& folder : folders) {
+        QFile given(cases.filePath(folder + "/label.txt"));
+        QVERIFY(given.open(QIODevice::ReadOnly));
+        const QString inf = cases.filePath(folder + "/autorun.inf");
+        const QStringList read{windowsReads({"autorun", "open", ""}, inf),
+                               windowsReads({"autorun", "label", ""}, inf)};
+        QCOMPARE(read, QStringList({"vistrel.exe", QString::fromUtf8(given.readAll())}));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestProfileOracle)
