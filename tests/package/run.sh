@@ -76,6 +76,14 @@ done
   fail "the licences are not on the disc"
 xorriso -indev "$E2E_TMP/disc.iso" -lsl /autorun.sh 2>/dev/null | grep -q '^-r-xr-xr-x' ||
   fail "the image lost autorun.sh's execute bits"
+# At the image's root, in the ISO 9660 tree (read with its Rock Ridge names) and in the Joliet
+# tree, only .vistrel has the hidden attribute for Windows: its record's flags are 03, a hidden
+# folder.
+for tree in -R -J; do
+  hidden=$(isoinfo "$tree" -l -i "$E2E_TMP/disc.iso" |
+    sed -n '/^Directory listing of \/$/,/^$/s/.*\[ *[0-9]* 0[13]\]  \(.*\) $/\1/p')
+  [ "$hidden" = .vistrel ] || fail "hidden at the image's root ($tree): ${hidden:-nothing}"
+done
 pass "make-disc wrote the disc and its image"
 
 chmod -R a-w "$disc"
