@@ -2,8 +2,9 @@
 # The shipped forms of Vistrel on a Debian machine that has no Qt and no GStreamer, only what any
 # desktop has: a disc made by scripts/make-disc, started through its autorun.sh from a read-only
 # folder whose name has spaces and quotes, shows its window, plays the movie, switches language
-# and passes --check; the Debian package installs with apt-get and its program starts on the
-# sample disc. The minimal root is made once with debootstrap and kept in the build folder.
+# and passes --check (make-disc's own check passes it, and stops a disc with errors); the Debian
+# package installs with apt-get and its program starts on the sample disc. The minimal root is
+# made once with debootstrap and kept in the build folder.
 source "$(dirname "$0")/../e2e/lib.sh"
 source "$(dirname "$0")/lib.sh"
 
@@ -19,7 +20,16 @@ echo keep >"$E2E_TMP/taken/notes.txt"
 [ "$(ls -A "$E2E_TMP/taken")" = notes.txt ] || fail "make-disc changed a folder that was not empty"
 ! "$VISTREL_SOURCE_DIR/scripts/make-disc" --program "$VISTREL_PROGRAM" "$E2E_TMP/taken" \
   "$E2E_TMP/new" 2>/dev/null || fail "make-disc took a folder without vistrel.ini for a disc"
-pass "make-disc refuses a folder that is taken and a source that is no disc"
+
+# A disc whose movie is an empty file: make-disc's check of the made disc finds the error, and
+# make-disc says so, fails and makes no image.
+mkdir -p "$E2E_TMP/faulty" && ln -s "$VISTREL_DISC_DIR"/* "$E2E_TMP/faulty/"
+rm "$E2E_TMP/faulty/movie.avi" && : >"$E2E_TMP/faulty/movie.avi"
+! "$VISTREL_SOURCE_DIR/scripts/make-disc" --program "$VISTREL_PROGRAM" --iso "$E2E_TMP/faulty.iso" \
+  "$E2E_TMP/faulty" "$E2E_TMP/faulty-made" >"$E2E_TMP/faulty.log" 2>&1 && [ ! -e "$E2E_TMP/faulty.iso" ] &&
+  grep -q '^make-disc: the made disc has 1 error; see above' "$E2E_TMP/faulty.log" ||
+  { cat "$E2E_TMP/faulty.log"; fail "make-disc passed a faulty disc"; }
+pass "make-disc refuses a folder that is taken, a source that is no disc and a disc with errors"
 
 desktop_root
 e2e_start
@@ -33,7 +43,8 @@ disc=$root$disc_inside
 "$VISTREL_SOURCE_DIR/scripts/make-disc" --program "$VISTREL_PROGRAM" --iso "$E2E_TMP/disc.iso" \
   --label "Vistrel Sample" "$VISTREL_DISC_DIR" "$disc" >"$E2E_TMP/make-disc.log" 2>&1 ||
   { cat "$E2E_TMP/make-disc.log"; fail "make-disc failed"; }
-grep -E '^Bundle: ' "$E2E_TMP/make-disc.log"
+grep -E '^(Bundle|Check): ' "$E2E_TMP/make-disc.log"
+grep -q '^Check: 0 errors' "$E2E_TMP/make-disc.log" || fail "make-disc did not check the disc"
 [ -f "$disc/movie.avi" ] && [ -f "$disc/Skins/default/back.bmp" ] || fail "the author's files are missing"
 cmp -s "$VISTREL_DISC_DIR/vistrel.ini" "$disc/vistrel.ini" || fail "vistrel.ini was changed"
 if [ -f "$disc/vistrel.exe" ]; then
@@ -50,6 +61,12 @@ done
   fail "the licences are not on the disc"
 xorriso -indev "$E2E_TMP/disc.iso" -lsl /autorun.sh 2>/dev/null | grep -q '^-r-xr-xr-x' ||
   fail "the image lost autorun.sh's execute bits"
+# At the image's root only .vistrel has the hidden attribute for Windows (its record's flags 03),
+# in the ISO 9660 tree (read with its Rock Ridge names) and in the Joliet tree.
+for tree in -R -J; do
+  hidden=$(isoinfo "$tree" -l -i "$E2E_TMP/disc.iso" | sed -n '/^Directory listing of \/$/,/^$/s/.* 0[13]\]  \(.*\) $/\1/p')
+  [ "$hidden" = .vistrel ] || fail "hidden at the image's root ($tree): ${hidden:-nothing}"
+done
 pass "make-disc wrote the disc and its image"
 
 chmod -R a-w "$disc"

@@ -2,9 +2,10 @@
 # The format table, played by vistrel.exe under Wine with nothing but what a made disc holds: the
 # Windows part that make-disc lays out (the program, its DLLs with FFmpeg's, its plugins) on a
 # copy of the sample disc, and a short file of each kind (made with the system's ffmpeg) as its
-# movie or music. Each must open without error and play: for video the picture changes, for music
-# the position moves. The bad files, and a disc whose FFmpeg DLLs were deleted, each get the
-# program's message once and the window stays; nothing is written to a disc.
+# movie. Each must open without error and play (for video the picture changes, for music the
+# position moves), Forward must take it to its end at its length, Back and Play to its start. The
+# bad files, and a disc whose FFmpeg DLLs were deleted, each get the program's message once and
+# the window stays; nothing is written to a disc.
 source "$(dirname "$0")/../e2e/lib.sh"
 source "$(dirname "$0")/wine-lib.sh"
 source "$(dirname "$0")/../e2e/format-table.sh"
@@ -23,19 +24,13 @@ mkdir -p "$made"
   ! -name qt.conf ! -name .vistrel ! -name movie.avi ! -name vistrel.ini -exec cp -R {} "$made/" \;)
 copy_windows_part "$VISTREL_DISC_DIR" "$made"
 
-# A copy of the made disc (its files linked) whose configuration plays $2 as $1 (movie or music),
-# named $3 (by default the file's name).
+# A copy of the made disc (its files linked) whose movie is $1, named $2 (by default the file's).
 disc_for() {
-  local kind=$1 file=$2 copy=$E2E_TMP/discs/${3:-$2}
+  local file=$1 copy=$E2E_TMP/discs/${2:-$1}
   mkdir -p "$copy"
   cp -al "$made/." "$copy/"
   cp "$media/$file" "$copy/"
-  if [ "$kind" = movie ]; then
-    sed "s|^Movie=.*|Movie=$file|" "$VISTREL_DISC_DIR/vistrel.ini" >"$copy/vistrel.ini"
-  else
-    sed -e '/^Movie=/d' -e "s|^\[Main\]|[Main]\nMusic=$file|" "$VISTREL_DISC_DIR/vistrel.ini" \
-      >"$copy/vistrel.ini"
-  fi
+  sed "s|^Movie=.*|Movie=$file|" "$VISTREL_DISC_DIR/vistrel.ini" >"$copy/vistrel.ini"
   echo "$copy"
 }
 
@@ -56,31 +51,49 @@ disc_unchanged() {
   [ -z "$changed" ] || fail "the program wrote to the disc: $changed"
 }
 
+# Forward takes the playing film $2 to its end, at the length it reported on opening (the table's
+# files last 6 s, not 0); Back and Play start it over. Prints where.
+to_the_end_and_back() {
+  local length reported
+  length=$(sed -n "s/.*open: .*$2 error: 0 duration: \([0-9.]*\)$/\1/p" "$E2E_LOG" |
+    awk '{ printf "%d", $1 * 1000 + 0.5 }')
+  [ "${length:-0}" -gt 5000 ] || fail "$1: its length is ${length:-0} ms"
+  find_window
+  click_at 117 413
+  wait_for_log "position: $length ms" 5
+  wait_for_log "at the end: $length ms" 10
+  click_at 29 413
+  reported=$(log_count 'playing at')
+  click_at 52 413
+  wait_for_count 'playing at' $((reported + 1)) 5
+  [ "$(last_position)" -lt 4000 ] || fail "$1: Back and Play did not start over ($(last_position) ms)"
+  echo "Forward: at the end at $length ms; Back and Play: at $(last_position) ms"
+}
+
 e2e_start
 wine_start
 
-for entry in "${video_formats[@]}"; do
-  IFS='|' read -r name file _ <<<"$entry"
-  start_on "$(disc_for movie "$file")"
+# Every file as the disc's movie: Forward and Back move music only there (with music proper they
+# step the pictures).
+for entry in "${video_formats[@]/%/|video}" "${music_formats[@]/%/|music}"; do
+  IFS='|' read -r name file _ kind <<<"$entry"
+  start_on "$(disc_for "$file")"
   plays "$name" "$file"
-  moving=$(picture_changes "$name")
-  pass "$name ($file) plays, its picture changes (difference $moving)"
-done
-
-for entry in "${music_formats[@]}"; do
-  IFS='|' read -r name file _ <<<"$entry"
-  start_on "$(disc_for music "$file")"
-  plays "$name" "$file"
-  moved=$(position_moves "$name")
-  pass "$name ($file) plays, its position moves ($moved)"
+  if [ "$kind" = video ]; then
+    seen="its picture changes (difference $(picture_changes "$name"))"
+  else
+    seen="its position moves ($(position_moves "$name"))"
+  fi
+  moved=$(to_the_end_and_back "$name" "$file")
+  pass "$name ($file) plays, $seen; $moved"
 done
 
 # A disc whose FFmpeg DLLs were deleted: no backend of Qt Multimedia loads.
-no_ffmpeg=$(disc_for movie h264.mp4 without-ffmpeg)
+no_ffmpeg=$(disc_for h264.mp4 without-ffmpeg)
 rm "$no_ffmpeg"/.vistrel/windows/av*.dll "$no_ffmpeg"/.vistrel/windows/sw*.dll
 for file in "${bad_formats[@]}" without-ffmpeg; do
   disc=$no_ffmpeg
-  [ "$file" = without-ffmpeg ] || disc=$(disc_for movie "$file")
+  [ "$file" = without-ffmpeg ] || disc=$(disc_for "$file")
   start_on "$disc"
   wait_for_log 'window shown' 90
   wait_for_log 'message: ' 30

@@ -1,5 +1,6 @@
 // The profile reader against Windows' own profile service in the same process: each tricky
-// vistrel.ini of the table is read both ways, for every probe, and any difference fails.
+// vistrel.ini of the table is read both ways, for every probe, and any difference fails. And
+// autorun.inf as make-disc writes it, read as Windows reads it.
 #include "platform/disc/ReadIni.h"
 
 #include <QDir>
@@ -55,6 +56,7 @@ class TestProfileOracle : public QObject {
   private slots:
     void readsAsWindowsReads_data();
     void readsAsWindowsReads();
+    void readsAutorunInfAsWritten();
 };
 
 void TestProfileOracle::readsAsWindowsReads_data() {
@@ -135,6 +137,14 @@ void TestProfileOracle::readsAsWindowsReads() {
                                     ours.left(80));
     }
     QVERIFY2(differences.isEmpty(), qPrintable(differences.join("\n")));
+}
+
+// autorun.inf as make-disc writes it (tests/windows/CMakeLists.txt).
+void TestProfileOracle::readsAutorunInfAsWritten() {
+    const QString inf = QStringLiteral(VISTREL_AUTORUN_INF);
+    const QStringList read{windowsReads({"autorun", "open", ""}, inf),
+                           windowsReads({"autorun", "label", ""}, inf)};
+    QCOMPARE(read, QStringList({"vistrel.exe", QString::fromUtf8(VISTREL_AUTORUN_LABEL)}));
 }
 
 QTEST_GUILESS_MAIN(TestProfileOracle)

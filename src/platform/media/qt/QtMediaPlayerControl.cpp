@@ -161,7 +161,7 @@ void QtMediaPlayerControl::mediaStatusChanged(QMediaPlayer::MediaStatus status) 
     if (!isOpen())
         return;
     if (status == QMediaPlayer::EndOfMedia)
-        qCInfo(logMedia) << "at the end";
+        qCInfo(logMedia) << "at the end:" << player_->position() << "ms";
     if (status == QMediaPlayer::InvalidMedia) {
         failLate("the media is invalid");
         return;
@@ -272,6 +272,7 @@ void QtMediaPlayerControl::setCurrentPosition(double seconds) {
     const bool stopped = player_->playbackState() == QMediaPlayer::StoppedState;
     if (ms == 0 && (stopPending_ || (stopped && player_->position() == 0)))
         return;
+    qCInfo(logMedia) << "position:" << ms << "ms";
     player_->setPosition(ms);
 }
 
