@@ -31,7 +31,7 @@ done <<ROWS
 1|^error: .*back\.bmp|$VISTREL_DISC_DIR/vistrel.exe|--check Z:$faulty
 1|"errors": [1-9]|$VISTREL_DISC_DIR/vistrel.exe|--check --json Z:$faulty
 2|Unknown option 'no-such-option'|$VISTREL_DISC_DIR/vistrel.exe|--no-such-option
-0|Usage: .*--check|$VISTREL_DISC_DIR/vistrel.exe|--help
+0|--check +List every problem of the disc|$VISTREL_DISC_DIR/vistrel.exe|--help
 0|^vistrel [0-9]+\.[0-9]+\.[0-9]+\$|$VISTREL_DISC_DIR/vistrel.exe|--version
 1|vistrel.dll is missing.*hidden folder \.vistrel|$lonely/vistrel.exe|--check
 ROWS

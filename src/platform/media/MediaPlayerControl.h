@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/media/MediaOpenError.h"
+#include "platform/media/ProgramApi.h"
 #include "platform/media/VideoPlacement.h"
 
 #include <QObject>
@@ -25,7 +26,7 @@ struct MediaFound {
 // failed(), from the event loop. Nothing waits inside the player, so no handler of the program
 // runs while another is half done. Until the verdict, and after a failure, nothing is loaded:
 // the transport does nothing and fileName() is empty.
-class MediaPlayerControl : public QObject {
+class VISTREL_PROGRAM_API MediaPlayerControl : public QObject {
     Q_OBJECT
   public:
     using QObject::QObject;

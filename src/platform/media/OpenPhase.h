@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/media/MediaPlayerControl.h"
+#include "platform/media/ProgramApi.h"
 
 #include <QObject>
 
@@ -14,7 +15,7 @@ namespace vistrel {
 // callers from the event loop only, never from inside open() or a framework's callback, and only
 // for the file still current. The wait for it is bounded: when it runs out, decide() asks for
 // the verdict on what came so far.
-class OpenPhase : public QObject {
+class VISTREL_PROGRAM_API OpenPhase : public QObject {
     Q_OBJECT
   public:
     enum class Phase { Closed, Opening, Open, Failed };

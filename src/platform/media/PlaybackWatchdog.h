@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/media/ProgramApi.h"
 #include "platform/media/StallWatch.h"
 
 #include <QObject>
@@ -12,7 +13,7 @@ namespace vistrel {
 
 // Asks once a second what the framework is doing and where, and says when a silent stall wants
 // a restart and when the media is given up (the policy is StallWatch's).
-class PlaybackWatchdog : public QObject {
+class VISTREL_PROGRAM_API PlaybackWatchdog : public QObject {
     Q_OBJECT
   public:
     // Whether the media should be moving now, and where it is.
