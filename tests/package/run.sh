@@ -102,6 +102,12 @@ for key in Down Right Down Return; do xdotool key "$key"; sleep 0.25; done
 wait_for_log 'language: german' 10
 pass "the language menu switches to german"
 
+# The disc names an installer for each system; Linux starts its own, the .sh (it says so).
+click_at 613 182
+wait_for_log 'would now install the Vistrel Sample Player' 10
+grep -q 'install-player\.sh' "$E2E_LOG" || fail "the player installer was not the Linux one"
+pass "btnInstallPlayer starts the disc's Linux installer"
+
 "${viewer[@]}" "$disc_inside/autorun.sh" --check >"$E2E_TMP/check.log" 2>&1 ||
   { cat "$E2E_TMP/check.log"; fail "--check failed on the sample disc"; }
 pass "autorun.sh --check passes: $(tail -n1 "$E2E_TMP/check.log")"

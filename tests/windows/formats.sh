@@ -105,6 +105,21 @@ for file in "${bad_formats[@]}" without-ffmpeg; do
   kill -0 "$E2E_LAST_PID" 2>/dev/null || fail "$file: the program ended"
   pass "$file gets the program's message once, and the window stays"
 done
+
+# One vistrel.ini names an installer for each system: Windows starts its own, the .cmd.
+installers=$(disc_for h264.mp4 installers)
+ran=$E2E_TMP/installer-ran
+rm "$installers"/Setup/install-player.*
+printf '@echo off\r\necho windows>"Z:%s"\r\n' "${ran//\//\\}" >"$installers/Setup/install-player.cmd"
+printf '#!/bin/sh\necho linux >"%s"\n' "$ran" >"$installers/Setup/install-player.sh"
+chmod +x "$installers/Setup/install-player.sh"
+start_on "$installers"
+wait_for_log 'window shown' 90
+find_window
+click_at 613 182
+for _ in $(seq 300); do [ -s "$ran" ] && break; sleep 0.1; done
+[ "$(tr -d '\r ' <"$ran" 2>/dev/null)" = windows ] || fail "the player installer did not run as Windows'"
+pass "btnInstallPlayer starts the disc's Windows installer"
 wine_stop
 disc_unchanged
 pass "nothing was written to the discs"

@@ -25,10 +25,10 @@ class RegisteredDecoder {
         for (const GUID& subtype : subtypes)
             inputs.append({MFMediaType_Video, subtype});
         wchar_t name[] = L"Vistrel test decoder";
-        registered_ = inputs.isEmpty() ||
-                      SUCCEEDED(MFTRegister(StandInDecoder, MFT_CATEGORY_VIDEO_DECODER, name, 0,
-                                            UINT32(inputs.size()), inputs.data(), 0, nullptr,
-                                            nullptr));
+        registered_ =
+            inputs.isEmpty() ||
+            SUCCEEDED(MFTRegister(StandInDecoder, MFT_CATEGORY_VIDEO_DECODER, name, 0,
+                                  UINT32(inputs.size()), inputs.data(), 0, nullptr, nullptr));
     }
     ~RegisteredDecoder() { MFTUnregister(StandInDecoder); }
     bool registered() const { return registered_; }
@@ -55,10 +55,10 @@ void TestWindowsCodec::mpeg4DecoderCounts_data() {
     QTest::newRow("no decoder of the format") << QList<GUID>{} << false;
     QTest::newRow("MP4V") << QList<GUID>{MFVideoFormat_MP4V} << true;
     QTest::newRow("M4S2") << QList<GUID>{MFVideoFormat_M4S2} << true;
-    QTest::newRow("MP4S, among others") << QList<GUID>{MFVideoFormat_H264, MFVideoFormat_MP4S}
-                                        << true;
-    QTest::newRow("H.264 and WMV only") << QList<GUID>{MFVideoFormat_H264, MFVideoFormat_WMV3}
-                                        << false;
+    QTest::newRow("MP4S, among others")
+        << QList<GUID>{MFVideoFormat_H264, MFVideoFormat_MP4S} << true;
+    QTest::newRow("H.264 and WMV only")
+        << QList<GUID>{MFVideoFormat_H264, MFVideoFormat_WMV3} << false;
 }
 
 void TestWindowsCodec::mpeg4DecoderCounts() {
