@@ -190,7 +190,10 @@ MediaFramework mediaFramework() {
 #endif
 }
 
-// The icon built into the program, in the two sizes the desktop asks for.
+#ifndef Q_OS_WIN
+// The icon built into the program, in the two sizes the desktop asks for. (On Windows the
+// windows take it from vistrel.exe's own icon, which Qt looks for by name, IDI_ICON1, without
+// decoding a picture at the start.)
 // The format is named: asking the image reader to find it loads every format plug-in.
 QIcon programIcon() {
     QIcon icon;
@@ -201,6 +204,7 @@ QIcon programIcon() {
     }
     return icon;
 }
+#endif
 
 int runProgram(int argc, char* argv[]) {
 #ifdef Q_OS_WIN
@@ -228,7 +232,9 @@ int runProgram(int argc, char* argv[]) {
     QApplication app(argc, argv);
     nameTheApplication();
     QApplication::setQuitOnLastWindowClosed(false);
+#ifndef Q_OS_WIN
     QApplication::setWindowIcon(programIcon());
+#endif
 
 #ifdef Q_OS_WIN
     WindowsRegistry registry;

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QMutex>
 
 #include <optional>
 
@@ -18,10 +19,13 @@ std::string_view viewOf(const QByteArray& bytes) {
     return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
 }
 
-// The reader's limit is program-wide; ours holds only while a skin picture is read.
+// The reader's limit is program-wide; ours holds only while a skin picture is read. Skin pictures
+// are read on several threads at once, one at a time through the reader, so that each restores
+// the limit it found.
 class AllocationLimit {
   public:
-    explicit AllocationLimit(int megabytes) : previous_(QImageReader::allocationLimit()) {
+    explicit AllocationLimit(int megabytes)
+        : hold_(&readerLimit()), previous_(QImageReader::allocationLimit()) {
         QImageReader::setAllocationLimit(megabytes);
     }
     ~AllocationLimit() { QImageReader::setAllocationLimit(previous_); }
@@ -29,6 +33,11 @@ class AllocationLimit {
     AllocationLimit& operator=(const AllocationLimit&) = delete;
 
   private:
+    static QMutex& readerLimit() {
+        static QMutex mutex;
+        return mutex;
+    }
+    QMutexLocker<QMutex> hold_;
     int previous_;
 };
 

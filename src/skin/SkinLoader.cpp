@@ -51,11 +51,25 @@ bool SkinLoader::LoadSkin(const QString& name) {
         return false;
     }
     ratio_ = elements_.window.devicePixelRatioF();
+    prefetchButtonPictures();
     for (const SkinPart& part : SkinFiles)
         if (!applyPart(part))
             return false;
     qCInfo(logSkin).noquote() << "skin:" << skin_.SkinName;
     return true;
+}
+
+// The buttons' many small pictures are read on other threads while the large ones are read here;
+// on a high-density screen their doubled pictures are read instead (loadSharp).
+void SkinLoader::prefetchButtonPictures() {
+    if (wantsHighDensity(ratio_))
+        return;
+    QStringList paths;
+    for (const SkinPart& part : SkinFiles)
+        if (part.role == SkinRole::Buttons)
+            for (int i = 0; i < part.count; ++i)
+                paths.append(pathOf(part, i));
+    prefetch_.start(paths);
 }
 
 bool SkinLoader::applyPart(const SkinPart& part) {
@@ -119,7 +133,7 @@ bool SkinLoader::loadSharp(const QString& path, QPixmap& picture) const {
 // A picture the loader does not test for beforehand: failing to read it ends the program, unless
 // it is optional and simply not there.
 SkinLoader::Read SkinLoader::readFatal(const QString& path, QImage& image, bool optional) {
-    PictureFile file = loadPictureFile(path);
+    PictureFile file = prefetch_.take(path);
     if (file.loaded()) {
         image = std::move(file.image);
         return Read::Done;
@@ -187,7 +201,7 @@ bool SkinLoader::LoadPictureSet(const QString& setName, int lastIndex, QList<QPi
         const QString path = fileIn(dir, setName + QString::number(i) + ".bmp");
         if (loadSharp(path, set[i]))
             continue;
-        PictureFile file = loadPictureFile(path);
+        PictureFile file = prefetch_.take(path);
         if (!file.loaded()) {
             qCInfo(logSkin).noquote() << "picture not loaded:" << path << "-" << file.error;
             showErrorMessage(messages_, texts_.MsgTitle, texts_.MsgFileNotFound, setName);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/settings/Detection.h"
+#include "skin/PicturePrefetch.h"
 #include "skin/SkinState.h"
 #include "window/Buttons.h"
 #include "window/LanguageTexts.h"
@@ -68,6 +69,7 @@ class SkinLoader {
     // How reading a picture went; a picture that cannot be read ends the program.
     enum class Read { Done, Missing, Ended };
 
+    void prefetchButtonPictures();
     bool applyPart(const SkinPart& part);
     bool applyBackground(const SkinPart& part);
     bool applyOutline(const SkinPart& part);
@@ -94,6 +96,7 @@ class SkinLoader {
     SkinState skin_;
     // The screen's device pixel ratio when the skin was loaded.
     qreal ratio_ = 1;
+    PicturePrefetch prefetch_;
 };
 
 } // namespace vistrel

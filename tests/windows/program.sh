@@ -37,6 +37,14 @@ cp "$E2E_TMP/start.png" "$VISTREL_BUILD_DIR/wine-window.png"
 [ "$(window_pixel "$E2E_TMP/start.png" 610 270)" != "32,32,32" ] || fail "window body missing"
 pass "the window shows with its outline (screenshot: $VISTREL_BUILD_DIR/wine-window.png)"
 
+# A second start asks the first for its window and ends.
+timeout 60 wine "$VISTREL_DISC_DIR/vistrel.exe" >"$E2E_TMP/second.log" 2>&1 && status=0 || status=$?
+[ "$status" != 124 ] || fail "a second start did not end by itself: $(cat "$E2E_TMP/second.log")"
+grep -q 'another instance is running: activated it' "$E2E_TMP/second.log" ||
+  fail "the second start did not find the first: $(cat "$E2E_TMP/second.log")"
+wait_for_log 'window activated by a second start' 10
+pass "a second start brings the first one's window forward and ends"
+
 moving=$(movie_moves moving "the movie does not move")
 pass "the movie plays from the disc's own decoders: its picture moves (difference $moving)"
 

@@ -6,9 +6,10 @@
 
 namespace vistrel {
 
-// A lock file held by the one running instance; the system lets it go when that instance dies,
-// so a killed instance never blocks the next start. On Linux a plain flock(2) on the file (Qt's
-// lock file reads the machine's identity and writes its own on every start); elsewhere QLockFile.
+// A lock held by the one running instance; the system lets it go when that instance dies, so a
+// killed instance never blocks the next start. On Linux a plain flock(2) on the file (Qt's lock
+// file reads the machine's identity and writes its own on every start); on Windows a mutex of the
+// user's session named after the file.
 class InstanceLock {
   public:
     explicit InstanceLock(const QString& path);
