@@ -18,12 +18,8 @@ for program in "$build/disc/vistrel" "$watch" "$windows/disc/vistrel.exe"; do
   [ -e "$program" ] || { echo "build first: $program is missing" >&2; exit 2; }
 done
 
-tmp=$(mktemp -d)
-export WINEPREFIX=$tmp/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-trap 'wineserver -k 2>/dev/null || true; kill $(jobs -p) 2>/dev/null || true; rm -rf "$tmp"' EXIT
-# shellcheck source=paint-lib.sh
-source "$(dirname "$0")/paint-lib.sh"
-export QT_LOGGING_RULES='*=false'
+# shellcheck source=wine-bench-lib.sh
+source "$(dirname "$0")/wine-bench-lib.sh"
 
 colour=30c0a0
 ffmpeg -hide_banner -loglevel error -y -f lavfi -i "color=c=0x$colour:s=640x480:r=25:d=12" \
@@ -46,16 +42,8 @@ cp "$tmp/windows/vistrel.ini" "$tmp/windows-movie.ini"
 grep -v '^Movie=' "$windows/disc/vistrel.ini" >"$tmp/windows-idle.ini"
 cp "$tmp/movie.avi" "$tmp/windows/movie.avi"
 
-mkdir -p "$WINEPREFIX"
-wineserver -p
-wine reg add 'HKCU\Environment' /v QT_LOGGING_RULES /t REG_SZ /d '*=false' /f >/dev/null 2>&1
-# Usage: on_wine screenwatch's arguments before its "--"; runs the Windows program under it.
-on_wine() {
-  "$watch" "$@" -- wine "$tmp/windows/vistrel.exe"
-  # Killing Wine's launcher leaves the Windows process; it would turn the next start away.
-  wine taskkill /f /im vistrel.exe >/dev/null 2>&1 || true
-  sleep 0.5
-}
+start_wine
+on_wine() { watch_on_wine "$@" "$tmp/windows/vistrel.exe"; }
 # One start sets up what Wine keeps for a program (its registry, fonts).
 on_wine colour $colour 50000 30000 >/dev/null || true
 picture=$build/disc/Skins/default/back.bmp
@@ -70,19 +58,6 @@ for _ in $(seq "$runs"); do
   echo "${w%% *} ${l%% *}" >>"$tmp/skin"
 done
 
-report() {
-  awk -v name="$1" -v runs="$runs" -v target="$3" '
-  function sort(a, n,   i, j, t) {
-    for (i = 2; i <= n; i++) { t = a[i]; for (j = i - 1; j > 0 && a[j] > t; j--) a[j + 1] = a[j]; a[j + 1] = t }
-  }
-  function median(a, n) { sort(a, n); return (n % 2) ? a[(n + 1) / 2] : (a[n / 2] + a[n / 2 + 1]) / 2 }
-  $1 > 0 && $2 > 0 { n++; w[n] = $1; l[n] = $2; q[n] = $1 / $2 }
-  END {
-    if (n == 0) { print "no measurement"; exit 1 }
-    mw = median(w, n); ml = median(l, n); mq = median(q, n)
-    printf "%s: vistrel.exe under Wine %.0f ms, Linux program %.0f ms, ratio %.2f (%.2f-%.2f, %d of %d pairs)%s\n",
-      name, mw, ml, mq, q[1], q[n], n, runs, target
-  }' "$2"
-}
+report() { pair_report "$1" "$2" "vistrel.exe under Wine" "Linux program" "$3"; }
 report "first video frame" "$tmp/video" "  target <= 2.0"
 report "first skinned frame, nothing to play" "$tmp/skin" ""

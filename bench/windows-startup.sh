@@ -17,11 +17,8 @@ for program in "$watch" "$windows/disc/vistrel.exe" "$bare"; do
   [ -e "$program" ] || { echo "build first: $program is missing" >&2; exit 2; }
 done
 
-tmp=$(mktemp -d)
-export WINEPREFIX=$tmp/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-trap 'wineserver -k 2>/dev/null || true; kill $(jobs -p) 2>/dev/null || true; rm -rf "$tmp"' EXIT
-# shellcheck source=paint-lib.sh
-source "$(dirname "$0")/paint-lib.sh"
+# shellcheck source=wine-bench-lib.sh
+source "$(dirname "$0")/wine-bench-lib.sh"
 
 # The program's disc without its movie; the bare window beside the Qt DLLs it imports, with the
 # Windows platform and style plugins.
@@ -39,36 +36,15 @@ printf '[Paths]\nPlugins = plugins\n' >"$tmp/bare/qt.conf"
 picture=$build/disc/Skins/default/back.bmp
 cp "$picture" "$tmp/back.bmp"
 
-mkdir -p "$WINEPREFIX"
-wineserver -p
-wine reg add 'HKCU\Environment' /v QT_LOGGING_RULES /t REG_SZ /d '*=false' /f >/dev/null 2>&1
-# Usage: on_wine screenwatch's arguments before its "--", then the Windows program and its
-# arguments.
-on_wine() {
-  local args=("${@:1:4}") program=${*:5:1}
-  "$watch" "${args[@]}" -- wine "${@:5}"
-  # Killing Wine's launcher leaves the Windows process; it would turn the next start away.
-  wine taskkill /f /im "$(basename "$program")" >/dev/null 2>&1 || true
-  sleep 0.5
-}
+start_wine
+on_wine() { watch_on_wine skin "$picture" 0.2 "$@"; }
 # One start of each sets up what Wine keeps for a program (its registry, fonts).
-on_wine skin "$picture" 0.2 30000 "$tmp/disc/vistrel.exe" >/dev/null || true
-on_wine skin "$picture" 0.2 30000 "$tmp/bare/bench_bare_window.exe" 'Z:'"$tmp/back.bmp" >/dev/null || true
+on_wine 30000 "$tmp/disc/vistrel.exe" >/dev/null || true
+on_wine 30000 "$tmp/bare/bench_bare_window.exe" 'Z:'"$tmp/back.bmp" >/dev/null || true
 for _ in $(seq "$runs"); do
-  p=$(on_wine skin "$picture" 0.2 20000 "$tmp/disc/vistrel.exe")
-  b=$(on_wine skin "$picture" 0.2 20000 "$tmp/bare/bench_bare_window.exe" 'Z:'"$tmp/back.bmp")
+  p=$(on_wine 20000 "$tmp/disc/vistrel.exe")
+  b=$(on_wine 20000 "$tmp/bare/bench_bare_window.exe" 'Z:'"$tmp/back.bmp")
   echo "${p%% *} ${b%% *}" >>"$tmp/skin"
 done
 
-awk -v runs="$runs" '
-  function sort(a, n,   i, j, t) {
-    for (i = 2; i <= n; i++) { t = a[i]; for (j = i - 1; j > 0 && a[j] > t; j--) a[j + 1] = a[j]; a[j + 1] = t }
-  }
-  function median(a, n) { sort(a, n); return (n % 2) ? a[(n + 1) / 2] : (a[n / 2] + a[n / 2 + 1]) / 2 }
-  $1 > 0 && $2 > 0 { n++; p[n] = $1; b[n] = $2; q[n] = $1 / $2 }
-  END {
-    if (n == 0) { print "no measurement"; exit 1 }
-    mp = median(p, n); mb = median(b, n); mq = median(q, n)
-    printf "first skinned frame under Wine: vistrel.exe %.0f ms, bare Qt window %.0f ms, ratio %.2f (%.2f-%.2f, %d of %d pairs)  target <= 1.1\n",
-      mp, mb, mq, q[1], q[n], n, runs
-  }' "$tmp/skin"
+pair_report "first skinned frame under Wine" "$tmp/skin" vistrel.exe "bare Qt window" "  target <= 1.1"
