@@ -229,6 +229,10 @@ int runProgram(int argc, char* argv[]) {
     const QString& appPath = options.disc;
     MediaFramework media = mediaFramework();
     findQtPluginsBesideProgram();
+    // Only the video area needs a window of its own. Were its siblings made native too, a press
+    // on the title strip would reach the strip's window, and the system move would start from
+    // where the pointer last was over the main window: the window would jump.
+    QApplication::setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
     QApplication app(argc, argv);
     nameTheApplication();
     QApplication::setQuitOnLastWindowClosed(false);

@@ -188,6 +188,25 @@ stop_shows_the_logo() {
   [ "${shown%.*}" -lt 2000 ] || fail "the picture area does not show the logo after Stop ($shown)"
 }
 
+# A left drag by the title strip, in steps: the window moves by the pointer's travel (within 2
+# pixels), whatever plays. $1 names what plays; $2 $3 the travel.
+drag_strip_by() {
+  local what=$1 dx=$2 dy=$3 x y step
+  find_window
+  x=$WIN_X y=$WIN_Y
+  press_at 300 8 1
+  for step in 1 2 3 4 5; do
+    xdotool mousemove $((x + 300 + dx * step / 5)) $((y + 8 + dy * step / 5)); sleep 0.05
+  done
+  release 1
+  moved_as_dragged() {
+    local off_x=$((WIN_X - x - dx)) off_y=$((WIN_Y - y - dy))
+    [ "${off_x#-}" -le 2 ] && [ "${off_y#-}" -le 2 ]
+  }
+  for _ in $(seq 30); do find_window; moved_as_dragged && return 0; sleep 0.1; done
+  fail "a drag of $dx,$dy by the title strip ($what) moved the window by $((WIN_X - x)),$((WIN_Y - y))"
+}
+
 # Waits until the log holds at least $2 lines matching $1 (grep -E); fails after $3 seconds.
 wait_for_count() {
   for _ in $(seq $(($3 * 10))); do [ "$(log_count "$1")" -ge "$2" ] && return 0; sleep 0.1; done

@@ -15,6 +15,8 @@ screenshot "$E2E_TMP/second.png"
 changed=$(region_difference "$E2E_TMP/first.png" "$E2E_TMP/second.png" 13 24 517 378)
 [ "${changed%.*}" -gt 0 ] || fail "the picture did not change (difference $changed)"
 pass "the pictures change by themselves (difference $changed)"
+drag_strip_by "music playing" 80 -50
+pass "a drag by the title strip moves the window by the pointer's travel while music plays"
 
 # Forward steps at once and stops the timer: no further step comes by itself.
 shown=$(log_count 'slide shown: ')

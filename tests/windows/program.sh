@@ -47,6 +47,9 @@ pass "a second start brings the first one's window forward and ends"
 
 moving=$(movie_moves moving "the movie does not move")
 pass "the movie plays from the disc's own decoders: its picture moves (difference $moving)"
+drag_strip_by "the movie playing" 60 40
+drag_strip_by "the movie playing" -60 -40
+pass "a drag by the title strip moves the window by the pointer's travel"
 
 click_at 73 413
 wait_for_log 'btnPause' 5

@@ -20,4 +20,12 @@ bool compositorPlacesWindows() {
     return onWayland();
 }
 
+WindowMoving howWindowsMove() {
+    if (onWayland())
+        return WindowMoving::Compositor;
+    if (QGuiApplication::platformName() == QLatin1String("xcb"))
+        return WindowMoving::Program;
+    return WindowMoving::SystemLoop;
+}
+
 } // namespace vistrel

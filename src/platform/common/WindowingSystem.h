@@ -9,4 +9,11 @@ namespace vistrel {
 bool windowsDrawTheirOutline();
 bool compositorPlacesWindows();
 
+// How a drag moves a window. X11's move loop (the window manager's) starts from a pointer position
+// that Qt has mapped with the window's last known place, which lags behind the travel made
+// before it; the program follows the pointer itself there. Windows starts its loop from where the
+// pointer and the window stand; a Wayland compositor from the press.
+enum class WindowMoving { SystemLoop, Compositor, Program };
+WindowMoving howWindowsMove();
+
 } // namespace vistrel
