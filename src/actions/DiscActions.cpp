@@ -64,7 +64,8 @@ void DiscActions::toggleDocument(const QString& configuredPath) {
         showDocument(configuredPath);
 }
 
-// A stopped movie comes back stopped; the slides step on by themselves again.
+// The document stopped a movie: it comes back as Stop leaves it, the logo in front; the slides
+// step on by themselves again.
 void DiscActions::showMedia() {
     stage_.showMedia();
     if (stage_.slides())
@@ -77,9 +78,10 @@ void DiscActions::showMedia() {
 void DiscActions::showDocument(const QString& configuredPath) {
     if (stage_.movie())
         player_.Stop();
+    // Only the slideshow's pictures are put away: the logo stays where there are none.
     if (stage_.slides())
         stage_.holdSlides();
-    stage_.showView(Stage::View::Nothing);
+    stage_.showView(stage_.slides() ? Stage::View::Nothing : Stage::View::Pictures);
 
     const QString document = disc_.findFile(configuredPath);
     if (document.isEmpty()) {

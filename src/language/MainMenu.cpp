@@ -84,6 +84,7 @@ void MainMenu::btnMenuDoubleClickEvent() {
     // The toolkit pairs this press with the one before it. When that one closed the menu, the
     // button did not have it: this is the first press of a new click, which opens the menu.
     if (!popup_->followsButtonPress()) {
+        btnMenu_->takeDoubleClickAsPress();
         btnMenuMouseDown(1);
         return;
     }

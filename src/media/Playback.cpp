@@ -93,10 +93,8 @@ void Playback::pauseClicked() {
 
 void Playback::stopClicked() {
     qCInfo(logMedia) << "btnStop";
-    // Both reads are always made.
-    const MediaPlayState first = player_.PlayState();
-    const MediaPlayState second = player_.PlayState();
-    if (first == MediaPlayState::Paused || second == MediaPlayState::Playing) {
+    // Whatever the player's state: a film at its end is stopped too, and the logo comes back.
+    if (!player_.fileName().isEmpty()) {
         player_.Stop();
         player_.setCurrentPosition(0);
         // A document in front stays there: music plays on beneath it until now.

@@ -150,8 +150,13 @@ void ImageArea::mousePressEvent(QMouseEvent* event) {
 
 void ImageArea::mouseReleaseEvent(QMouseEvent* event) {
     emit mouseUp(buttonCode(event->button()));
-    // The click belongs to a release over the element with the left button.
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    // The click belongs to a release over the element with the left button; the release that
+    // ends a double click ends the double click, which is no second click.
+    const bool endsDoubleClick = doubleClickHeld_ && event->button() == Qt::LeftButton;
+    if (event->button() == Qt::LeftButton)
+        doubleClickHeld_ = false;
+    if (event->button() == Qt::LeftButton && !endsDoubleClick &&
+        rect().contains(event->position().toPoint()))
         emit clicked();
     // A right click on what is no button belongs to the window, which opens its menu.
     if (event->button() == Qt::RightButton && !button_)
@@ -165,9 +170,10 @@ void ImageArea::mouseMoveEvent(QMouseEvent* event) {
 void ImageArea::mouseDoubleClickEvent(QMouseEvent* event) {
     // The second press of a double click arrives as the double click itself; its release
     // still comes as a mouse-up.
-    if (event->button() == Qt::LeftButton)
+    if (event->button() == Qt::LeftButton) {
+        doubleClickHeld_ = true;
         emit doubleClicked();
-    else
+    } else
         emit mouseDown(buttonCode(event->button()));
 }
 

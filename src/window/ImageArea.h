@@ -34,6 +34,9 @@ class ImageArea : public QWidget {
     // While its click is told: whether it came from the keyboard (or a screen reader) rather
     // than the mouse.
     bool clickedByKey() const { return clickedByKey_; }
+    // Told by a double click's receiver that it paired a press with one the element never had
+    // (that press closed a menu): the press starts a click of its own, ended by its release.
+    void takeDoubleClickAsPress() { doubleClickHeld_ = false; }
 
   signals:
     void mouseDown(int button);
@@ -65,6 +68,8 @@ class ImageArea : public QWidget {
     // The key that pressed it, until its release; 0 when no key holds it.
     int pressedByKey_ = 0;
     bool clickedByKey_ = false;
+    // The left button's second press of a double click, until its release.
+    bool doubleClickHeld_ = false;
 };
 
 } // namespace vistrel

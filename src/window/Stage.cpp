@@ -58,7 +58,7 @@ void Stage::showView(View view) {
 }
 
 void Stage::showMedia() {
-    showView(movie() ? View::Video : View::Pictures);
+    showView(View::Pictures);
 }
 
 void Stage::showDocument(const QString& path) {

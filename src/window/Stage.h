@@ -21,7 +21,7 @@ class Stage : public QObject {
     Q_ENUM(Show)
     // What is in front in the video area. The pictures stay beneath the video, which draws only
     // while it has a picture (music has none, and its slides go on showing); the document covers
-    // both. Nothing: the media put away for a document that could not be shown.
+    // both. Nothing: the slides put away for a document that could not be shown.
     enum class View { Pictures, Video, Document, Nothing };
     Q_ENUM(View)
 
@@ -43,7 +43,8 @@ class Stage : public QObject {
 
     View view() const { return view_; }
     void showView(View view);
-    // The media in front again: a movie's video, else the pictures.
+    // The media in front again after the document, which stopped a movie: the pictures, as Stop
+    // leaves them; Play brings the video back.
     void showMedia();
     // The document at this path in front of everything.
     void showDocument(const QString& path);

@@ -77,6 +77,7 @@ class TestDiscActions : public QObject {
     void exploreADesktopThatCannotShowTheFolderIsSaid();
     void info_data();
     void info();
+    void infoWithoutItsDocumentLeavesTheMediaStopped_data();
     void infoWithoutItsDocumentLeavesTheMediaStopped();
     void infoLooksUnderTheDiscFirst_data();
     void infoLooksUnderTheDiscFirst();
@@ -203,7 +204,9 @@ void TestDiscActions::info() {
     d.click(ButtonId::btnInfo); // back to the media
 
     QVERIFY(!document.Visible());
-    QCOMPARE(player.placement.shown, movie);
+    // A stopped movie comes back as Stop leaves it: the logo in front, the player hidden.
+    QVERIFY(!player.placement.shown);
+    QCOMPARE(stage.view(), Stage::View::Pictures);
     QCOMPARE(stage.slidesRunning(), slideShow);
     QVERIFY(!d.w().picShowPictures()->isHidden());
     QCOMPARE(player.placement.area, d.w().picShowPictures()->geometry());
@@ -212,9 +215,20 @@ void TestDiscActions::info() {
     QCOMPARE(document.navigated.size(), 1);
 }
 
+// Only the slideshow's pictures are put away for a document that cannot be found: the logo stays.
+void TestDiscActions::infoWithoutItsDocumentLeavesTheMediaStopped_data() {
+    QTest::addColumn<Stage::Show>("show");
+    QTest::addColumn<Stage::View>("front");
+    QTest::newRow("movie") << Stage::Show::Movie << Stage::View::Pictures;
+    QTest::newRow("music") << Stage::Show::Music << Stage::View::Pictures;
+    QTest::newRow("music and slides") << Stage::Show::MusicAndSlides << Stage::View::Nothing;
+}
+
 void TestDiscActions::infoWithoutItsDocumentLeavesTheMediaStopped() {
+    QFETCH(Stage::Show, show);
+    QFETCH(Stage::View, front);
     Disc d;
-    d.start(Stage::Show::Movie, ButtonId::btnInfo, "Info\\missing file.html");
+    d.start(show, ButtonId::btnInfo, "Info\\missing file.html");
     FakeMediaPlayerControl& player = *d.t.player;
     player.playState = MediaPlayState::Playing;
     player.calls.clear();
@@ -222,17 +236,19 @@ void TestDiscActions::infoWithoutItsDocumentLeavesTheMediaStopped() {
     for (int i = 0; i < 2; ++i) {
         d.click(ButtonId::btnInfo);
         // Every click shows the document again: the stop and the message each time.
-        QCOMPARE(player.calls.count("Stop"), i + 1);
+        QCOMPARE(player.calls.count("Stop"), show == Stage::Show::Movie ? i + 1 : 0);
         QCOMPARE(d.messages.texts().size(), i + 1);
         QCOMPARE(d.messages.texts().last(),
                  d.message("errFileNotFound", "Info\\missing file.html"));
         QVERIFY(!player.placement.shown);
         QVERIFY(!d.t.document->Visible());
         QVERIFY(d.t.document->navigated.isEmpty());
+        QCOMPARE(d.t.stage().view(), front);
+        QCOMPARE(d.w().picShowPictures()->isHidden(), front == Stage::View::Nothing);
     }
     // Esc closes no document that is not there.
     d.actions->closeDocument();
-    QCOMPARE(d.t.stage().view(), Stage::View::Nothing);
+    QCOMPARE(d.t.stage().view(), front);
 }
 
 void TestDiscActions::infoLooksUnderTheDiscFirst_data() {

@@ -37,3 +37,12 @@ wait_for_log 'slide shown: 2 .*' 3
 [ "$(log_count 'slide shown: 2 ')" = 2 ] || fail "Play did not step at once"
 wait_for_log 'slide shown: 3 ' 6
 pass "Play steps at once and starts the timer again"
+
+# A double click on Forward is one click and a double click: one step, not two.
+click_at 73 413
+shown=$(log_count 'slide shown: ')
+double_click_at 117 413
+sleep 1
+steps=$(($(log_count 'slide shown: ') - shown))
+[ "$steps" = 1 ] || fail "a double click on Forward stepped $steps times"
+pass "a double click on a playback button acts once"
