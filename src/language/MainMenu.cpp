@@ -3,6 +3,7 @@
 #include "language/AboutDialog.h"
 #include "language/MenuLists.h"
 #include "language/MenuPopup.h"
+#include "platform/disc/FilePaths.h"
 #include "platform/log/Log.h"
 #include "window/ImageArea.h"
 #include "window/MenuTree.h"
@@ -17,7 +18,7 @@ namespace {
 void markEntry(const QList<QAction*>& entries, const QString& name) {
     for (QAction* entry : entries) {
         entry->setCheckable(true);
-        entry->setChecked(menuEntryName(*entry).compare(name, Qt::CaseInsensitive) == 0);
+        entry->setChecked(sameDiscName(menuEntryName(*entry), name));
     }
 }
 
