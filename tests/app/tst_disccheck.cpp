@@ -13,6 +13,7 @@
 #include <QtTest>
 
 #include <functional>
+#include <tuple>
 
 using namespace vistrel;
 using vistrel::test::TestDisc;
@@ -138,8 +139,50 @@ class TstDiscCheck : public QObject {
     Q_OBJECT
 
   private slots:
+    // Sound discs as authors make them: Western text in the code page the program reads, and a
+    // language file named on a Mac (the accent a character of its own) or for one.
+    void soundDiscHasNothingToMend_data() {
+        QTest::addColumn<Fault>("variant");
+        QTest::newRow("as made") << Fault([](Disc&) {});
+        QTest::newRow("German saved as Windows-1252") << Fault([](Disc& d) {
+            replaceLanguageLine(d, "tipExit",
+                                "tipExit=Vistrel schlie\xdf"
+                                "en");
+            replaceLanguageLine(d, "mnuAbout",
+                                "mnuAbout=\xdc"
+                                "ber...");
+            replaceLanguageLine(d, "tipBackward",
+                                "tipBackward=Zur\xfc"
+                                "ck");
+        });
+        QTest::newRow("French saved as Windows-1252") << Fault([](Disc& d) {
+            replaceLanguageLine(d, "tipMaximize",
+                                "tipMaximize=Plein \xe9"
+                                "cran");
+            replaceLanguageLine(d, "mnuAbout", "mnuAbout=\xc0 propos...");
+            replaceLanguageLine(d, "tipStartPlayer",
+                                "tipStartPlayer=D\xe9marrer le film, m\xeame tr\xe8s t\xf4t");
+        });
+        QTest::newRow("Spanish saved as Windows-1252") << Fault([](Disc& d) {
+            replaceLanguageLine(d, "mnuChooseLanguage", "mnuChooseLanguage=Cambiar idioma...");
+            replaceLanguageLine(d, "tipInfo", "tipInfo=M\xe1s informaci\xf3n");
+            replaceLanguageLine(d, "tipBackward", "tipBackward=Atr\xe1s, se\xf1or");
+        });
+        const QString composed = QString::fromUtf8("Fran\u00e7ais");
+        const QString decomposed = QString::fromUtf8("Franc\u0327ais");
+        for (const auto& [row, onDisc, inIni] :
+             {std::tuple("named on a Mac", decomposed, composed),
+              std::tuple("named for a Mac", composed, decomposed)})
+            QTest::newRow(row) << Fault([onDisc, inIni](Disc& d) {
+                d.disc.addLanguage(onDisc);
+                d.main.replace("DefaultLanguage=english", "DefaultLanguage=" + inIni.toUtf8());
+                d.write();
+            });
+    }
     void soundDiscHasNothingToMend() {
+        QFETCH(Fault, variant);
         Disc d;
+        variant(d);
         const Findings findings = checkDisc(d.disc.path(), probeMedia);
         QVERIFY2(count(findings, Finding::Error) + count(findings, Finding::Warning) == 0,
                  qPrintable(findingsText(findings)));
@@ -468,6 +511,32 @@ class TstDiscCheck : public QObject {
                     QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2));
             },
             warning, "Language/english.lng", "control");
+        row(
+            "Polish saved as Windows-1250",
+            [](Disc& d) {
+                replaceLanguageLine(d, "mnuChooseLanguage",
+                                    "mnuChooseLanguage=Zmie\xf1 j\xeazyk...");
+                replaceLanguageLine(d, "tipMaximize", "tipMaximize=Pe\xb3ny ekran");
+            },
+            warning, "Language/english.lng", "Windows-1250", "Windows-1252");
+        row(
+            "Russian saved as Windows-1251",
+            [](Disc& d) {
+                replaceLanguageLine(
+                    d, "mnuChooseLanguage",
+                    "mnuChooseLanguage=\xd1\xec\xe5\xed\xe8\xf2\xfc \xff\xe7\xfb\xea...");
+                replaceLanguageLine(d, "tipExit", "tipExit=\xc2\xfb\xf5\xee\xe4");
+            },
+            warning, "Language/english.lng", "Windows-1251", "Windows-1252");
+        row(
+            "Greek saved as Windows-1253",
+            [](Disc& d) {
+                replaceLanguageLine(
+                    d, "mnuChooseLanguage",
+                    "mnuChooseLanguage=\xc1\xeb\xeb\xe1\xe3\xde \xe3\xeb\xfe\xf3\xf3\xe1\xf2...");
+                replaceLanguageLine(d, "tipExit", "tipExit=\xb8\xee\xef\xe4\xef\xf2");
+            },
+            warning, "Language/english.lng", "Windows-1253", "Windows-1252");
         // Media and slideshow
         row(
             "movie missing", [](Disc& d) { d.addMain("Movie=film.avi\n"); }, error, "film.avi",
