@@ -14,7 +14,8 @@ namespace vistrel {
 
 namespace {
 
-// Names on the disc are found without regard to case; so is the entry of the one in use.
+// Names on the disc are found without regard to case or to how an accent is written; so is the
+// entry of the one in use.
 void markEntry(const QList<QAction*>& entries, const QString& name) {
     for (QAction* entry : entries) {
         entry->setCheckable(true);
