@@ -204,8 +204,11 @@ class Reader {
             ++reading_.faults; // a capital after a small letter
         if (c == 0x3C2 && scriptOf(next) != Script::None)
             ++reading_.faults; // the final sigma inside a word
-        if (c == 0x390 || c == 0x3B0)
-            ++reading_.faults; // Greek letters hardly ever written, where Cyrillic has "А" and "а"
+        // Letters hardly ever written: Greek "ΐ" and "ΰ", where Cyrillic has "А" and "а", and
+        // Cyrillic "Ё" and "ё" (Russian leaves the dots out, other languages have no such
+        // letter), where Greek has "¨" and "Έ".
+        if (c == 0x390 || c == 0x3B0 || c == 0x401 || c == 0x451)
+            ++reading_.faults;
         if (high) {
             const char32_t capital = upperCaseLetter(c);
             if (reading_.accented.find(capital) == std::u32string::npos)

@@ -3,6 +3,7 @@
 #include "app/check/FindingsReport.h"
 #include "doubles/TestDisc.h"
 #include "platform/media/MediaProbe.h"
+#include "text/TextDecoding.h"
 
 #include <QDir>
 #include <QFile>
@@ -93,6 +94,11 @@ void replaceLanguageLine(Disc& d, const QByteArray& key, const QByteArray& line)
     d.disc.writeFile("Language/english.lng", lines.join('\n'));
 }
 
+// One text of the language file, in bytes as an editor saved them.
+Fault languageText(const QByteArray& key, const QByteArray& text) {
+    return [=](Disc& d) { replaceLanguageLine(d, key, key + "=" + text); };
+}
+
 // The skin's mask: white, with black (outside the window) over the given places.
 void writeMask(Disc& d, const QList<QRect>& outside, const char* format = "BMP") {
     QImage mask(699, 432, QImage::Format_RGB32);
@@ -144,30 +150,15 @@ class TstDiscCheck : public QObject {
     void soundDiscHasNothingToMend_data() {
         QTest::addColumn<Fault>("variant");
         QTest::newRow("as made") << Fault([](Disc&) {});
-        QTest::newRow("German saved as Windows-1252") << Fault([](Disc& d) {
-            replaceLanguageLine(d, "tipExit",
-                                "tipExit=Vistrel schlie\xdf"
-                                "en");
-            replaceLanguageLine(d, "mnuAbout",
-                                "mnuAbout=\xdc"
-                                "ber...");
-            replaceLanguageLine(d, "tipBackward",
-                                "tipBackward=Zur\xfc"
-                                "ck");
-        });
-        QTest::newRow("French saved as Windows-1252") << Fault([](Disc& d) {
-            replaceLanguageLine(d, "tipMaximize",
-                                "tipMaximize=Plein \xe9"
-                                "cran");
-            replaceLanguageLine(d, "mnuAbout", "mnuAbout=\xc0 propos...");
-            replaceLanguageLine(d, "tipStartPlayer",
-                                "tipStartPlayer=D\xe9marrer le film, m\xeame tr\xe8s t\xf4t");
-        });
-        QTest::newRow("Spanish saved as Windows-1252") << Fault([](Disc& d) {
-            replaceLanguageLine(d, "mnuChooseLanguage", "mnuChooseLanguage=Cambiar idioma...");
-            replaceLanguageLine(d, "tipInfo", "tipInfo=M\xe1s informaci\xf3n");
-            replaceLanguageLine(d, "tipBackward", "tipBackward=Atr\xe1s, se\xf1or");
-        });
+        auto western = [](const QByteArray& key, const char* utf8) {
+            return languageText(key, QByteArray::fromStdString(encodeWindows1252(utf8)));
+        };
+        QTest::newRow("German saved as Windows-1252")
+            << western("tipBackward", "Zurück zum größeren Überblick");
+        QTest::newRow("French saved as Windows-1252")
+            << western("tipStartPlayer", "Démarrer le film, même très tôt à côté");
+        QTest::newRow("Spanish saved as Windows-1252")
+            << western("tipBackward", "Atrás, señor, a la información");
         const QString composed = QString::fromUtf8("Fran\u00e7ais");
         const QString decomposed = QString::fromUtf8("Franc\u0327ais");
         for (const auto& [row, onDisc, inIni] :
@@ -511,31 +502,12 @@ class TstDiscCheck : public QObject {
                     QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2));
             },
             warning, "Language/english.lng", "control");
-        row(
-            "Polish saved as Windows-1250",
-            [](Disc& d) {
-                replaceLanguageLine(d, "mnuChooseLanguage",
-                                    "mnuChooseLanguage=Zmie\xf1 j\xeazyk...");
-                replaceLanguageLine(d, "tipMaximize", "tipMaximize=Pe\xb3ny ekran");
-            },
-            warning, "Language/english.lng", "Windows-1250", "Windows-1252");
-        row(
-            "Russian saved as Windows-1251",
-            [](Disc& d) {
-                replaceLanguageLine(
-                    d, "mnuChooseLanguage",
-                    "mnuChooseLanguage=\xd1\xec\xe5\xed\xe8\xf2\xfc \xff\xe7\xfb\xea...");
-                replaceLanguageLine(d, "tipExit", "tipExit=\xc2\xfb\xf5\xee\xe4");
-            },
+        row("Polish saved as Windows-1250",
+            languageText("mnuChooseLanguage", "Zmie\xf1 j\xeazyk..."), warning,
+            "Language/english.lng", "Windows-1250", "Windows-1252");
+        row("Russian saved as Windows-1251", languageText("tipExit", "\xc2\xfb\xf5\xee\xe4"),
             warning, "Language/english.lng", "Windows-1251", "Windows-1252");
-        row(
-            "Greek saved as Windows-1253",
-            [](Disc& d) {
-                replaceLanguageLine(
-                    d, "mnuChooseLanguage",
-                    "mnuChooseLanguage=\xc1\xeb\xeb\xe1\xe3\xde \xe3\xeb\xfe\xf3\xf3\xe1\xf2...");
-                replaceLanguageLine(d, "tipExit", "tipExit=\xb8\xee\xef\xe4\xef\xf2");
-            },
+        row("Greek saved as Windows-1253", languageText("tipExit", "\xb8\xee\xef\xe4\xef\xf2"),
             warning, "Language/english.lng", "Windows-1253", "Windows-1252");
         // Media and slideshow
         row(

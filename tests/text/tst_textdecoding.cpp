@@ -4,6 +4,8 @@
 
 #include <QtTest>
 
+#include <iconv.h>
+
 #include <string>
 
 using namespace vistrel;
@@ -207,111 +209,47 @@ void TestTextDecoding::foldsCase() {
     QCOMPARE(foldCase(str(first)) == foldCase(str(second)), same);
 }
 
-// Real sentences saved as "ANSI" in each code page; only the Western ones read right as
-// Windows-1252 (the row names show the text as its author wrote it).
+// Real sentences saved as "ANSI" in each code page (as the editor of a Polish, Russian or Greek
+// Windows saves them); only the Western ones read right as Windows-1252.
 void TestTextDecoding::namesTheCodePageTextWasSavedIn_data() {
     QTest::addColumn<QByteArray>("saved");
     QTest::addColumn<QString>("codePage"); // "" = Windows-1252 reads it right
-    QTest::newRow("Polish 1: Zmień język...")
-        << QByteArray("Zmie\xf1 j\xeazyk...\nPe\xb3ny ekran\nZamknij") << QString("Windows-1250");
-    QTest::newRow("Polish 2: Nie znaleziono pliku %s. Sprawdź, czy płyta jest włożona.")
-        << QByteArray("Nie znaleziono pliku %s. Sprawd\x9f, czy p\xb3yta jest w\xb3o\xbfona.")
-        << QString("Windows-1250");
-    QTest::newRow("Polish 3: Źródło dźwięku") << QByteArray("\x8fr\xf3"
-                                                            "d\xb3o d\x9fwi\xeaku")
-                                              << QString("Windows-1250");
-    QTest::newRow("Czech 1: Přehrát film")
-        << QByteArray("P\xf8"
-                      "ehr\xe1t film\nZm\xecnit vzhled...\nZav\xf8\xedt")
-        << QString("Windows-1250");
-    QTest::newRow("Czech 2: Nainstalovat kodek (potřebný pro přehrávání videa)")
-        << QByteArray("Nainstalovat kodek (pot\xf8"
-                      "ebn\xfd pro p\xf8"
-                      "ehr\xe1v\xe1n\xed videa)")
-        << QString("Windows-1250");
-    QTest::newRow("Hungarian 1: Következő kép")
-        << QByteArray("K\xf6vetkez\xf5 k\xe9p\nEl\xf5z\xf5 k\xe9p\nTeljes k\xe9perny\xf5")
-        << QString("Windows-1250");
-    QTest::newRow("Hungarian 2: A(z) %s fájl nem található. Kérjük, ellenőrizze a lemezt.")
-        << QByteArray("A(z) %s f\xe1jl nem tal\xe1lhat\xf3. K\xe9rj\xfck, ellen\xf5rizze a lemezt.")
-        << QString("Windows-1250");
-    QTest::newRow("Russian 1: Запустить фильм")
-        << QByteArray("\xc7\xe0\xef\xf3\xf1\xf2\xe8\xf2\xfc "
-                      "\xf4\xe8\xeb\xfc\xec\n\xd1\xec\xe5\xed\xe8\xf2\xfc "
-                      "\xff\xe7\xfb\xea...\n\xc2\xfb\xf5\xee\xe4")
-        << QString("Windows-1251");
-    QTest::newRow("Russian 2: Файл %s не найден. Проверьте, вставлен ли диск.")
-        << QByteArray("\xd4\xe0\xe9\xeb %s \xed\xe5 \xed\xe0\xe9\xe4\xe5\xed. "
-                      "\xcf\xf0\xee\xe2\xe5\xf0\xfc\xf2\xe5, \xe2\xf1\xf2\xe0\xe2\xeb\xe5\xed "
-                      "\xeb\xe8 \xe4\xe8\xf1\xea.")
-        << QString("Windows-1251");
-    QTest::newRow("Bulgarian 1: Пусни филма")
-        << QByteArray("\xcf\xf3\xf1\xed\xe8 \xf4\xe8\xeb\xec\xe0\n\xd1\xec\xff\xed\xe0 \xed\xe0 "
-                      "\xe5\xe7\xe8\xea\xe0...\n\xc8\xe7\xf5\xee\xe4")
-        << QString("Windows-1251");
-    QTest::newRow("Bulgarian 2: Файлът %s не е намерен. Моля, поставете диска отново.")
-        << QByteArray("\xd4\xe0\xe9\xeb\xfa\xf2 %s \xed\xe5 \xe5 \xed\xe0\xec\xe5\xf0\xe5\xed. "
-                      "\xcc\xee\xeb\xff, \xef\xee\xf1\xf2\xe0\xe2\xe5\xf2\xe5 \xe4\xe8\xf1\xea\xe0 "
-                      "\xee\xf2\xed\xee\xe2\xee.")
-        << QString("Windows-1251");
-    QTest::newRow("Greek 1: Αναπαραγωγή ταινίας")
-        << QByteArray("\xc1\xed\xe1\xf0\xe1\xf1\xe1\xe3\xf9\xe3\xde "
-                      "\xf4\xe1\xe9\xed\xdf\xe1\xf2\n\xc1\xeb\xeb\xe1\xe3\xde "
-                      "\xe3\xeb\xfe\xf3\xf3\xe1\xf2...\n\xb8\xee\xef\xe4\xef\xf2")
-        << QString("Windows-1253");
-    QTest::newRow("Greek 2: Το αρχείο %s δεν βρέθηκε. Ελέγξτε ότι ο δίσκος είναι στη θέση του.")
-        << QByteArray(
-               "\xd4\xef \xe1\xf1\xf7\xe5\xdf\xef %s \xe4\xe5\xed \xe2\xf1\xdd\xe8\xe7\xea\xe5. "
-               "\xc5\xeb\xdd\xe3\xee\xf4\xe5 \xfc\xf4\xe9 \xef \xe4\xdf\xf3\xea\xef\xf2 "
-               "\xe5\xdf\xed\xe1\xe9 \xf3\xf4\xe7 \xe8\xdd\xf3\xe7 \xf4\xef\xf5.")
-        << QString("Windows-1253");
-    QTest::newRow("German 1: Vistrel schließen")
-        << QByteArray("Vistrel schlie\xdf"
-                      "en\nZur\xfc"
-                      "ck\n\xdc"
-                      "ber...\nF\xfcr die Diashow wurden keine Bilder gefunden.")
-        << QString("");
-    QTest::newRow("German 2: Größere Schrift für ältere Zuschauer wählen")
-        << QByteArray("Gr\xf6\xdf"
-                      "ere Schrift f\xfcr \xe4ltere Zuschauer w\xe4hlen")
-        << QString("");
-    QTest::newRow("German 3: Über...") << QByteArray("\xdc"
-                                                     "ber...")
-                                       << QString("");
-    QTest::newRow("French 1: Démarrer le film")
-        << QByteArray("D\xe9marrer le film\n\xc0 propos...\nPlein \xe9"
-                      "cran\nFermer l\x92\xe9"
-                      "cran")
-        << QString("");
-    QTest::newRow("French 2: Où sont les vidéos ? Ça coûte très cher, n’est-ce pas ?")
-        << QByteArray("O\xf9 sont les vid\xe9os ? \xc7"
-                      "a co\xfbte tr\xe8s cher, n\x92"
-                      "est-ce pas ?")
-        << QString("");
-    QTest::newRow(
-        "French 3: Le fichier %s est introuvable. Vérifiez que le disque est bien inséré.")
-        << QByteArray(
-               "Le fichier %s est introuvable. V\xe9rifiez que le disque est bien ins\xe9r\xe9.")
-        << QString("");
-    QTest::newRow("French 4: Première étape : la fenêtre principale, même à côté")
-        << QByteArray("Premi\xe8re \xe9tape : la fen\xeatre principale, m\xeame \xe0 c\xf4t\xe9")
-        << QString("");
-    QTest::newRow("Spanish 1: ¿Dónde está el baño?")
-        << QByteArray("\xbf"
-                      "D\xf3nde est\xe1 el ba\xf1o?\nMa\xf1"
-                      "ana ir\xe9 a Espa\xf1"
-                      "a.")
-        << QString("");
-    QTest::newRow("Spanish 2: No se encontraron imágenes para la presentación.")
-        << QByteArray("No se encontraron im\xe1genes para la presentaci\xf3n.\nAtr\xe1s")
-        << QString("");
-    QTest::newRow("Spanish 3: Instalar el códec (necesario para ver el vídeo)")
-        << QByteArray("Instalar el c\xf3"
-                      "dec (necesario para ver el v\xed"
-                      "deo)\n\xa1Peque\xf1o ni\xf1o!")
-        << QString("");
-    QTest::newRow("UTF-8 is never another code page")
-        << QByteArray("Pe\xc5\x82ny ekran") << QString();
+    auto row = [](const char* page, const QString& named, const char* text) {
+        iconv_t convert = iconv_open(page, "UTF-8");
+        std::string in(text), out(in.size() * 2, '\0');
+        char* from = in.data();
+        char* to = out.data();
+        std::size_t left = in.size(), room = out.size();
+        QVERIFY(iconv(convert, &from, &left, &to, &room) != std::size_t(-1));
+        iconv_close(convert);
+        QTest::newRow(text) << bytes(out.substr(0, out.size() - room)) << named;
+    };
+    const QString central = "Windows-1250", cyrillic = "Windows-1251", greek = "Windows-1253";
+    row("CP1250", central, "Zmień język...\nPełny ekran\nZamknij");
+    row("CP1250", central, "Nie znaleziono pliku %s. Sprawdź, czy płyta jest włożona.");
+    row("CP1250", central, "Źródło dźwięku");
+    row("CP1250", central, "Přehrát film\nZměnit vzhled...\nZavřít");
+    row("CP1250", central, "Nainstalovat kodek (potřebný pro přehrávání videa)");
+    row("CP1250", central, "Következő kép\nElőző kép\nTeljes képernyő");
+    row("CP1250", central, "A(z) %s fájl nem található. Kérjük, ellenőrizze a lemezt.");
+    row("CP1251", cyrillic, "Запустить фильм\nСменить язык...\nВыход");
+    row("CP1251", cyrillic, "Файл %s не найден. Проверьте, вставлен ли диск.");
+    row("CP1251", cyrillic, "Пусни филма\nСмяна на езика...\nИзход");
+    row("CP1251", cyrillic, "Файлът %s не е намерен. Моля, поставете диска отново.");
+    row("CP1253", greek, "Αναπαραγωγή ταινίας\nΑλλαγή γλώσσας...\nΈξοδος");
+    row("CP1253", greek, "Έξοδος");
+    row("CP1253", greek, "Το αρχείο %s δεν βρέθηκε. Ελέγξτε ότι ο δίσκος είναι στη θέση του.");
+    row("CP1252", {}, "Vistrel schließen\nZurück\nÜber...\nFür die Diashow wurden keine Bilder");
+    row("CP1252", {}, "Größere Schrift für ältere Zuschauer wählen");
+    row("CP1252", {}, "Über...");
+    row("CP1252", {}, "Démarrer le film\nÀ propos...\nPlein écran\nFermer l’écran");
+    row("CP1252", {}, "Où sont les vidéos ? Ça coûte très cher, n’est-ce pas ?");
+    row("CP1252", {}, "Le fichier %s est introuvable. Vérifiez que le disque est bien inséré.");
+    row("CP1252", {}, "Première étape : la fenêtre principale, même à côté");
+    row("CP1252", {}, "¿Dónde está el baño?\nMañana iré a España.");
+    row("CP1252", {}, "No se encontraron imágenes para la presentación.\nAtrás");
+    row("CP1252", {}, "Instalar el códec (necesario para ver el vídeo)\n¡Pequeño niño!");
+    row("UTF-8", {}, "Pełny ekran (UTF-8 is never another code page)");
 }
 
 void TestTextDecoding::namesTheCodePageTextWasSavedIn() {
