@@ -1,5 +1,6 @@
 // Any bytes as a profile file: decoding and parsing must neither fail nor hang,
-// and every answer keeps within the profile service's limit.
+// and every answer keeps within the profile service's limit; the code page judged too.
+#include "text/CodePageGuess.h"
 #include "text/IniFile.h"
 #include "text/TextDecoding.h"
 
@@ -12,6 +13,10 @@ using namespace vistrel;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     const std::string text = decodeText(bytes);
+    // The check's judgement of the code page reads the same bytes.
+    if (const auto page = otherCodePage(bytes); page && page->name.empty()) {
+        std::abort();
+    }
     if (!isValidUtf8(text)) {
         std::abort();
     }

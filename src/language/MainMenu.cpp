@@ -3,6 +3,7 @@
 #include "language/AboutDialog.h"
 #include "language/MenuLists.h"
 #include "language/MenuPopup.h"
+#include "platform/disc/FilePaths.h"
 #include "platform/log/Log.h"
 #include "window/ImageArea.h"
 #include "window/MenuTree.h"
@@ -13,11 +14,12 @@ namespace vistrel {
 
 namespace {
 
-// Names on the disc are found without regard to case; so is the entry of the one in use.
+// Names on the disc are found without regard to case or to how an accent is written; so is the
+// entry of the one in use.
 void markEntry(const QList<QAction*>& entries, const QString& name) {
     for (QAction* entry : entries) {
         entry->setCheckable(true);
-        entry->setChecked(menuEntryName(*entry).compare(name, Qt::CaseInsensitive) == 0);
+        entry->setChecked(sameDiscName(menuEntryName(*entry), name));
     }
 }
 

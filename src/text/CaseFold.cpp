@@ -48,6 +48,14 @@ char32_t upperCase(char32_t c) {
     return c;
 }
 
+} // namespace
+
+char32_t upperCaseLetter(char32_t codePoint) {
+    return upperCase(codePoint);
+}
+
+namespace {
+
 // The folded code point at `pos`, moving `pos` past it. A byte that is not
 // UTF-8 yields a value above every code point, so it only equals itself.
 char32_t nextFolded(std::string_view utf8, std::size_t& pos) {

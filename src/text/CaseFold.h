@@ -12,6 +12,9 @@ namespace vistrel {
 // are equal.
 std::string foldCase(std::string_view utf8);
 
+// The capital of one letter of those scripts; anything else comes back unchanged.
+char32_t upperCaseLetter(char32_t codePoint);
+
 // The same comparison without building the folded text, for hash tables keyed
 // by names as they stand in a file.
 bool equalFolded(std::string_view first, std::string_view second);

@@ -3,6 +3,7 @@
 #include "app/check/FindingsReport.h"
 #include "doubles/TestDisc.h"
 #include "platform/media/MediaProbe.h"
+#include "text/TextDecoding.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,6 +14,7 @@
 #include <QtTest>
 
 #include <functional>
+#include <tuple>
 
 using namespace vistrel;
 using vistrel::test::TestDisc;
@@ -92,6 +94,11 @@ void replaceLanguageLine(Disc& d, const QByteArray& key, const QByteArray& line)
     d.disc.writeFile("Language/english.lng", lines.join('\n'));
 }
 
+// One text of the language file, in bytes as an editor saved them.
+Fault languageText(const QByteArray& key, const QByteArray& text) {
+    return [=](Disc& d) { replaceLanguageLine(d, key, key + "=" + text); };
+}
+
 // The skin's mask: white, with black (outside the window) over the given places.
 void writeMask(Disc& d, const QList<QRect>& outside, const char* format = "BMP") {
     QImage mask(699, 432, QImage::Format_RGB32);
@@ -138,8 +145,35 @@ class TstDiscCheck : public QObject {
     Q_OBJECT
 
   private slots:
+    // Sound discs as authors make them: Western text in the code page the program reads, and a
+    // language file named on a Mac (the accent a character of its own) or for one.
+    void soundDiscHasNothingToMend_data() {
+        QTest::addColumn<Fault>("variant");
+        QTest::newRow("as made") << Fault([](Disc&) {});
+        auto western = [](const QByteArray& key, const char* utf8) {
+            return languageText(key, QByteArray::fromStdString(encodeWindows1252(utf8)));
+        };
+        QTest::newRow("German saved as Windows-1252")
+            << western("tipBackward", "Zurück zum größeren Überblick");
+        QTest::newRow("French saved as Windows-1252")
+            << western("tipStartPlayer", "Démarrer le film, même très tôt à côté");
+        QTest::newRow("Spanish saved as Windows-1252")
+            << western("tipBackward", "Atrás, señor, a la información");
+        const QString composed = QString::fromUtf8("Fran\u00e7ais");
+        const QString decomposed = QString::fromUtf8("Franc\u0327ais");
+        for (const auto& [row, onDisc, inIni] :
+             {std::tuple("named on a Mac", decomposed, composed),
+              std::tuple("named for a Mac", composed, decomposed)})
+            QTest::newRow(row) << Fault([onDisc, inIni](Disc& d) {
+                d.disc.addLanguage(onDisc);
+                d.main.replace("DefaultLanguage=english", "DefaultLanguage=" + inIni.toUtf8());
+                d.write();
+            });
+    }
     void soundDiscHasNothingToMend() {
+        QFETCH(Fault, variant);
         Disc d;
+        variant(d);
         const Findings findings = checkDisc(d.disc.path(), probeMedia);
         QVERIFY2(count(findings, Finding::Error) + count(findings, Finding::Warning) == 0,
                  qPrintable(findingsText(findings)));
@@ -468,6 +502,13 @@ class TstDiscCheck : public QObject {
                     QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2));
             },
             warning, "Language/english.lng", "control");
+        row("Polish saved as Windows-1250",
+            languageText("mnuChooseLanguage", "Zmie\xf1 j\xeazyk..."), warning,
+            "Language/english.lng", "Windows-1250", "Windows-1252");
+        row("Russian saved as Windows-1251", languageText("tipExit", "\xc2\xfb\xf5\xee\xe4"),
+            warning, "Language/english.lng", "Windows-1251", "Windows-1252");
+        row("Greek saved as Windows-1253", languageText("tipExit", "\xb8\xee\xef\xe4\xef\xf2"),
+            warning, "Language/english.lng", "Windows-1253", "Windows-1252");
         // Media and slideshow
         row(
             "movie missing", [](Disc& d) { d.addMain("Movie=film.avi\n"); }, error, "film.avi",

@@ -25,15 +25,25 @@ class TstFilePaths : public QObject {
                                  << "";
         QTest::newRow("drive letter") << "D:\\Skins\\default\\back.bmp"
                                       << "";
+        // A Mac writes the accent as a character of its own after its letter.
+        QTest::newRow("decomposed on disc, composed in the configuration")
+            << "language\\FRAN\u00c7AIS.lng"
+            << "Language/Franc\u0327ais.lng";
+        QTest::newRow("composed on disc, decomposed in the configuration")
+            << "Language/Espan\u0303ol.lng"
+            << "Language/Espa\u00f1ol.lng";
     }
     void resolve() {
         QFETCH(QString, configured);
         QFETCH(QString, expected);
         QTemporaryDir dir;
         QDir(dir.path()).mkpath("Skins/default");
-        QFile file(dir.filePath("Skins/default/back.bmp"));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.close();
+        QDir(dir.path()).mkpath("Language");
+        for (const char* name : {"Skins/default/back.bmp", "Language/Franc\u0327ais.lng",
+                                 "Language/Espa\u00f1ol.lng"}) {
+            QFile file(dir.filePath(QString::fromUtf8(name)));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
         const QString path = dir.path() + "/" + configured;
         QCOMPARE(PathFileExists(path), !expected.isEmpty());
         if (!expected.isEmpty())

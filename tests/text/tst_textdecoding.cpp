@@ -1,7 +1,10 @@
 #include "text/CaseFold.h"
+#include "text/CodePageGuess.h"
 #include "text/TextDecoding.h"
 
 #include <QtTest>
+
+#include <iconv.h>
 
 #include <string>
 
@@ -37,6 +40,8 @@ class TestTextDecoding : public QObject {
     void countsAndCutsCharacters();
     void foldsCase_data();
     void foldsCase();
+    void namesTheCodePageTextWasSavedIn_data();
+    void namesTheCodePageTextWasSavedIn();
 };
 
 void TestTextDecoding::decodesDiscText_data() {
@@ -202,6 +207,58 @@ void TestTextDecoding::foldsCase() {
     QFETCH(QByteArray, second);
     QFETCH(bool, same);
     QCOMPARE(foldCase(str(first)) == foldCase(str(second)), same);
+}
+
+// Real sentences saved as "ANSI" in each code page (as the editor of a Polish, Russian or Greek
+// Windows saves them); only the Western ones read right as Windows-1252.
+void TestTextDecoding::namesTheCodePageTextWasSavedIn_data() {
+    QTest::addColumn<QByteArray>("saved");
+    QTest::addColumn<QString>("codePage"); // "" = Windows-1252 reads it right
+    auto row = [](const char* page, const QString& named, const char* text) {
+        iconv_t convert = iconv_open(page, "UTF-8");
+        std::string in(text), out(in.size() * 2, '\0');
+        char* from = in.data();
+        char* to = out.data();
+        std::size_t left = in.size(), room = out.size();
+        QVERIFY(iconv(convert, &from, &left, &to, &room) != std::size_t(-1));
+        iconv_close(convert);
+        QTest::newRow(text) << bytes(out.substr(0, out.size() - room)) << named;
+    };
+    const QString central = "Windows-1250", cyrillic = "Windows-1251", greek = "Windows-1253";
+    row("CP1250", central, "Zmień język...\nPełny ekran\nZamknij");
+    row("CP1250", central, "Nie znaleziono pliku %s. Sprawdź, czy płyta jest włożona.");
+    row("CP1250", central, "Źródło dźwięku");
+    row("CP1250", central, "Přehrát film\nZměnit vzhled...\nZavřít");
+    row("CP1250", central, "Nainstalovat kodek (potřebný pro přehrávání videa)");
+    row("CP1250", central, "Következő kép\nElőző kép\nTeljes képernyő");
+    row("CP1250", central, "A(z) %s fájl nem található. Kérjük, ellenőrizze a lemezt.");
+    row("CP1251", cyrillic, "Запустить фильм\nСменить язык...\nВыход");
+    row("CP1251", cyrillic, "Файл %s не найден. Проверьте, вставлен ли диск.");
+    row("CP1251", cyrillic, "Пусни филма\nСмяна на езика...\nИзход");
+    row("CP1251", cyrillic, "Файлът %s не е намерен. Моля, поставете диска отново.");
+    row("CP1253", greek, "Αναπαραγωγή ταινίας\nΑλλαγή γλώσσας...\nΈξοδος");
+    row("CP1253", greek, "Έξοδος");
+    row("CP1253", greek, "Το αρχείο %s δεν βρέθηκε. Ελέγξτε ότι ο δίσκος είναι στη θέση του.");
+    row("CP1252", {}, "Vistrel schließen\nZurück\nÜber...\nFür die Diashow wurden keine Bilder");
+    row("CP1252", {}, "Größere Schrift für ältere Zuschauer wählen");
+    row("CP1252", {}, "Über...");
+    row("CP1252", {}, "Démarrer le film\nÀ propos...\nPlein écran\nFermer l’écran");
+    row("CP1252", {}, "Où sont les vidéos ? Ça coûte très cher, n’est-ce pas ?");
+    row("CP1252", {}, "Le fichier %s est introuvable. Vérifiez que le disque est bien inséré.");
+    row("CP1252", {}, "Première étape : la fenêtre principale, même à côté");
+    row("CP1252", {}, "¿Dónde está el baño?\nMañana iré a España.");
+    row("CP1252", {}, "No se encontraron imágenes para la presentación.\nAtrás");
+    row("CP1252", {}, "Instalar el códec (necesario para ver el vídeo)\n¡Pequeño niño!");
+    row("UTF-8", {}, "Pełny ekran (UTF-8 is never another code page)");
+}
+
+void TestTextDecoding::namesTheCodePageTextWasSavedIn() {
+    QFETCH(QByteArray, saved);
+    QFETCH(QString, codePage);
+    const std::optional<CodePage> found = otherCodePage(str(saved));
+    QCOMPARE(found ? QString::fromLatin1(found->name.data(), qsizetype(found->name.size()))
+                   : QString(),
+             codePage);
 }
 
 QTEST_GUILESS_MAIN(TestTextDecoding)

@@ -6,9 +6,12 @@
 #include "language/MenuLists.h"
 #include "platform/disc/FilePaths.h"
 #include "platform/disc/ReadIni.h"
+#include "text/CodePageGuess.h"
 #include "text/IniFile.h"
 #include "text/TextDecoding.h"
 #include "text/TextEncoding.h"
+
+#include <algorithm>
 
 namespace vistrel {
 
@@ -44,6 +47,16 @@ bool looksGarbled(const QString& text) {
     return false;
 }
 
+// The first text with a letter beyond ASCII, as the program shows it, for the author to recognise.
+QString firstAccentedText(const std::string& text) {
+    for (const QString& line : QString::fromStdString(text).split(QLatin1Char('\n'))) {
+        const QString value = line.mid(line.indexOf(QLatin1Char('=')) + 1).trimmed();
+        if (std::any_of(value.begin(), value.end(), [](QChar c) { return c.unicode() > 0x7F; }))
+            return value.left(40);
+    }
+    return {};
+}
+
 void checkKeys(const QString& file, const IniFile& ini, Findings& findings) {
     QStringList missing;
     for (const LanguageKey& key : LanguageKeys) {
@@ -73,10 +86,21 @@ void checkLanguageFile(const CheckedDisc& disc, const QString& path, Findings& f
         findings.append(error(file, "the language file cannot be read", "check its permissions"));
         return;
     }
-    findings.append(note(file, "read as " + qs(encodingName(textEncoding(*bytes)))));
     const std::string text = decodeText(*bytes);
-    // Keys read from garbled text say nothing about the file as its author wrote it.
-    if (looksGarbled(QString::fromStdString(text))) {
+    const std::optional<CodePage> page = otherCodePage(*bytes);
+    // The code page comes first, as it is what to mend; the keys are plain ASCII and are still
+    // checked below.
+    if (page)
+        findings.append(warning(file,
+                                "the text was saved as " + qs(page->name) + " (" +
+                                    qs(page->script) +
+                                    "), but the program reads 8-bit text as Windows-1252 and "
+                                    "shows \"" +
+                                    firstAccentedText(text) + "\"",
+                                "save it as UTF-8"));
+    findings.append(note(file, "read as " + qs(encodingName(textEncoding(*bytes)))));
+    if (!page && looksGarbled(QString::fromStdString(text))) {
+        // Keys read from garbled text say nothing about the file as its author wrote it.
         findings.append(warning(file,
                                 "the text decodes to control or replacement characters (UTF-16 "
                                 "without a byte-order mark?), so its texts show garbled or not at "

@@ -14,7 +14,8 @@ QString normaliseSeparators(QString path) {
     return (absolute ? QStringLiteral("/") : QString()) + names.join(QLatin1Char('/'));
 }
 
-// The entry of dir whose name equals name without regard to case; exact match first.
+// The entry of dir whose name equals name without regard to case or Unicode normalization;
+// exact match first.
 QString matchName(const QString& dir, const QString& name) {
     if (name == QLatin1String(".") || name == QLatin1String(".."))
         return name;
@@ -24,13 +25,20 @@ QString matchName(const QString& dir, const QString& name) {
     const QStringList entries =
         QDir(base).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     for (const QString& entry : entries) {
-        if (entry.compare(name, Qt::CaseInsensitive) == 0)
+        if (sameDiscName(entry, name))
             return entry;
     }
     return {};
 }
 
 } // namespace
+
+bool sameDiscName(const QString& first, const QString& second) {
+    // A Mac writes an accent as a character of its own after its letter (decomposed), Windows
+    // and Linux editors write the composed letter; both name the same file.
+    return first.normalized(QString::NormalizationForm_C)
+               .compare(second.normalized(QString::NormalizationForm_C), Qt::CaseInsensitive) == 0;
+}
 
 QString joinPath(const QString& base, const QString& relative) {
     return base + QDir::separator() + relative;

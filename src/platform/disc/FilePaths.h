@@ -10,8 +10,12 @@ namespace vistrel {
 // base, the platform's separator, then relative (a doubled separator is harmless).
 QString joinPath(const QString& base, const QString& relative);
 
+// True when two names of the disc name the same file: compared without regard to case, and with
+// accents either composed or written as a character of their own (as a Mac names files).
+bool sameDiscName(const QString& first, const QString& second);
+
 // The path as it exists on disk: separators normalised, doubled ones collapsed, and each name
-// matched without regard to case when the exact name does not exist. A path that does not exist
+// matched by sameDiscName() when the exact name does not exist. A path that does not exist
 // comes back normalised as far as it was found.
 QString resolvePath(const QString& path);
 
