@@ -50,10 +50,16 @@ bool RecordingDesktop::doStartProgram(const QString& program, const QStringList&
     return !refuseStarts;
 }
 
-void RecordingDesktop::doOpenFolder(const QString& path, FolderNotOpened notOpened) {
+void RecordingDesktop::doOpenFolder(const QString& path, NotOpened notOpened) {
     foldersOpened.append(path);
     if (!folderFailure.isEmpty())
         notOpened(folderFailure);
+}
+
+void RecordingDesktop::doOpenFile(const QString& path, NotOpened notOpened) {
+    filesOpened.append(path);
+    if (!fileFailure.isEmpty())
+        notOpened(fileFailure);
 }
 void RecordingDesktop::doOpenUrl(const QUrl& url) {
     urlsOpened.append(url);
