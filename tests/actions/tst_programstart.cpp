@@ -1,6 +1,6 @@
 // Installers started for real: by their path as a program, never through a shell, and a file
-// that cannot run is refused and logged rather than anything else happening. A folder handed to
-// a desktop opener that fails is told back, with the opener's reason.
+// that cannot run is refused and logged rather than anything else happening. A folder or file
+// handed to a desktop opener that fails is told back, with the opener's reason.
 #include "platform/desktop/QtDesktop.h"
 
 #include <QDir>
@@ -38,8 +38,8 @@ class TestProgramStart : public QObject {
     void startsExactlyThatFileWithoutArguments();
     void refusedStartsAreLogged_data();
     void refusedStartsAreLogged();
-    void aFolderTheOpenerFailsOnIsTold_data();
-    void aFolderTheOpenerFailsOnIsTold();
+    void whatTheOpenerFailsOnIsTold_data();
+    void whatTheOpenerFailsOnIsTold();
 };
 
 void TestProgramStart::startsExactlyThatFileWithoutArguments_data() {
@@ -97,24 +97,37 @@ void TestProgramStart::refusedStartsAreLogged() {
     QVERIFY(!started);
 }
 
-void TestProgramStart::aFolderTheOpenerFailsOnIsTold_data() {
+void TestProgramStart::whatTheOpenerFailsOnIsTold_data() {
     QTest::addColumn<QByteArray>("opener"); // the xdg-open on the path; none when empty
     QTest::addColumn<QString>("reason");    // a part of the reason told; empty: it opened
-    QTest::newRow("opens") << QByteArray("#!/bin/sh\necho \"$1\" > \"$0.opened\"\n") << "";
-    QTest::newRow("fails") << QByteArray("#!/bin/sh\necho 'xdg-open: no method available' >&2\n"
-                                         "exit 3\n")
-                           << "ended with 3: xdg-open: no method available";
-    QTest::newRow("cannot start") << QByteArray("#!/nonexistent/interpreter\n") << "did not start";
-    QTest::newRow("none") << QByteArray() << "there is no xdg-open";
+    QTest::addColumn<QString>("what");      // "folder" or "file"
+    const QByteArray opens("#!/bin/sh\necho \"$1\" > \"$0.opened\"\n");
+    // As xdg-open ends where no program opens that kind of file.
+    const QByteArray fails("#!/bin/sh\necho 'xdg-open: no method available' >&2\nexit 3\n");
+    const QString failure = "ended with 3: xdg-open: no method available";
+    QTest::newRow("opens") << opens << ""
+                           << "folder";
+    QTest::newRow("fails") << fails << failure << "folder";
+    QTest::newRow("cannot start") << QByteArray("#!/nonexistent/interpreter\n") << "did not start"
+                                  << "folder";
+    QTest::newRow("none") << QByteArray() << "there is no xdg-open"
+                          << "folder";
+    QTest::newRow("file opens") << opens << ""
+                                << "file";
+    QTest::newRow("file no program opens") << fails << failure << "file";
 }
 
-// No file manager on the session bus: the folder goes to xdg-open, as on a bare desktop.
-void TestProgramStart::aFolderTheOpenerFailsOnIsTold() {
+// No file manager on the session bus: the folder goes to xdg-open, as on a bare desktop; a file
+// always does.
+void TestProgramStart::whatTheOpenerFailsOnIsTold() {
     QFETCH(QByteArray, opener);
     QFETCH(QString, reason);
+    QFETCH(QString, what);
     QTemporaryDir dir;
-    const QString folder = dir.filePath("My Extras");
-    QVERIFY(QDir().mkpath(folder));
+    QVERIFY(QDir().mkpath(dir.filePath("My Extras")));
+    const QString target = dir.filePath(what == "file" ? "My Extras/sheet.pdf" : "My Extras");
+    if (what == "file")
+        writeFile(target, "%PDF-1.4\n", QFile::ReadOwner);
     const QString bin = dir.filePath("bin");
     QVERIFY(QDir().mkpath(bin));
     if (!opener.isEmpty())
@@ -124,13 +137,18 @@ void TestProgramStart::aFolderTheOpenerFailsOnIsTold() {
     qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=" + dir.filePath("no-bus").toUtf8());
 
     QLoggingCategory::setFilterRules("vistrel.action=true");
-    QTest::ignoreMessage(QtInfoMsg, "open folder: " + folder.toUtf8());
+    QTest::ignoreMessage(QtInfoMsg, QString("open %1: %2").arg(what, target).toUtf8());
     if (!reason.isEmpty())
-        QTest::ignoreMessage(QtInfoMsg, QRegularExpression("^folder not opened: .*My Extras - .*" +
-                                                           QRegularExpression::escape(reason)));
+        QTest::ignoreMessage(QtInfoMsg,
+                             QRegularExpression("^" + what + " not opened: .*My Extras.* - .*" +
+                                                QRegularExpression::escape(reason)));
     QtDesktop desktop;
     QStringList told;
-    desktop.openFolder(folder, [&told](const QString& why) { told.append(why); });
+    const auto tell = [&told](const QString& why) { told.append(why); };
+    if (what == "file")
+        desktop.openFile(target, tell);
+    else
+        desktop.openFolder(target, tell);
     if (reason.isEmpty()) {
         QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(bin + "/xdg-open.opened").size() > 0, 10000);
         QTest::qWait(300);
@@ -144,7 +162,7 @@ void TestProgramStart::aFolderTheOpenerFailsOnIsTold() {
     if (reason.isEmpty()) {
         QFile opened(bin + "/xdg-open.opened");
         QVERIFY(opened.open(QIODevice::ReadOnly));
-        QCOMPARE(QString::fromUtf8(opened.readAll()).trimmed(), folder);
+        QCOMPARE(QString::fromUtf8(opened.readAll()).trimmed(), target);
     }
 }
 
