@@ -71,7 +71,9 @@ LinkTarget linkTarget(const QUrl& link, const QUrl& document, const QString& dis
     if (local.isEmpty())
         return target;
     target.file = QFileInfo(resolvePath(local)).absoluteFilePath();
-    target.kind = kindOfFile(target.file, discFolder);
+    // The page itself (an anchor on it) is followed even where the document lies off the disc.
+    const bool itself = target.file == QFileInfo(document.toLocalFile()).absoluteFilePath();
+    target.kind = itself ? LinkTarget::Page : kindOfFile(target.file, discFolder);
     return target;
 }
 
