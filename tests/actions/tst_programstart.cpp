@@ -101,20 +101,18 @@ void TestProgramStart::whatTheOpenerFailsOnIsTold_data() {
     QTest::addColumn<QByteArray>("opener"); // the xdg-open on the path; none when empty
     QTest::addColumn<QString>("reason");    // a part of the reason told; empty: it opened
     QTest::addColumn<QString>("what");      // "folder" or "file"
-    const QByteArray opens("#!/bin/sh\necho \"$1\" > \"$0.opened\"\n");
-    // As xdg-open ends where no program opens that kind of file.
     const QByteArray fails("#!/bin/sh\necho 'xdg-open: no method available' >&2\nexit 3\n");
-    const QString failure = "ended with 3: xdg-open: no method available";
-    QTest::newRow("opens") << opens << ""
+    QTest::newRow("opens") << QByteArray("#!/bin/sh\necho \"$1\" > \"$0.opened\"\n") << ""
                            << "folder";
-    QTest::newRow("fails") << fails << failure << "folder";
+    QTest::newRow("fails") << fails << "ended with 3: xdg-open: no method available"
+                           << "folder";
     QTest::newRow("cannot start") << QByteArray("#!/nonexistent/interpreter\n") << "did not start"
                                   << "folder";
     QTest::newRow("none") << QByteArray() << "there is no xdg-open"
                           << "folder";
-    QTest::newRow("file opens") << opens << ""
-                                << "file";
-    QTest::newRow("file no program opens") << fails << failure << "file";
+    // As xdg-open ends where no program opens that kind of file.
+    QTest::newRow("file no program opens") << fails << "ended with 3"
+                                           << "file";
 }
 
 // No file manager on the session bus: the folder goes to xdg-open, as on a bare desktop; a file
