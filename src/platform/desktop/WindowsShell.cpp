@@ -74,7 +74,7 @@ QString openWithItsProgram(const QString& file) {
     if (ShellExecuteExW(&info) != FALSE)
         return {};
     const DWORD error = GetLastError();
-    if (error == ERROR_NO_ASSOCIATION)
+    if (error == ERROR_NO_ASSOCIATION || reinterpret_cast<INT_PTR>(info.hInstApp) == SE_ERR_NOASSOC)
         return QStringLiteral("no program opens this kind of file");
     return QStringLiteral("the shell refused it (error %1)").arg(error);
 }
