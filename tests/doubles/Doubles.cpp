@@ -56,10 +56,8 @@ void RecordingDesktop::doOpenFolder(const QString& path, NotOpened notOpened) {
         notOpened(folderFailure);
 }
 
-void RecordingDesktop::doOpenFile(const QString& path, NotOpened notOpened) {
+void RecordingDesktop::doOpenFile(const QString& path, NotOpened) {
     filesOpened.append(path);
-    if (!fileFailure.isEmpty())
-        notOpened(fileFailure);
 }
 void RecordingDesktop::doOpenUrl(const QUrl& url) {
     urlsOpened.append(url);

@@ -71,8 +71,6 @@ class RecordingDesktop : public Desktop {
     // When set, every folder fails to open for this reason.
     QString folderFailure;
     QStringList filesOpened;
-    // When set, every file fails to open for this reason.
-    QString fileFailure;
     QList<QUrl> urlsOpened;
     bool refuseStarts = false;
     // Called at each start, before it is recorded: lets a test see the state at that moment.
