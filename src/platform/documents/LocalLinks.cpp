@@ -15,11 +15,10 @@ bool isNetworkShare(const QString& path) {
     return path.startsWith(QLatin1String("//")) || path.startsWith(QLatin1String("\\\\"));
 }
 
-// The path as it lies on disk, where it exists; cleaned up otherwise.
+// Where the path names, without "." and "..". Symbolic links are not followed: an author's
+// folder may link in files kept elsewhere, and the made disc holds copies of them.
 QString placeOf(const QString& path) {
-    const QFileInfo info(path);
-    const QString canonical = info.canonicalFilePath();
-    return canonical.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : canonical;
+    return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
 }
 
 LinkTarget::Kind kindOfFile(const QString& file, const QString& discFolder) {

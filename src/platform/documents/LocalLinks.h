@@ -12,7 +12,7 @@ QString localFileOf(const QUrl& address, const QUrl& document);
 // A link a reader expects to open outside the document: a web page or a mail address.
 bool isOutsideLink(const QUrl& address);
 
-// Whether path lies in folder or below it, links on the way followed.
+// Whether path lies in folder or below it, by its name (symbolic links are not followed).
 bool liesWithin(const QString& path, const QString& folder);
 
 // Where a link of a document leads, as the view and the disc's check both take it.
