@@ -43,13 +43,26 @@ void DiscActions::explore(const QString& configuredPath) {
         return;
     }
     // The folder found, not the configured text: that would depend on the working directory
-    // rather than on the disc. A desktop that cannot show it leaves the viewer where the folder
-    // is, to open it by hand, in the language current when the desktop answers.
-    desktop_.openFolder(folder, [self = QPointer<DiscActions>(this), folder](const QString&) {
+    // rather than on the disc.
+    desktop_.openFolder(folder, notOpenedMessage(folder));
+}
+
+void DiscActions::openLinkedFile(const QString& file) {
+    desktop_.openFile(file, notOpenedMessage(file));
+}
+
+void DiscActions::linkNotFound(const QString& link) {
+    showErrorMessage(messages_, texts_.MsgTitle, texts_.MsgFileNotFound, link);
+}
+
+// A desktop that cannot open it leaves the viewer where it is, to open it by hand, in the
+// language current when the desktop answers.
+Desktop::NotOpened DiscActions::notOpenedMessage(const QString& path) {
+    return [self = QPointer<DiscActions>(this), path](const QString&) {
         if (self)
             showErrorMessage(self->messages_, self->texts_.MsgTitle,
-                             self->texts_.MsgFolderNotOpened, QDir::toNativeSeparators(folder));
-    });
+                             self->texts_.MsgFolderNotOpened, QDir::toNativeSeparators(path));
+    };
 }
 
 void DiscActions::closeDocument() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/desktop/Desktop.h"
 #include "platform/disc/DiscFolder.h"
 #include "window/Buttons.h"
 #include "window/LanguageTexts.h"
@@ -9,7 +10,6 @@
 
 namespace vistrel {
 
-class Desktop;
 class MediaPlayerControl;
 class MessageBoxes;
 class Stage;
@@ -32,6 +32,11 @@ class DiscActions : public QObject {
     void clicked(ButtonId id);
     // The media again in place of the information document, if it is showing.
     void closeDocument();
+    // A file of the disc that a link of the document leads to and the view does not show: opened
+    // with the system's program, or the folder's message where there is none.
+    void openLinkedFile(const QString& file);
+    // A link of the document to a file that is not there, as the page writes it.
+    void linkNotFound(const QString& link);
     // The language of the messages from now on.
     void setTexts(const LanguageTexts& texts) { texts_ = texts; }
 
@@ -41,6 +46,7 @@ class DiscActions : public QObject {
     void showMedia();
     void showDocument(const QString& configuredPath);
     void install(const QString& configuredPath);
+    Desktop::NotOpened notOpenedMessage(const QString& path);
 
     DiscFolder disc_;
     ButtonTexts paths_;

@@ -51,6 +51,10 @@ void Application::connectFeatures() {
 
     connect(w.WebBrowser(), &DocumentView::outsideLinkClicked, this,
             [this](const QUrl& url) { services_.desktop.openUrl(url); });
+    connect(w.WebBrowser(), &DocumentView::fileLinkClicked, actions_.get(),
+            &DiscActions::openLinkedFile);
+    connect(w.WebBrowser(), &DocumentView::brokenLinkClicked, actions_.get(),
+            &DiscActions::linkNotFound);
     connect(externalPlayer_.get(), &ExternalPlayer::handedOver, this,
             [this] { end("btnStartPlayer"); });
 }

@@ -251,10 +251,10 @@ int runProgram(int argc, char* argv[]) {
     LocalSingleInstance singleInstance;
     programEnd.addCleanup([&singleInstance] { singleInstance.release(); });
 
-    Application application(Services{registry, messages, programEnd, desktop, singleInstance,
-                                     std::move(media.makePlayer),
-                                     [](QWidget* parent) { return new QtDocumentView(parent); },
-                                     std::move(media.decodesMovieVideo)});
+    Application application(Services{
+        registry, messages, programEnd, desktop, singleInstance, std::move(media.makePlayer),
+        [appPath](QWidget* parent) { return new QtDocumentView(parent, appPath); },
+        std::move(media.decodesMovieVideo)});
     if (!application.Main(appPath))
         return 1;
     return app.exec();

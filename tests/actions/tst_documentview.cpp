@@ -21,13 +21,13 @@ using namespace vistrel;
 
 namespace {
 
-// The view on a window of its own, shown, over a folder of documents.
+// The view on a window of its own, shown, over a folder of documents that is its disc.
 struct View {
+    QTemporaryDir dir;
     QWidget window;
     QtDocumentView* view;
-    QTemporaryDir dir;
 
-    View() : view(new QtDocumentView(&window)) {
+    View() : view(new QtDocumentView(&window, dir.path())) {
         window.resize(699, 432);
         view->setGeometry(13, 24, 517, 378);
         view->setVisible(true);
@@ -82,7 +82,7 @@ class TestDocumentView : public QObject {
     void showsAPageTooIntricateForTheViewAsText();
     void showsNothingOfABinaryDocument();
     void doesNotWaitOnAPipe();
-    void followsLocalLinksInside();
+    void followsEachKindOfLink();
     void handsWebAndMailLinksOn_data();
     void handsWebAndMailLinksOn();
     void makesItsBrowserOnlyWhenFirstNeeded();
@@ -283,34 +283,55 @@ void TestDocumentView::doesNotWaitOnAPipe() {
 #endif
 }
 
-void TestDocumentView::followsLocalLinksInside() {
+// A page opens in the view; any other file or folder of the disc, and a link to nothing, is
+// handed on; a link off the disc or off this computer does nothing.
+void TestDocumentView::followsEachKindOfLink() {
     View v;
     v.write("Info/index.html", "<p>start page</p><a href='more.html'>more</a>");
     v.write("Info/more.html", "<p>second page</p>");
     v.write("Info/Sub/Other Page.html", "<p>third page</p>");
-    QSignalSpy outside(v.view, &DocumentView::outsideLinkClicked);
+    v.write("Info/notes", "fourth page, text without a suffix");
+    v.write("Info/data", QByteArray("ELF\0\0\0", 6));
+    v.write("Info/Extras/Work Sheet.pdf", "%PDF-1.4\n%\xE2\xE3\xCF\xD3\n");
+    QSignalSpy web(v.view, &DocumentView::outsideLinkClicked);
+    QSignalSpy files(v.view, &DocumentView::fileLinkClicked);
+    QSignalSpy broken(v.view, &DocumentView::brokenLinkClicked);
     v.show("Info/index.html");
 
     struct Step {
         QString href;
-        QString shown; // the page the view shows afterwards
+        QString shown;      // the page the view shows afterwards
+        QString handedOn{}; // "file:" and the file for the system, "broken:" and the link
     };
     const QList<Step> steps{
         {"more.html", "second page"},
         {"index.html#top", "start page"},
-        {"missing.html", "start page"},
+        {"missing.html", "start page", "broken:missing.html"},
         {"#nowhere", "start page"},
+        {"extras/work%20sheet.PDF#page=2", "start page", "file:Info/Extras/Work Sheet.pdf"},
+        {"Extras", "start page", "file:Info/Extras"},
+        {"data", "start page", "file:Info/data"},
+        {"notes", "fourth page, text without a suffix"},
         {"SUB\\other%20page.HTML", "third page"},
         {"../MORE.HTML", "second page"},
-        {"file://127.0.0.1" + v.path("Info/index.html"), "second page"},
-        {"ftp://example.com/file", "second page"},
-        {QUrl::fromLocalFile(v.path("Info/index.html")).toString(), "start page"},
+        {"Gone/sheet%20two.pdf#p", "second page", "broken:Gone/sheet two.pdf"},
+        {"../../" + QFileInfo(v.dir.path()).fileName() + "/Info/index.html", "start page"},
+        {QUrl::fromLocalFile(QCoreApplication::applicationFilePath()).toString(), "start page"},
+        {"file://127.0.0.1" + v.path("Info/more.html"), "start page"},
+        {"ftp://example.com/file", "start page"},
     };
     for (const Step& step : steps) {
         v.clickLink(step.href);
+        QString handedOn;
+        if (!files.isEmpty())
+            handedOn =
+                "file:" + QDir(v.dir.path()).relativeFilePath(files.takeFirst()[0].toString());
+        if (!broken.isEmpty())
+            handedOn += "broken:" + broken.takeFirst()[0].toString();
         QCOMPARE(v.text().section('\n', 0, 0), step.shown);
+        QCOMPARE(handedOn, step.handedOn);
     }
-    QCOMPARE(outside.count(), 0);
+    QCOMPARE(web.count(), 0);
 }
 
 void TestDocumentView::handsWebAndMailLinksOn_data() {

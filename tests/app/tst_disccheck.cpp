@@ -351,6 +351,40 @@ class TstDiscCheck : public QObject {
             },
             warning, "Info/style.css", "without it");
         row(
+            "pages linked in a circle, the second linking to nothing", // a PDF, the web: fine
+            [](Disc& d) {
+                d.disc.writeFile("Extras/sheet.pdf", "%PDF-1.4\n");
+                d.disc.writeFile("Info/index.html", "<a href=\"more.html\">more</a> "
+                                                    "<a href=\"../extras/SHEET.pdf\">sheet</a> "
+                                                    "<a href=\"http://example.com\">web</a>");
+                d.disc.writeFile("Info/more.html", "<a href=\"index.html\">back</a> "
+                                                   "<a href=\"gone.html#top\">gone</a>");
+                d.addMain("InfoPath=Info\\index.html\n");
+            },
+            warning, "Info/gone.html", "file was not found");
+        row(
+            "info page linking off the disc",
+            [](Disc& d) {
+                d.disc.writeFile(
+                    "Info/index.html",
+                    "<a href=\"" +
+                        QUrl::fromLocalFile(QCoreApplication::applicationFilePath()).toEncoded() +
+                        "\">off</a>");
+                d.addMain("InfoPath=Info\\index.html\n");
+            },
+            warning, QCoreApplication::applicationFilePath(), "not followed");
+        row(
+            "more pages than are checked",
+            [](Disc& d) {
+                for (int page = 0; page < 205; ++page)
+                    d.disc.writeFile(
+                        QStringLiteral("Info/%1.html").arg(page),
+                        QStringLiteral("<a href=\"%1.html\">on</a>").arg(page + 1).toUtf8());
+                d.disc.writeFile("Info/205.html", "<img src=\"gone.png\">");
+                d.addMain("InfoPath=Info\\0.html\n");
+            },
+            note, "Info/0.html", "first 200 pages");
+        row(
             "target hidden by its switch",
             [](Disc& d) {
                 d.disc.writeFile("info.htm", "<p>x</p>");

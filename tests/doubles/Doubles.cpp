@@ -50,10 +50,14 @@ bool RecordingDesktop::doStartProgram(const QString& program, const QStringList&
     return !refuseStarts;
 }
 
-void RecordingDesktop::doOpenFolder(const QString& path, FolderNotOpened notOpened) {
+void RecordingDesktop::doOpenFolder(const QString& path, NotOpened notOpened) {
     foldersOpened.append(path);
     if (!folderFailure.isEmpty())
         notOpened(folderFailure);
+}
+
+void RecordingDesktop::doOpenFile(const QString& path, NotOpened) {
+    filesOpened.append(path);
 }
 void RecordingDesktop::doOpenUrl(const QUrl& url) {
     urlsOpened.append(url);

@@ -70,6 +70,7 @@ class RecordingDesktop : public Desktop {
     QStringList foldersOpened;
     // When set, every folder fails to open for this reason.
     QString folderFailure;
+    QStringList filesOpened;
     QList<QUrl> urlsOpened;
     bool refuseStarts = false;
     // Called at each start, before it is recorded: lets a test see the state at that moment.
@@ -77,7 +78,8 @@ class RecordingDesktop : public Desktop {
 
   protected:
     bool doStartProgram(const QString& program, const QStringList& arguments) override;
-    void doOpenFolder(const QString& path, FolderNotOpened notOpened) override;
+    void doOpenFolder(const QString& path, NotOpened notOpened) override;
+    void doOpenFile(const QString& path, NotOpened notOpened) override;
     void doOpenUrl(const QUrl& url) override;
 };
 

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The disc actions on the real program: btnInfo shows the information document in place of the
 # movie, a second click brings the media back, and Stop then leaves the logo; a document that
-# references a web server makes no connection; btnExplore opens the disc's folder; the
-# installers start.
+# references a web server makes no connection; its links to a file of the disc and to nothing;
+# btnExplore opens the disc's folder; the installers start.
 source "$(dirname "$0")/lib.sh"
 e2e_start
 
@@ -136,3 +136,34 @@ sleep 2
 screenshot "$E2E_TMP/remote.png"
 [ ! -s "$connections" ] || fail "the document view connected to the web server"
 pass "a document referencing a web server makes no connection"
+kill -9 "$E2E_LAST_PID"
+wait_for_exit "$E2E_LAST_PID" 5
+
+# The document's links, as two pictures one over the other: a worksheet of the disc goes to the
+# desktop's opener (one that finds no program for it), a link to nothing gives the file-not-found
+# message.
+mkdir -p "$disc/Extras"
+printf '%%PDF-1.4\n' >"$disc/Extras/work sheet.pdf"
+convert -size 500x150 xc:'#3060c0' "$disc/Info/link.png"
+printf '[Main]\nVersion=1.0\nShowInstallPlayer=1\nInfoPath=Info\\links.html\n' >"$disc/vistrel.ini"
+cat >"$disc/Info/links.html" <<'EOF2'
+<p style="margin: 0"><a href="../extras/work%20sheet.pdf"><img src="link.png"></a><br>
+<a href="gone.html#top"><img src="link.png"></a></p>
+EOF2
+: >"$E2E_LOG"
+e2e_run "$disc"
+wait_for_log 'window shown' 30
+find_window
+click_at $INFO
+wait_for_log "document: $disc/Info/links.html" 10
+sleep 1
+click_at 113 104
+wait_for_log "link handed to the system: $disc/Extras/work sheet.pdf" 10
+wait_for_log "message: Vistrel: The folder $disc/Extras/work sheet.pdf could not be opened\\." 10
+xdotool key Return
+sleep 0.5
+pass "a link to a file of the disc no program opens says so, with where the file is"
+click_at 113 254
+wait_for_log "message: Vistrel: The file gone\\.html was not found\\." 10
+xdotool key Return
+pass "a link to nothing gives the file-not-found message"

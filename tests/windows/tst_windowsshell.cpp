@@ -53,6 +53,7 @@ class TestWindowsShell : public QObject {
     void playerGetsItsParameterAsCommandLine();
     void argumentListArrivesWordForWord();
     void folderOpensInExplorer();
+    void fileOpensWithItsProgram();
     void linksReachTheBrowserAndMailer();
 
   private:
@@ -124,6 +125,19 @@ void TestWindowsShell::folderOpensInExplorer() {
     HWND window = nullptr;
     QTRY_VERIFY_WITH_TIMEOUT((window = FindWindowW(nullptr, title.c_str())) != nullptr, 30000);
     PostMessageW(window, WM_CLOSE, 0, 0);
+}
+
+// A file opens with the program Windows has for its kind (a program runs); a kind that none
+// opens is told, without the shell's own "open with" dialog.
+void TestWindowsShell::fileOpensWithItsProgram() {
+    const QString program = standIn("Extras/worksheet.exe");
+    const QString sheet = disc_.filePath("Extras/sheet.vistrel-no-such-kind");
+    QFile(sheet).open(QIODevice::WriteOnly);
+    QStringList told;
+    desktop_.openFile(program, [&told](const QString& why) { told << why; });
+    QCOMPARE(startedAs(program).arguments, QStringList{QDir::toNativeSeparators(program)});
+    desktop_.openFile(sheet, [&told](const QString& why) { told << why; });
+    QCOMPARE(told, QStringList{"no program opens this kind of file"});
 }
 
 // Wine hands web and mail links to the programs its registry names: here a script that notes

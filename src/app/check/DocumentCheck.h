@@ -5,8 +5,9 @@
 
 namespace vistrel {
 
-// The information page's pictures and style sheets on the disc, found as the page's view asks
-// for them: one that is missing shows as a broken picture, or leaves the page without its style.
+// The information document and every page of the disc its links lead to, read as the view reads
+// them: a missing picture shows broken, a missing style sheet leaves a page without its style, a
+// link to nothing or off the disc fails the viewer who clicks it.
 Findings checkInfoPage(const CheckedDisc& disc);
 
 } // namespace vistrel

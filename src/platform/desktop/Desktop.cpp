@@ -28,13 +28,28 @@ bool Desktop::doStartProgramWithParameter(const QString& program, const QString&
     return doStartProgram(program, arguments);
 }
 
-void Desktop::openFolder(const QString& path, FolderNotOpened notOpened) {
-    qCInfo(logAction).noquote() << "open folder:" << path;
-    doOpenFolder(path, [path, notOpened = std::move(notOpened)](const QString& reason) {
-        qCInfo(logAction).noquote() << "folder not opened:" << path << "-" << reason;
+namespace {
+
+// The failure logged before whoever asked hears of it.
+Desktop::NotOpened loggedFailure(const char* what, const QString& path,
+                                 Desktop::NotOpened notOpened) {
+    return [what, path, notOpened = std::move(notOpened)](const QString& reason) {
+        qCInfo(logAction).noquote() << what << "not opened:" << path << "-" << reason;
         if (notOpened)
             notOpened(reason);
-    });
+    };
+}
+
+} // namespace
+
+void Desktop::openFolder(const QString& path, NotOpened notOpened) {
+    qCInfo(logAction).noquote() << "open folder:" << path;
+    doOpenFolder(path, loggedFailure("folder", path, std::move(notOpened)));
+}
+
+void Desktop::openFile(const QString& path, NotOpened notOpened) {
+    qCInfo(logAction).noquote() << "open file:" << path;
+    doOpenFile(path, loggedFailure("file", path, std::move(notOpened)));
 }
 
 void Desktop::openUrl(const QUrl& url) {

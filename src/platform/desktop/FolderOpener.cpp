@@ -22,6 +22,8 @@ using NotOpened = std::function<void(const QString&)>;
 
 const QString FileManagerService = QStringLiteral("org.freedesktop.FileManager1");
 const QString Opener = QStringLiteral("xdg-open");
+const QString NoFileManager =
+    QStringLiteral("no file manager answers on the session bus, and there is no ");
 // An opener that fails only after this long had opened something first (a file manager it
 // waited for, now closed): that is no news for the viewer.
 constexpr qint64 OpenerVerdictMs = 10000;
@@ -70,13 +72,13 @@ void runOpener(const QString& opener, const QString& folder, NotOpened notOpened
     process->start();
 }
 
-void openWithOpener(const QString& folder, NotOpened notOpened) {
+void openWithOpener(const QString& path, const QString& noOpener, NotOpened notOpened) {
     const QString opener = QStandardPaths::findExecutable(Opener);
     if (opener.isEmpty()) {
-        notOpened("no file manager answers on the session bus, and there is no " + Opener);
+        notOpened(noOpener + Opener);
         return;
     }
-    runOpener(opener, folder, std::move(notOpened));
+    runOpener(opener, path, std::move(notOpened));
 }
 
 // The file manager's own bus service, asked without waiting; where none answers to that name,
@@ -91,7 +93,7 @@ void askFileManager(QDBusConnection& bus, const QString& folder, NotOpened notOp
                          const QDBusPendingReply<> reply = *answered;
                          answered->deleteLater();
                          if (reply.error().type() == QDBusError::ServiceUnknown)
-                             openWithOpener(folder, notOpened);
+                             openWithOpener(folder, NoFileManager, notOpened);
                          else if (reply.isError())
                              notOpened("the file manager refused: " + reply.error().message());
                      });
@@ -105,7 +107,13 @@ void openFolderOnDesktop(const QString& folder, std::function<void(const QString
     if (bus.isConnected())
         askFileManager(bus, absolute, std::move(notOpened));
     else
-        openWithOpener(absolute, std::move(notOpened));
+        openWithOpener(absolute, NoFileManager, std::move(notOpened));
+}
+
+// The opener finds the program for the file's kind, and fails when there is none.
+void openFileOnDesktop(const QString& file, std::function<void(const QString&)> notOpened) {
+    openWithOpener(QFileInfo(file).absoluteFilePath(), QStringLiteral("there is no "),
+                   std::move(notOpened));
 }
 
 } // namespace vistrel

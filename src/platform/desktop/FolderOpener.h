@@ -12,4 +12,8 @@ namespace vistrel {
 // ends in failure (its errors are kept for the reason, not printed).
 void openFolderOnDesktop(const QString& folder, std::function<void(const QString&)> notOpened);
 
+// A file opened with the desktop's program for its kind, through xdg-open; failure, also that no
+// program opens such a file, is told the same way.
+void openFileOnDesktop(const QString& file, std::function<void(const QString&)> notOpened);
+
 } // namespace vistrel

@@ -35,12 +35,22 @@ bool QtDesktop::doStartProgramWithParameter(const QString& program, const QStrin
 #endif
 }
 
-void QtDesktop::doOpenFolder(const QString& path, FolderNotOpened notOpened) {
+void QtDesktop::doOpenFolder(const QString& path, NotOpened notOpened) {
 #ifdef Q_OS_WIN
     if (!windows::openFolderInExplorer(path))
         notOpened(QStringLiteral("Explorer did not start"));
 #else
     openFolderOnDesktop(path, std::move(notOpened));
+#endif
+}
+
+void QtDesktop::doOpenFile(const QString& path, NotOpened notOpened) {
+#ifdef Q_OS_WIN
+    const QString failure = windows::openWithItsProgram(path);
+    if (!failure.isEmpty())
+        notOpened(failure);
+#else
+    openFileOnDesktop(path, std::move(notOpened));
 #endif
 }
 

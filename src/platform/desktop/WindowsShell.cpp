@@ -63,6 +63,22 @@ bool shellStartProgram(const QString& program, const QString& commandLine) {
     return ShellExecuteExW(&info) != FALSE;
 }
 
+QString openWithItsProgram(const QString& file) {
+    const std::wstring path = QDir::toNativeSeparators(file).toStdWString();
+    SHELLEXECUTEINFOW info = {};
+    info.cbSize = sizeof(info);
+    // No "open with" dialog where nothing is registered: the caller tells the viewer instead.
+    info.fMask = SEE_MASK_NOASYNC | SEE_MASK_FLAG_NO_UI;
+    info.lpFile = path.c_str();
+    info.nShow = SW_SHOWNORMAL;
+    if (ShellExecuteExW(&info) != FALSE)
+        return {};
+    const DWORD error = GetLastError();
+    if (error == ERROR_NO_ASSOCIATION || reinterpret_cast<INT_PTR>(info.hInstApp) == SE_ERR_NOASSOC)
+        return QStringLiteral("no program opens this kind of file");
+    return QStringLiteral("the shell refused it (error %1)").arg(error);
+}
+
 bool openFolderInExplorer(const QString& folder) {
     return QProcess::startDetached(QStringLiteral("explorer.exe"),
                                    {QDir::toNativeSeparators(folder)});

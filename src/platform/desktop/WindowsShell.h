@@ -15,4 +15,8 @@ bool shellStartProgram(const QString& program, const QString& commandLine);
 // Opens the folder in Explorer.
 bool openFolderInExplorer(const QString& folder);
 
+// Opens the file with the program Windows has for its kind, without asking the viewer to choose
+// one; empty when opened, else why not ("no program opens this kind of file").
+QString openWithItsProgram(const QString& file);
+
 } // namespace vistrel::windows

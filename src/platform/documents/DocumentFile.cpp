@@ -24,7 +24,14 @@ std::string_view viewOf(const QByteArray& bytes) {
     return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
 }
 
-bool hasSuffix(const QString& path, std::initializer_list<const char*> suffixes) {
+using Suffixes = std::initializer_list<const char*>;
+const Suffixes kHtmlSuffixes{"html", "htm", "xhtml", "shtml"};
+const Suffixes kTextSuffixes{"txt", "text", "nfo", "diz", "log", "ini", "md"};
+const Suffixes kPictureSuffixes{"png", "jpg", "jpeg", "gif", "bmp", "ico", "svg"};
+// Enough of a file without a suffix to tell text from anything else.
+constexpr qint64 kSniffLength = 4096;
+
+bool hasSuffix(const QString& path, Suffixes suffixes) {
     const QString suffix = QFileInfo(path).suffix().toLower();
     for (const char* candidate : suffixes) {
         if (suffix == QLatin1String(candidate))
@@ -44,9 +51,9 @@ bool looksBinary(const QByteArray& bytes) {
 
 // By the name's suffix, or by a look at the text when the name does not tell.
 DocumentKind textKind(const QString& path, const QString& text) {
-    if (hasSuffix(path, {"html", "htm", "xhtml", "shtml"}))
+    if (hasSuffix(path, kHtmlSuffixes))
         return DocumentKind::Html;
-    if (hasSuffix(path, {"txt", "text", "nfo", "diz", "log", "ini", "md"}))
+    if (hasSuffix(path, kTextSuffixes))
         return DocumentKind::PlainText;
     return Qt::mightBeRichText(text) ? DocumentKind::Html : DocumentKind::PlainText;
 }
@@ -81,6 +88,16 @@ QByteArray readFileStart(const QString& path, qint64 limit, bool* cut) {
     return bytes;
 }
 
+bool isPageFile(const QString& path) {
+    if (hasSuffix(path, kHtmlSuffixes) || hasSuffix(path, kTextSuffixes) ||
+        hasSuffix(path, kPictureSuffixes))
+        return true;
+    if (!QFileInfo(path).suffix().isEmpty())
+        return false;
+    const QByteArray start = readFileStart(path, kSniffLength);
+    return !start.isEmpty() && !looksBinary(start);
+}
+
 QString decodeDocumentText(const QByteArray& bytes, bool cut) {
     std::string_view text = viewOf(bytes);
     if (cut && !isValidUtf8(text)) {
@@ -98,7 +115,7 @@ QString decodeDocumentText(const QByteArray& bytes, bool cut) {
 
 DocumentContent loadDocument(const QString& path) {
     DocumentContent content;
-    if (hasSuffix(path, {"png", "jpg", "jpeg", "gif", "bmp", "ico", "svg"})) {
+    if (hasSuffix(path, kPictureSuffixes)) {
         content.kind = DocumentKind::Picture;
         return content;
     }

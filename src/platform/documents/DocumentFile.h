@@ -5,7 +5,6 @@
 #include <QByteArray>
 #include <QString>
 
-#include <QString>
 #include <cstddef>
 
 namespace vistrel {
@@ -40,6 +39,11 @@ QByteArray readFileStart(const QString& path, qint64 limit, bool* cut = nullptr)
 // The document at path (an absolute path on disk): what kind it is and its text, decoded as
 // UTF-8 when it is valid UTF-8 and as Windows-1252 otherwise.
 DocumentContent loadDocument(const QString& path);
+
+// Whether the view shows the file as a page: an HTML page, a text or a picture by its suffix, or,
+// without a suffix, a file that reads as text. Anything else (a PDF, a program, an archive) is
+// for the system's own program.
+bool isPageFile(const QString& path);
 
 // Text bytes decoded the same way as a document; a cut-off multi-byte character at the end of
 // a part is dropped, so that the part does not lose its UTF-8 reading.

@@ -25,6 +25,11 @@ class DocumentView : public QObject {
   signals:
     // A link to the world outside the disc (web, mail) was clicked; the view does not follow it.
     void outsideLinkClicked(const QUrl& url);
+    // A link to a file or folder on the disc that the view does not show (a PDF, a program, an
+    // archive): for the system's own program.
+    void fileLinkClicked(const QString& file);
+    // A link to a file that is not on the disc, as the page writes it.
+    void brokenLinkClicked(const QString& link);
 };
 
 } // namespace vistrel

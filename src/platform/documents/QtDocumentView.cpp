@@ -1,6 +1,5 @@
 #include "platform/documents/QtDocumentView.h"
 
-#include "platform/disc/DiscFile.h"
 #include "platform/disc/FilePaths.h"
 #include "platform/documents/DocumentFile.h"
 #include "platform/documents/LocalLinks.h"
@@ -24,7 +23,8 @@ QString pictureDocument(const QString& file) {
 
 } // namespace
 
-QtDocumentView::QtDocumentView(QWidget* parent) : DocumentView(parent), area_(new QWidget(parent)) {
+QtDocumentView::QtDocumentView(QWidget* parent, QString discFolder)
+    : DocumentView(parent), discFolder_(std::move(discFolder)), area_(new QWidget(parent)) {
     area_->setObjectName(QStringLiteral("DocumentArea"));
     auto* layout = new QVBoxLayout(area_);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -78,20 +78,34 @@ void QtDocumentView::show(const QString& file) {
 
 void QtDocumentView::followLink(const QUrl& link) {
     LocalTextBrowser& view = browser();
-    const QUrl target = view.documentUrl().resolved(link);
-    if (isOutsideLink(target)) {
-        emit outsideLinkClicked(target);
-        return;
+    const LinkTarget target = linkTarget(link, view.documentUrl(), discFolder_);
+    const QString address = target.address.toString();
+    switch (target.kind) {
+    case LinkTarget::World:
+        emit outsideLinkClicked(target.address);
+        break;
+    case LinkTarget::NotLocal:
+        qCInfo(logAction).noquote() << "link refused: not on this computer:" << address;
+        break;
+    case LinkTarget::OffDisc:
+        qCInfo(logAction).noquote() << "link refused: outside the disc:" << target.file;
+        break;
+    case LinkTarget::Missing:
+        qCInfo(logAction).noquote() << "link broken:" << address;
+        emit brokenLinkClicked(target.asWritten);
+        break;
+    case LinkTarget::Other:
+        qCInfo(logAction).noquote() << "link handed to the system:" << target.file;
+        emit fileLinkClicked(target.file);
+        break;
+    case LinkTarget::Page:
+        qCInfo(logAction).noquote() << "link followed:" << address;
+        if (target.file != view.documentUrl().toLocalFile())
+            Navigate(target.file);
+        if (target.address.hasFragment())
+            view.scrollToAnchor(target.address.fragment());
+        break;
     }
-    const QString file = resolvePath(localFileOf(link, view.documentUrl()));
-    if (!isDiscFile(file)) {
-        qCInfo(logAction).noquote() << "link not followed:" << target.toString();
-        return;
-    }
-    if (QFileInfo(file).absoluteFilePath() != view.documentUrl().toLocalFile())
-        Navigate(file);
-    if (target.hasFragment())
-        view.scrollToAnchor(target.fragment());
 }
 
 QUrl QtDocumentView::documentUrl() const {

@@ -9,8 +9,9 @@ namespace vistrel {
 class LocalTextBrowser;
 
 // The information document over a text browser: HTML with its local pictures and style
-// sheets, or plain text. It never goes to a network; links to local files are followed inside
-// the view, web and mail links are handed on through outsideLinkClicked.
+// sheets, or plain text. It never goes to a network. A link to a page of the disc opens in the
+// view; web and mail links, other files of the disc and links to nothing are handed on by its
+// signals; a link that leaves the disc's folder is not followed.
 //
 // The view is a plain area, placed, shown and named from the start (a screen reader finds it);
 // the text browser inside it is made when first needed (the first document, or its widget):
@@ -19,7 +20,8 @@ class LocalTextBrowser;
 class QtDocumentView : public DocumentView {
     Q_OBJECT
   public:
-    explicit QtDocumentView(QWidget* parent);
+    // Links are followed within discFolder only (anywhere when it is empty).
+    explicit QtDocumentView(QWidget* parent, QString discFolder = {});
 
     QWidget* widget() override;
     void Navigate(const QString& path) override;
@@ -38,6 +40,7 @@ class QtDocumentView : public DocumentView {
     LocalTextBrowser& browser();
     void show(const QString& file);
 
+    QString discFolder_;
     QWidget* area_;
     LocalTextBrowser* browser_ = nullptr;
 };
