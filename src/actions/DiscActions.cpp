@@ -44,11 +44,11 @@ void DiscActions::explore(const QString& configuredPath) {
     }
     // The folder found, not the configured text: that would depend on the working directory
     // rather than on the disc.
-    desktop_.openFolder(folder, notOpenedMessage(folder));
+    desktop_.openFolder(folder, notOpenedMessage(&LanguageTexts::MsgFolderNotOpened, folder));
 }
 
 void DiscActions::openLinkedFile(const QString& file) {
-    desktop_.openFile(file, notOpenedMessage(file));
+    desktop_.openFile(file, notOpenedMessage(&LanguageTexts::MsgFileNotOpened, file));
 }
 
 void DiscActions::linkNotFound(const QString& link) {
@@ -57,11 +57,12 @@ void DiscActions::linkNotFound(const QString& link) {
 
 // A desktop that cannot open it leaves the viewer where it is, to open it by hand, in the
 // language current when the desktop answers.
-Desktop::NotOpened DiscActions::notOpenedMessage(const QString& path) {
-    return [self = QPointer<DiscActions>(this), path](const QString&) {
+Desktop::NotOpened DiscActions::notOpenedMessage(QString LanguageTexts::*message,
+                                                 const QString& path) {
+    return [self = QPointer<DiscActions>(this), message, path](const QString&) {
         if (self)
-            showErrorMessage(self->messages_, self->texts_.MsgTitle,
-                             self->texts_.MsgFolderNotOpened, QDir::toNativeSeparators(path));
+            showErrorMessage(self->messages_, self->texts_.MsgTitle, self->texts_.*message,
+                             QDir::toNativeSeparators(path));
     };
 }
 

@@ -46,7 +46,7 @@ class DiscActions : public QObject {
     void showMedia();
     void showDocument(const QString& configuredPath);
     void install(const QString& configuredPath);
-    Desktop::NotOpened notOpenedMessage(const QString& path);
+    Desktop::NotOpened notOpenedMessage(QString LanguageTexts::*message, const QString& path);
 
     DiscFolder disc_;
     ButtonTexts paths_;

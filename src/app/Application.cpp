@@ -148,13 +148,17 @@ void Application::showOfferedButtons() {
 
 // A movie the framework cannot play is said once, rather than leaving a silent logo: as the
 // codec the disc names, or else as the file that could not be played.
-void Application::reportMediaNotOpened(const QString& path) {
+// Only a missing decoder sends the viewer to install the codec: a file that is no film at all
+// would not play with it either.
+void Application::reportMediaNotOpened(const QString& path, MediaOpenError error) {
     const LanguageTexts& texts = language_->texts();
-    const QString& codec = state_.config.codec.description;
-    if (codec.isEmpty())
+    if (error == NoVideoDecoder)
+        showErrorMessage(services_.messages, texts.MsgTitle, texts.MsgCodecNotInstalled,
+                         state_.config.codecName());
+    else if (error == Missing)
         showErrorMessage(services_.messages, texts.MsgTitle, texts.MsgFileNotFound, path);
     else
-        showErrorMessage(services_.messages, texts.MsgTitle, texts.MsgCodecNotInstalled, codec);
+        showErrorMessage(services_.messages, texts.MsgTitle, texts.MsgCannotPlay, path);
 }
 
 // The disc's own title picture; one that is missing is reported by the skin loader by its name.

@@ -2,6 +2,7 @@
 
 #include "app/AppState.h"
 #include "app/Services.h"
+#include "platform/media/MediaOpenError.h"
 #include "platform/disc/DiscFolder.h"
 
 #include <QObject>
@@ -40,7 +41,7 @@ class Application : public QObject {
     QString mediaFile();
     bool isOffered(ButtonId id) const;
     void showOfferedButtons();
-    void reportMediaNotOpened(const QString& path);
+    void reportMediaNotOpened(const QString& path, MediaOpenError error);
     QString titlePicture() const;
     void makeSkinLoader();
     void makeFeatures();

@@ -15,7 +15,7 @@ struct LanguageKey {
     bool takesValue;
 };
 
-inline constexpr std::array<LanguageKey, 26> LanguageKeys{{
+inline constexpr std::array<LanguageKey, 28> LanguageKeys{{
     {"Tooltip", "tipInstallCodec", "Install the codec (needed to show the video)", false},
     {"Tooltip", "tipInstallPlayer", "Install the video player (recommended)", false},
     {"Tooltip", "tipInfo", "More information...", false},
@@ -44,6 +44,9 @@ inline constexpr std::array<LanguageKey, 26> LanguageKeys{{
     {"ErrorMsg", "errCannotStart", "The program %s could not be started.", true},
     {"ErrorMsg", "errFolderNotOpened", "The folder %s could not be opened. Please open it by hand.",
      true},
+    {"ErrorMsg", "errFileNotOpened", "The file %s could not be opened. Please open it by hand.",
+     true},
+    {"ErrorMsg", "errCannotPlay", "The file %s cannot be played.", true},
 }};
 
 // The key's entry; null for a key no language file needs.

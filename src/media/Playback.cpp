@@ -46,10 +46,10 @@ void Playback::mediaOpened() {
     startSlideshow();
 }
 
-void Playback::mediaFailed() {
+void Playback::mediaFailed(MediaOpenError error) {
     const bool atStart = opening_;
     opening_ = false;
-    giveUp();
+    giveUp(error);
     if (atStart)
         startSlideshow();
 }
@@ -60,12 +60,12 @@ void Playback::startSlideshow() {
 }
 
 // Told once, however many failures are reported: the stage gives the media up once.
-void Playback::giveUp() {
+void Playback::giveUp(MediaOpenError error) {
     const QString path = stage_.mediaFile();
     if (!stage_.giveUpMedia())
         return;
     qCInfo(logMedia).noquote() << "media not opened:" << path;
-    emit mediaNotOpened(path);
+    emit mediaNotOpened(path, error);
 }
 
 // The video comes to the front, over the document too: Play is a request to see it.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/media/MediaOpenError.h"
+
 #include <QElapsedTimer>
 #include <QObject>
 
@@ -29,7 +31,7 @@ class Playback : public QObject {
     void startOfPlayback();
     // The player's verdict on the file startOfPlayback named, or a failure later on.
     void mediaOpened();
-    void mediaFailed();
+    void mediaFailed(vistrel::MediaOpenError error);
     void playClicked();
     void pauseClicked();
     void stopClicked();
@@ -44,10 +46,10 @@ class Playback : public QObject {
     void nextSlideWanted();
     void previousSlideWanted();
     // The media framework cannot play the disc's movie or music.
-    void mediaNotOpened(const QString& path);
+    void mediaNotOpened(const QString& path, vistrel::MediaOpenError error);
 
   private:
-    void giveUp();
+    void giveUp(MediaOpenError error);
     void startSlideshow();
     void holdSlides();
 

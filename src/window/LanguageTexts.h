@@ -28,6 +28,10 @@ struct LanguageTexts {
     QString MsgCannotStart;
     // A folder found on the disc that the desktop cannot show (the value: where it is).
     QString MsgFolderNotOpened;
+    // A file on the disc that no program of the system opens (the value: where it is).
+    QString MsgFileNotOpened;
+    // A movie or music file that is no film or sound the player can read (the value: its path).
+    QString MsgCannotPlay;
     // The title of every message box, whatever the language.
     QString MsgTitle;
 };
@@ -53,6 +57,8 @@ inline QString* textOf(LanguageTexts& texts, std::string_view section, std::stri
         {"errCodecNotInstalled", &LanguageTexts::MsgCodecNotInstalled},
         {"errCannotStart", &LanguageTexts::MsgCannotStart},
         {"errFolderNotOpened", &LanguageTexts::MsgFolderNotOpened},
+        {"errFileNotOpened", &LanguageTexts::MsgFileNotOpened},
+        {"errCannotPlay", &LanguageTexts::MsgCannotPlay},
     };
     for (const auto& [name, field] : fields)
         if (name == key)

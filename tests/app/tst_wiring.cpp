@@ -131,15 +131,26 @@ class TestWiring : public QObject {
         }
     }
 
-    // A movie the framework cannot open is said once, by its file; full screen is then the
-    // pictures'.
+    // A movie the framework cannot open is said once, by what failed: only a missing decoder
+    // asks for the codec. Full screen is then the pictures'.
+    void aMovieThatCannotPlayIsSaidOnce_data() {
+        QTest::addColumn<MediaOpenError>("error");
+        QTest::addColumn<QString>("message"); // "%1": the movie's path
+        QTest::newRow("not a film") << Undecodable << "errCannotPlay %1";
+        QTest::newRow("empty") << Empty << "errCannotPlay %1";
+        QTest::newRow("no decoder") << NoVideoDecoder << "errCodecNotInstalled MPEG-4 video codec";
+        QTest::newRow("gone") << Missing << "errFileNotFound %1";
+    }
+
     void aMovieThatCannotPlayIsSaidOnce() {
+        QFETCH(MediaOpenError, error);
+        QFETCH(QString, message);
         Started s;
         QVERIFY(s.start());
-        s.tc.player->failOpen = true;
+        s.tc.player->failOpen = error;
         QTRY_VERIFY(!s.w().stage().startCued());
         QCOMPARE(s.tc.messages.texts(),
-                 QStringList{"english errFileNotFound " + s.disc.path() + "/movie.avi"});
+                 QStringList{"english " + message.arg(s.disc.path() + "/movie.avi")});
         s.click(ButtonId::btnMaximize);
         QTRY_VERIFY(s.w().isFullScreen());
         QVERIFY(!s.tc.player->placement.fullScreen);

@@ -80,11 +80,11 @@ FakeMediaPlayerControl::FakeMediaPlayerControl(QWidget* parent)
 
 void FakeMediaPlayerControl::open(const QString& path) {
     calls.append("Open=" + path);
-    fileName_ = failOpen ? QString() : path;
+    fileName_ = failOpen != NoError ? QString() : path;
     if (path.isEmpty())
         return;
-    if (failOpen)
-        emit failed(Undecodable, "refused");
+    if (failOpen != NoError)
+        emit failed(failOpen, "refused");
     else
         emit opened({duration, true});
 }

@@ -117,7 +117,7 @@ class FakeMediaPlayerControl : public MediaPlayerControl {
     void failLater();
 
     QStringList calls; // the transport's calls, in order ("Open=movie.avi", "Play", ...)
-    bool failOpen = false;
+    MediaOpenError failOpen = NoError; // what open() fails with
     MediaPlayState playState = MediaPlayState::Stopped;
     // When not empty, each PlayState read takes the next value from here instead.
     mutable QList<MediaPlayState> scriptedPlayStates;

@@ -32,8 +32,9 @@ music_formats=(
   "WAV|music.wav|-c:a pcm_s16le"
   "AAC in M4A|music.m4a|-c:a aac"
 )
-# Bad input: a film cut short, and one whose video no decoder takes (a made-up codec tag).
-bad_formats=(cut.mp4 unknown.avi)
+# Bad input, with what the viewer is told: a film cut short (no index) and a text file named as a
+# film cannot be played; one whose video no decoder takes (a made-up codec tag) wants the codec.
+bad_formats=("cut.mp4|cannot be played" "notes.avi|cannot be played" "unknown.avi|is not installed")
 
 # Makes every file of the table, and the bad ones, in the folder $1.
 make_format_files() {
@@ -49,6 +50,7 @@ make_format_files() {
   done
   head -c 4096 "$folder/h264.mp4" >"$folder/cut.mp4"
   perl -pe 's/XVID/QQQQ/g; s/xvid/qqqq/g' "$folder/xvid.avi" >"$folder/unknown.avi"
+  seq 1 5000 >"$folder/notes.avi"
 }
 
 make_format_file() {

@@ -159,7 +159,7 @@ wait_for_log "document: $disc/Info/links.html" 10
 sleep 1
 click_at 113 104
 wait_for_log "link handed to the system: $disc/Extras/work sheet.pdf" 10
-wait_for_log "message: Vistrel: The folder $disc/Extras/work sheet.pdf could not be opened\\." 10
+wait_for_log "message: Vistrel: The file $disc/Extras/work sheet.pdf could not be opened\\." 10
 xdotool key Return
 sleep 0.5
 pass "a link to a file of the disc no program opens says so, with where the file is"

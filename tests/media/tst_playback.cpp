@@ -140,7 +140,7 @@ class TestPlayback : public QObject {
         QFETCH(Show, show);
         QFETCH(Show, left);
         Bench b(show);
-        b.player().failOpen = true;
+        b.player().failOpen = Undecodable;
         b.started();
         QCOMPARE(b.notOpened.size(), 1);
         QCOMPARE(b.notOpened.first().first().toString(), QString("film.avi"));

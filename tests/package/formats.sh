@@ -88,16 +88,18 @@ done
 
 # GStreamer now and then neither prerolls nor refuses the cut file: the open wait and then the
 # watchdog's bound on a start give it up, some 18 s on.
-for file in "${bad_formats[@]}"; do
+for entry in "${bad_formats[@]}"; do
+  IFS='|' read -r file said <<<"$entry"
   start_on "$(disc_for movie "$file")"
   wait_for_log 'window shown' 30
   wait_for_log 'message: ' 30
   sleep 2
   [ "$(log_count 'message: ')" = 1 ] || fail "$file: not one message ($(grep 'message: ' "$E2E_LOG"))"
+  grep -q "message: .*$said" "$E2E_LOG" || fail "$file: not told it $said ($(grep 'message: ' "$E2E_LOG"))"
   xdotool key Return
   sleep 0.5
   find_window
   kill -0 "$pid" 2>/dev/null || fail "$file: the program ended"
   stop_it
-  pass "$mode: $file gets the program's message once, and the window stays"
+  pass "$mode: $file is told once it $said, and the window stays"
 done

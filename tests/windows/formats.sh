@@ -91,7 +91,8 @@ done
 # A disc whose FFmpeg DLLs were deleted: no backend of Qt Multimedia loads.
 no_ffmpeg=$(disc_for h264.mp4 without-ffmpeg)
 rm "$no_ffmpeg"/.vistrel/windows/av*.dll "$no_ffmpeg"/.vistrel/windows/sw*.dll
-for file in "${bad_formats[@]}" without-ffmpeg; do
+for entry in "${bad_formats[@]}" "without-ffmpeg|cannot be played"; do
+  IFS='|' read -r file said <<<"$entry"
   disc=$no_ffmpeg
   [ "$file" = without-ffmpeg ] || disc=$(disc_for "$file")
   start_on "$disc"
@@ -99,11 +100,12 @@ for file in "${bad_formats[@]}" without-ffmpeg; do
   wait_for_log 'message: ' 30
   sleep 2
   [ "$(log_count 'message: ')" = 1 ] || fail "$file: not one message ($(grep 'message: ' "$E2E_LOG"))"
+  grep -q "message: .*$said" "$E2E_LOG" || fail "$file: not told it $said ($(grep 'message: ' "$E2E_LOG"))"
   xdotool key Return
   sleep 0.5
   find_window
   kill -0 "$E2E_LAST_PID" 2>/dev/null || fail "$file: the program ended"
-  pass "$file gets the program's message once, and the window stays"
+  pass "$file: told once it $said, and the window stays"
 done
 
 # One vistrel.ini names an installer for each system: Windows starts its own, the .cmd.

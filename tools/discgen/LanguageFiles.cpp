@@ -61,7 +61,10 @@ std::vector<Section> german() {
           {"errCodecNotInstalled", "%s ist nicht installiert. Bitte installieren Sie ihn zuerst."},
           {"errCannotStart", "Das Programm %s konnte nicht gestartet werden."},
           {"errFolderNotOpened", "Der Ordner %s konnte nicht geöffnet werden. Bitte öffnen "
-                                 "Sie ihn von Hand."}}}};
+                                 "Sie ihn von Hand."},
+          {"errFileNotOpened", "Die Datei %s konnte nicht geöffnet werden. Bitte öffnen "
+                               "Sie sie von Hand."},
+          {"errCannotPlay", "Die Datei %s kann nicht abgespielt werden."}}}};
 }
 
 // The file's text in UTF-8, with Windows line ends.
