@@ -34,7 +34,9 @@ music_formats=(
 )
 # Bad input, with what the viewer is told: a film cut short (no index) and a text file named as a
 # film cannot be played; one whose video no decoder takes (a made-up codec tag) wants the codec.
-bad_formats=("cut.mp4|cannot be played" "notes.avi|cannot be played" "unknown.avi|is not installed")
+# The message as the sample disc says it in English or German (the Windows program's default).
+cannot_play='(cannot be played|kann nicht abgespielt)'
+bad_formats=("cut.mp4|$cannot_play" "notes.avi|$cannot_play" "unknown.avi|(is not installed|ist nicht installiert)")
 
 # Makes every file of the table, and the bad ones, in the folder $1.
 make_format_files() {

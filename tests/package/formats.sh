@@ -95,7 +95,7 @@ for entry in "${bad_formats[@]}"; do
   wait_for_log 'message: ' 30
   sleep 2
   [ "$(log_count 'message: ')" = 1 ] || fail "$file: not one message ($(grep 'message: ' "$E2E_LOG"))"
-  grep -q "message: .*$said" "$E2E_LOG" || fail "$file: not told it $said ($(grep 'message: ' "$E2E_LOG"))"
+  grep -qE "message: .*$said" "$E2E_LOG" || fail "$file: not told it $said ($(grep 'message: ' "$E2E_LOG"))"
   xdotool key Return
   sleep 0.5
   find_window

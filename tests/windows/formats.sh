@@ -91,7 +91,7 @@ done
 # A disc whose FFmpeg DLLs were deleted: no backend of Qt Multimedia loads.
 no_ffmpeg=$(disc_for h264.mp4 without-ffmpeg)
 rm "$no_ffmpeg"/.vistrel/windows/av*.dll "$no_ffmpeg"/.vistrel/windows/sw*.dll
-for entry in "${bad_formats[@]}" "without-ffmpeg|cannot be played"; do
+for entry in "${bad_formats[@]}" "without-ffmpeg|$cannot_play"; do
   IFS='|' read -r file said <<<"$entry"
   disc=$no_ffmpeg
   [ "$file" = without-ffmpeg ] || disc=$(disc_for "$file")
@@ -100,7 +100,7 @@ for entry in "${bad_formats[@]}" "without-ffmpeg|cannot be played"; do
   wait_for_log 'message: ' 30
   sleep 2
   [ "$(log_count 'message: ')" = 1 ] || fail "$file: not one message ($(grep 'message: ' "$E2E_LOG"))"
-  grep -q "message: .*$said" "$E2E_LOG" || fail "$file: not told it $said ($(grep 'message: ' "$E2E_LOG"))"
+  grep -qE "message: .*$said" "$E2E_LOG" || fail "$file: not told it $said ($(grep 'message: ' "$E2E_LOG"))"
   xdotool key Return
   sleep 0.5
   find_window

@@ -3,6 +3,7 @@
 #include "platform/disc/DiscFile.h"
 #include "platform/disc/FilePaths.h"
 #include "platform/log/Log.h"
+#include "platform/media/qt/QtMediaVerdict.h"
 #include "platform/media/qt/QtMultimediaBackend.h"
 
 #include <QAudioOutput>
@@ -21,21 +22,9 @@ namespace vistrel {
 
 namespace {
 
-bool isLoaded(QMediaPlayer::MediaStatus status) {
-    return status == QMediaPlayer::LoadedMedia || status == QMediaPlayer::BufferingMedia ||
-           status == QMediaPlayer::BufferedMedia || status == QMediaPlayer::StalledMedia ||
-           status == QMediaPlayer::EndOfMedia;
-}
-
 // Loaded or refused; the source being set passes through "no media" on its way to loading.
 bool isVerdict(QMediaPlayer::MediaStatus status) {
     return isLoaded(status) || status == QMediaPlayer::InvalidMedia;
-}
-
-// The file announces a video stream, whether or not a decoder for it is installed.
-bool announcesVideo(const QMediaMetaData& metaData) {
-    return metaData.keys().contains(QMediaMetaData::VideoCodec) ||
-           metaData.value(QMediaMetaData::Resolution).toSize().isValid();
 }
 
 } // namespace
@@ -137,15 +126,11 @@ void QtMediaPlayerControl::finishOpening() {
 }
 
 MediaOpenError QtMediaPlayerControl::openResult() const {
-    const QMediaPlayer::MediaStatus status = player_->mediaStatus();
-    if (player_->error() != QMediaPlayer::NoError || status == QMediaPlayer::InvalidMedia ||
-        status == QMediaPlayer::NoMedia)
-        return Undecodable;
-    if (!isLoaded(status))
-        return NoError; // still loading after the wait: taken as opened
-    if (!player_->hasVideo() && announcesVideo(player_->metaData()))
+    if (lacksVideoDecoder(*player_))
         return NoVideoDecoder;
-    return NoError;
+    if (isRefused(*player_))
+        return Undecodable;
+    return NoError; // loaded, or still loading after the wait: taken as opened
 }
 
 QString QtMediaPlayerControl::fileName() const {
@@ -166,8 +151,7 @@ void QtMediaPlayerControl::mediaStatusChanged(QMediaPlayer::MediaStatus status) 
         failLate("the media is invalid");
         return;
     }
-    if (status == QMediaPlayer::LoadedMedia && !player_->hasVideo() &&
-        announcesVideo(player_->metaData())) {
+    if (status == QMediaPlayer::LoadedMedia && lacksVideoDecoder(*player_)) {
         failLate("no decoder for the video");
         return;
     }

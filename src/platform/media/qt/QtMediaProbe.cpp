@@ -1,4 +1,5 @@
 #include "platform/media/MediaProbe.h"
+#include "platform/media/qt/QtMediaVerdict.h"
 
 #include <QAudioOutput>
 #include <QEventLoop>
@@ -14,12 +15,6 @@ namespace vistrel {
 namespace {
 
 constexpr int DetailsTimeoutMs = 1000;
-
-bool isLoaded(QMediaPlayer::MediaStatus status) {
-    return status == QMediaPlayer::LoadedMedia || status == QMediaPlayer::BufferingMedia ||
-           status == QMediaPlayer::BufferedMedia || status == QMediaPlayer::StalledMedia ||
-           status == QMediaPlayer::EndOfMedia;
-}
 
 void waitForVerdict(QMediaPlayer& player, int timeoutMs) {
     if (player.mediaStatus() != QMediaPlayer::LoadingMedia ||
@@ -59,21 +54,13 @@ void readMetaData(const QMediaMetaData& data, MediaFacts& facts) {
         facts.audioCodec = QMediaFormat::audioCodecName(audio.value<QMediaFormat::AudioCodec>());
 }
 
-// The file announces a video stream, whether or not a decoder for it is installed.
-bool announcesVideo(const QMediaMetaData& data) {
-    return data.keys().contains(QMediaMetaData::VideoCodec) ||
-           data.value(QMediaMetaData::Resolution).toSize().isValid();
-}
-
 MediaFacts::Verdict verdictOf(const QMediaPlayer& player) {
-    const QMediaPlayer::MediaStatus status = player.mediaStatus();
-    if (player.error() != QMediaPlayer::NoError || status == QMediaPlayer::InvalidMedia ||
-        status == QMediaPlayer::NoMedia)
-        return MediaFacts::Refused;
-    if (!isLoaded(status))
-        return MediaFacts::NoAnswer;
-    if (!player.hasVideo() && announcesVideo(player.metaData()))
+    if (lacksVideoDecoder(player))
         return MediaFacts::NoVideoDecoder;
+    if (isRefused(player))
+        return MediaFacts::Refused;
+    if (!isLoaded(player.mediaStatus()))
+        return MediaFacts::NoAnswer;
     return MediaFacts::Opened;
 }
 
