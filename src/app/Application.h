@@ -2,8 +2,8 @@
 
 #include "app/AppState.h"
 #include "app/Services.h"
-#include "platform/media/MediaOpenError.h"
 #include "platform/disc/DiscFolder.h"
+#include "platform/media/MediaOpenError.h"
 
 #include <QObject>
 

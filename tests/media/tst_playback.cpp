@@ -193,7 +193,8 @@ class TestPlayback : public QObject {
         QTest::newRow("stopped/Pause")
             << S::Stopped << "Pause" << QStringList{} << S::Stopped << View::Video;
         // Stopped with its last picture in front: a film at its end. Stop puts the logo back.
-        QTest::newRow("stopped/Stop") << S::Stopped << "Stop" << stop << S::Stopped << View::Pictures;
+        QTest::newRow("stopped/Stop")
+            << S::Stopped << "Stop" << stop << S::Stopped << View::Pictures;
     }
 
     void stateTable() {

@@ -154,7 +154,7 @@ class TstKeyboard : public QObject {
         QVERIFY(!s.tc.player->placement.fullScreen);
         QCOMPARE(s.w().stage().view(), Stage::View::Document);
         s.press(Qt::Key_Escape);
-        QCOMPARE(s.w().stage().view(), Stage::View::Video);
+        QCOMPARE(s.w().stage().view(), Stage::View::Pictures); // the stopped movie's logo
     }
 
     // Shift+F10 and the Menu key open the menu at btnMenu, a right click at the pointer.
