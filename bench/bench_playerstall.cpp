@@ -6,8 +6,9 @@
 // opening is the framework's first in the process; GST_REGISTRY_1_0 naming a file that does not
 // exist yet makes it the first start of a viewer without a plugin registry.
 // Needs an X display. Usage: bench_playerstall [movie] [presses]
-#include "platform/media/gst/GstMediaPlayerControl.h"
-#include "platform/media/qt/QtMediaPlayerControl.h"
+#include "platform/media/EnginePlayer.h"
+#include "platform/media/gst/GstEngine.h"
+#include "platform/media/qt/QtEngine.h"
 #include "window/VideoPlacer.h"
 
 #include <QApplication>
@@ -110,9 +111,9 @@ std::map<QString, double> run(bool gstreamer, const QString& movie, int presses)
     window.resize(699, 432);
     std::unique_ptr<MediaPlayerControl> player;
     if (gstreamer)
-        player = std::make_unique<GstMediaPlayerControl>(&window);
+        player = std::make_unique<EnginePlayer>(&window, new GstEngine(&window));
     else
-        player = std::make_unique<QtMediaPlayerControl>(&window);
+        player = std::make_unique<EnginePlayer>(&window, new QtEngine(&window));
     window.show();
     wait(300);
     auto result = measure(*player, movie, presses);

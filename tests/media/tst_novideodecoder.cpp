@@ -1,8 +1,9 @@
 #include "doubles/PlayerOpening.h"
+#include "platform/media/EnginePlayer.h"
 #include "platform/media/gst/GstDecoders.h"
-#include "platform/media/gst/GstMediaPlayerControl.h"
+#include "platform/media/gst/GstEngine.h"
 #include "platform/media/gst/GstMediaProbe.h"
-#include "platform/media/qt/QtMediaPlayerControl.h"
+#include "platform/media/qt/QtEngine.h"
 
 #include <QApplication>
 #include <QSignalSpy>
@@ -31,8 +32,9 @@ class TestNoVideoDecoder : public QObject {
             QSKIP("the sample disc has no movie (ffmpeg missing at build time)");
         QWidget window;
         MediaPlayerControl* player =
-            control == "qt" ? static_cast<MediaPlayerControl*>(new QtMediaPlayerControl(&window))
-                            : new GstMediaPlayerControl(&window);
+            control == "qt"
+                ? static_cast<MediaPlayerControl*>(new EnginePlayer(&window, new QtEngine(&window)))
+                : new EnginePlayer(&window, new GstEngine(&window));
         QCOMPARE(test::openAndWait(*player, movie), int(NoVideoDecoder));
         QCOMPARE(player->fileName(), QString());
         player->Play();

@@ -1,7 +1,8 @@
 // The module that carries the GStreamer player and links GStreamer (see MediaModule.h).
+#include "platform/media/EnginePlayer.h"
 #include "platform/media/MediaModule.h"
 #include "platform/media/gst/GstDecoders.h"
-#include "platform/media/gst/GstMediaPlayerControl.h"
+#include "platform/media/gst/GstEngine.h"
 #include "platform/media/gst/GstMediaProbe.h"
 
 #include <QObject>
@@ -14,7 +15,7 @@ class GstMediaModule : public QObject, public MediaPlayerModule, public MediaPro
     Q_INTERFACES(vistrel::MediaPlayerModule vistrel::MediaProbeModule)
   public:
     MediaPlayerControl* makePlayer(QWidget* parent) override {
-        return new GstMediaPlayerControl(parent);
+        return new EnginePlayer(parent, new GstEngine(parent));
     }
     bool decodesMovieVideo() override { return gstreamerDecodesMpeg4Video(); }
     MediaFacts probeMedia(const QString& path, int timeoutMs) override {

@@ -1,7 +1,9 @@
 // The module that carries the Qt Multimedia player and probe and links Qt Multimedia (see
 // MediaModule.h).
+#include "platform/media/EnginePlayer.h"
 #include "platform/media/MediaModule.h"
-#include "platform/media/qt/QtMediaPlayerControl.h"
+#include "platform/media/qt/QtEngine.h"
+#include "platform/media/qt/QtMultimediaBackend.h"
 
 #include <QObject>
 
@@ -13,9 +15,12 @@ class QtMediaModule : public QObject, public MediaPlayerModule, public MediaProb
     Q_INTERFACES(vistrel::MediaPlayerModule vistrel::MediaProbeModule)
   public:
     MediaPlayerControl* makePlayer(QWidget* parent) override {
-        return new QtMediaPlayerControl(parent);
+        // Without a backend Qt Multimedia would end the program at the first thing made of it.
+        if (!qtMultimediaBackendLoads())
+            return nullptr;
+        return new EnginePlayer(parent, new QtEngine(parent));
     }
-    bool decodesMovieVideo() override { return QtMediaPlayerControl::decodesMovieVideo(); }
+    bool decodesMovieVideo() override { return QtEngine::decodesMovieVideo(); }
     MediaFacts probeMedia(const QString& path, int timeoutMs) override {
         return vistrel::probeMedia(path, timeoutMs);
     }

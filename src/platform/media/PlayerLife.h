@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/media/MediaOpenError.h"
 #include "platform/media/MediaPlayerControl.h"
 #include "platform/media/StallWatch.h"
 
@@ -9,10 +10,12 @@
 
 namespace vistrel {
 
-// The GStreamer player's life as one state: how far its file has got (opening, loaded, at the
-// end, its pipeline taken down by Stop) together with what the viewer last asked of it (stop,
-// pause, play). Every transition is here; each says what the pipeline is to be asked. "Loaded"
-// means prerolled since the pipeline last left NULL: until then, positions read as the start.
+// A player's life as one state, whatever the engine beneath: how far its file has got (opening,
+// loaded, at the end, its pipeline taken down by Stop) together with what the viewer last asked
+// of it (stop, pause, play), and what the engine has said of the file so far, which makes the
+// verdict on opening. Every transition is here; each says what the engine is to be asked.
+// "Loaded" means prerolled since the pipeline last left NULL: until then, positions read as the
+// start.
 class PlayerLife {
     Q_GADGET
   public:
@@ -55,6 +58,17 @@ class PlayerLife {
     Step seek(std::int64_t ms);
     Step ended();
 
+    // What the engine says of the file, for the verdict. A video stream that nothing decodes
+    // fails the file even after a preroll: it would leave sound over a black area, or nothing.
+    void videoFound() { videoFound_ = true; }
+    void decoderMissing() { decoderMissing_ = true; }
+    void refused() { refused_ = true; }
+    // Prerolled (or the wait ran out: taken as opened), refused, or without its video decoder.
+    MediaOpenError verdict() const;
+    bool hasVideo() const { return videoFound_; }
+    // A file taken as opened whose video turns out to have no decoder after all.
+    bool failsLater() const { return decoderMissing_ && !videoFound_; }
+
     State state() const { return state_; }
     bool opening() const { return state_ == State::Opening || state_ == State::OpeningPrerolled; }
     bool isOpen() const { return state_ != State::Closed && !opening(); }
@@ -70,6 +84,9 @@ class PlayerLife {
     State state_ = State::Closed;
     // A place asked for before the pipeline had prerolled.
     std::int64_t pendingSeekMs_ = -1;
+    bool videoFound_ = false;
+    bool decoderMissing_ = false;
+    bool refused_ = false;
 };
 
 } // namespace vistrel

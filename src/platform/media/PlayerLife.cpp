@@ -1,4 +1,4 @@
-#include "platform/media/gst/PlayerLife.h"
+#include "platform/media/PlayerLife.h"
 
 namespace vistrel {
 
@@ -12,6 +12,7 @@ PlayerLife::Step PlayerLife::moveTo(State next, Ask ask, std::int64_t seekMs) {
 
 PlayerLife::Step PlayerLife::open(bool named) {
     pendingSeekMs_ = -1;
+    videoFound_ = decoderMissing_ = refused_ = false;
     return named ? moveTo(State::Opening, Ask::Pause) : moveTo(State::Closed);
 }
 
@@ -103,6 +104,14 @@ PlayerLife::Step PlayerLife::ended() {
     if (!isOpen() || state_ == State::Stopped)
         return {};
     return moveTo(State::Ended, Ask::Pause);
+}
+
+MediaOpenError PlayerLife::verdict() const {
+    if (failsLater())
+        return NoVideoDecoder;
+    if (refused_)
+        return Undecodable;
+    return NoError;
 }
 
 bool PlayerLife::loaded() const {
