@@ -39,8 +39,8 @@ e2e_start() {
   # Wait until the window manager has taken the screen. On a loaded machine it now and then
   # fails to start (it cannot open the display): without one, no window ever goes full screen.
   local wm_ready=0
-  for _ in 1 2 3; do
-    openbox --sm-disable >/dev/null 2>&1 &
+  for _ in 1 2 3 4 5; do
+    openbox --sm-disable >/dev/null 2>>"$E2E_TMP/openbox.log" &
     E2E_PIDS+=($!)
     for _ in $(seq 100); do
       if xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; then
@@ -51,8 +51,10 @@ e2e_start() {
       sleep 0.1
     done
     [ "$wm_ready" = 1 ] && break
+    # Gone at once: give the server a moment before the next try.
+    sleep 0.5
   done
-  [ "$wm_ready" = 1 ] || fail "the window manager did not start"
+  [ "$wm_ready" = 1 ] || { cat "$E2E_TMP/openbox.log" >&2; fail "the window manager did not start"; }
   sleep 0.3
   # Dark grey root so that a pixel outside the window's outline is easy to tell.
   xsetroot -solid '#202020' 2>/dev/null || true
