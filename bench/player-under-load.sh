@@ -1,5 +1,5 @@
 #!/bin/bash
-# Runs the real players' transport tests (Play, Pause, Stop, Play after Stop, quick presses) over
+# Runs the real players' contract (Play, Pause, Stop, Play after Stop, quick presses, the end) over
 # and over while `stress` keeps every processor busy, and counts the runs that failed. A flaw
 # that shows only on a loaded machine (a watchdog that gives up on a slow preroll) shows here.
 # Usage: bench/player-under-load.sh [build dir] [runs] [player: gstreamer or qt; both if left out]
@@ -8,9 +8,10 @@ set -euo pipefail
 build=${1:-build}
 runs=${2:-200}
 player=${3:-}
-tests=(playsPausesAndStops quickStopsAndPlaysEndInTheLastOne)
-[ -z "$player" ] || tests=("${tests[@]/%/:$player}")
-test_program="$build/tests/tst_qtmediaplayercontrol"
+cases=(playsPausesAndStops quickStopsAndPlaysEndInTheLastOne theEndHoldsAndPlayStartsOver)
+tests=()
+for engine in ${player:-gstreamer qt}; do tests+=("${cases[@]/%/:$engine}"); done
+test_program="$build/tests/tst_playercontract"
 [ -x "$test_program" ] || { echo "no $test_program: build first" >&2; exit 1; }
 command -v stress >/dev/null || { echo "stress is not installed (apt-get install stress)" >&2; exit 1; }
 export VISTREL_DISC_DIR=${VISTREL_DISC_DIR:-$build/disc}
