@@ -1,5 +1,7 @@
 #include "doubles/Doubles.h"
 
+#include <QTimer>
+
 namespace vistrel::test {
 
 QString FakeRegistry::slot(RegistryRoot root, const QString& keyPath, const QString& valueName) {
@@ -78,15 +80,24 @@ FakeMediaPlayerControl::FakeMediaPlayerControl(QWidget* parent)
     area_->setObjectName("fakeVideo");
 }
 
+// As every player: the verdict comes from the event loop, and nothing is loaded until then.
 void FakeMediaPlayerControl::open(const QString& path) {
     calls.append("Open=" + path);
-    fileName_ = failOpen != NoError ? QString() : path;
+    fileName_.clear();
+    playState = MediaPlayState::Stopped;
+    const unsigned file = ++opening_;
     if (path.isEmpty())
         return;
-    if (failOpen != NoError)
-        emit failed(failOpen, "refused");
-    else
+    QTimer::singleShot(0, this, [this, path, file] {
+        if (file != opening_)
+            return;
+        if (failOpen != NoError) {
+            emit failed(failOpen, "refused");
+            return;
+        }
+        fileName_ = path;
         emit opened({duration, true});
+    });
 }
 
 void FakeMediaPlayerControl::failLater() {
@@ -101,9 +112,10 @@ void FakeMediaPlayerControl::Play() {
         playState = MediaPlayState::Playing;
 }
 
+// A loaded file pauses, stopped or playing, as the real players do.
 void FakeMediaPlayerControl::Pause() {
     calls.append("Pause");
-    if (playState == MediaPlayState::Playing)
+    if (!fileName_.isEmpty())
         playState = MediaPlayState::Paused;
 }
 
@@ -113,9 +125,6 @@ void FakeMediaPlayerControl::Stop() {
 }
 
 MediaPlayState FakeMediaPlayerControl::PlayState() const {
-    ++playStateReads;
-    if (!scriptedPlayStates.isEmpty())
-        return scriptedPlayStates.takeFirst();
     return playState;
 }
 

@@ -119,9 +119,6 @@ class FakeMediaPlayerControl : public MediaPlayerControl {
     QStringList calls; // the transport's calls, in order ("Open=movie.avi", "Play", ...)
     MediaOpenError failOpen = NoError; // what open() fails with
     MediaPlayState playState = MediaPlayState::Stopped;
-    // When not empty, each PlayState read takes the next value from here instead.
-    mutable QList<MediaPlayState> scriptedPlayStates;
-    mutable int playStateReads = 0;
     double position = 0;
     double duration = 60;
     VideoPlacement placement;
@@ -129,6 +126,7 @@ class FakeMediaPlayerControl : public MediaPlayerControl {
   private:
     QWidget* area_;
     QString fileName_;
+    unsigned opening_ = 0; // counts files: a verdict for one given up on is dropped
 };
 
 class FakeDocumentView : public DocumentView {

@@ -30,6 +30,7 @@ class TestExternalPlayer : public QObject {
             Components{codec, false}, *desktop, messageBoxes, texts);
         handedOver = std::make_unique<QSignalSpy>(player.get(), &ExternalPlayer::handedOver);
         t->player->open("film.avi");
+        QTRY_VERIFY(!t->player->fileName().isEmpty());
         t->player->Play();
         t->player->calls.clear();
     }

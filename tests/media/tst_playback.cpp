@@ -257,14 +257,6 @@ class TestPlayback : public QObject {
         QCOMPARE(b.stage().view(), View::Document);
     }
 
-    void pauseResumesWhatTheFirstReadFindsPaused() {
-        Bench b(Show::Movie);
-        b.started();
-        b.player().scriptedPlayStates = {MediaPlayState::Paused, MediaPlayState::Playing};
-        b.click("Pause");
-        QCOMPARE(b.player().calls, QStringList{"Play"});
-    }
-
     // ---- forward and backward ----
 
     void forwardAndBackwardJumpInAMovieOnly_data() {
