@@ -48,6 +48,10 @@ void ScriptedEngine::leftNull() {
     switch (answers.value(QFileInfo(file_).fileName(), Answer::Prerolls)) {
     case Answer::Silent:
         return;
+    case Answer::RefusesForWantOfADecoder:
+        sayLater(Kind::VideoFound);
+        sayLater(Kind::DecoderMissing, "video/x-scripted");
+        [[fallthrough]];
     case Answer::Refuses:
         sayLater(Kind::Error, "scripted refusal");
         return;

@@ -16,7 +16,8 @@ namespace vistrel::test {
 class ScriptedEngine : public MediaEngine {
     Q_OBJECT
   public:
-    enum class Answer { Prerolls, Refuses, LacksVideoDecoder, Silent };
+    // RefusesForWantOfADecoder: sees the picture stream, then gives the file up for its decoder.
+    enum class Answer { Prerolls, Refuses, LacksVideoDecoder, RefusesForWantOfADecoder, Silent };
     Q_ENUM(Answer)
 
     explicit ScriptedEngine(QWidget* parent);

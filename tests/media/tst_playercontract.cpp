@@ -203,6 +203,8 @@ class TestPlayerContract : public QObject {
         QTest::newRow("no video decoder")
             << ScriptedEngine::Answer::LacksVideoDecoder << int(NoVideoDecoder);
         QTest::newRow("refused") << ScriptedEngine::Answer::Refuses << int(Undecodable);
+        QTest::newRow("refused for want of a decoder")
+            << ScriptedEngine::Answer::RefusesForWantOfADecoder << int(NoVideoDecoder);
     }
     void theVerdictFromWhatTheEngineSaid() {
         QFETCH(ScriptedEngine::Answer, answer);

@@ -137,12 +137,11 @@ void EnginePlayer::engineEvent(const EngineEvent& event) {
     case Kind::NotMade:
     case Kind::Error:
         qCInfo(logMedia).noquote() << "player error:" << event.text;
-        if (!life_.opening()) {
-            failLate(Undecodable, event.text);
-            return;
-        }
         life_.refused();
-        decideSoon();
+        if (life_.opening())
+            decideSoon();
+        else
+            failLate(life_.verdict(), event.text);
         return;
     case Kind::Prerolled:
         prerolled();

@@ -106,8 +106,9 @@ PlayerLife::Step PlayerLife::ended() {
     return moveTo(State::Ended, Ask::Pause);
 }
 
+// A framework may refuse a file for want of its video decoder, though it saw the picture stream.
 MediaOpenError PlayerLife::verdict() const {
-    if (failsLater())
+    if (failsLater() || (decoderMissing_ && refused_))
         return NoVideoDecoder;
     if (refused_)
         return Undecodable;
