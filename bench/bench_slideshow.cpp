@@ -189,15 +189,16 @@ struct BenchDisc {
         for (int i = 0; i < count; ++i)
             photos.append(photoPath(folder, i));
         t.stage().setShow(Stage::Show::Slides, {});
-        slideshow = std::make_unique<Slideshow>(
-            *t.window.picShowPictures(), t.stage(), DiscFolder(folder),
-            SlideshowSettings{photos, "3000"}, messages, LanguageTexts{});
+        slideshow =
+            std::make_unique<Slideshow>(*t.window.picShowPictures(), t.stage(), DiscFolder(folder),
+                                        SlideshowSettings{photos, "3000"}, said);
         t.window.show();
     }
     MainDialog& window() { return t.window; }
 
     TestWindow t;
     RecordingMessageBoxes messages;
+    Messages said{messages, "Vistrel"};
     std::unique_ptr<Slideshow> slideshow;
 };
 

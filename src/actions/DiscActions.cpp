@@ -3,8 +3,7 @@
 #include "platform/desktop/Desktop.h"
 #include "platform/log/Log.h"
 #include "platform/media/MediaPlayerControl.h"
-#include "platform/messages/ErrorMessage.h"
-#include "window/LanguageTexts.h"
+#include "window/Messages.h"
 #include "window/Stage.h"
 
 #include <QDir>
@@ -13,10 +12,9 @@
 namespace vistrel {
 
 DiscActions::DiscActions(DiscFolder disc, ButtonTexts paths, MediaPlayerControl& player,
-                         Stage& stage, Desktop& desktop, MessageBoxes& messages,
-                         LanguageTexts texts)
+                         Stage& stage, Desktop& desktop, const Messages& messages)
     : disc_(std::move(disc)), paths_(std::move(paths)), player_(player), stage_(stage),
-      desktop_(desktop), messages_(messages), texts_(std::move(texts)) {}
+      desktop_(desktop), messages_(messages) {}
 
 void DiscActions::clicked(ButtonId id) {
     const QString& configured = textOf(paths_, id);
@@ -39,30 +37,28 @@ void DiscActions::clicked(ButtonId id) {
 void DiscActions::explore(const QString& configuredPath) {
     const QString folder = disc_.findFolder(configuredPath);
     if (folder.isEmpty()) {
-        showErrorMessage(messages_, texts_.MsgTitle, texts_.MsgPathNotFound, configuredPath);
+        messages_.showError("errPathNotFound", configuredPath);
         return;
     }
     // The folder found, not the configured text: that would depend on the working directory
     // rather than on the disc.
-    desktop_.openFolder(folder, notOpenedMessage(&LanguageTexts::MsgFolderNotOpened, folder));
+    desktop_.openFolder(folder, notOpenedMessage("errFolderNotOpened", folder));
 }
 
 void DiscActions::openLinkedFile(const QString& file) {
-    desktop_.openFile(file, notOpenedMessage(&LanguageTexts::MsgFileNotOpened, file));
+    desktop_.openFile(file, notOpenedMessage("errFileNotOpened", file));
 }
 
 void DiscActions::linkNotFound(const QString& link) {
-    showErrorMessage(messages_, texts_.MsgTitle, texts_.MsgFileNotFound, link);
+    messages_.showError("errFileNotFound", link);
 }
 
 // A desktop that cannot open it leaves the viewer where it is, to open it by hand, in the
 // language current when the desktop answers.
-Desktop::NotOpened DiscActions::notOpenedMessage(QString LanguageTexts::*message,
-                                                 const QString& path) {
+Desktop::NotOpened DiscActions::notOpenedMessage(TextKey message, const QString& path) {
     return [self = QPointer<DiscActions>(this), message, path](const QString&) {
         if (self)
-            showErrorMessage(self->messages_, self->texts_.MsgTitle, self->texts_.*message,
-                             QDir::toNativeSeparators(path));
+            self->messages_.showError(message, QDir::toNativeSeparators(path));
     };
 }
 
@@ -99,7 +95,7 @@ void DiscActions::showDocument(const QString& configuredPath) {
 
     const QString document = disc_.findFile(configuredPath);
     if (document.isEmpty()) {
-        showErrorMessage(messages_, texts_.MsgTitle, texts_.MsgFileNotFound, configuredPath);
+        messages_.showError("errFileNotFound", configuredPath);
         return;
     }
     stage_.showDocument(document);
@@ -108,15 +104,14 @@ void DiscActions::showDocument(const QString& configuredPath) {
 void DiscActions::install(const QString& configuredPath) {
     const QString program = disc_.findFile(configuredPath);
     if (program.isEmpty()) {
-        showErrorMessage(messages_, texts_.MsgTitle, texts_.MsgFileNotFound, configuredPath);
+        messages_.showError("errFileNotFound", configuredPath);
         return;
     }
     // By its path as a program with no arguments, never as a command line: a path with blanks
     // or shell characters starts exactly this file. Whether it then succeeds is not waited for;
     // a program that cannot start at all would otherwise leave the viewer with nothing.
     if (!desktop_.startProgram(program, {}))
-        showErrorMessage(messages_, texts_.MsgTitle, texts_.MsgCannotStart,
-                         QDir::toNativeSeparators(program));
+        messages_.showError("errCannotStart", QDir::toNativeSeparators(program));
 }
 
 } // namespace vistrel

@@ -3,7 +3,7 @@
 #include "platform/desktop/Desktop.h"
 #include "platform/disc/DiscFolder.h"
 #include "window/Buttons.h"
-#include "window/LanguageTexts.h"
+#include "window/LanguageKeys.h"
 
 #include <QObject>
 #include <QString>
@@ -11,7 +11,7 @@
 namespace vistrel {
 
 class MediaPlayerControl;
-class MessageBoxes;
+class Messages;
 class Stage;
 
 // The buttons that open what the disc carries, each the path its row names: a folder of extra
@@ -22,7 +22,7 @@ class DiscActions : public QObject {
   public:
     // paths: what each button opens, as configured; player: stopped for the document.
     DiscActions(DiscFolder disc, ButtonTexts paths, MediaPlayerControl& player, Stage& stage,
-                Desktop& desktop, MessageBoxes& messages, LanguageTexts texts);
+                Desktop& desktop, const Messages& messages);
 
     // Whether a click on a button that opens this is one of these actions.
     static constexpr bool handles(Opens opens) {
@@ -37,8 +37,6 @@ class DiscActions : public QObject {
     void openLinkedFile(const QString& file);
     // A link of the document to a file that is not there, as the page writes it.
     void linkNotFound(const QString& link);
-    // The language of the messages from now on.
-    void setTexts(const LanguageTexts& texts) { texts_ = texts; }
 
   private:
     void explore(const QString& configuredPath);
@@ -46,15 +44,14 @@ class DiscActions : public QObject {
     void showMedia();
     void showDocument(const QString& configuredPath);
     void install(const QString& configuredPath);
-    Desktop::NotOpened notOpenedMessage(QString LanguageTexts::*message, const QString& path);
+    Desktop::NotOpened notOpenedMessage(TextKey message, const QString& path);
 
     DiscFolder disc_;
     ButtonTexts paths_;
     MediaPlayerControl& player_;
     Stage& stage_;
     Desktop& desktop_;
-    MessageBoxes& messages_;
-    LanguageTexts texts_;
+    const Messages& messages_;
 };
 
 } // namespace vistrel

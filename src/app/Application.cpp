@@ -11,11 +11,11 @@
 #include "platform/disc/FilePaths.h"
 #include "platform/log/Log.h"
 #include "platform/media/MediaPlayerControl.h"
-#include "platform/messages/ErrorMessage.h"
 #include "platform/process/ProgramEnd.h"
 #include "platform/settings/Registry.h"
 #include "skin/ButtonLooks.h"
 #include "skin/SkinLoader.h"
+#include "window/Messages.h"
 #include "window/Stage.h"
 
 #include <QAction>
@@ -51,8 +51,7 @@ bool Application::Main(const QString& appPath) {
         return fail("language file missing");
 
     if (!state_.config.versionSupported()) {
-        const LanguageTexts& texts = language_->texts();
-        showErrorMessage(services_.messages, texts.MsgTitle, texts.MsgIniVersion, state_.IniPath);
+        messages_->showError("errINIVersion", state_.IniPath);
         return fail("configuration version " + state_.config.version);
     }
 
@@ -76,9 +75,9 @@ bool Application::Main(const QString& appPath) {
 
 // The language loader, and the language the window starts in.
 bool Application::loadLanguage() {
-    language_ =
-        std::make_unique<LanguageLoader>(joinPath(state_.AppPath, "Language"), services_.registry,
-                                         services_.messages, state_.config.caption);
+    messages_ = std::make_unique<Messages>(services_.messages, state_.config.caption);
+    language_ = std::make_unique<LanguageLoader>(
+        joinPath(state_.AppPath, "Language"), services_.registry, services_.messages, *messages_);
     connect(language_.get(), &LanguageLoader::textsChanged, dialog_.get(), &MainDialog::showTexts);
     return language_->loadStartLanguage(state_.config.defaultLanguage);
 }
@@ -127,11 +126,8 @@ QString Application::mediaFile() {
     if (configured.isEmpty())
         return {};
     const QString found = disc_.findFile(configured);
-    if (found.isEmpty()) {
-        const LanguageTexts& texts = language_->texts();
-        showErrorMessage(services_.messages, texts.MsgTitle, texts.MsgFileNotFound,
-                         disc_.under(configured));
-    }
+    if (found.isEmpty())
+        messages_->showError("errFileNotFound", disc_.under(configured));
     return found;
 }
 
@@ -151,14 +147,12 @@ void Application::showOfferedButtons() {
 // Only a missing decoder sends the viewer to install the codec: a file that is no film at all
 // would not play with it either.
 void Application::reportMediaNotOpened(const QString& path, MediaOpenError error) {
-    const LanguageTexts& texts = language_->texts();
     if (error == NoVideoDecoder)
-        showErrorMessage(services_.messages, texts.MsgTitle, texts.MsgCodecNotInstalled,
-                         state_.config.codecName());
+        messages_->showError("errCodecNotInstalled", state_.config.codecName());
     else if (error == Missing)
-        showErrorMessage(services_.messages, texts.MsgTitle, texts.MsgFileNotFound, path);
+        messages_->showError("errFileNotFound", path);
     else
-        showErrorMessage(services_.messages, texts.MsgTitle, texts.MsgCannotPlay, path);
+        messages_->showError("errCannotPlay", path);
 }
 
 // The disc's own title picture; one that is missing is reported by the skin loader by its name.
@@ -176,22 +170,20 @@ void Application::makeSkinLoader() {
         SkinnedElements{w, [&w](const QPixmap& picture) { w.setBackgroundPicture(picture); },
                         w.buttons(), *w.picShowPictures(), *w.picTitle()},
         SkinSources{joinPath(state_.AppPath, "Skins"), state_.config.skin, titlePicture()},
-        [this] { return installedComponents(); }, language_->texts(), services_.messages,
-        services_.programEnd);
+        [this] { return installedComponents(); }, *messages_, services_.programEnd);
 }
 
 void Application::makeFeatures() {
     MainDialog& w = *dialog_;
     const DiscConfig& config = state_.config;
-    const LanguageTexts& texts = language_->texts();
     slideshow_ = std::make_unique<Slideshow>(
         *w.picShowPictures(), w.stage(), disc_,
-        SlideshowSettings{config.slidePictures, config.slideInterval}, services_.messages, texts);
+        SlideshowSettings{config.slidePictures, config.slideInterval}, *messages_);
     looks_ = std::make_unique<ButtonLooks>(skins_->skin(), state_.installed, w.buttons());
     menu_ =
         std::make_unique<MainMenu>(w, *w.button(ButtonId::btnMenu), w.menu(), services_.desktop);
     actions_ = std::make_unique<DiscActions>(disc_, config.buttonPaths, *w.MediaPlayer(), w.stage(),
-                                             services_.desktop, services_.messages, texts);
+                                             services_.desktop, *messages_);
     playback_ = std::make_unique<Playback>(*w.MediaPlayer(), w.stage(),
                                            [&w] { return w.hasPaintedFirstFrame(); });
     QList<QWidget*> sideButtons;
@@ -206,7 +198,7 @@ void Application::makeFeatures() {
         *w.MediaPlayer(), disc_,
         ExternalPlayerSettings{config.pathOf(ButtonId::btnStartPlayer), config.player.parameter,
                                config.codecName()},
-        state_.installed, services_.desktop, services_.messages, texts);
+        state_.installed, services_.desktop, *messages_);
 }
 
 void Application::end(const QString& reason) {

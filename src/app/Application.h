@@ -17,6 +17,7 @@ class DisplayModes;
 class ExternalPlayer;
 class LanguageLoader;
 class MainMenu;
+class Messages;
 class Playback;
 class SkinLoader;
 class Slideshow;
@@ -47,7 +48,6 @@ class Application : public QObject {
     void makeFeatures();
     void connectFeatures();
     void connectButtons();
-    void connectTexts();
     void connectKeys();
     void end(const QString& reason);
 
@@ -56,6 +56,7 @@ class Application : public QObject {
     bool detected_ = false;
     DiscFolder disc_;
     std::unique_ptr<MainDialog> dialog_;
+    std::unique_ptr<Messages> messages_;
     std::unique_ptr<LanguageLoader> language_;
     std::unique_ptr<SkinLoader> skins_;
     std::unique_ptr<Slideshow> slideshow_;

@@ -24,7 +24,6 @@ void Application::connectFeatures() {
 
     connect(menu_.get(), &MainMenu::languageChosen, language_.get(), &LanguageLoader::LoadLanguage);
     connect(language_.get(), &LanguageLoader::loaded, menu_.get(), &MainMenu::markLanguage);
-    connectTexts();
     connect(menu_.get(), &MainMenu::skinChosen, this, [this](const QString& name) {
         if (skins_->LoadSkin(name))
             menu_->markSkin(skins_->skin().SkinName);
@@ -57,17 +56,6 @@ void Application::connectFeatures() {
             &DiscActions::linkNotFound);
     connect(externalPlayer_.get(), &ExternalPlayer::handedOver, this,
             [this] { end("btnStartPlayer"); });
-}
-
-// The texts of each language chosen, from the loader to every feature that says something.
-void Application::connectTexts() {
-    LanguageLoader* language = language_.get();
-    connect(language, &LanguageLoader::textsChanged, slideshow_.get(), &Slideshow::setTexts);
-    connect(language, &LanguageLoader::textsChanged, actions_.get(), &DiscActions::setTexts);
-    connect(language, &LanguageLoader::textsChanged, externalPlayer_.get(),
-            &ExternalPlayer::setTexts);
-    connect(language, &LanguageLoader::textsChanged, this,
-            [this](const LanguageTexts& texts) { skins_->setTexts(texts); });
 }
 
 // The keys and the right click the window hands on.

@@ -1,18 +1,17 @@
 #include "language/LanguageLoader.h"
 
-#include "language/LanguageKeys.h"
 #include "platform/disc/FilePaths.h"
 #include "platform/disc/ReadIni.h"
 #include "platform/log/Log.h"
 #include "platform/messages/MessageBoxes.h"
 #include "platform/settings/Registry.h"
+#include "window/LanguageKeys.h"
 
 namespace vistrel {
 
-LanguageLoader::LanguageLoader(QString languageFolder, Registry& registry, MessageBoxes& messages,
-                               QString messageTitle)
-    : folder_(std::move(languageFolder)), registry_(registry), messages_(messages),
-      messageTitle_(std::move(messageTitle)) {}
+LanguageLoader::LanguageLoader(QString languageFolder, Registry& registry, MessageBoxes& boxes,
+                               Messages& messages)
+    : folder_(std::move(languageFolder)), registry_(registry), boxes_(boxes), messages_(messages) {}
 
 QString LanguageLoader::filePath(const QString& name) const {
     return joinPath(folder_, name + QStringLiteral(".lng"));
@@ -43,13 +42,13 @@ bool LanguageLoader::load(const QString& name, Remember remember, Missing missin
     const ProfileSnapshot file(path);
     if (!file.found()) {
         if (missing == Missing::Said)
-            messages_.showError("Error", "File " + shortenedText(path, MessageValueLimit) +
-                                             " not found. Cannot load language definitions.");
+            boxes_.showError("Error", "File " + shortenedText(path, MessageValueLimit) +
+                                          " not found. Cannot load language definitions.");
         return false;
     }
-    readTexts(file);
+    messages_.setTexts(readTexts(file));
     current_ = name;
-    emit textsChanged(texts_);
+    emit textsChanged(messages_.texts());
     emit loaded(name);
     if (remember == Remember::Yes)
         registry_.WriteRegistryValue(RegistryRoot::CurrentUser, RegistryKey, "Language",
@@ -60,33 +59,31 @@ bool LanguageLoader::load(const QString& name, Remember remember, Missing missin
 
 // A key the file lacks shows the program's own English text rather than nothing: a blank
 // message box would hide every later error from the user.
-QString LanguageLoader::text(const ProfileSnapshot& file, std::string_view section,
-                             std::string_view key) const {
+QString LanguageLoader::text(const ProfileSnapshot& file, const LanguageKey& entry) const {
     static const QString missing = QStringLiteral("\x01missing");
-    const QString sectionName = QString::fromLatin1(section.data(), qsizetype(section.size()));
-    const QString keyName = QString::fromLatin1(key.data(), qsizetype(key.size()));
-    const QString value = file.value(sectionName, keyName, missing);
+    const auto latin1 = [](std::string_view name) {
+        return QString::fromLatin1(name.data(), qsizetype(name.size()));
+    };
+    const QString value = file.value(latin1(entry.section), latin1(entry.key), missing);
     if (value != missing)
         return value;
-    const LanguageKey* known = findLanguageKey(section, key);
-    qCInfo(logLanguage).noquote() << "language file lacks" << sectionName + "/" + keyName
+    qCInfo(logLanguage).noquote() << "language file lacks"
+                                  << latin1(entry.section) + "/" + latin1(entry.key)
                                   << "- the English text shows";
-    return known ? QString::fromUtf8(known->english.data(), qsizetype(known->english.size()))
-                 : QString();
+    return QString::fromUtf8(entry.english.data(), qsizetype(entry.english.size()));
 }
 
-// Every key the texts hold, the tooltips by the table of buttons.
-void LanguageLoader::readTexts(const ProfileSnapshot& file) {
-    LanguageTexts& t = texts_;
+// Every key of the table, the tooltips logged in the order of the buttons.
+LanguageTexts LanguageLoader::readTexts(const ProfileSnapshot& file) const {
+    LanguageTexts texts;
     for (const LanguageKey& entry : LanguageKeys)
-        if (QString* field = textOf(t, entry.section, entry.key))
-            *field = text(file, entry.section, entry.key);
-    t.MsgTitle = messageTitle_;
+        texts[*TextKey::find(entry.key)] = text(file, entry);
     QStringList tips;
     for (const ButtonRow& row : Buttons)
         if (row.toolTipKey)
-            tips.append(t.ToolTips[static_cast<std::size_t>(row.id)]);
+            tips.append(texts.toolTip(row));
     qCInfo(logLanguage).noquote() << "tooltips:" << tips.join(QLatin1String(" | "));
+    return texts;
 }
 
 } // namespace vistrel

@@ -1,11 +1,10 @@
 #pragma once
 
 #include "window/LanguageTexts.h"
+#include "window/Messages.h"
 
 #include <QObject>
 #include <QString>
-
-#include <string_view>
 
 namespace vistrel {
 
@@ -14,15 +13,15 @@ class ProfileSnapshot;
 class Registry;
 
 // The one place the language choice goes down to: it recalls the language last chosen, loads a
-// language file (each read once), remembers the choice and announces the texts to whoever shows
-// them.
+// language file (each read once), remembers the choice and puts the texts where the program's
+// messages take them.
 class LanguageLoader : public QObject {
     Q_OBJECT
   public:
-    // languageFolder: where the disc keeps its "<name>.lng" files; messageTitle: the title of
-    // every message box, whatever the language (the disc's own name).
-    LanguageLoader(QString languageFolder, Registry& registry, MessageBoxes& messages,
-                   QString messageTitle = QStringLiteral("Vistrel"));
+    // languageFolder: where the disc keeps its "<name>.lng" files; boxes: where a missing file is
+    // said; messages: where the texts go.
+    LanguageLoader(QString languageFolder, Registry& registry, MessageBoxes& boxes,
+                   Messages& messages);
 
     // The language last chosen when this disc has it, else the disc's default. A language chosen
     // on another disc that this one lacks must not stop it from starting; that choice is kept
@@ -34,7 +33,7 @@ class LanguageLoader : public QObject {
 
     // The language in use, and its texts.
     const QString& current() const { return current_; }
-    const LanguageTexts& texts() const { return texts_; }
+    const LanguageTexts& texts() const { return messages_.texts(); }
 
     // The program's own registry key, where the language last loaded is remembered.
     static inline const QString RegistryKey = QStringLiteral("SOFTWARE\\Nordquill\\Vistrel");
@@ -42,7 +41,7 @@ class LanguageLoader : public QObject {
   signals:
     // A language was loaded: the entry of this name is the one in use,
     void loaded(const QString& name);
-    // and these are the texts to show.
+    // and these are the texts the window shows.
     void textsChanged(const LanguageTexts& texts);
 
   private:
@@ -52,14 +51,13 @@ class LanguageLoader : public QObject {
 
     QString filePath(const QString& name) const;
     bool load(const QString& name, Remember remember, Missing missing);
-    QString text(const ProfileSnapshot& file, std::string_view section, std::string_view key) const;
-    void readTexts(const ProfileSnapshot& file);
+    QString text(const ProfileSnapshot& file, const LanguageKey& entry) const;
+    LanguageTexts readTexts(const ProfileSnapshot& file) const;
 
     QString folder_;
     Registry& registry_;
-    MessageBoxes& messages_;
-    QString messageTitle_;
-    LanguageTexts texts_;
+    MessageBoxes& boxes_;
+    Messages& messages_;
     QString current_;
 };
 

@@ -2,7 +2,6 @@
 
 #include "platform/disc/DiscFolder.h"
 #include "platform/settings/Detection.h"
-#include "window/LanguageTexts.h"
 
 #include <QObject>
 #include <QStringList>
@@ -11,7 +10,7 @@ namespace vistrel {
 
 class Desktop;
 class MediaPlayerControl;
-class MessageBoxes;
+class Messages;
 
 // What a disc says about its external player.
 struct ExternalPlayerSettings {
@@ -26,12 +25,9 @@ class ExternalPlayer : public QObject {
     Q_OBJECT
   public:
     ExternalPlayer(MediaPlayerControl& player, DiscFolder disc, ExternalPlayerSettings settings,
-                   Components installed, Desktop& desktop, MessageBoxes& messages,
-                   LanguageTexts texts);
+                   Components installed, Desktop& desktop, const Messages& messages);
 
     void startPlayerClicked();
-    // The language of the messages from now on.
-    void setTexts(const LanguageTexts& texts) { texts_ = texts; }
 
   signals:
     // The player has started: the front end's work is done.
@@ -43,8 +39,7 @@ class ExternalPlayer : public QObject {
     ExternalPlayerSettings settings_;
     Components installed_;
     Desktop& desktop_;
-    MessageBoxes& messages_;
-    LanguageTexts texts_;
+    const Messages& messages_;
 };
 
 } // namespace vistrel

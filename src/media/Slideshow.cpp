@@ -2,9 +2,8 @@
 
 #include "media/SlideInterval.h"
 #include "platform/log/Log.h"
-#include "platform/messages/MessageBoxes.h"
 #include "window/ImageArea.h"
-#include "window/LanguageTexts.h"
+#include "window/Messages.h"
 #include "window/Stage.h"
 #include "window/WindowAreas.h"
 
@@ -13,9 +12,9 @@
 namespace vistrel {
 
 Slideshow::Slideshow(ImageArea& picShowPictures, Stage& stage, DiscFolder disc,
-                     SlideshowSettings settings, MessageBoxes& messages, LanguageTexts texts)
+                     SlideshowSettings settings, const Messages& messages)
     : area_(picShowPictures), stage_(stage), disc_(std::move(disc)), settings_(std::move(settings)),
-      messages_(messages), texts_(std::move(texts)) {
+      messages_(messages) {
     connect(&pictures_, &SlidePictureCache::decoded, this, &Slideshow::pictureDecoded);
     connect(&stage_, &Stage::slideDue, this, &Slideshow::tick);
     area_.installEventFilter(this);
@@ -40,7 +39,7 @@ void Slideshow::StartSlideShow() {
         slotFiles.append(QString());
     pictures_.reset(slotFiles);
     if (missing > 0)
-        messages_.showError(texts_.MsgTitle, texts_.MsgSlideshow);
+        messages_.showError("errSlideshow");
 
     const int interval = slideInterval(settings_.interval.toStdString());
     pictures_.setAreaSize(pictureAreaSize());

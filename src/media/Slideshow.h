@@ -2,7 +2,6 @@
 
 #include "media/SlidePictureCache.h"
 #include "platform/disc/DiscFolder.h"
-#include "window/LanguageTexts.h"
 
 #include <QObject>
 #include <QSize>
@@ -10,7 +9,7 @@
 namespace vistrel {
 
 class ImageArea;
-class MessageBoxes;
+class Messages;
 class Stage;
 
 // What a disc says about its slideshow.
@@ -30,7 +29,7 @@ class Slideshow : public QObject {
     // Steps each time the stage says a slide is due (not while the next picture is still being
     // decoded) and follows the picture area's size.
     Slideshow(ImageArea& picShowPictures, Stage& stage, DiscFolder disc, SlideshowSettings settings,
-              MessageBoxes& messages, LanguageTexts texts);
+              const Messages& messages);
     ~Slideshow() override;
 
     // Builds the slots, tells the user once when pictures are missing, shows slot 0 and starts
@@ -40,8 +39,6 @@ class Slideshow : public QObject {
     void AdvanceSlide();
     // The previous slot, from the first to the last, and the timer stops.
     void stepBack();
-    // The language whose message tells of missing pictures.
-    void setTexts(const LanguageTexts& texts) { texts_ = texts; }
 
     // One slot per configured picture; 0 before the slideshow is set up.
     int slotCount() const { return pictures_.slotCount(); }
@@ -65,8 +62,7 @@ class Slideshow : public QObject {
     Stage& stage_;
     DiscFolder disc_;
     SlideshowSettings settings_;
-    MessageBoxes& messages_;
-    LanguageTexts texts_;
+    const Messages& messages_;
     SlidePictureCache pictures_;
     // The slot last stepped to; a new start shows slot 0 but keeps it.
     int slideIndex_ = 0;

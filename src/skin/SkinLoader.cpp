@@ -2,15 +2,13 @@
 
 #include "platform/disc/FilePaths.h"
 #include "platform/log/Log.h"
-#include "platform/messages/ErrorMessage.h"
-#include "platform/messages/MessageBoxes.h"
 #include "platform/process/ProgramEnd.h"
 #include "skin/HighDensityPicture.h"
 #include "skin/MaskRegion.h"
 #include "skin/PictureFile.h"
 #include "skin/SkinFiles.h"
 #include "window/ImageArea.h"
-#include "window/LanguageTexts.h"
+#include "window/Messages.h"
 
 #include <QWidget>
 
@@ -25,11 +23,10 @@ QString fileIn(const QString& dir, const QString& name) {
 } // namespace
 
 SkinLoader::SkinLoader(SkinnedElements elements, SkinSources sources,
-                       std::function<Components()> installed, LanguageTexts texts,
-                       MessageBoxes& messages, ProgramEnd& programEnd)
+                       std::function<Components()> installed, const Messages& messages,
+                       ProgramEnd& programEnd)
     : elements_(std::move(elements)), sources_(std::move(sources)),
-      installed_(std::move(installed)), texts_(std::move(texts)), messages_(messages),
-      programEnd_(programEnd) {}
+      installed_(std::move(installed)), messages_(messages), programEnd_(programEnd) {}
 
 ImageArea& SkinLoader::button(ButtonId id) const {
     return *elements_.buttons[static_cast<std::size_t>(id)];
@@ -47,7 +44,7 @@ bool SkinLoader::LoadSkin(const QString& name) {
     skin_.SkinName = name.isEmpty() ? sources_.configuredSkin : name;
     if (!PathIsDirectory(SkinDir())) {
         qCInfo(logSkin).noquote() << "skin folder missing:" << SkinDir();
-        showErrorMessage(messages_, texts_.MsgTitle, texts_.MsgSkinNotFound, skin_.SkinName);
+        messages_.showError("errSkinNotFound", skin_.SkinName);
         return false;
     }
     ratio_ = elements_.window.devicePixelRatioF();
@@ -141,8 +138,7 @@ SkinLoader::Read SkinLoader::readFatal(const QString& path, QImage& image, bool 
     if (optional && file.missing)
         return Read::Missing;
     qCInfo(logSkin).noquote() << "picture not loaded:" << path << "-" << file.error;
-    messages_.showError(
-        texts_.MsgTitle,
+    messages_.showUntranslated(
         QStringLiteral("The picture %1 cannot be loaded: %2.").arg(path, file.error));
     programEnd_.end("skin picture not loaded: " + path, 1);
     return Read::Ended;
@@ -204,7 +200,7 @@ bool SkinLoader::LoadPictureSet(const QString& setName, int lastIndex, QList<QPi
         PictureFile file = prefetch_.take(path);
         if (!file.loaded()) {
             qCInfo(logSkin).noquote() << "picture not loaded:" << path << "-" << file.error;
-            showErrorMessage(messages_, texts_.MsgTitle, texts_.MsgFileNotFound, setName);
+            messages_.showError("errFileNotFound", setName);
             programEnd_.end("picture set incomplete: " + setName, 1);
             return false;
         }

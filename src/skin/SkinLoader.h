@@ -4,7 +4,6 @@
 #include "skin/PicturePrefetch.h"
 #include "skin/SkinState.h"
 #include "window/Buttons.h"
-#include "window/LanguageTexts.h"
 
 #include <QImage>
 #include <QList>
@@ -17,7 +16,7 @@ class QWidget;
 
 namespace vistrel {
 
-class MessageBoxes;
+class Messages;
 class ProgramEnd;
 struct SkinPart;
 enum class ButtonKind;
@@ -47,7 +46,7 @@ class SkinLoader {
   public:
     // installed is asked when the buttons' pictures are chosen, not before.
     SkinLoader(SkinnedElements elements, SkinSources sources, std::function<Components()> installed,
-               LanguageTexts texts, MessageBoxes& messages, ProgramEnd& programEnd);
+               const Messages& messages, ProgramEnd& programEnd);
 
     // Applies the named skin (an empty name means the configured one). False, after its
     // message, when the skin's folder does not exist; then only SkinName has changed. A
@@ -62,8 +61,6 @@ class SkinLoader {
     QString SkinDir() const;
 
     const SkinState& skin() const { return skin_; }
-    // The language of the messages from now on.
-    void setTexts(const LanguageTexts& texts) { texts_ = texts; }
 
   private:
     // How reading a picture went; a picture that cannot be read ends the program.
@@ -90,8 +87,7 @@ class SkinLoader {
     SkinnedElements elements_;
     SkinSources sources_;
     std::function<Components()> installed_;
-    LanguageTexts texts_;
-    MessageBoxes& messages_;
+    const Messages& messages_;
     ProgramEnd& programEnd_;
     SkinState skin_;
     // The screen's device pixel ratio when the skin was loaded.

@@ -161,11 +161,11 @@ bool MainDialog::load(SingleInstance& singleInstance) {
 void MainDialog::showTexts(const LanguageTexts& texts) {
     for (const ButtonRow& row : Buttons)
         if (row.toolTipKey)
-            button(row.id)->setToolTip(texts.ToolTips[static_cast<std::size_t>(row.id)]);
-    menu_.mnuChooseLanguage->setTitle(texts.CaptionChooseLanguage);
-    menu_.mnuChooseSkin->setTitle(texts.CaptionChooseSkin);
-    menu_.mnuAbout->setText(texts.CaptionAbout);
-    menu_.mnuExit->setText(texts.CaptionExit);
+            button(row.id)->setToolTip(texts.toolTip(row));
+    menu_.mnuChooseLanguage->setTitle(texts["mnuChooseLanguage"]);
+    menu_.mnuChooseSkin->setTitle(texts["mnuChooseSkin"]);
+    menu_.mnuAbout->setText(texts["mnuAbout"]);
+    menu_.mnuExit->setText(texts["mnuExit"]);
 }
 
 void MainDialog::setBackgroundPicture(const QPixmap& picture) {

@@ -26,7 +26,7 @@ struct Disc {
     TestWindow t;
     RecordingDesktop desktop;
     RecordingMessageBoxes messages;
-    LanguageTexts texts = namedTexts("english");
+    Messages said = namedMessages(messages, "english");
     QTemporaryDir workDir;
     QString previousDir = QDir::currentPath();
     std::unique_ptr<DiscActions> actions;
@@ -42,7 +42,7 @@ struct Disc {
         ButtonTexts paths;
         paths[static_cast<std::size_t>(button)] = path;
         actions = std::make_unique<DiscActions>(DiscFolder(disc.path()), paths, *t.player,
-                                                t.stage(), desktop, messages, texts);
+                                                t.stage(), desktop, said);
     }
     void click(ButtonId button) { actions->clicked(button); }
 

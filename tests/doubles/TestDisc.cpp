@@ -1,9 +1,9 @@
 #include "doubles/TestDisc.h"
 
-#include "language/LanguageKeys.h"
 #include "platform/disc/ReadIni.h"
 #include "skin/SkinFiles.h"
 #include "window/Buttons.h"
+#include "window/LanguageKeys.h"
 
 #include <QDir>
 #include <QFile>

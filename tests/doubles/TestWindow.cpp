@@ -1,6 +1,6 @@
 #include "doubles/TestWindow.h"
 
-#include "language/LanguageKeys.h"
+#include "window/LanguageKeys.h"
 
 namespace vistrel::test {
 
@@ -11,11 +11,16 @@ TestWindow::TestWindow()
 LanguageTexts namedTexts(const QString& language) {
     LanguageTexts texts;
     for (const LanguageKey& entry : LanguageKeys)
-        if (QString* field = textOf(texts, entry.section, entry.key))
-            *field = language + " " + QLatin1String(entry.key.data(), qsizetype(entry.key.size())) +
-                     (entry.section == "ErrorMsg" ? " %s" : "");
-    texts.MsgTitle = "Vistrel";
+        texts[*TextKey::find(entry.key)] =
+            language + " " + QLatin1String(entry.key.data(), qsizetype(entry.key.size())) +
+            (entry.section == "ErrorMsg" ? " %s" : "");
     return texts;
+}
+
+Messages namedMessages(MessageBoxes& boxes, const QString& language) {
+    Messages messages(boxes, "Vistrel");
+    messages.setTexts(namedTexts(language));
+    return messages;
 }
 
 } // namespace vistrel::test

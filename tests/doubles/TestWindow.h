@@ -3,6 +3,7 @@
 #include "doubles/Doubles.h"
 #include "window/LanguageTexts.h"
 #include "window/MainDialog.h"
+#include "window/Messages.h"
 #include "window/Stage.h"
 
 namespace vistrel::test {
@@ -20,7 +21,9 @@ struct TestWindow {
 };
 
 // A language's texts as its test file would give them: each names its language and key, the
-// messages with a placeholder (e.g. "english errFileNotFound %s"); the title is "Vistrel".
+// messages with a placeholder (e.g. "english errFileNotFound %s").
 LanguageTexts namedTexts(const QString& language);
+// The program's messages in that language, shown in these boxes under the title "Vistrel".
+Messages namedMessages(MessageBoxes& boxes, const QString& language);
 
 } // namespace vistrel::test

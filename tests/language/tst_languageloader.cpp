@@ -1,15 +1,13 @@
 #include "doubles/Doubles.h"
 #include "doubles/TestDisc.h"
-#include "language/LanguageKeys.h"
 #include "language/LanguageLoader.h"
+#include "window/LanguageKeys.h"
 
 #include <QDir>
 #include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
-
-#include <set>
 
 using namespace vistrel;
 using namespace vistrel::test;
@@ -19,7 +17,7 @@ namespace {
 const QString kLanguageValue = "SOFTWARE\\Nordquill\\Vistrel\\Language=";
 
 QString playTip(const LanguageTexts& texts) {
-    return texts.ToolTips[static_cast<std::size_t>(ButtonId::btnPlay)];
+    return texts.toolTip(buttonRow(ButtonId::btnPlay));
 }
 
 } // namespace
@@ -31,6 +29,7 @@ class TestLanguageLoader : public QObject {
     QTemporaryDir disc;
     FakeRegistry registry;
     RecordingMessageBoxes messages;
+    Messages said{messages, "Vistrel"};
 
     void writeLanguage(const QString& name, const QByteArray& bytes) {
         QDir().mkpath(disc.filePath("Language"));
@@ -59,30 +58,23 @@ class TestLanguageLoader : public QObject {
     void everyKeyReachesItsText() {
         TestDisc full;
         full.addLanguage("full");
-        LanguageLoader loader(full.filePath("Language"), registry, messages);
+        LanguageLoader loader(full.filePath("Language"), registry, messages, said);
         QVERIFY(loader.LoadLanguage("full"));
-        LanguageTexts texts = loader.texts();
-        std::set<const QString*> places;
-        for (const LanguageKey& entry : LanguageKeys) {
-            const QString* text = textOf(texts, entry.section, entry.key);
-            QVERIFY2(text, entry.key.data());
-            QVERIFY(text->startsWith("full " +
-                                     QLatin1String(entry.key.data(), qsizetype(entry.key.size()))));
-            places.insert(text);
-        }
-        QCOMPARE(places.size(), LanguageKeys.size());
+        for (const LanguageKey& entry : LanguageKeys)
+            QVERIFY(said.texts()[*TextKey::find(entry.key)].startsWith(
+                "full " + QLatin1String(entry.key.data(), qsizetype(entry.key.size()))));
     }
 
     // A key the file lacks shows the built-in English text; a key set empty stays empty.
     void missingKeysShowTheEnglishText() {
         writeLanguage("sparse", "[ErrorMsg]\nerrFileNotFound=Datei %s fehlt\nerrSlideshow=\n");
-        LanguageLoader loader(disc.filePath("Language"), registry, messages);
+        LanguageLoader loader(disc.filePath("Language"), registry, messages, said);
         QVERIFY(loader.LoadLanguage("sparse"));
         const LanguageTexts& texts = loader.texts();
-        QCOMPARE(texts.MsgFileNotFound, QString("Datei %s fehlt"));
-        QCOMPARE(texts.MsgSlideshow, QString());
-        QCOMPARE(texts.MsgPathNotFound, QString("The folder %s was not found."));
-        QCOMPARE(texts.CaptionAbout, QString("About..."));
+        QCOMPARE(texts["errFileNotFound"], QString("Datei %s fehlt"));
+        QCOMPARE(texts["errSlideshow"], QString());
+        QCOMPARE(texts["errPathNotFound"], QString("The folder %s was not found."));
+        QCOMPARE(texts["mnuAbout"], QString("About..."));
         QCOMPARE(playTip(texts), QString("Play"));
         QVERIFY(messages.shown.isEmpty());
     }
@@ -96,10 +88,9 @@ class TestLanguageLoader : public QObject {
             utf16.append(char(c.unicode() >> 8));
         }
         writeLanguage("wide", utf16);
-        LanguageLoader loader(disc.filePath("Language"), registry, messages);
+        LanguageLoader loader(disc.filePath("Language"), registry, messages, said);
         QVERIFY(loader.LoadLanguage("wide"));
-        QCOMPARE(loader.texts().CaptionExit, QString("Close"));
-        QCOMPARE(loader.texts().MsgTitle, QString("Vistrel"));
+        QCOMPARE(loader.texts()["mnuExit"], QString("Close"));
     }
 
     // The language remembered when this disc has it, else the disc's default; a choice made on
@@ -122,7 +113,7 @@ class TestLanguageLoader : public QObject {
         QFETCH(QStringList, writes);
         if (!remembered.isEmpty())
             remember(remembered);
-        LanguageLoader loader(disc.filePath("Language"), registry, messages);
+        LanguageLoader loader(disc.filePath("Language"), registry, messages, said);
         QSignalSpy texts(&loader, &LanguageLoader::textsChanged);
         QVERIFY(loader.loadStartLanguage("english"));
         QCOMPARE(loader.current(), loaded);
@@ -137,7 +128,7 @@ class TestLanguageLoader : public QObject {
     void startWithoutTheDefaultIsSaid() {
         remember("german");
         QVERIFY(QFile::remove(disc.filePath("Language/german.lng")));
-        LanguageLoader loader(disc.filePath("Language"), registry, messages);
+        LanguageLoader loader(disc.filePath("Language"), registry, messages, said);
         QVERIFY(!loader.loadStartLanguage("dutch"));
         QCOMPARE(messages.shown.size(), 1);
         QCOMPARE(messages.shown[0].title, QString("Error"));
@@ -146,9 +137,10 @@ class TestLanguageLoader : public QObject {
         QVERIFY(registry.writes.isEmpty());
     }
 
-    // A choice announces its name and texts and is remembered, the same one again as well.
+    // A choice announces its name and texts, is remembered, the same one again as well, and is
+    // the language every message is said in from then on.
     void aChoiceIsAnnouncedAndRemembered() {
-        LanguageLoader loader(disc.filePath("Language"), registry, messages);
+        LanguageLoader loader(disc.filePath("Language"), registry, messages, said);
         QVERIFY(loader.loadStartLanguage("english"));
         QSignalSpy loaded(&loader, &LanguageLoader::loaded);
         QSignalSpy texts(&loader, &LanguageLoader::textsChanged);
@@ -158,6 +150,11 @@ class TestLanguageLoader : public QObject {
         QCOMPARE(loaded.first().first().toString(), QString("german"));
         QCOMPARE(playTip(texts.last().first().value<LanguageTexts>()), QString("german tipPlay"));
         QCOMPARE(registry.writes.mid(1), QStringList(2, kLanguageValue + "german"));
+        writeLanguage("german", "[ErrorMsg]\nerrCannotPlay=%s geht nicht\n");
+        QVERIFY(loader.LoadLanguage("german"));
+        said.showError("errCannotPlay", "film.avi");
+        QCOMPARE(messages.shown.last().title, QString("Vistrel"));
+        QCOMPARE(messages.shown.last().text, QString("film.avi geht nicht"));
     }
 
     // A choice whose file is missing (gone since the menu was filled, or named by a caption cut
@@ -171,7 +168,7 @@ class TestLanguageLoader : public QObject {
     void aMissingChoiceChangesNothing() {
         QFETCH(QString, name);
         writeNamed("de.old");
-        LanguageLoader loader(disc.filePath("Language"), registry, messages);
+        LanguageLoader loader(disc.filePath("Language"), registry, messages, said);
         QVERIFY(loader.loadStartLanguage("english"));
         QFile::remove(disc.filePath("Language/german.lng"));
         QSignalSpy loaded(&loader, &LanguageLoader::loaded);

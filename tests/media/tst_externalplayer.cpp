@@ -17,7 +17,7 @@ class TestExternalPlayer : public QObject {
     std::unique_ptr<TestWindow> t;
     std::unique_ptr<RecordingDesktop> desktop;
     RecordingMessageBoxes messageBoxes;
-    LanguageTexts texts;
+    Messages said{messageBoxes, "Vistrel"};
     std::unique_ptr<ExternalPlayer> player;
     std::unique_ptr<QSignalSpy> handedOver;
 
@@ -27,7 +27,7 @@ class TestExternalPlayer : public QObject {
             *t->player, DiscFolder(disc->path()),
             ExternalPlayerSettings{QString::fromUtf8(runPath), QString::fromUtf8(parameter),
                                    "MPEG-4 video"},
-            Components{codec, false}, *desktop, messageBoxes, texts);
+            Components{codec, false}, *desktop, said);
         handedOver = std::make_unique<QSignalSpy>(player.get(), &ExternalPlayer::handedOver);
         t->player->open("film.avi");
         QTRY_VERIFY(!t->player->fileName().isEmpty());
@@ -45,9 +45,11 @@ class TestExternalPlayer : public QObject {
         t = std::make_unique<TestWindow>();
         desktop = std::make_unique<RecordingDesktop>();
         messageBoxes.shown.clear();
-        texts.MsgCodecNotInstalled = "no codec %s (%s)";
-        texts.MsgFileNotFound = "not found: %s";
-        texts.MsgCannotStart = "cannot start %s";
+        LanguageTexts texts;
+        texts["errCodecNotInstalled"] = "no codec %s (%s)";
+        texts["errFileNotFound"] = "not found: %s";
+        texts["errCannotStart"] = "cannot start %s";
+        said.setTexts(texts);
         disc->writeFile("Player/Run Movie.sh", "#!/bin/sh\n");
     }
 

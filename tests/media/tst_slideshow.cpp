@@ -31,7 +31,7 @@ struct SlideDisc {
         t.stage().setShow(Stage::Show::Slides, {});
         slideshow = std::make_unique<Slideshow>(
             *t.window.picShowPictures(), t.stage(), DiscFolder(disc.path()),
-            SlideshowSettings{config.slidePictures, config.slideInterval}, messages, texts);
+            SlideshowSettings{config.slidePictures, config.slideInterval}, said);
         t.window.show();
     }
     Slideshow& show() { return *slideshow; }
@@ -48,7 +48,7 @@ struct SlideDisc {
     TestDisc disc;
     TestWindow t;
     RecordingMessageBoxes messages;
-    LanguageTexts texts = namedTexts("english");
+    Messages said = namedMessages(messages, "english");
     std::unique_ptr<Slideshow> slideshow;
 };
 

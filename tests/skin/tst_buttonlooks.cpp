@@ -35,6 +35,7 @@ struct Window {
     TestDisc disc;
     TestWindow t;
     RecordingMessageBoxes messages;
+    Messages said = namedMessages(messages, "english");
     RecordingProgramEnd programEnd;
     std::unique_ptr<SkinLoader> skins;
     std::unique_ptr<ButtonLooks> looks;
@@ -47,7 +48,7 @@ struct Window {
             SkinnedElements{w, [&w](const QPixmap& picture) { w.setBackgroundPicture(picture); },
                             w.buttons(), *w.picShowPictures(), *w.picTitle()},
             SkinSources{disc.filePath("Skins"), "default", {}}, [installed] { return installed; },
-            namedTexts("english"), messages, programEnd);
+            said, programEnd);
         if (!skins->LoadSkin(QString()))
             return false;
         looks = std::make_unique<ButtonLooks>(skins->skin(), installed, w.buttons());

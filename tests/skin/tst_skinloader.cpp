@@ -41,6 +41,7 @@ struct Disc {
     TestDisc disc;
     TestWindow t;
     RecordingMessageBoxes messageBoxes;
+    Messages said = namedMessages(messageBoxes, "english");
     RecordingProgramEnd programEnd;
     std::unique_ptr<SkinLoader> loader;
 
@@ -53,7 +54,7 @@ struct Disc {
             SkinnedElements{w, [&w](const QPixmap& picture) { w.setBackgroundPicture(picture); },
                             w.buttons(), *w.picShowPictures(), *w.picTitle()},
             SkinSources{disc.filePath("Skins"), config.skin, {}}, [installed] { return installed; },
-            namedTexts("english"), messageBoxes, programEnd);
+            said, programEnd);
         return loader->LoadSkin(QString());
     }
     MainDialog& window() { return t.window; }

@@ -1,8 +1,8 @@
 #include "LanguageFiles.h"
 
-#include "language/LanguageKeys.h"
 #include "text/TextDecoding.h"
 #include "window/Buttons.h"
+#include "window/LanguageKeys.h"
 
 #include <QDir>
 #include <QSaveFile>

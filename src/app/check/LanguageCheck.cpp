@@ -2,7 +2,6 @@
 
 #include "app/check/DiscText.h"
 #include "app/check/NameCheck.h"
-#include "language/LanguageKeys.h"
 #include "language/MenuLists.h"
 #include "platform/disc/FilePaths.h"
 #include "platform/disc/ReadIni.h"
@@ -10,6 +9,7 @@
 #include "text/IniFile.h"
 #include "text/TextDecoding.h"
 #include "text/TextEncoding.h"
+#include "window/LanguageKeys.h"
 
 #include <algorithm>
 

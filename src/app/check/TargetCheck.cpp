@@ -2,8 +2,8 @@
 
 #include "app/check/ConfiguredPath.h"
 #include "app/check/ProgramCheck.h"
-#include "language/LanguageKeys.h"
 #include "window/Buttons.h"
+#include "window/LanguageKeys.h"
 
 #include <QFileInfo>
 

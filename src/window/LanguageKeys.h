@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string_view>
 
 namespace vistrel {
@@ -15,7 +16,7 @@ struct LanguageKey {
     bool takesValue;
 };
 
-inline constexpr std::array<LanguageKey, 28> LanguageKeys{{
+inline constexpr auto LanguageKeys = std::to_array<LanguageKey>({
     {"Tooltip", "tipInstallCodec", "Install the codec (needed to show the video)", false},
     {"Tooltip", "tipInstallPlayer", "Install the video player (recommended)", false},
     {"Tooltip", "tipInfo", "More information...", false},
@@ -47,7 +48,17 @@ inline constexpr std::array<LanguageKey, 28> LanguageKeys{{
     {"ErrorMsg", "errFileNotOpened", "The file %s could not be opened. Please open it by hand.",
      true},
     {"ErrorMsg", "errCannotPlay", "The file %s cannot be played.", true},
-}};
+});
+
+// Code names a text by its key alone.
+constexpr bool keysAreUnique() {
+    for (std::size_t i = 0; i < LanguageKeys.size(); ++i)
+        for (std::size_t j = i + 1; j < LanguageKeys.size(); ++j)
+            if (LanguageKeys[i].key == LanguageKeys[j].key)
+                return false;
+    return true;
+}
+static_assert(keysAreUnique());
 
 // The key's entry; null for a key no language file needs.
 constexpr const LanguageKey* findLanguageKey(std::string_view section, std::string_view key) {
@@ -56,5 +67,32 @@ constexpr const LanguageKey* findLanguageKey(std::string_view section, std::stri
             return &entry;
     return nullptr;
 }
+
+// A key of the table by its name (keys are unique across sections). Named in the code, it is
+// found when the program is compiled: a misspelt key does not build.
+class TextKey {
+  public:
+    consteval TextKey(const char* key) : index_(indexOf(key)) {}
+    // A key named at run time, as a button's row names its tooltip; none when the table lacks it.
+    static constexpr std::optional<TextKey> find(std::string_view key) {
+        for (std::size_t i = 0; i < LanguageKeys.size(); ++i)
+            if (LanguageKeys[i].key == key)
+                return TextKey(i);
+        return std::nullopt;
+    }
+    constexpr std::size_t index() const { return index_; }
+    constexpr const LanguageKey& entry() const { return LanguageKeys[index_]; }
+
+  private:
+    constexpr explicit TextKey(std::size_t index) : index_(index) {}
+    static consteval std::size_t indexOf(std::string_view key) {
+        const std::optional<TextKey> found = find(key);
+        if (!found)
+            throw "no such language key"; // stops the build where the key is named
+        return found->index_;
+    }
+
+    std::size_t index_;
+};
 
 } // namespace vistrel
