@@ -1,10 +1,9 @@
 #include "platform/media/gst/GstPipeline.h"
 
 #include "platform/log/Log.h"
-#include "platform/media/gst/DrawnFrames.h"
 #include "platform/media/gst/GstBusWatch.h"
+#include "platform/media/gst/GstPlaybin.h"
 #include "platform/media/gst/GstRuntime.h"
-#include "platform/media/gst/GstVideoSink.h"
 #include "platform/media/gst/PipelineEvents.h"
 
 #include <QCoreApplication>
@@ -38,30 +37,6 @@ GstClockTime shownPictureTime(GstElement* sink) {
 
 GstVideoOverlay* overlayOf(GstElement* sink) {
     return sink && GST_IS_VIDEO_OVERLAY(sink) ? GST_VIDEO_OVERLAY(sink) : nullptr;
-}
-
-using WindowHandle = std::shared_ptr<std::atomic<unsigned long>>;
-
-// The sink asks for its window each time it leaves NULL (again after Stop), from a streaming
-// thread: the window's id is there for it, kept up to date by the GUI thread.
-GstBusSyncReply giveWindow(GstBus*, GstMessage* message, gpointer handle) {
-    if (!gst_is_video_overlay_prepare_window_handle_message(message))
-        return GST_BUS_PASS;
-    gst_video_overlay_set_window_handle(GST_VIDEO_OVERLAY(GST_MESSAGE_SRC(message)),
-                                        (*static_cast<WindowHandle*>(handle))->load());
-    gst_message_unref(message);
-    return GST_BUS_DROP;
-}
-
-void forgetWindow(gpointer handle) {
-    delete static_cast<WindowHandle*>(handle);
-}
-
-// playbin says so from a streaming thread; the message brings it to the GUI thread, and none comes
-// once the bus is no longer watched.
-void videoChanged(GstElement* playbin, gpointer) {
-    gst_element_post_message(playbin, gst_message_new_application(
-                                          GST_OBJECT(playbin), gst_structure_new_empty("video")));
 }
 
 // While it starts, playbin links its streams from streaming threads; a change of state in the
@@ -100,41 +75,6 @@ struct GstPipeline::Shared {
     GstPipeline* owner = nullptr;
 };
 
-namespace {
-
-// On the pipeline thread: GStreamer started, the playbin with its sink and the sink's window.
-bool makePipeline(GstPipeline::Shared& shared, const QByteArray& uri,
-                  const std::shared_ptr<DrawnFrames>& frames, const WindowHandle& window) {
-    if (!startGstreamer())
-        return false;
-    GstElement* playbin = gst_element_factory_make("playbin", nullptr);
-    if (!playbin) {
-        qCWarning(logMedia) << "the media framework has no playbin";
-        return false;
-    }
-    shared.pipeline = GST_ELEMENT(gst_object_ref_sink(playbin));
-    g_object_set(shared.pipeline, "uri", uri.constData(), nullptr);
-    GstElement* sink = frames ? makeFrameSink(frames) : makeVideoSink();
-    if (!sink) {
-        // Without a sink of its own playbin would pick one that opens a window of its own.
-        qCWarning(logMedia) << "the video is not shown: no sink for it";
-        sink = gst_element_factory_make("fakesink", nullptr);
-        if (sink)
-            g_object_set(sink, "sync", TRUE, nullptr);
-    }
-    if (sink) {
-        shared.sink = GST_ELEMENT(gst_object_ref(sink));
-        g_object_set(shared.pipeline, "video-sink", sink, nullptr);
-    }
-    g_signal_connect(shared.pipeline, "video-changed", G_CALLBACK(videoChanged), nullptr);
-    GstBus* bus = gst_element_get_bus(shared.pipeline);
-    gst_bus_set_sync_handler(bus, giveWindow, new WindowHandle(window), forgetWindow);
-    gst_object_unref(bus);
-    return true;
-}
-
-} // namespace
-
 GstPipeline::GstPipeline() = default;
 
 GstPipeline::~GstPipeline() {
@@ -153,10 +93,14 @@ void GstPipeline::create(const QString& file, unsigned long windowId,
     windowHandle_ = std::make_shared<std::atomic<unsigned long>>(windowId);
     const QByteArray uri = QUrl::fromLocalFile(file).toEncoded();
     runOnPipelineThread([shared, uri, frames, window = windowHandle_] {
-        const bool made = makePipeline(*shared, uri, frames, window);
+        const std::optional<Playbin> made = makePlaybin(uri, frames, window);
+        if (made) {
+            shared->pipeline = made->pipeline;
+            shared->sink = made->sink;
+        }
         QMetaObject::invokeMethod(
             QCoreApplication::instance(),
-            [shared, made] {
+            [shared, made = made.has_value()] {
                 if (shared->owner)
                     shared->owner->ready(shared, made);
             },
