@@ -29,10 +29,10 @@ class TestExternalPlayer : public QObject {
                                    "MPEG-4 video"},
             Components{codec, false}, *desktop, messageBoxes, texts);
         handedOver = std::make_unique<QSignalSpy>(player.get(), &ExternalPlayer::handedOver);
-        t->player->open("film.avi");
+        t->player->open(t->mediaFile("film.avi"));
         QTRY_VERIFY(!t->player->fileName().isEmpty());
         t->player->Play();
-        t->player->calls.clear();
+        t->engine->requests.clear();
     }
 
     void press() { player->startPlayerClicked(); }
@@ -63,7 +63,7 @@ class TestExternalPlayer : public QObject {
         press();
         QCOMPARE(messages(), QStringList{"no codec MPEG-4 video (MPEG-4 video)"});
         QVERIFY(desktop->started.isEmpty());
-        QVERIFY(t->player->calls.isEmpty());
+        QVERIFY(t->engine->requests.isEmpty());
         QVERIFY(!ended());
     }
 
@@ -72,7 +72,7 @@ class TestExternalPlayer : public QObject {
         press();
         QCOMPARE(messages(), QStringList{"not found: Missing\\player.sh"});
         QVERIFY(desktop->started.isEmpty());
-        QVERIFY(t->player->calls.isEmpty()); // playback in the window goes on
+        QVERIFY(t->engine->requests.isEmpty()); // playback in the window goes on
         QVERIFY(!ended());
     }
 
@@ -83,7 +83,7 @@ class TestExternalPlayer : public QObject {
         QCOMPARE(t->player->PlayState(), MediaPlayState::Playing);
         bool stoppedFirst = false;
         desktop->onStart = [&](const RecordingDesktop::Start&) {
-            stoppedFirst = t->player->calls == QStringList{"Stop"};
+            stoppedFirst = t->engine->requests == QStringList{"Null"};
         };
         press();
         QVERIFY(messages().isEmpty());
