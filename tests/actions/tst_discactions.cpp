@@ -1,5 +1,5 @@
 // The four disc actions on a disc folder, with the started programs, the opened folders, the
-// player and the document view recorded by doubles.
+// player's engine and the document view recorded by doubles.
 #include "actions/DiscActions.h"
 #include "doubles/TestDisc.h"
 #include "doubles/TestWindow.h"
@@ -36,8 +36,9 @@ struct Disc {
 
     // What plays, and the path the button opens.
     void start(Stage::Show show, ButtonId button, const QString& path) {
-        t.stage().setShow(show, show == Stage::Show::Movie || show == Stage::Show::Music
-                                    ? QStringLiteral("film.avi")
+        t.stage().setShow(show, show == Stage::Show::Movie || show == Stage::Show::Music ||
+                                        show == Stage::Show::MusicAndSlides
+                                    ? t.mediaFile("film.avi")
                                     : QString());
         ButtonTexts paths;
         paths[static_cast<std::size_t>(button)] = path;
@@ -45,6 +46,13 @@ struct Disc {
                                                 t.stage(), desktop, said);
     }
     void click(ButtonId button) { actions->clicked(button); }
+    // The media opened and playing, as the start of playback leaves them; the record cleared.
+    void play() {
+        t.player->open(t.stage().mediaFile());
+        QTRY_VERIFY(!t.player->fileName().isEmpty());
+        t.player->Play();
+        t.engine->requests.clear();
+    }
 
     MainDialog& w() { return t.window; }
     QString onDisc(const QString& relative) const {
@@ -180,38 +188,38 @@ void TestDiscActions::info() {
     d.disc.writeFile("Info/index.html", "<p>About this disc</p>");
     d.start(show, ButtonId::btnInfo, "Info\\index.html");
     Stage& stage = d.t.stage();
-    FakeMediaPlayerControl& player = *d.t.player;
+    ScriptedEngine& engine = *d.t.engine;
     FakeDocumentView& document = *d.t.document;
     if (slideShow) {
         stage.setSlideInterval(3000);
         stage.runSlides();
     }
-    player.playState = movie ? MediaPlayState::Playing : MediaPlayState::Stopped;
-    player.calls.clear();
+    if (stage.opensMedia())
+        d.play();
     document.navigated.clear();
 
     d.click(ButtonId::btnInfo); // the document in place of the media
 
-    QCOMPARE(player.calls.contains("Stop"), movie);
-    QVERIFY(!player.placement.shown);
+    QCOMPARE(engine.requests, movie ? QStringList{"Null"} : QStringList{});
+    QVERIFY(!engine.placement.shown);
     QVERIFY(!stage.slidesRunning());
     QCOMPARE(stage.view(), Stage::View::Document);
     QCOMPARE(document.navigated, QStringList{d.onDisc("Info/index.html")});
     QVERIFY(document.Visible());
     QVERIFY(d.messages.shown.isEmpty());
 
-    player.calls.clear();
+    engine.requests.clear();
     d.click(ButtonId::btnInfo); // back to the media
 
     QVERIFY(!document.Visible());
     // A stopped movie comes back as Stop leaves it: the logo in front, the player hidden.
-    QVERIFY(!player.placement.shown);
+    QVERIFY(!engine.placement.shown);
     QCOMPARE(stage.view(), Stage::View::Pictures);
     QCOMPARE(stage.slidesRunning(), slideShow);
     QVERIFY(!d.w().picShowPictures()->isHidden());
-    QCOMPARE(player.placement.area, d.w().picShowPictures()->geometry());
+    QCOMPARE(engine.placement.area, d.w().picShowPictures()->geometry());
     // A stopped movie stays stopped: it is shown again, not restarted.
-    QVERIFY(player.calls.isEmpty());
+    QVERIFY(engine.requests.isEmpty());
     QCOMPARE(document.navigated.size(), 1);
 }
 
@@ -229,18 +237,20 @@ void TestDiscActions::infoWithoutItsDocumentLeavesTheMediaStopped() {
     QFETCH(Stage::View, front);
     Disc d;
     d.start(show, ButtonId::btnInfo, "Info\\missing file.html");
-    FakeMediaPlayerControl& player = *d.t.player;
-    player.playState = MediaPlayState::Playing;
-    player.calls.clear();
+    d.play();
+    const bool movie = show == Stage::Show::Movie;
 
     for (int i = 0; i < 2; ++i) {
+        d.t.player->Play();
         d.click(ButtonId::btnInfo);
         // Every click shows the document again: the stop and the message each time.
-        QCOMPARE(player.calls.count("Stop"), show == Stage::Show::Movie ? i + 1 : 0);
+        QCOMPARE(d.t.engine->requests.count("Null"), movie ? i + 1 : 0);
+        QCOMPARE(d.t.player->PlayState(),
+                 movie ? MediaPlayState::Stopped : MediaPlayState::Playing);
         QCOMPARE(d.messages.texts().size(), i + 1);
         QCOMPARE(d.messages.texts().last(),
                  d.message("errFileNotFound", "Info\\missing file.html"));
-        QVERIFY(!player.placement.shown);
+        QVERIFY(!d.t.engine->placement.shown);
         QVERIFY(!d.t.document->Visible());
         QVERIFY(d.t.document->navigated.isEmpty());
         QCOMPARE(d.t.stage().view(), front);

@@ -33,9 +33,10 @@ struct Started {
         core = tc.make();
         return core->Main(disc.path());
     }
-    // Started, and the movie's start of playback has run.
+    // Started, and the movie plays.
     bool play() {
-        return start() && QTest::qWaitFor([this] { return !w().stage().startCued(); });
+        return start() && QTest::qWaitFor(
+                              [this] { return tc.player->PlayState() == MediaPlayState::Playing; });
     }
     MainDialog& w() { return tc.window(); }
     void click(ButtonId id) { emit w().button(id)->clicked(); }
@@ -132,28 +133,38 @@ class TestWiring : public QObject {
     }
 
     // A movie the framework cannot open is said once, by what failed: only a missing decoder
-    // asks for the codec. Full screen is then the pictures'.
+    // asks for the codec. Full screen is then the pictures'. The movie goes (or empties) after
+    // the start, before its opening.
     void aMovieThatCannotPlayIsSaidOnce_data() {
-        QTest::addColumn<MediaOpenError>("error");
-        QTest::addColumn<QString>("message"); // "%1": the movie's path
-        QTest::newRow("not a film") << Undecodable << "errCannotPlay %1";
-        QTest::newRow("empty") << Empty << "errCannotPlay %1";
-        QTest::newRow("no decoder") << NoVideoDecoder << "errCodecNotInstalled MPEG-4 video codec";
-        QTest::newRow("gone") << Missing << "errFileNotFound %1";
+        using Answer = ScriptedEngine::Answer;
+        QTest::addColumn<Answer>("answer");
+        QTest::addColumn<QByteArray>("movie"); // what the file holds then; "gone": removed
+        QTest::addColumn<QString>("message");  // "%1": the movie's path
+        QTest::newRow("not a film") << Answer::Refuses << QByteArray("x") << "errCannotPlay %1";
+        QTest::newRow("empty") << Answer::Prerolls << QByteArray() << "errCannotPlay %1";
+        QTest::newRow("no decoder") << Answer::LacksVideoDecoder << QByteArray("x")
+                                    << "errCodecNotInstalled MPEG-4 video codec";
+        QTest::newRow("gone") << Answer::Prerolls << QByteArray("gone") << "errFileNotFound %1";
     }
 
     void aMovieThatCannotPlayIsSaidOnce() {
-        QFETCH(MediaOpenError, error);
+        QFETCH(ScriptedEngine::Answer, answer);
+        QFETCH(QByteArray, movie);
         QFETCH(QString, message);
         Started s;
         QVERIFY(s.start());
-        s.tc.player->failOpen = error;
-        QTRY_VERIFY(!s.w().stage().startCued());
+        s.tc.engine->answers.insert("movie.avi", answer);
+        if (movie == "gone")
+            QVERIFY(QFile::remove(s.disc.filePath("movie.avi")));
+        else
+            s.disc.writeFile("movie.avi", movie);
+        QTRY_VERIFY(!s.tc.messages.shown.isEmpty());
+        QTest::qWait(20);
         QCOMPARE(s.tc.messages.texts(),
                  QStringList{"english " + message.arg(s.disc.path() + "/movie.avi")});
         s.click(ButtonId::btnMaximize);
         QTRY_VERIFY(s.w().isFullScreen());
-        QVERIFY(!s.tc.player->placement.fullScreen);
+        QVERIFY(!s.tc.engine->placement.fullScreen);
     }
 
     // Installing the codec while the program runs changes nothing until the next start: the
@@ -178,7 +189,7 @@ class TestWiring : public QObject {
         QVERIFY(s.play());
         s.click(ButtonId::btnStartPlayer);
         QCOMPARE(s.tc.desktop.started.size(), 1);
-        QVERIFY(s.tc.player->calls.contains("Stop"));
+        QCOMPARE(s.tc.engine->requests.last(), QString("Null"));
         QVERIFY(s.tc.programEnd.ended);
     }
 
@@ -193,13 +204,13 @@ class TestWiring : public QObject {
         QFETCH(bool, byMenu);
         Started s;
         QVERIFY(s.play());
-        s.tc.player->calls.clear();
+        s.tc.engine->requests.clear();
         if (byMenu)
             s.w().menu().mnuExit->trigger();
         else
             s.click(ButtonId::btnExit);
         QCOMPARE(s.tc.programEnd.count, 1);
-        QCOMPARE(s.tc.player->calls.contains("Stop"), !byMenu);
+        QCOMPARE(s.tc.engine->requests.contains("Null"), !byMenu);
     }
 
     void outsideLinksGoToTheDesktop() {

@@ -1,7 +1,5 @@
 #include "doubles/Doubles.h"
 
-#include <QTimer>
-
 namespace vistrel::test {
 
 QString FakeRegistry::slot(RegistryRoot root, const QString& keyPath, const QString& valueName) {
@@ -73,77 +71,6 @@ bool FakeSingleInstance::activateRunningInstance() {
 void FakeSingleInstance::becomeRunningInstance(std::function<void()> activate) {
     listening = true;
     onActivate = std::move(activate);
-}
-
-FakeMediaPlayerControl::FakeMediaPlayerControl(QWidget* parent)
-    : MediaPlayerControl(parent), area_(new QWidget(parent)) {
-    area_->setObjectName("fakeVideo");
-}
-
-// As every player: the verdict comes from the event loop, and nothing is loaded until then.
-void FakeMediaPlayerControl::open(const QString& path) {
-    calls.append("Open=" + path);
-    fileName_.clear();
-    playState = MediaPlayState::Stopped;
-    const unsigned file = ++opening_;
-    if (path.isEmpty())
-        return;
-    QTimer::singleShot(0, this, [this, path, file] {
-        if (file != opening_)
-            return;
-        if (failOpen != NoError) {
-            emit failed(failOpen, "refused");
-            return;
-        }
-        fileName_ = path;
-        emit opened({duration, true});
-    });
-}
-
-void FakeMediaPlayerControl::failLater() {
-    fileName_.clear();
-    playState = MediaPlayState::Stopped;
-    emit failed(Undecodable, "failed later");
-}
-
-void FakeMediaPlayerControl::Play() {
-    calls.append("Play");
-    if (!fileName_.isEmpty())
-        playState = MediaPlayState::Playing;
-}
-
-// A loaded file pauses, stopped or playing, as the real players do.
-void FakeMediaPlayerControl::Pause() {
-    calls.append("Pause");
-    if (!fileName_.isEmpty())
-        playState = MediaPlayState::Paused;
-}
-
-void FakeMediaPlayerControl::Stop() {
-    calls.append("Stop");
-    playState = MediaPlayState::Stopped;
-}
-
-MediaPlayState FakeMediaPlayerControl::PlayState() const {
-    return playState;
-}
-
-void FakeMediaPlayerControl::setCurrentPosition(double seconds) {
-    calls.append(QString("CurrentPosition=%1").arg(seconds));
-    position = seconds;
-}
-
-void FakeMediaPlayerControl::place(const VideoPlacement& p) {
-    placement = p;
-    area_->setGeometry(p.fullScreen ? area_->geometry() : p.placedArea());
-    area_->setVisible(p.shown);
-}
-
-void FakeMediaPlayerControl::pressEscapeInFullScreen() {
-    if (!placement.fullScreen)
-        return;
-    placement.fullScreen = false;
-    emit fullScreenLeft();
 }
 
 FakeDocumentView::FakeDocumentView(QWidget* parent)

@@ -3,7 +3,6 @@
 #include "platform/desktop/Desktop.h"
 #include "platform/documents/DocumentView.h"
 #include "platform/instance/SingleInstance.h"
-#include "platform/media/MediaPlayerControl.h"
 #include "platform/messages/MessageBoxes.h"
 #include "platform/process/ProgramEnd.h"
 #include "platform/settings/Registry.h"
@@ -92,41 +91,6 @@ class FakeSingleInstance : public SingleInstance {
 
     bool activateRunningInstance() override;
     void becomeRunningInstance(std::function<void()> activate) override;
-};
-
-// A player that records the calls made to it and plays nothing. Tests set its state. Its verdict
-// on a file comes at once, from inside open(): callers must be ready for that too.
-class FakeMediaPlayerControl : public MediaPlayerControl {
-    Q_OBJECT
-  public:
-    explicit FakeMediaPlayerControl(QWidget* parent);
-
-    QWidget* widget() override { return area_; }
-    void open(const QString& path) override;
-    QString fileName() const override { return fileName_; }
-    void Play() override;
-    void Pause() override;
-    void Stop() override;
-    MediaPlayState PlayState() const override;
-    void setCurrentPosition(double seconds) override;
-    double CurrentPosition() const override { return position; }
-    double Duration() const override { return duration; }
-    void place(const VideoPlacement& placement) override;
-    // What the user does to the video by itself.
-    void pressEscapeInFullScreen();
-    void failLater();
-
-    QStringList calls; // the transport's calls, in order ("Open=movie.avi", "Play", ...)
-    MediaOpenError failOpen = NoError; // what open() fails with
-    MediaPlayState playState = MediaPlayState::Stopped;
-    double position = 0;
-    double duration = 60;
-    VideoPlacement placement;
-
-  private:
-    QWidget* area_;
-    QString fileName_;
-    unsigned opening_ = 0; // counts files: a verdict for one given up on is dropped
 };
 
 class FakeDocumentView : public DocumentView {

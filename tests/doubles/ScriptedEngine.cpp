@@ -1,5 +1,6 @@
 #include "doubles/ScriptedEngine.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QTimer>
 #include <QWidget>
@@ -118,6 +119,27 @@ void ScriptedEngine::place(const VideoPlacement& p) {
 void ScriptedEngine::failNow(int reports) {
     for (int i = 0; i < reports; ++i)
         say(Kind::Error, "scripted failure");
+}
+
+void ScriptedEngine::pressEscapeInFullScreen() {
+    if (!placement.fullScreen)
+        return;
+    placement.fullScreen = false;
+    emit fullScreenLeft();
+}
+
+EnginePlayer* makeScriptedPlayer(QWidget* parent, ScriptedEngine** engine) {
+    auto* scripted = new ScriptedEngine(parent);
+    if (engine)
+        *engine = scripted;
+    return new EnginePlayer(parent, scripted);
+}
+
+QString writeMediaFile(const QString& path) {
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write("scripted media");
+    return path;
 }
 
 } // namespace vistrel::test

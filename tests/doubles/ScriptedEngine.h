@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/media/EnginePlayer.h"
 #include "platform/media/MediaEngine.h"
 
 #include <QElapsedTimer>
@@ -34,6 +35,8 @@ class ScriptedEngine : public MediaEngine {
 
     // The framework gives the playing file up, as often as asked.
     void failNow(int reports);
+    // The viewer presses Esc: full screen ends by itself.
+    void pressEscapeInFullScreen();
 
     QHash<QString, Answer> answers; // by file name; Prerolls for any other
     qint64 durationMs = 12000;
@@ -61,5 +64,10 @@ class ScriptedEngine : public MediaEngine {
     bool hasPicture_ = false;
     unsigned generation_ = 0;
 };
+
+// The program's player over a scripted engine, as the feature tests play.
+EnginePlayer* makeScriptedPlayer(QWidget* parent, ScriptedEngine** engine = nullptr);
+// Writes a file the player takes for media (the engine answers by its name); returns its path.
+QString writeMediaFile(const QString& path);
 
 } // namespace vistrel::test

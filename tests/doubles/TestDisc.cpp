@@ -85,7 +85,7 @@ TestApp::TestApp() = default;
 std::unique_ptr<Application> TestApp::make() {
     return std::make_unique<Application>(
         Services{registry, messages, programEnd, desktop, singleInstance,
-                 [this](QWidget* parent) { return player = new FakeMediaPlayerControl(parent); },
+                 [this](QWidget* parent) { return player = makeScriptedPlayer(parent, &engine); },
                  [this](QWidget* parent) { return document = new FakeDocumentView(parent); },
                  [this] { return frameworkDecodes; }});
 }

@@ -2,6 +2,7 @@
 
 #include "app/Application.h"
 #include "doubles/Doubles.h"
+#include "doubles/ScriptedEngine.h"
 
 #include <QByteArray>
 #include <QColor>
@@ -50,7 +51,8 @@ struct TestApp {
     RecordingDesktop desktop;
     FakeSingleInstance singleInstance;
     bool frameworkDecodes = false;
-    FakeMediaPlayerControl* player = nullptr;
+    ScriptedEngine* engine = nullptr;
+    EnginePlayer* player = nullptr;
     FakeDocumentView* document = nullptr;
 };
 

@@ -5,7 +5,7 @@
 namespace vistrel::test {
 
 TestWindow::TestWindow()
-    : window([this](QWidget* parent) { return player = new FakeMediaPlayerControl(parent); },
+    : window([this](QWidget* parent) { return player = makeScriptedPlayer(parent, &engine); },
              [this](QWidget* parent) { return document = new FakeDocumentView(parent); }) {}
 
 LanguageTexts namedTexts(const QString& language) {

@@ -1,4 +1,5 @@
 #include "doubles/Doubles.h"
+#include "doubles/ScriptedEngine.h"
 #include "language/MenuLists.h"
 #include "window/MainDialog.h"
 
@@ -35,7 +36,7 @@ void makeEntries(const QString& folder, const QStringList& entries) {
 
 std::unique_ptr<MainDialog> makeDialog() {
     return std::make_unique<MainDialog>(
-        [](QWidget* parent) { return new test::FakeMediaPlayerControl(parent); },
+        [](QWidget* parent) { return test::makeScriptedPlayer(parent); },
         [](QWidget* parent) { return new test::FakeDocumentView(parent); });
 }
 

@@ -41,7 +41,7 @@ struct Bench {
         w().show();
     }
     MainDialog& w() { return t.window; }
-    FakeMediaPlayerControl& player() { return *t.player; }
+    ScriptedEngine& engine() { return *t.engine; }
     void trigger(const QString& way) {
         if (way == "maximize")
             modes->maximizeClicked();
@@ -89,14 +89,14 @@ class TestDisplayModes : public QObject {
         const QList<QRect> buttons = b.consoleButtons();
         b.trigger(way);
         QVERIFY(b.modes->IsFullScreen());
-        QVERIFY(b.player().placement.fullScreen);
+        QVERIFY(b.engine().placement.fullScreen);
         QVERIFY(!b.w().isFullScreen());
         QVERIFY(b.w().button(ButtonId::btnInfo)->isVisible());
         QVERIFY(b.w().picTitle()->isVisible());
         b.trigger(way);
         QCOMPARE(b.modes->IsFullScreen(), !leaves);
-        QCOMPARE(b.player().placement.fullScreen, !leaves);
-        QCOMPARE(b.player().placement.area, VideoArea);
+        QCOMPARE(b.engine().placement.fullScreen, !leaves);
+        QCOMPARE(b.engine().placement.area, VideoArea);
         QCOMPARE(b.consoleButtons(), buttons);
         QCOMPARE(b.w().size(), QSize(WindowWidth, WindowHeight));
     }
@@ -105,13 +105,13 @@ class TestDisplayModes : public QObject {
     void thePlayerLeavingByItselfIsNoticed() {
         Bench b(true);
         b.modes->maximizeClicked();
-        b.player().pressEscapeInFullScreen();
+        b.engine().pressEscapeInFullScreen();
         QVERIFY(!b.modes->IsFullScreen());
         b.modes->maximizeClicked();
-        QVERIFY(b.player().placement.fullScreen);
-        b.player().pressEscapeInFullScreen();
+        QVERIFY(b.engine().placement.fullScreen);
+        b.engine().pressEscapeInFullScreen();
         b.modes->toggleFullScreen();
-        QVERIFY(b.player().placement.fullScreen);
+        QVERIFY(b.engine().placement.fullScreen);
     }
 
     // A movie given up is no longer what full screen is for: the pictures take the window.
@@ -120,10 +120,10 @@ class TestDisplayModes : public QObject {
         b.modes->maximizeClicked();
         b.t.stage().giveUpMedia();
         QVERIFY(!b.modes->IsFullScreen());
-        QVERIFY(!b.player().placement.fullScreen);
+        QVERIFY(!b.engine().placement.fullScreen);
         b.modes->maximizeClicked();
         QTRY_VERIFY(b.w().isFullScreen());
-        QVERIFY(!b.player().placement.fullScreen);
+        QVERIFY(!b.engine().placement.fullScreen);
     }
 
     // ---- pictures ----
@@ -141,7 +141,7 @@ class TestDisplayModes : public QObject {
         b.trigger(way);
         QCOMPARE(b.modes->IsFullScreen(), !leaves);
         QTRY_COMPARE(b.w().isFullScreen(), !leaves);
-        QVERIFY(!b.player().placement.fullScreen);
+        QVERIFY(!b.engine().placement.fullScreen);
     }
 
     // The pictures and the video cover the screen without the side buttons and the title; the
@@ -153,7 +153,7 @@ class TestDisplayModes : public QObject {
         QTRY_VERIFY(b.w().isFullScreen());
         const QRect screen(QPoint(0, 0), b.w().screen()->geometry().size());
         QTRY_COMPARE(b.w().picShowPictures()->geometry(), screen);
-        QCOMPARE(b.player().placement.area, screen);
+        QCOMPARE(b.engine().placement.area, screen);
         QVERIFY(b.w().mask().isEmpty());
         for (ButtonId id : Offered)
             QVERIFY(b.w().button(id)->isHidden());
@@ -175,7 +175,7 @@ class TestDisplayModes : public QObject {
         QCOMPARE(b.w().size(), QSize(WindowWidth, WindowHeight));
         QCOMPARE(b.w().mask(), b.outline);
         QCOMPARE(b.w().picShowPictures()->geometry(), VideoArea);
-        QCOMPARE(b.player().placement.area, VideoArea);
+        QCOMPARE(b.engine().placement.area, VideoArea);
         for (ButtonId id : Offered)
             QVERIFY(b.w().button(id)->isVisible());
         QVERIFY(b.w().button(ButtonId::btnInstallCodec)->isHidden());

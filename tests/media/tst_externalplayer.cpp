@@ -29,10 +29,10 @@ class TestExternalPlayer : public QObject {
                                    "MPEG-4 video"},
             Components{codec, false}, *desktop, said);
         handedOver = std::make_unique<QSignalSpy>(player.get(), &ExternalPlayer::handedOver);
-        t->player->open("film.avi");
+        t->player->open(t->mediaFile("film.avi"));
         QTRY_VERIFY(!t->player->fileName().isEmpty());
         t->player->Play();
-        t->player->calls.clear();
+        t->engine->requests.clear();
     }
 
     void press() { player->startPlayerClicked(); }
@@ -65,7 +65,7 @@ class TestExternalPlayer : public QObject {
         press();
         QCOMPARE(messages(), QStringList{"no codec MPEG-4 video (MPEG-4 video)"});
         QVERIFY(desktop->started.isEmpty());
-        QVERIFY(t->player->calls.isEmpty());
+        QVERIFY(t->engine->requests.isEmpty());
         QVERIFY(!ended());
     }
 
@@ -74,7 +74,7 @@ class TestExternalPlayer : public QObject {
         press();
         QCOMPARE(messages(), QStringList{"not found: Missing\\player.sh"});
         QVERIFY(desktop->started.isEmpty());
-        QVERIFY(t->player->calls.isEmpty()); // playback in the window goes on
+        QVERIFY(t->engine->requests.isEmpty()); // playback in the window goes on
         QVERIFY(!ended());
     }
 
@@ -85,7 +85,7 @@ class TestExternalPlayer : public QObject {
         QCOMPARE(t->player->PlayState(), MediaPlayState::Playing);
         bool stoppedFirst = false;
         desktop->onStart = [&](const RecordingDesktop::Start&) {
-            stoppedFirst = t->player->calls == QStringList{"Stop"};
+            stoppedFirst = t->engine->requests == QStringList{"Null"};
         };
         press();
         QVERIFY(messages().isEmpty());

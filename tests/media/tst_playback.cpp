@@ -1,5 +1,5 @@
-// The start of playback and the five playback buttons, on a stage of their own with a recording
-// player.
+// The start of playback and the five playback buttons, on a stage of their own with the
+// program's player over a scripted engine.
 #include "doubles/TestWindow.h"
 #include "media/Playback.h"
 #include "window/VideoPlacer.h"
@@ -16,21 +16,35 @@ namespace {
 using Show = Stage::Show;
 using View = Stage::View;
 
+// What opening asks of the engine: the film's pipeline, paused for the verdict.
+const QStringList Opened{"Make=film.avi", "Paused"};
+
 // Playback on a stage showing the given media, the slides (if any) set up with an interval.
 struct Bench {
     explicit Bench(Show show) {
         const bool media =
             show == Show::Movie || show == Show::Music || show == Show::MusicAndSlides;
-        stage().setShow(show, media ? QStringLiteral("film.avi") : QString());
+        stage().setShow(show, media ? film : QString());
         if (stage().slides())
             stage().setSlideInterval(1000);
-        player().calls.clear();
     }
-    // The start of playback has run, and the recorded calls are cleared.
+    // The start of playback has run, the player's verdict has come, and the engine's record is
+    // cleared.
     void started() {
         playback.start();
         QTRY_VERIFY(!stage().startCued());
-        player().calls.clear();
+        QTRY_VERIFY(!stage().opensMedia() || !player().fileName().isEmpty());
+        engine().requests.clear();
+    }
+    // Playing from the start, paused by the player, or stopped by a short film's end.
+    void reach(MediaPlayState state) {
+        if (state == MediaPlayState::Stopped)
+            engine().durationMs = 100;
+        started();
+        if (state == MediaPlayState::Paused)
+            player().Pause();
+        QTRY_COMPARE(player().PlayState(), state);
+        engine().requests.clear();
     }
     void setSlidesRunning(bool running) {
         if (running)
@@ -39,7 +53,8 @@ struct Bench {
             stage().holdSlides();
     }
     Stage& stage() { return t.stage(); }
-    FakeMediaPlayerControl& player() { return *t.player; }
+    EnginePlayer& player() { return *t.player; }
+    ScriptedEngine& engine() { return *t.engine; }
     void click(const QString& button) {
         const QHash<QString, void (Playback::*)()> handlers = {
             {"Play", &Playback::playClicked},
@@ -51,6 +66,7 @@ struct Bench {
     }
 
     TestWindow t;
+    QString film = t.mediaFile("film.avi");
     bool painted = true;
     Playback playback{*t.player, t.stage(), [this] { return painted; }};
     QSignalSpy notOpened{&playback, &Playback::mediaNotOpened};
@@ -69,12 +85,12 @@ class TestPlayback : public QObject {
     void theMovieStartsOnceInFront() {
         Bench b(Show::Movie);
         b.playback.start();
-        QVERIFY(b.player().calls.isEmpty());
-        QTRY_VERIFY(!b.stage().startCued());
-        QCOMPARE(b.player().calls, QStringList({"Open=film.avi", "Play"}));
+        QVERIFY(b.engine().requests.isEmpty());
+        QTRY_COMPARE(b.player().PlayState(), MediaPlayState::Playing);
+        QCOMPARE(b.engine().requests, Opened + QStringList{"Playing"});
         QCOMPARE(b.stage().view(), View::Video);
         QTest::qWait(20);
-        QCOMPARE(b.player().calls.size(), 2);
+        QCOMPARE(b.engine().requests.size(), 3);
     }
 
     // The movie is opened once the window's first frame is painted, or when it never is (covered
@@ -102,27 +118,26 @@ class TestPlayback : public QObject {
         QTRY_VERIFY(!b.stage().startCued());
         QVERIFY(clock.elapsed() >= atLeastMs);
         if (show == Show::Movie)
-            QCOMPARE(b.player().calls, QStringList({"Open=film.avi", "Play"}));
+            QCOMPARE(b.engine().requests.mid(0, Opened.size()), Opened);
         else
             QCOMPARE(b.slidesStart.size(), 1);
     }
 
     void musicPlaysUnseenAndTheSlidesStartAfterItsVerdict() {
         Bench b(Show::MusicAndSlides);
-        connect(&b.playback, &Playback::slideshowStarts, this, [&b] {
-            QCOMPARE(b.player().calls, QStringList({"Open=film.avi", "Play"}));
-        });
+        connect(&b.playback, &Playback::slideshowStarts, this,
+                [&b] { QCOMPARE(b.engine().requests, Opened + QStringList{"Playing"}); });
         b.started();
         QCOMPARE(b.slidesStart.size(), 1);
         QCOMPARE(b.stage().view(), View::Pictures);
-        QVERIFY(!b.player().placement.shown);
-        QCOMPARE(b.player().playState, MediaPlayState::Playing);
+        QVERIFY(!b.engine().placement.shown);
+        QCOMPARE(b.player().PlayState(), MediaPlayState::Playing);
     }
 
     void nothingToPlayOpensNothing() {
         Bench b(Show::Nothing);
         b.started();
-        QVERIFY(b.player().calls.isEmpty());
+        QVERIFY(b.engine().requests.isEmpty());
         QCOMPARE(b.slidesStart.size(), 0);
     }
 
@@ -140,17 +155,17 @@ class TestPlayback : public QObject {
         QFETCH(Show, show);
         QFETCH(Show, left);
         Bench b(show);
-        b.player().failOpen = Undecodable;
+        b.engine().answers.insert("film.avi", ScriptedEngine::Answer::Refuses);
         b.started();
         QCOMPARE(b.notOpened.size(), 1);
-        QCOMPARE(b.notOpened.first().first().toString(), QString("film.avi"));
+        QCOMPARE(b.notOpened.first().first().toString(), b.film);
         QCOMPARE(b.stage().show(), left);
         QCOMPARE(b.slidesStart.size(), show == Show::MusicAndSlides ? 1 : 0);
         QCOMPARE(b.stage().view(), View::Pictures);
         // Forward and backward no longer move anything.
         b.click("Forward");
         b.click("Backward");
-        QVERIFY(b.player().calls.isEmpty());
+        QVERIFY(b.engine().requests.isEmpty());
     }
 
     // However often the player says so, and also from full screen: the pictures get the screen.
@@ -158,15 +173,15 @@ class TestPlayback : public QObject {
         Bench b(Show::Movie);
         b.started();
         b.t.window.videoPlacer()->enterFullScreen();
-        b.player().failLater();
-        b.player().failLater();
+        b.engine().failNow(2);
         QCOMPARE(b.notOpened.size(), 1);
-        QVERIFY(!b.player().placement.fullScreen);
-        QCOMPARE(b.player().placement.area, VideoArea);
+        QVERIFY(!b.engine().placement.fullScreen);
+        QCOMPARE(b.engine().placement.area, VideoArea);
         QCOMPARE(b.stage().view(), View::Pictures);
+        QTRY_COMPARE(b.engine().requests, QStringList{"Make="}); // the pipeline dropped
         b.click("Play");
         b.click("Forward");
-        QVERIFY(b.player().calls.isEmpty());
+        QCOMPARE(b.engine().requests, QStringList{"Make="});
     }
 
     // ---- Play, Pause and Stop from each state ----
@@ -175,42 +190,43 @@ class TestPlayback : public QObject {
         using S = MediaPlayState;
         QTest::addColumn<S>("state");
         QTest::addColumn<QString>("button");
-        QTest::addColumn<QStringList>("calls");
+        QTest::addColumn<QStringList>("requests");
         QTest::addColumn<S>("after");
         QTest::addColumn<View>("front");
-        const QStringList play{"Play"};
-        const QStringList stop{"Stop", "CurrentPosition=0"};
+        const QStringList play{"Playing"};
+        const QStringList stop{"Null"};
+        const QStringList rewind{"Seek=0"};
         QTest::newRow("playing/Play") << S::Playing << "Play" << play << S::Playing << View::Video;
         QTest::newRow("playing/Pause")
-            << S::Playing << "Pause" << QStringList{"Pause"} << S::Paused << View::Video;
+            << S::Playing << "Pause" << QStringList{"Paused"} << S::Paused << View::Video;
         QTest::newRow("playing/Stop")
             << S::Playing << "Stop" << stop << S::Stopped << View::Pictures;
         QTest::newRow("paused/Play") << S::Paused << "Play" << play << S::Playing << View::Video;
-        QTest::newRow("paused/Pause")
-            << S::Paused << "Pause" << QStringList{"Play"} << S::Playing << View::Video;
+        QTest::newRow("paused/Pause") << S::Paused << "Pause" << play << S::Playing << View::Video;
         QTest::newRow("paused/Stop") << S::Paused << "Stop" << stop << S::Stopped << View::Pictures;
-        QTest::newRow("stopped/Play") << S::Stopped << "Play" << play << S::Playing << View::Video;
+        // Stopped with its last picture in front: a film at its end. Play starts it over, Stop
+        // rewinds it and puts the logo back.
+        QTest::newRow("stopped/Play")
+            << S::Stopped << "Play" << rewind + play << S::Playing << View::Video;
         QTest::newRow("stopped/Pause")
             << S::Stopped << "Pause" << QStringList{} << S::Stopped << View::Video;
-        // Stopped with its last picture in front: a film at its end. Stop puts the logo back.
         QTest::newRow("stopped/Stop")
-            << S::Stopped << "Stop" << stop << S::Stopped << View::Pictures;
+            << S::Stopped << "Stop" << rewind << S::Stopped << View::Pictures;
     }
 
     void stateTable() {
         QFETCH(MediaPlayState, state);
         QFETCH(QString, button);
-        QFETCH(QStringList, calls);
+        QFETCH(QStringList, requests);
         QFETCH(MediaPlayState, after);
         QFETCH(View, front);
         Bench b(Show::Movie);
-        b.started();
-        b.player().playState = state;
+        b.reach(state);
         b.click(button);
-        QCOMPARE(b.player().calls, calls);
-        QCOMPARE(b.player().playState, after);
+        QCOMPARE(b.engine().requests, requests);
+        QCOMPARE(b.player().PlayState(), after);
         QCOMPARE(b.stage().view(), front);
-        QCOMPARE(b.player().placement.shown, front == View::Video);
+        QCOMPARE(b.engine().placement.shown, front == View::Video);
     }
 
     // Stopped, then Play: the video comes back in its area, for music too (over the pictures),
@@ -233,9 +249,9 @@ class TestPlayback : public QObject {
             b.stage().showDocument("info.html");
         b.click("Play");
         QCOMPARE(b.stage().view(), View::Video);
-        QVERIFY(b.player().placement.shown);
+        QVERIFY(b.engine().placement.shown);
         QVERIFY(!b.t.document->Visible());
-        QCOMPARE(b.player().placement.area, VideoArea);
+        QCOMPARE(b.engine().placement.area, VideoArea);
     }
 
     void playOrStopWithNothingLoadedLeaveThePlayerAlone() {
@@ -243,7 +259,7 @@ class TestPlayback : public QObject {
         b.started();
         b.click("Play");
         b.click("Stop");
-        QVERIFY(b.player().calls.isEmpty());
+        QVERIFY(b.engine().requests.isEmpty());
         QCOMPARE(b.stage().view(), View::Pictures);
     }
 
@@ -253,7 +269,7 @@ class TestPlayback : public QObject {
         b.started();
         b.stage().showDocument("info.html");
         b.click("Stop");
-        QCOMPARE(b.player().calls, QStringList({"Stop", "CurrentPosition=0"}));
+        QCOMPARE(b.engine().requests, QStringList{"Null"});
         QCOMPARE(b.stage().view(), View::Document);
     }
 
@@ -261,21 +277,20 @@ class TestPlayback : public QObject {
 
     void forwardAndBackwardJumpInAMovieOnly_data() {
         QTest::addColumn<Show>("show");
-        QTest::addColumn<QStringList>("calls");
-        QTest::newRow("movie") << Show::Movie
-                               << QStringList{"CurrentPosition=61.5", "CurrentPosition=0"};
+        QTest::addColumn<QStringList>("requests");
+        QTest::newRow("movie") << Show::Movie << QStringList{"Seek=61500", "Seek=0"};
         QTest::newRow("music") << Show::MusicAndSlides << QStringList{};
     }
 
     void forwardAndBackwardJumpInAMovieOnly() {
         QFETCH(Show, show);
-        QFETCH(QStringList, calls);
+        QFETCH(QStringList, requests);
         Bench b(show);
+        b.engine().durationMs = 61500;
         b.started();
-        b.player().duration = 61.5;
         b.click("Forward");
         b.click("Backward");
-        QCOMPARE(b.player().calls, calls);
+        QCOMPARE(b.engine().requests, requests);
     }
 
     // ---- the slides ----
@@ -311,11 +326,10 @@ class TestPlayback : public QObject {
 
     void pauseResumingMusicStillHoldsTheSlides() {
         Bench b(Show::MusicAndSlides);
-        b.started();
-        b.player().playState = MediaPlayState::Paused;
+        b.reach(MediaPlayState::Paused);
         b.setSlidesRunning(true);
         b.click("Pause");
-        QCOMPARE(b.player().playState, MediaPlayState::Playing);
+        QCOMPARE(b.player().PlayState(), MediaPlayState::Playing);
         QVERIFY(!b.stage().slidesRunning());
     }
 
@@ -346,10 +360,10 @@ class TestPlayback : public QObject {
         const bool movie = show == Show::Movie;
         b.setSlidesRunning(!movie);
         b.playback.pauseOrResume();
-        QCOMPARE(b.player().calls, movie ? QStringList{"Pause"} : QStringList{});
+        QCOMPARE(b.engine().requests, movie ? QStringList{"Paused"} : QStringList{});
         QVERIFY(!b.stage().slidesRunning());
         b.playback.pauseOrResume();
-        QCOMPARE(b.player().playState, movie ? MediaPlayState::Playing : MediaPlayState::Stopped);
+        QCOMPARE(b.player().PlayState(), movie ? MediaPlayState::Playing : MediaPlayState::Stopped);
         QCOMPARE(b.stage().slidesRunning(), !movie);
     }
 };

@@ -1,5 +1,5 @@
-#include "doubles/Doubles.h"
 #include "doubles/PlayerOpening.h"
+#include "doubles/ScriptedEngine.h"
 #include "platform/media/DeferredPlayerControl.h"
 #include "platform/media/MediaOpenError.h"
 
@@ -14,16 +14,19 @@ class TestDeferredPlayer : public QObject {
     Q_OBJECT
 
     QWidget window_;
+    QTemporaryDir media_;
     int made_ = 0;
-    FakeMediaPlayerControl* player_ = nullptr;
+    MediaPlayerControl* player_ = nullptr;
+    ScriptedEngine* engine_ = nullptr;
+
+    QString mediaFile(const QString& name) { return writeMediaFile(media_.filePath(name)); }
 
     DeferredPlayerControl::Factory factory(bool loads = true) {
         return [this, loads](QWidget* parent) -> MediaPlayerControl* {
             ++made_;
             if (!loads)
                 return nullptr;
-            player_ = new FakeMediaPlayerControl(parent);
-            return player_;
+            return player_ = makeScriptedPlayer(parent, &engine_);
         };
     }
 
@@ -51,11 +54,11 @@ class TestDeferredPlayer : public QObject {
         const VideoPlacement hidden{{16, 24, 513, 378}, false};
         control.place(hidden);
         QSignalSpy opened(&control, &MediaPlayerControl::opened);
-        control.open("movie.avi");
-        control.open("other.avi");
+        control.open(mediaFile("movie.avi"));
+        control.open(mediaFile("other.avi"));
         QCOMPARE(made_, 1);
-        QCOMPARE(player_->placement, hidden);
-        QTRY_COMPARE(player_->fileName(), QString("other.avi"));
+        QCOMPARE(engine_->placement, hidden);
+        QTRY_COMPARE(player_->fileName(), media_.filePath("other.avi"));
         QCOMPARE(opened.count(), 1); // the first file's verdict is dropped, as a player's is
         control.Play();
         QCOMPARE(control.PlayState(), MediaPlayState::Playing);
@@ -65,10 +68,10 @@ class TestDeferredPlayer : public QObject {
         QSignalSpy clicks(&control, &MediaPlayerControl::DblClick);
         QSignalSpy failures(&control, &MediaPlayerControl::failed);
         QSignalSpy leftFullScreen(&control, &MediaPlayerControl::fullScreenLeft);
-        emit player_->DblClick();
-        player_->failLater();
+        emit engine_->doubleClicked();
+        engine_->failNow(1);
         control.place({{16, 24, 513, 378}, true, true});
-        player_->pressEscapeInFullScreen();
+        engine_->pressEscapeInFullScreen();
         QCOMPARE(clicks.count(), 1);
         QCOMPARE(failures.count(), 1);
         QCOMPARE(leftFullScreen.count(), 1);

@@ -37,6 +37,7 @@ struct Started {
         w().activateWindow();
         started = started && QTest::qWaitForWindowActive(&w());
         QTRY_VERIFY(!w().stage().startCued());
+        QTRY_VERIFY(!w().stage().opensMedia() || !tc.player->fileName().isEmpty());
     }
     MainDialog& w() { return tc.window(); }
     QWidget* target() { return w().focusWidget() ? w().focusWidget() : &w(); }
@@ -128,12 +129,13 @@ class TstKeyboard : public QObject {
 
     void spaceWithoutFocusHoldsAndResumes() {
         Started s;
-        s.tc.player->playState = MediaPlayState::Playing;
-        s.tc.player->calls.clear();
+        QCOMPARE(s.tc.player->PlayState(), MediaPlayState::Playing);
+        s.tc.engine->requests.clear();
         s.press(Qt::Key_Space);
-        s.tc.player->playState = MediaPlayState::Paused;
+        QCOMPARE(s.tc.player->PlayState(), MediaPlayState::Paused);
         s.press(Qt::Key_Space);
-        QCOMPARE(s.tc.player->calls, (QStringList{"Pause", "Play"}));
+        QCOMPARE(s.tc.player->PlayState(), MediaPlayState::Playing);
+        QCOMPARE(s.tc.engine->requests, (QStringList{"Paused", "Playing"}));
 
         Started slides("Music=song.mp3\nSlideShow=1\n[SlideShow]\nInterval=5\n1=a.bmp\n2=b.bmp\n");
         QVERIFY(slides.w().stage().slidesRunning());
@@ -149,9 +151,9 @@ class TstKeyboard : public QObject {
         s.w().button(ButtonId::btnInfo)->press();
         QCOMPARE(s.w().stage().view(), Stage::View::Document);
         s.w().button(ButtonId::btnMaximize)->press();
-        QVERIFY(s.tc.player->placement.fullScreen);
+        QVERIFY(s.tc.engine->placement.fullScreen);
         s.press(Qt::Key_Escape);
-        QVERIFY(!s.tc.player->placement.fullScreen);
+        QVERIFY(!s.tc.engine->placement.fullScreen);
         QCOMPARE(s.w().stage().view(), Stage::View::Document);
         s.press(Qt::Key_Escape);
         QCOMPARE(s.w().stage().view(), Stage::View::Pictures); // the stopped movie's logo

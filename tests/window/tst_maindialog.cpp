@@ -1,5 +1,6 @@
 // The main window's inventory and creation steps, closing, and the drag rules.
 #include "doubles/TestDisc.h"
+#include "doubles/TestWindow.h"
 #include "platform/documents/QtDocumentView.h"
 #include "window/MainDialog.h"
 #include "window/Stage.h"
@@ -46,45 +47,38 @@ const Element kInventory[] = {
     {"btnForward", {107, 408, 21, 11}, "Vor", true},
 };
 
-struct Window {
-    FakeMediaPlayerControl* player = nullptr;
-    FakeDocumentView* document = nullptr;
-    MainDialog dialog{[this](QWidget* p) { return player = new FakeMediaPlayerControl(p); },
-                      [this](QWidget* p) { return document = new FakeDocumentView(p); }};
-};
-
 } // namespace
 
 class TstMainDialog : public QObject {
     Q_OBJECT
   private slots:
     void inventoryAsDesigned() {
-        Window w;
-        QCOMPARE(w.dialog.size(), QSize(699, 432));
-        QVERIFY(w.dialog.windowFlags() & Qt::FramelessWindowHint);
+        TestWindow w;
+        QCOMPARE(w.window.size(), QSize(699, 432));
+        QVERIFY(w.window.windowFlags() & Qt::FramelessWindowHint);
         for (const Element& e : kInventory) {
-            auto* widget = w.dialog.findChild<QWidget*>(e.name);
+            auto* widget = w.window.findChild<QWidget*>(e.name);
             QVERIFY2(widget, e.name);
             QCOMPARE(widget->geometry(), e.geometry);
             QCOMPARE(widget->toolTip(), QString(e.toolTip));
-            QCOMPARE(widget->isVisibleTo(&w.dialog), e.visible);
+            QCOMPARE(widget->isVisibleTo(&w.window), e.visible);
         }
         QVERIFY(!w.document->Visible());
-        QVERIFY(!w.dialog.stage().startCued() && !w.dialog.stage().slidesRunning());
+        QVERIFY(!w.window.stage().startCued() && !w.window.stage().slidesRunning());
     }
 
     void creationSteps() {
-        Window w;
+        TestWindow w;
         FakeSingleInstance instance;
-        QVERIFY(w.dialog.load(instance));
-        QCOMPARE(w.dialog.windowTitle(), QString("Vistrel"));
+        QVERIFY(w.window.load(instance));
+        QCOMPARE(w.window.windowTitle(), QString("Vistrel"));
         QVERIFY(instance.listening);
-        QVERIFY(w.dialog.button(ButtonId::btnExit)->isVisibleTo(&w.dialog));
+        QVERIFY(w.window.button(ButtonId::btnExit)->isVisibleTo(&w.window));
         // The movie, the pictures and the document lie on top of one another; until something
         // plays, the pictures are in front.
         const QRect area(13, 24, 517, 378);
-        QCOMPARE(w.player->placement, (VideoPlacement{area, false}));
-        QCOMPARE(w.dialog.picShowPictures()->geometry(), area);
+        QCOMPARE(w.engine->placement, (VideoPlacement{area, false}));
+        QCOMPARE(w.window.picShowPictures()->geometry(), area);
         QCOMPARE(w.player->widget()->geometry(), area);
         QCOMPARE(w.document->widget()->geometry(), area);
     }
@@ -92,7 +86,7 @@ class TstMainDialog : public QObject {
     // A window shown idle makes no text browser (it starts the font system and keeps megabytes),
     // yet a screen reader finds the document's place by its name.
     void theDocumentWaitsForItsFirstPage() {
-        MainDialog dialog([](QWidget* p) { return new FakeMediaPlayerControl(p); },
+        MainDialog dialog([](QWidget* p) { return makeScriptedPlayer(p); },
                           [](QWidget* p) { return new QtDocumentView(p); });
         FakeSingleInstance instance;
         QVERIFY(dialog.load(instance));
@@ -106,13 +100,13 @@ class TstMainDialog : public QObject {
     }
 
     void secondInstanceHidesItsTitleAndStops() {
-        Window w;
+        TestWindow w;
         FakeSingleInstance instance;
         instance.otherRunning = true;
-        QVERIFY(!w.dialog.load(instance));
-        QCOMPARE(w.dialog.windowTitle(), QString("HideApp"));
+        QVERIFY(!w.window.load(instance));
+        QCOMPARE(w.window.windowTitle(), QString("HideApp"));
         QVERIFY(!instance.listening);
-        QVERIFY(!w.dialog.button(ButtonId::btnExit)->isVisibleTo(&w.dialog));
+        QVERIFY(!w.window.button(ButtonId::btnExit)->isVisibleTo(&w.window));
     }
 
     void closingButtonsStopThePlayerFirst_data() {
@@ -125,13 +119,16 @@ class TstMainDialog : public QObject {
         TestDisc disc;
         disc.addLanguage("english");
         disc.addSkin("default");
+        disc.writeFile("movie.avi", "not really a movie");
+        disc.writeIni("[Main]\nVersion=1.0\nMovie=movie.avi\n");
         TestApp tc;
         auto core = tc.make();
         QVERIFY(core->Main(disc.path()));
-        tc.player->calls.clear();
+        QTRY_COMPARE(tc.player->PlayState(), MediaPlayState::Playing);
+        tc.engine->requests.clear();
         auto* element = tc.window().findChild<ImageArea*>(button);
         QTest::mouseClick(element, Qt::LeftButton, {}, QPoint(5, 5));
-        QCOMPARE(tc.player->calls.value(0), QString("Stop"));
+        QCOMPARE(tc.engine->requests.value(0), QString("Null"));
         QVERIFY(tc.programEnd.ended);
     }
 
