@@ -1,5 +1,6 @@
 #include "doubles/PlayerOpening.h"
 
+#include <QFile>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -13,6 +14,13 @@ int openAndWait(MediaPlayerControl& player, const QString& path, int waitMs) {
         return -1;
     return failed.isEmpty() ? int(NoError)
                             : int(qvariant_cast<MediaOpenError>(failed.first().at(0)));
+}
+
+QString writeMediaFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        return {};
+    return path;
 }
 
 } // namespace vistrel::test

@@ -8,4 +8,8 @@ namespace vistrel::test {
 // no verdict came within the wait.
 int openAndWait(MediaPlayerControl& player, const QString& path, int waitMs = 20000);
 
+// A file for a player to open, written at the path with these bytes; the path, or none when it
+// cannot be written.
+QString writeMediaFile(const QString& path, const QByteArray& bytes = "scripted media");
+
 } // namespace vistrel::test

@@ -135,11 +135,4 @@ EnginePlayer* makeScriptedPlayer(QWidget* parent, ScriptedEngine** engine) {
     return new EnginePlayer(parent, scripted);
 }
 
-QString writeMediaFile(const QString& path) {
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write("scripted media");
-    return path;
-}
-
 } // namespace vistrel::test

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "doubles/PlayerOpening.h"
 #include "platform/media/EnginePlayer.h"
 #include "platform/media/MediaEngine.h"
 
@@ -67,7 +68,5 @@ class ScriptedEngine : public MediaEngine {
 
 // The program's player over a scripted engine, as the feature tests play.
 EnginePlayer* makeScriptedPlayer(QWidget* parent, ScriptedEngine** engine = nullptr);
-// Writes a file the player takes for media (the engine answers by its name); returns its path.
-QString writeMediaFile(const QString& path);
 
 } // namespace vistrel::test

@@ -32,14 +32,6 @@ class TestPlayerContract : public QObject {
         player->Play();
         QTRY_VERIFY_WITH_TIMEOUT(position() > seconds, Patience);
     }
-    QString writeFile(const QString& name, const QByteArray& bytes) {
-        QFile file(tempDir.filePath(name));
-        if (!file.open(QIODevice::WriteOnly))
-            return {};
-        file.write(bytes);
-        return file.fileName();
-    }
-
   private slots:
     void initTestCase_data() {
         QTest::addColumn<QString>("engine");
@@ -78,7 +70,8 @@ class TestPlayerContract : public QObject {
     // The verdict never comes inside open(), comes once, and names what was opened; a file that
     // is no movie is refused once and leaves nothing loaded.
     void theVerdictComesOnceFromTheEventLoop() {
-        const QString notAMovie = writeFile("notamovie.avi", QByteArray(4096, 'x'));
+        const QString notAMovie =
+            writeMediaFile(tempDir.filePath("notamovie.avi"), QByteArray(4096, 'x'));
         if (scripted)
             scripted->answers.insert("notamovie.avi", ScriptedEngine::Answer::Refuses);
         QSignalSpy opened(player, &MediaPlayerControl::opened);

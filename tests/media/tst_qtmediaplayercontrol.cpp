@@ -49,14 +49,6 @@ class TestQtMediaPlayerControl : public QObject {
         });
     }
 
-    QString writeFile(const QString& name, const QByteArray& bytes) {
-        QFile file(tempDir->filePath(name));
-        if (!file.open(QIODevice::WriteOnly))
-            return {};
-        file.write(bytes);
-        return file.fileName();
-    }
-
   private slots:
     void initTestCase_data() {
         QTest::addColumn<QString>("control");
@@ -182,7 +174,7 @@ class TestQtMediaPlayerControl : public QObject {
             path = tempDir->filePath(name);
             QVERIFY(makeFifo(path));
         } else if (!name.isEmpty()) {
-            path = writeFile(name, bytes);
+            path = writeMediaFile(tempDir->filePath(name), bytes);
         }
         {
             const FifoWatchdog watchdog({path});
@@ -195,7 +187,7 @@ class TestQtMediaPlayerControl : public QObject {
     }
 
     void anUnreadableFileSetsTheErrorIndicator() {
-        const QString path = writeFile("locked.avi", QByteArray(1000, 'x'));
+        const QString path = writeMediaFile(tempDir->filePath("locked.avi"), QByteArray(1000, 'x'));
         QFile::setPermissions(path, {});
         QFile probe(path);
         if (probe.open(QIODevice::ReadOnly))
@@ -240,13 +232,13 @@ class TestQtMediaPlayerControl : public QObject {
         show(false);
         QVERIFY(player->widget()->isHidden());
         show(true);
-        QVERIFY(open(writeFile("empty.avi", {})) > 0);
+        QVERIFY(open(writeMediaFile(tempDir->filePath("empty.avi"), {})) > 0);
         QVERIFY(player->widget()->isHidden());
     }
 
     void aBadFileAfterAGoodOneLeavesNothingLoaded() {
         QCOMPARE(open(movie), 0);
-        QVERIFY(open(writeFile("empty.avi", {})) > 0);
+        QVERIFY(open(writeMediaFile(tempDir->filePath("empty.avi"), {})) > 0);
         QCOMPARE(player->fileName(), QString());
     }
 
