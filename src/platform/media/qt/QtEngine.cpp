@@ -103,7 +103,7 @@ void QtEngine::takeAsked() {
     if (asked_ == State::Null || !isLoaded(status))
         return;
     if (asked_ == State::Playing)
-        player_->play();
+        play();
     else if (status != QMediaPlayer::EndOfMedia)
         player_->pause();
     if (taken_ == Taken::Down) {
@@ -114,10 +114,33 @@ void QtEngine::takeAsked() {
 
 void QtEngine::restart() {
     player_->pause();
+    play();
+}
+
+// Play at the end starts the media over.
+void QtEngine::play() {
+    playedFrom(player_->mediaStatus() == QMediaPlayer::EndOfMedia ? 0 : player_->position());
     player_->play();
 }
 
+void QtEngine::playedFrom(qint64 ms) {
+    playedFromMs_ = ms;
+    playingFor_.start();
+}
+
+// A stale end comes within moments of the Play, and playback never runs ahead of its clock: the
+// rest of the film takes at least its own length (a second is left for the clock's steps). Only
+// within those moments: a file whose streams end before its stated length still ends.
+bool QtEngine::endIsStale() const {
+    constexpr qint64 momentMs = 2000;
+    constexpr qint64 slackMs = 1000;
+    const qint64 elapsed = playingFor_.isValid() ? playingFor_.elapsed() : momentMs;
+    return asked_ == State::Playing && elapsed < momentMs &&
+           elapsed + slackMs < player_->duration() - playedFromMs_;
+}
+
 void QtEngine::seek(qint64 ms) {
+    playedFrom(ms);
     player_->setPosition(ms);
 }
 
@@ -131,6 +154,13 @@ void QtEngine::statusChanged(QMediaPlayer::MediaStatus status) {
         return;
     if (status == QMediaPlayer::InvalidMedia) {
         say(EngineEvent::Kind::Error, QStringLiteral("the media is invalid"));
+        return;
+    }
+    if (status == QMediaPlayer::EndOfMedia && endIsStale()) {
+        qCInfo(logMedia) << "an end told" << playingFor_.elapsed() << "ms after Play from"
+                         << playedFromMs_ << "ms: played on";
+        player_->setPosition(playedFromMs_);
+        player_->play();
         return;
     }
     if (status == QMediaPlayer::EndOfMedia) {

@@ -2,6 +2,7 @@
 
 #include "platform/media/MediaEngine.h"
 
+#include <QElapsedTimer>
 #include <QMediaPlayer>
 
 class QAudioOutput;
@@ -15,7 +16,9 @@ class QtVideoWindow;
 // media is loaded can stall, so a state is taken once it is; stop() can block, so the picture and
 // sound halt at once and the stop itself runs from the event loop; a missing video decoder is not
 // an error, so it is said from what the framework reads of the file; and a stop keeps the media
-// loaded, so leaving it counts as a new preroll, as it would for a pipeline.
+// loaded, so leaving it counts as a new preroll, as it would for a pipeline. Its FFmpeg backend
+// may tell an end that its threads saw before a seek, after the Play that followed it; such an
+// end comes sooner than the rest of the film could have played, and is played through.
 // Make it only where a backend of the framework loads (qtMultimediaBackendLoads()).
 class QtEngine : public MediaEngine {
     Q_OBJECT
@@ -43,6 +46,9 @@ class QtEngine : public MediaEngine {
 
     void takeAskedSoon();
     void takeAsked();
+    void play();
+    void playedFrom(qint64 ms);
+    bool endIsStale() const;
     void statusChanged(QMediaPlayer::MediaStatus status);
     void frameworkError(QMediaPlayer::Error error, const QString& text);
     void say(EngineEvent::Kind kind, const QString& text = {});
@@ -52,6 +58,9 @@ class QtEngine : public MediaEngine {
     QAudioOutput* audio_;
     State asked_ = State::Null;
     Taken taken_ = Taken::Down;
+    // Where the last Play started, and since when it plays.
+    qint64 playedFromMs_ = 0;
+    QElapsedTimer playingFor_;
     // Counts files, so that nothing pending for one dropped runs.
     unsigned generation_ = 0;
 };
