@@ -21,7 +21,7 @@ export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0} UBSAN_OPTIONS=${UBSAN_OPTION
 
 stress --cpu "$(nproc)" --io 1 --vm 1 --vm-bytes 128M >/dev/null 2>&1 &
 load=$!
-trap 'pkill -P $load 2>/dev/null; kill $load 2>/dev/null; wait $load 2>/dev/null || true' EXIT
+trap 'pkill -P $load 2>/dev/null || true; kill $load 2>/dev/null || true; wait $load 2>/dev/null || true' EXIT
 
 failed=0
 for ((run = 1; run <= runs; run++)); do

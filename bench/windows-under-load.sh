@@ -14,7 +14,7 @@ command -v stress >/dev/null || { echo "stress is not installed (apt-get install
 
 stress --cpu 2 --io 1 >/dev/null 2>&1 &
 load=$!
-trap 'pkill -P $load 2>/dev/null; kill $load 2>/dev/null; wait $load 2>/dev/null || true' EXIT
+trap 'pkill -P $load 2>/dev/null || true; kill $load 2>/dev/null || true; wait $load 2>/dev/null || true' EXIT
 
 declare -A failed
 for name in "${tests[@]}"; do failed[$name]=0; done
