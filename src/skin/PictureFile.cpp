@@ -78,6 +78,21 @@ QSize pictureFileSize(const QString& path) {
     return reader.size();
 }
 
+bool pictureFileWhole(const QString& path) {
+    // A bitmap's file header and the smallest info header it can carry.
+    constexpr qint64 BitmapHeadersBytes = 14 + 12;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return true;
+    const QByteArray head = file.peek(64);
+    if (head.size() < 2)
+        return false;
+    if (!head.startsWith("BM"))
+        return true;
+    return file.size() >= BitmapHeadersBytes &&
+           !bitmapDataTruncated(viewOf(head), static_cast<std::uint64_t>(file.size()));
+}
+
 PictureFile loadPictureFile(const QString& path) {
     QFile file(path);
     PictureFile picture;

@@ -29,6 +29,10 @@ constexpr qint64 PictureFileLimit = qint64(kPictureAllocationLimitMB) * 1024 * 1
 // refused unread. Missing or not is told from the failure, never by a look beforehand.
 PictureFile loadPictureFile(const QString& path);
 
+// False while a Windows bitmap is still being written: empty, shorter than its headers, or
+// ending before its pixel data. Any other file counts as whole.
+bool pictureFileWhole(const QString& path);
+
 // The size its header gives, read without the pixels; invalid when it cannot be told.
 QSize pictureFileSize(const QString& path);
 

@@ -36,8 +36,9 @@ void RecordingMessageBoxes::present(const QString& title, const QString& text) {
     shown.append({title, text});
 }
 
-void RecordingProgramEnd::terminate(int code) {
+void RecordingProgramEnd::terminate(const QString& why, int code) {
     ended = true;
+    reason = why;
     exitCode = code;
     ++count;
 }

@@ -54,9 +54,10 @@ class RecordingProgramEnd : public ProgramEnd {
     bool ended = false;
     int exitCode = -1;
     int count = 0;
+    QString reason;
 
   protected:
-    void terminate(int code) override;
+    void terminate(const QString& why, int code) override;
 };
 
 class RecordingDesktop : public Desktop {

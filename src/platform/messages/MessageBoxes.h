@@ -22,6 +22,10 @@ class MessageBoxes {
 
   protected:
     virtual void present(const QString& title, const QString& text) = 0;
+    // For boxes that hand a message on: shown by the others, logged once.
+    static void presentIn(MessageBoxes& boxes, const QString& title, const QString& text) {
+        boxes.present(title, text);
+    }
 };
 
 } // namespace vistrel

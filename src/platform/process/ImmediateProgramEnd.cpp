@@ -1,5 +1,7 @@
 #include "platform/process/ImmediateProgramEnd.h"
 
+#include "platform/log/Log.h"
+
 #include <cstdio>
 #include <cstdlib>
 
@@ -9,7 +11,8 @@ void ImmediateProgramEnd::addCleanup(std::function<void()> cleanup) {
     cleanups_.push_back(std::move(cleanup));
 }
 
-void ImmediateProgramEnd::terminate(int exitCode) {
+void ImmediateProgramEnd::terminate(const QString& reason, int exitCode) {
+    qCInfo(logExit).noquote() << "exit:" << reason;
     for (auto& cleanup : cleanups_)
         cleanup();
     std::fflush(stdout);

@@ -14,7 +14,7 @@ class ImmediateProgramEnd : public ProgramEnd {
     void addCleanup(std::function<void()> cleanup);
 
   protected:
-    void terminate(int exitCode) override;
+    void terminate(const QString& reason, int exitCode) override;
 
   private:
     std::vector<std::function<void()>> cleanups_;

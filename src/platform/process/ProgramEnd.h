@@ -12,7 +12,8 @@ class ProgramEnd {
     void end(const QString& reason, int exitCode = 0);
 
   protected:
-    virtual void terminate(int exitCode) = 0;
+    // Told the reason: the one that ends the process logs it; one that does not, keeps it.
+    virtual void terminate(const QString& reason, int exitCode) = 0;
 
   private:
     bool ended_ = false;
