@@ -68,9 +68,22 @@ bool Application::Main(const QString& appPath) {
 
     makeFeatures();
     connectFeatures();
+    if (!goOn_.file.isEmpty() && goOn_.file == dialog_->stage().mediaFile())
+        playback_->startAt(goOn_.seconds);
     playback_->start();
+    if (place_)
+        dialog_->placeAt(*place_);
     dialog_->showCentred();
     return true;
+}
+
+PlayingMoment Application::playingMoment() const {
+    if (!dialog_)
+        return {};
+    const MediaPlayerControl& player = *dialog_->MediaPlayer();
+    if (player.PlayState() == MediaPlayState::Stopped)
+        return {dialog_->stage().mediaFile(), 0};
+    return {dialog_->stage().mediaFile(), player.CurrentPosition()};
 }
 
 // The language loader, and the language the window starts in.

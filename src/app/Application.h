@@ -6,8 +6,10 @@
 #include "platform/media/MediaOpenError.h"
 
 #include <QObject>
+#include <QPoint>
 
 #include <memory>
+#include <optional>
 
 namespace vistrel {
 
@@ -22,6 +24,13 @@ class Playback;
 class SkinLoader;
 class Slideshow;
 
+// Where what plays had got to: a window that replaces this one goes on from there when it plays
+// the same file.
+struct PlayingMoment {
+    QString file;
+    double seconds = 0;
+};
+
 // The composition root: runs the start-up sequence, makes every feature with just what it uses
 // and makes every connection between them, in connectFeatures().
 class Application : public QObject {
@@ -33,6 +42,14 @@ class Application : public QObject {
     // The start-up sequence. True when the main window is shown; false when the program has
     // been ended (services.programEnd has been told why).
     bool Main(const QString& appPath);
+
+    // Before Main: the window shows at topLeft rather than where a first start puts it, and what
+    // plays starts at the moment given when it is that file.
+    void placeAt(QPoint topLeft) { place_ = topLeft; }
+    void goOnFrom(PlayingMoment moment) { goOn_ = std::move(moment); }
+    PlayingMoment playingMoment() const;
+    // The main window, once Main has made it.
+    MainDialog* window() const { return dialog_.get(); }
 
   private:
     bool fail(const QString& reason);
@@ -54,6 +71,8 @@ class Application : public QObject {
     Services services_;
     AppState state_;
     bool detected_ = false;
+    std::optional<QPoint> place_;
+    PlayingMoment goOn_;
     DiscFolder disc_;
     std::unique_ptr<MainDialog> dialog_;
     std::unique_ptr<Messages> messages_;

@@ -42,6 +42,11 @@ void Playback::mediaOpened() {
     if (!opening_)
         return;
     opening_ = false;
+    if (startAt_ > 0) {
+        qCInfo(logMedia) << "what plays goes on at" << startAt_ << "s";
+        player_.setCurrentPosition(startAt_);
+        startAt_ = 0;
+    }
     player_.Play();
     startSlideshow();
 }

@@ -27,6 +27,8 @@ class Playback : public QObject {
     // Playback begins as soon as the message loop runs after the window is shown and its first
     // frame is painted.
     void start();
+    // Before start: what plays begins at this many seconds rather than at its start.
+    void startAt(double seconds) { startAt_ = seconds; }
 
     void startOfPlayback();
     // The player's verdict on the file startOfPlayback named, or a failure later on.
@@ -59,6 +61,7 @@ class Playback : public QObject {
     bool opening_ = false;
     std::function<bool()> firstFramePainted_;
     QElapsedTimer sinceStart_;
+    double startAt_ = 0;
 };
 
 } // namespace vistrel

@@ -141,6 +141,8 @@ bool ImageArea::event(QEvent* event) {
         QAccessibleEvent changed(this, QAccessible::NameChanged);
         QAccessible::updateAccessibility(&changed);
     }
+    if (event->type() == QEvent::ToolTip && button_ && !toolTip().isEmpty())
+        qCInfo(logWindow).noquote() << "tooltip shown:" << toolTip();
     return QWidget::event(event);
 }
 

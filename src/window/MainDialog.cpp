@@ -189,10 +189,16 @@ void MainDialog::showCentred() {
     qCInfo(logWindow) << "window shown at" << pos();
 }
 
+void MainDialog::placeAt(QPoint topLeft) {
+    move(topLeft);
+    centred_ = true;
+}
+
 void MainDialog::paintEvent(QPaintEvent*) {
     if (!painted_) {
         painted_ = true;
         qCInfo(logWindow) << "first frame painted";
+        emit firstFramePainted();
     }
     if (background_.isNull())
         return;

@@ -43,6 +43,8 @@ class MainDialog : public QWidget {
     const QPixmap& backgroundPicture() const { return background_; }
     // Shows the window on its screen the first time (firstWindowPlace), where it was afterwards.
     void showCentred();
+    // The window shows at topLeft instead (a window that replaces another at its place).
+    void placeAt(QPoint topLeft);
     // True once the window's first frame has been painted.
     bool hasPaintedFirstFrame() const { return painted_; }
 
@@ -65,6 +67,7 @@ class MainDialog : public QWidget {
     MenuTree& menu() { return menu_; }
 
   signals:
+    void firstFramePainted();
     // The window was closed: the program ends.
     void unloaded();
     // The pop-up menu is wanted from the keyboard (Menu key, Shift+F10): at btnMenu.

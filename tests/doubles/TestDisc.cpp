@@ -83,8 +83,12 @@ void TestDisc::addMask(const QString& relative, QSize size) {
 TestApp::TestApp() = default;
 
 std::unique_ptr<Application> TestApp::make() {
+    return make(messages, programEnd);
+}
+
+std::unique_ptr<Application> TestApp::make(MessageBoxes& boxes, ProgramEnd& end) {
     return std::make_unique<Application>(
-        Services{registry, messages, programEnd, desktop, singleInstance,
+        Services{registry, boxes, end, desktop, singleInstance,
                  [this](QWidget* parent) { return player = makeScriptedPlayer(parent, &engine); },
                  [this](QWidget* parent) { return document = new FakeDocumentView(parent); },
                  [this] { return frameworkDecodes; }});

@@ -42,6 +42,8 @@ class TestDisc {
 struct TestApp {
     TestApp();
     std::unique_ptr<Application> make();
+    // One whose messages and end go elsewhere.
+    std::unique_ptr<Application> make(MessageBoxes& boxes, ProgramEnd& end);
     // The main window of the application made last, as the viewer meets it.
     MainDialog& window() const;
 

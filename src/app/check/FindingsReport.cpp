@@ -33,14 +33,17 @@ QString counted(qsizetype count, const QString& noun) {
 
 } // namespace
 
+QString findingLine(const Finding& finding) {
+    QString line = severityName(finding.severity) + ": " + finding.file + ": " + finding.message;
+    if (!finding.fix.isEmpty())
+        line += "; " + finding.fix;
+    return line;
+}
+
 QString findingsText(const Findings& findings) {
     QString text;
-    for (const Finding& f : findings) {
-        text += severityName(f.severity) + ": " + f.file + ": " + f.message;
-        if (!f.fix.isEmpty())
-            text += "; " + f.fix;
-        text += '\n';
-    }
+    for (const Finding& f : findings)
+        text += findingLine(f) + '\n';
     text += counted(countOf(findings, Finding::Error), "error") + ", " +
             counted(countOf(findings, Finding::Warning), "warning") + ", " +
             counted(countOf(findings, Finding::Note), "note") + '\n';

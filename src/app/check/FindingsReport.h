@@ -7,6 +7,9 @@
 
 namespace vistrel {
 
+// A finding as --check prints it: "error: file: what is wrong; how to fix it".
+QString findingLine(const Finding& finding);
+
 // One line per finding ("error: file: what is wrong; how to fix it"), then the count of each.
 QString findingsText(const Findings& findings);
 
