@@ -9,6 +9,7 @@
 #endif
 #include "app/Application.h"
 #include "app/check/CheckCommand.h"
+#include "app/preview/Preview.h"
 #include "platform/desktop/QtDesktop.h"
 #include "platform/documents/QtDocumentView.h"
 #include "platform/instance/LocalSingleInstance.h"
@@ -47,6 +48,7 @@ struct Options {
     bool check = false;
     bool json = false;
     bool verbose = false;
+    bool preview = false;
 };
 
 // Ends the program with a text on the terminal: the answer to --help and --version (code 0), or
@@ -71,7 +73,9 @@ Options parseOptions(const QCoreApplication& app) {
     const QCommandLineOption json("json", "With --check: the problems as one JSON document.");
     const QCommandLineOption verbose(
         "verbose", "With --check: also what the libraries beneath say on standard error.");
-    parser.addOptions({check, json, verbose});
+    const QCommandLineOption preview(
+        "preview", "Follow the disc folder: the window shows each file as it is saved.");
+    parser.addOptions({check, json, verbose, preview});
     parser.addPositionalArgument("disc", "Disc folder to use instead of the program's folder.",
                                  "[disc]");
     // Answered here rather than by the parser itself: it would exit with 1 on a wrong option,
@@ -86,11 +90,13 @@ Options parseOptions(const QCoreApplication& app) {
                           QCoreApplication::applicationVersion() + '\n',
                       0);
     Options options{QCoreApplication::applicationDirPath(), parser.isSet(check), parser.isSet(json),
-                    parser.isSet(verbose)};
+                    parser.isSet(verbose), parser.isSet(preview)};
     if (options.json && !options.check)
         badUsage("--json goes with --check");
     if (options.verbose && !options.check)
         badUsage("--verbose goes with --check");
+    if (options.preview && options.check)
+        badUsage("--preview and --check go one at a time");
     const QStringList arguments = parser.positionalArguments();
     if (arguments.size() > 1)
         badUsage("one disc folder at most");
@@ -251,10 +257,19 @@ int runProgram(int argc, char* argv[]) {
     LocalSingleInstance singleInstance;
     programEnd.addCleanup([&singleInstance] { singleInstance.release(); });
 
-    Application application(Services{
-        registry, messages, programEnd, desktop, singleInstance, std::move(media.makePlayer),
-        [appPath](QWidget* parent) { return new QtDocumentView(parent, appPath); },
-        std::move(media.decodesMovieVideo)});
+    Services services{registry,
+                      messages,
+                      programEnd,
+                      desktop,
+                      singleInstance,
+                      std::move(media.makePlayer),
+                      [appPath](QWidget* parent) { return new QtDocumentView(parent, appPath); },
+                      std::move(media.decodesMovieVideo)};
+    if (options.preview) {
+        Preview preview(std::move(services), appPath, mediaProber());
+        return preview.start() ? app.exec() : 1;
+    }
+    Application application(std::move(services));
     if (!application.Main(appPath))
         return 1;
     return app.exec();

@@ -64,10 +64,11 @@ e2e_start() {
   unset QT_MESSAGE_PATTERN
 }
 
-# Starts the program on a disc folder (default: the sample disc); its log goes to E2E_LOG.
+# Starts the program on a disc folder (default: the sample disc), with any further options; its
+# log and what it says on the terminal go to E2E_LOG.
 e2e_run() {
   local disc=${1:-$VISTREL_DISC_DIR}
-  "$VISTREL_DISC_DIR/vistrel" "$disc" >>"$E2E_LOG" 2>&1 &
+  "$VISTREL_DISC_DIR/vistrel" "${@:2}" "$disc" >>"$E2E_LOG" 2>&1 &
   E2E_LAST_PID=$!
   E2E_PIDS+=("$E2E_LAST_PID")
 }

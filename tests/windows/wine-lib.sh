@@ -20,11 +20,12 @@ wine_start() {
 }
 
 # Starts vistrel.exe from the disc folder $1 (default: the sample disc), or the sample disc's
-# program on a disc folder without one of its own; its log goes to E2E_LOG.
+# program on a disc folder without one of its own, with any further options; its log goes to
+# E2E_LOG.
 e2e_run() {
   local disc=${1:-$VISTREL_DISC_DIR} command
-  command=("$disc/vistrel.exe")
-  [ -f "$disc/vistrel.exe" ] || command=("$VISTREL_DISC_DIR/vistrel.exe" "Z:$disc")
+  command=("$disc/vistrel.exe" "${@:2}")
+  [ -f "$disc/vistrel.exe" ] || command=("$VISTREL_DISC_DIR/vistrel.exe" "${@:2}" "Z:$disc")
   # A Windows program ends its lines with CR LF; the log is read as Linux text.
   wine "${command[@]}" > >(sed -u 's/\r$//' >>"$E2E_LOG") 2>&1 &
   E2E_LAST_PID=$!
