@@ -92,7 +92,7 @@ skinned() { "$watch" skin "$picture" 0.2 5000 -- "$disc/vistrel" "$@"; }
 for _ in $(seq "$runs"); do
   b=$(bare); v=$(skinned)
   echo "${v%% *} ${b%% *}" >>"$tmp/skin"
-  b=$(bare); v=$(VISTREL_MEDIA=qt skinned)
+  b=$(bare); v=$(VISTREL_MEDIA=qt skinned || true)
   echo "${v%% *} ${b%% *}" >>"$tmp/skin-qt"
   b=$(bare); v=$(skinned "$(readlink -f "$build/disc-slideshow")")
   echo "${v%% *} ${b%% *}" >>"$tmp/slides"
@@ -101,7 +101,9 @@ for _ in $(seq "$runs"); do
   g=$("$watch" colour $colour 50000 5000 -- gst-play-1.0 --no-interactive -q --videosink=$sink "$tmp/colour/movie.avi" 2>/dev/null)
   v=$("$watch" colour $colour 50000 5000 -- "$disc/vistrel" "$tmp/colour")
   echo "$v $g" >>"$tmp/video"
-  v=$(VISTREL_MEDIA=qt "$watch" colour $colour 50000 5000 -- "$disc/vistrel" "$tmp/colour")
+  # Qt's own GStreamer backend now and then never shows a frame (its renderer waits in vain for
+  # the GUI thread): a reference row, so a start without a picture is left out, not fatal.
+  v=$(VISTREL_MEDIA=qt "$watch" colour $colour 50000 5000 -- "$disc/vistrel" "$tmp/colour" || true)
   echo "$v $g" >>"$tmp/video-qt"
   # A viewer's first start (an empty cache, so no plugin registry) against a later one.
   rm -rf "$tmp/cold-cache"
