@@ -11,12 +11,8 @@ watch=$build/bench/vistrel_screenwatch
 
 tmp=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$tmp"' EXIT
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$tmp/display" 2>/dev/null &
-for _ in $(seq 50); do [ -s "$tmp/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(head -n1 "$tmp/display")"
-openbox --sm-disable >/dev/null 2>&1 &
-sleep 1
-export XDG_CONFIG_HOME=$tmp/config QT_LOGGING_RULES='vistrel.preview=true'
+source "$(dirname "$0")/paint-lib.sh"
+export QT_LOGGING_RULES='vistrel.preview=true'
 
 cp -r "$build/disc" "$tmp/disc"
 back=$tmp/disc/Skins/default/back.bmp
@@ -35,5 +31,5 @@ for ((run = 1; run <= runs; run++)); do
   echo "$took" >>"$tmp/times"
   sleep 1
 done
-sort -n "$tmp/times" | awk '{ t[NR] = $1 } END { printf "median %.0f ms, %.0f to %.0f ms, of %d saves\n", t[int((NR + 1) / 2)], t[1], t[NR], NR }'
+echo "median $(median <"$tmp/times") ms, $(sort -n "$tmp/times" | head -n1) to $(sort -n "$tmp/times" | tail -n1) ms, of $runs saves"
 grep -c 'window replaced in' "$tmp/preview.log" | sed 's/^/reloads: /'

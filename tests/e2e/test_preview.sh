@@ -71,10 +71,11 @@ kill -0 "$E2E_LAST_PID" 2>/dev/null || fail "a half-written picture ended the pr
 ! grep -q 'kept the last window' "$E2E_LOG" || fail "the half-written picture was loaded"
 pass "a half-written picture is waited for"
 
-# The skin folder taken away: the last window stays and the terminal says why.
+# The skin folder taken away: the last window stays, and the terminal says why and what the
+# check now finds.
 mv "$disc/Skins" "$disc/Skins.away"
 wait_for_log 'kept the last window: no skin folder' 10
-sleep 0.5
+wait_for_log '^new: error: Skins: there is no skin folder' 10
 kill -0 "$E2E_LAST_PID" 2>/dev/null || fail "a missing skin folder ended the program"
 [ "$(visible_window_count)" = 1 ] || fail "the last window did not stay"
-pass "a missing skin folder keeps the last window and says why"
+pass "a missing skin folder keeps the last window and says why, in the check's words too"

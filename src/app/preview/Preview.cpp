@@ -135,8 +135,11 @@ void Preview::reload() {
     QElapsedTimer took;
     took.start();
     std::unique_ptr<Window> next = tryWindow(saved);
-    if (!next)
+    // The check says what the disc lacks now, at once since no new frame will come.
+    if (!next) {
+        reportFindings();
         return;
+    }
     next->end->accept();
     next->boxes->accept();
     instance_.acceptOffered();
